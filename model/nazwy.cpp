@@ -1,0 +1,39 @@
+#include "nazwy.h"
+
+#include <algorithm>
+
+void tekstNaNazwe50(const QString &tekst, TNazwa50char &nazwa)
+{
+    const int n = int(std::min<qsizetype>(tekst.size(), 50));
+    for (int i = 0; i < 50; ++i)
+        nazwa.z[i] = i < n ? char16_t(tekst.at(i).unicode()) : u'\0';
+}
+
+TNazwa50char tekstNaNazwe50(const QString &tekst)
+{
+    TNazwa50char n;
+    tekstNaNazwe50(tekst, n);
+    return n;
+}
+
+QString przytnij(const QString &tekst)
+{
+    qsizetype a = 0, b = tekst.size();
+    while (a < b && tekst.at(a).unicode() <= 0x20)
+        ++a;
+    while (b > a && tekst.at(b - 1).unicode() <= 0x20)
+        --b;
+    return tekst.mid(a, b - a);
+}
+
+QString nazwaNaTekst(const char16_t *znaki, int ile)
+{
+    QString s;
+    s.reserve(ile);
+    for (int i = 0; i < ile; ++i)
+        if (znaki[i] != 0)
+            s.append(QChar(znaki[i]));
+    return przytnij(s);
+}
+
+QString nazwa50NaTekst(const TNazwa50char &nazwa) { return nazwaNaTekst(nazwa.z, 50); }

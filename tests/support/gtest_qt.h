@@ -1,0 +1,10 @@
+// Readable GoogleTest output for Qt types.
+#pragma once
+
+#include <QByteArray>
+#include <QString>
+
+#include <ostream>
+
+inline void PrintTo(const QString &s, std::ostream *os) { *os << '"' << s.toStdString() << '"'; }
+inline void PrintTo(const QByteArray &b, std::ostream *os) { *os << '[' << b.toHex(' ').toStdString() << ']'; }
