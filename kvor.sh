@@ -8,7 +8,7 @@ pakiety=(g++ cmake ninja-build pkg-config
          qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
          qt6-l10n-tools qt6-translations-l10n libgl-dev
          libgtest-dev libgmock-dev
-         xvfb xauth poppler-utils)
+         xvfb xauth xdotool poppler-utils)
 
 zainstaluj() {
   local brak=()
