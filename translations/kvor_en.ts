@@ -19,6 +19,185 @@
         <source>Aktywny STOP</source>
         <translation>Active STOP</translation>
     </message>
+    <message>
+        <source>Dodatnia</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ujemna</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>off</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Start</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Edycja</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Autostart</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>koniec kroku</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>koniec procesu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>kontynuacja</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Przerwany</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Termopara</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wejście prądowe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wyłączony</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Przerwanie programu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kontynuacja programu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ustawienie stanu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dodanie stanu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Odjęcie stanu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>wyłączone</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zadajnik</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Regulator PID </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Regulator liniowy</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>bistabilny</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>monostabilny</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>grzanie</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>chłodzenie</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zawsze wyłączony</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zawsze załączony</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Opóźnione załączenie</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Opóźnione wyłączenie</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Impulsator Start</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Impuls Start</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Regulacja wyłączona</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Grzanie "dochodzenie"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Chłodzenie "dochodzenie"</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Histereza Grzanie</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Histereza Chłodzenie</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Mokry suchy</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czujnik cyfrowy</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>Kanaly</name>
+    <message>
+        <source>Wilgotność</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Temp. Komory</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Temp. Batonu</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>Komunikaty</name>
@@ -37,6 +216,236 @@
     <message>
         <source>Pytanie</source>
         <translation>Question</translation>
+    </message>
+</context>
+<context>
+    <name>PortQt</name>
+    <message>
+        <source>urządzenie nie istnieje</source>
+        <translation>the device does not exist</translation>
+    </message>
+    <message>
+        <source>brak uprawnień (użytkownik musi należeć do grupy dialout)</source>
+        <translation>permission denied (the user must be a member of the dialout group)</translation>
+    </message>
+    <message>
+        <source>port jest zajęty przez inny program</source>
+        <translation>the port is in use by another program</translation>
+    </message>
+</context>
+<context>
+    <name>SetupTeksty</name>
+    <message>
+        <source>[s]</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>mm:ss</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Adres RS-485</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Prędkość transmisji</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czas warunku końca</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Buczek Alarmu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Jednostka temperatury</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Typ Delty</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Częstotliwość rejestracji</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Maksymalna temp. zadana komory (TK)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Maksymalna temp. zadana batonu (TB)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Minimalna temp. zadana komory (TK)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Minimalna temp. zadana batonu (TB)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czas ponowienia alarmu [s]</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Warunek końca INn</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numer INn (DI:1-8 DO:1-32)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Blokada edycji</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dźwięk klawiatury</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Jednostka czasu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Identyfikator ID </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wartości dziesiętne</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ilość zapętleń programu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Przekaźnik silnika B</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czas rozpędzania silnika</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czas hamowania silnika</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czas wyświetlania info</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Edycja kroku w cyklu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czas wyjścia z edycji</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czas do wylogowania</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czas blokady ekranu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Okno batonu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Okno wilgotności</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hasło użytkownika</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hasło programowania</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Hasło serwis</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czujnik cyfrowy</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Duży zegar</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wygaszacz ekranu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Blokada transmisji (0-wyłączona)</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ukryj detale INFO</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zachowanie STOP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Tryb rejestracji</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Autostart</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Edycja mycia</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kod fabryczny</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Użytkownik - AIN offset</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Użytkownik - dostęp do diagnostyki</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>nieaktywne</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Celsjusz</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Fahrenheit</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>[hh:mm]</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Proces</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ciągła</source>
+        <translation type="unfinished" />
     </message>
 </context>
 <context>
@@ -86,6 +495,21 @@
     </message>
 </context>
 <context>
+    <name>TFkomunikacja</name>
+    <message>
+        <source>nie znaleziono portu szeregowego</source>
+        <translation>no serial port found</translation>
+    </message>
+    <message>
+        <source>nieobsługiwana prędkość (kod %1)</source>
+        <translation>unsupported baud rate (code %1)</translation>
+    </message>
+    <message>
+        <source>Nie mogę otworzyć portu</source>
+        <translation>Cannot open port</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Plik</source>
@@ -117,10 +541,40 @@
     </message>
 </context>
 <context>
+    <name>TKbProgress</name>
+    <message>
+        <source>Wybierz do transmisji</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status transmisji</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Status porównania</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Nieznany błąd</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>TMymessageDlg</name>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TpasekPostepu</name>
+    <message>
+        <source>Anuluj</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czekaj</source>
+        <translation type="unfinished" />
     </message>
 </context>
 </TS>

@@ -1,0 +1,241 @@
+// Bus commands that carry no section data.
+#include "komunikacja.h"
+
+#include "crc.h"
+#include "ramka.h"
+
+#include <cstring>
+
+
+namespace {
+
+// Trims code units <= 0x20 at both ends.
+QString przytnij(const QString &s)
+{
+    qsizetype a = 0, b = s.size();
+    while (a < b && s.at(a).unicode() <= 0x20)
+        ++a;
+    while (b > a && s.at(b - 1).unicode() <= 0x20)
+        --b;
+    return s.mid(a, b - a);
+}
+
+int16_t zeZnakiem(uint16_t v) { return int16_t(v); }
+
+} // namespace
+
+int TFkomunikacja::polecenie(int adres, char funkcja, uint8_t podkomenda, const QByteArray &dane, int N,
+                             const TParamTrans &trans, QByteArray &odp)
+{
+    int odebrano = 0;
+    return WyslijRamke(ZbudujRamke(adres, funkcja, podkomenda, dane), odp, N, odebrano, trans);
+}
+
+int TFkomunikacja::sesjaZapisu(int adres, const TParamTrans &trans, bool start)
+{
+    QByteArray odp;
+    return start ? polecenie(adres, magistrala::I, 0x81, {}, 8, trans, odp)
+                 : polecenie(adres, magistrala::I, 0x82, {}, 7, trans, odp);
+}
+
+int TFkomunikacja::zapisBlokowy(int adres, const TParamTrans &trans, bool wszystkie,
+                                const std::function<int()> &bloki)
+{
+    if (wszystkie)
+        return bloki();
+    if (const int w = sesjaZapisu(adres, trans, true))
+        return w;
+    const int wBloku = bloki();
+    const int wZamkniecia = sesjaZapisu(adres, trans, false);
+    return wBloku != 0 ? wBloku : wZamkniecia;
+}
+
+int TFkomunikacja::CzytajTypSterownika(int adres, const TParamTrans &trans, QString &typ)
+{
+    QByteArray odp;
+    const int w = polecenie(adres, magistrala::F, 0x00, {}, 132, trans, odp);
+    typ.clear();
+    if (w != 0)
+        return w;
+    QString s;
+    for (int k = 60; k <= 72; ++k)
+        s += QChar(char16_t(daneBajt(odp, k)));
+    typ = przytnij(s);
+    return 0;
+}
+
+int TFkomunikacja::CzytajNumerSeryjnyKVOR350(int adres, const TParamTrans &trans, int &A_ns)
+{
+    QByteArray odp;
+    const int w = polecenie(adres, magistrala::F, 0x07, {}, 11, trans, odp);
+    if (w == 0)
+        A_ns = int(uint32_t(daneBajt(odp, 0)) << 24 | uint32_t(daneBajt(odp, 1)) << 16
+                   | uint32_t(daneBajt(odp, 2)) << 8 | daneBajt(odp, 3));
+    return w;
+}
+
+int TFkomunikacja::CzytajStatusKVOR350(int adres, const TParamTrans &trans, TOdczyty &o)
+{
+    QByteArray odp;
+    const int w = polecenie(adres, magistrala::F, 0x01, {}, 171, trans, odp);
+    if (w != 0)
+        return w;
+    const auto d = [&](int k) { return daneBajt(odp, k); };
+    const auto d16 = [&](int k) { return slowoLE(odp, magistrala::naglowek + k); };
+    o.wersja = d(0) + 256 * d(1) + 65536 * d(2);
+    o.stan1 = d(4);
+    o.stan2 = 0;
+    o.SekundaCyklu = 0;
+    o.nr_prog = d(5);
+    o.nr_cykl = d(6);
+    o.GodzinaCyklu = d16(13) / 60;
+    o.MinutaCyklu = d16(13) % 60;
+    o.ZadGodzinaCyklu = d16(16) / 60;
+    o.ZadMinutaCyklu = d16(16) % 60;
+    o.nr_krok = d(18);
+    o.ZadTempKom = zeZnakiem(d16(19)) / 10.0;
+    o.ZadTempBat = zeZnakiem(d16(21)) / 10.0;
+    // Humidity and delta setpoints: raw signed values as sent.
+    o.zadWilg = zeZnakiem(d16(23));
+    o.zadDelta = zeZnakiem(d16(29));
+    o.AdresOstRej = d16(92);
+    o.dzien = d(96);
+    o.miesiac = d(97);
+    o.rok = d(98) + 2000;
+    o.godzina = d(99);
+    o.minuta = d(100);
+    o.sekunda = d(101);
+    o.wersjaProtokolu = d16(102);
+    return 0;
+}
+
+int TFkomunikacja::CzytajlockKVOR350(int adres, const TParamTrans &trans, bool &A_blokada)
+{
+    // The controller answers with 8 bytes; the 7-byte read sees a CRC error
+    // and the eighth byte completes the reply.
+    const QByteArray r = ZbudujRamke(adres, magistrala::G, 0x07);
+    QByteArray odp;
+    int odebrano = 0;
+    int w = WyslijRamke(r, odp, 7, odebrano, trans);
+    if (w == 4) {
+        odp += port_->czytaj(1, czasOdczytu_ + mnoznikOdczytu_, odstepOdczytu_);
+        if (!poprawneCRC(odp))
+            w = 4;
+        else if (odp.at(0) != r.at(0))
+            w = 10;
+        else
+            w = 0;
+    }
+    if (odp.size() == 7 && odp.mid(1, 4) == QByteArray("\x00\x01\x00\x07", 4))
+        return 217;
+    if (w == 0)
+        A_blokada = odp.size() > magistrala::naglowek + 2 && daneBajt(odp, 0) == 0x01;
+    return w;
+}
+
+int TFkomunikacja::ZapiszUnlockKVOR350(int adres, const TParamTrans &trans, uint32_t A_password)
+{
+    uint8_t haslo[4];
+    for (int i = 0; i < 4; ++i)
+        haslo[i] = uint8_t(A_password >> (8 * i));
+    const uint16_t crc = crcBajtow(4, haslo);
+    QByteArray dane;
+    dane.append(char(crc & 0xFF));
+    dane.append(char(crc >> 8));
+    QByteArray odp;
+    int odebrano = 0;
+    const int w = WyslijRamkeDlugosc(ZbudujRamke(adres, magistrala::G, 0x08, dane), odp, odebrano, trans);
+    if (w != 0)
+        return w;
+    // Only a reply that holds the data byte can accept the password.
+    if (odp.size() < magistrala::naglowek + 3 || daneBajt(odp, 0) != 0x01)
+        return 66;
+    return 0;
+}
+
+int TFkomunikacja::ZapiszLockKVOR350(const TUstawieniaSterownika &A_ds)
+{
+    QByteArray odp;
+    int odebrano = 0;
+    return WyslijRamkeDlugosc(ZbudujRamke(A_ds.adresRS, magistrala::G, 0x09), odp, odebrano,
+                              A_ds.ParametryTransmisji);
+}
+
+int TFkomunikacja::set73onOffKVOR350(const TUstawieniaSterownika &A_ust, bool A_start)
+{
+    return sesjaZapisu(A_ust.adresRS, A_ust.ParametryTransmisji, A_start);
+}
+
+int TFkomunikacja::ZapiszCzaskVOR350(const QDateTime &czas, uint8_t adres, const TParamTrans &trans)
+{
+    const QDate d = czas.date();
+    const QTime t = czas.time();
+    QByteArray dane;
+    dane.append(char(t.hour()));
+    dane.append(char(t.minute()));
+    dane.append(char(t.second()));
+    dane.append(char(d.day()));
+    dane.append(char(d.month()));
+    dane.append(char(d.year() % 100));
+    QByteArray odp;
+    const int w = polecenie(adres, magistrala::G, 0x04, dane, 13, trans, odp);
+    if (w == 0 && odp.at(1) != magistrala::G)
+        return 7;
+    return w;
+}
+
+int TFkomunikacja::CzytajModulyKVOR350(int adres, const TParamTrans &trans, TModulyWejWyKonfig &moduly)
+{
+    QByteArray odp;
+    const int w = polecenie(adres, magistrala::F, 0x10, {}, 11, trans, odp);
+    if (w == 0) {
+        moduly.ain = daneBajt(odp, 0);
+        moduly.din = daneBajt(odp, 1);
+        moduly.aout = daneBajt(odp, 2);
+        moduly.dout = daneBajt(odp, 3);
+    } else if (w == 3) {
+        moduly = TModulyWejWyKonfig{};
+    }
+    return w;
+}
+
+int TFkomunikacja::ZapisModulyKvor350(int adres, const TParamTrans &trans, const TModulyWejWyKonfig &moduly,
+                                      bool)
+{
+    QByteArray dane;
+    dane.append(char(moduly.ain));
+    dane.append(char(moduly.din));
+    dane.append(char(moduly.aout));
+    dane.append(char(moduly.dout));
+    return zapisBlokowy(adres, trans, false, [&] {
+        QByteArray odp;
+        return polecenie(adres, magistrala::G, 0x10, dane, 7, trans, odp);
+    });
+}
+
+int TFkomunikacja::CzytajKomSetupKvor350(int adres, const TParamTrans &trans, TFunkcjeKvor3 &setup)
+{
+    std::memset(&setup, 0, sizeof setup);
+    QByteArray odp;
+    const int w = polecenie(adres, magistrala::F, 0x06, {}, 1031, trans, odp);
+    if (w != 0)
+        return w;
+    for (int i = 1; i <= 100; ++i) {
+        const int k = magistrala::naglowek + 4 * (i - 1);
+        int32_t v;
+        std::memcpy(&v, odp.constData() + k, 4);
+        setup.F[i] = v;
+    }
+    return 0;
+}
+
+int TFkomunikacja::ZapisKomSetupKvor350(int adres, const TParamTrans &trans, const TFunkcjeKvor3 &setup)
+{
+    QByteArray dane;
+    dane.reserve(1025);
+    for (int i = 1; i <= 100; ++i)
+        dopiszLE32(dane, uint32_t(setup.F[i]));
+    dane.append(QByteArray(625, '\0'));
+    QByteArray odp;
+    return polecenie(adres, magistrala::G, 0x06, dane, 7, trans, odp);
+}

@@ -1,0 +1,54 @@
+#include "ramka.h"
+
+#include "crc.h"
+
+QByteArray ZbudujRamke(int adres, char funkcja, uint8_t podkomenda, const QByteArray &dane)
+{
+    const qsizetype dlugosc = dane.size() + 7;
+    QByteArray r;
+    r.reserve(dlugosc);
+    r.append(char(adres & 0xFF));
+    r.append(funkcja);
+    r.append(char(podkomenda));
+    r.append(char((dlugosc >> 8) & 0xFF));
+    r.append(char(dlugosc & 0xFF));
+    r.append(dane);
+    dopiszCRC(r);
+    return r;
+}
+
+void dopiszCRC(QByteArray &ramka)
+{
+    const uint16_t crc = obliczCRC16(ramka, ramka.size());
+    ramka.append(char(crc & 0xFF));
+    ramka.append(char(crc >> 8));
+}
+
+bool poprawneCRC(const QByteArray &ramka)
+{
+    const qsizetype n = ramka.size();
+    if (n < 2)
+        return false;
+    const uint16_t crc = obliczCRC16(ramka, n - 2);
+    return bajt(ramka, n - 2) == (crc & 0xFF) && bajt(ramka, n - 1) == (crc >> 8);
+}
+
+void dopiszLE32(QByteArray &b, uint32_t v)
+{
+    for (int i = 0; i < 4; ++i)
+        b.append(char((v >> (8 * i)) & 0xFF));
+}
+
+QString bajtyHex(const QByteArray &b)
+{
+    static const char cyfry[] = "0123456789abcdef";
+    QString s;
+    s.reserve(b.size() * 3);
+    for (const char c : b) {
+        const auto u = uint8_t(c);
+        s += QLatin1Char(cyfry[u >> 4]);
+        s += QLatin1Char(cyfry[u & 0xF]);
+        s += QLatin1Char(' ');
+    }
+    return s;
+}

@@ -1,0 +1,41 @@
+// Connection records handed to every controller operation, RS-485 and
+// TCP/IP alike. Plain values, copied freely.
+#pragma once
+
+#include <QString>
+
+enum TConnectionType { tct_rs485 = 0, tct_ethernet = 1 };
+
+// Serial-link parameters.
+struct TParamTrans {
+    int port = 0;                       // 0-based: 0 is "COM1"
+    int predkosc = 6;                   // baud code, index into kodyPredkosci
+    int IlePowtorzen = 2;               // attempts of the facades that take them from here
+    int ReadTotalTimeoutConstant = 350; // read time-out [ms] of those facades
+};
+
+// TCP/IP parameters.
+struct TUstawieniaIP {
+    int NUMER_SERYJNY = 0;
+    int LAN_ACTIVE = 0;                 // 0 RS-485, 1 TCP/IP
+    QString LAN_IP;                     // dotted IPv4, at most 15 characters
+    int count = 3;
+    int timeout = 700;                  // [ms]
+};
+
+struct TUstawieniaSterownika {
+    int adresRS = 1;                    // bus address 0..247, sent modulo 256
+    TParamTrans ParametryTransmisji;
+    TConnectionType conectType = tct_rs485;
+    int stanSterownika = 0;             // reserved
+    QString EthernetPassword;           // reserved
+    bool Busy = false;                  // reserved
+    TUstawieniaIP lan;
+};
+
+void kopiujParametryTransmisji(const TUstawieniaSterownika &z, TParamTrans &doRek);
+
+// Baud rate of a baud code (0 for a code outside the list).
+int predkoscZKodu(int kod);
+// "COM" and port+1: the port's name in texts and settings keys.
+QString nazwaPortu(int port);

@@ -1,0 +1,348 @@
+// The exchange itself: result codes from the simulator's faults, port
+// selection, read time-outs, direction switching and the frame log.
+#include "lacze_sym.h"
+#include "port_skrypt.h"
+
+#include "ramka.h"
+
+#include <QDir>
+#include <QElapsedTimer>
+#include <QFile>
+
+namespace {
+
+const QByteArray zapytanieNumeru = hex("01 46 07 00 07 fc 8b"); // F 0x07, reply N 11
+const QByteArray zapytanieBlokady = hex("01 47 09 00 07 9c b4"); // G 0x09, length-prefixed
+
+struct Usterkowy {
+    const char *opis;
+    std::optional<Usterka> usterka;
+    bool offset;
+    int wynik;
+};
+
+} // namespace
+
+TEST_F(LaczeSym, WynikiWymianyStalejDlugosci)
+{
+    const Usterkowy przypadki[] = {
+        {"correct reply", {}, false, 0},
+        {"no reply", Usterka{RodzajUsterki::BrakOdpowiedzi}, false, 8},
+        {"one byte short", Usterka{RodzajUsterki::KrotkaOdpowiedz}, false, 3},
+        {"only the header", Usterka{RodzajUsterki::KrotkaOdpowiedz, 6}, false, 3},
+        {"CRC bytes swapped", Usterka{RodzajUsterki::ZleCRC}, false, 4},
+        {"another address", Usterka{RodzajUsterki::ZlyAdres}, false, 10},
+        {"trailing bytes are left unread", Usterka{RodzajUsterki::NadmiaroweBajty, 3}, false, 0},
+        {"leading zero without the offset", Usterka{RodzajUsterki::ZeroNaPoczatku}, false, 4},
+        {"leading zero with the offset", Usterka{RodzajUsterki::ZeroNaPoczatku}, true, 0},
+        {"offset but no zero: read to the time-out", {}, true, 0},
+        {"offset and a byte too many without zero", Usterka{RodzajUsterki::NadmiaroweBajty}, true, 3},
+        {"late beyond the time-out", Usterka{RodzajUsterki::Wolno, 150}, false, 8},
+        {"late within the time-out", Usterka{RodzajUsterki::Wolno, 10}, false, 0},
+        {"byte by byte in time", Usterka{RodzajUsterki::BajtPoBajcie, 2}, false, 0},
+        {"byte by byte too slow", Usterka{RodzajUsterki::BajtPoBajcie, 12}, false, 3},
+        {"length field is not looked at", Usterka{RodzajUsterki::ZlaDlugosc, 10005}, false, 0},
+    };
+    for (const Usterkowy &p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        lacze->UjemneOfesty[0] = p.offset;
+        if (p.usterka)
+            usterki.dodaj('F', 0x07, *p.usterka);
+        QByteArray odp;
+        int odebrano = -1;
+        EXPECT_EQ(lacze->WyslijRamke(zapytanieNumeru, odp, 11, odebrano, trans), p.wynik);
+        EXPECT_EQ(odebrano, odp.size());
+        if (p.wynik == 0 && !(p.usterka && p.usterka->rodzaj == RodzajUsterki::ZlaDlugosc)) {
+            EXPECT_EQ(odp, hex("01 46 07 00 0b 00 01 e2 40 48 eb"));
+        }
+        poczekajNaSym();
+        usterki.wyczysc();
+    }
+}
+
+TEST_F(LaczeSym, WynikiWymianyZDlugoscia)
+{
+    const Usterkowy przypadki[] = {
+        {"correct reply", {}, false, 0},
+        {"no reply is a short reply", Usterka{RodzajUsterki::BrakOdpowiedzi}, false, 3},
+        {"header incomplete", Usterka{RodzajUsterki::KrotkaOdpowiedz, 4}, false, 3},
+        {"body incomplete", Usterka{RodzajUsterki::KrotkaOdpowiedz}, false, 3},
+        {"CRC bytes swapped", Usterka{RodzajUsterki::ZleCRC}, false, 4},
+        {"another address", Usterka{RodzajUsterki::ZlyAdres}, false, 10},
+        {"length field 10005", Usterka{RodzajUsterki::ZlaDlugosc, 10005}, false, 3},
+        {"length field 4", Usterka{RodzajUsterki::ZlaDlugosc, 4}, false, 3},
+        {"length field too long", Usterka{RodzajUsterki::ZlaDlugosc, 9}, false, 3},
+        {"leading zero with the offset", Usterka{RodzajUsterki::ZeroNaPoczatku}, true, 0},
+        {"byte by byte in time", Usterka{RodzajUsterki::BajtPoBajcie, 3}, false, 0},
+    };
+    for (const Usterkowy &p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        lacze->UjemneOfesty[0] = p.offset;
+        if (p.usterka)
+            usterki.dodaj('G', 0x09, *p.usterka);
+        QByteArray odp;
+        int odebrano = -1;
+        EXPECT_EQ(lacze->WyslijRamkeDlugosc(zapytanieBlokady, odp, odebrano, trans), p.wynik);
+        EXPECT_EQ(odebrano, odp.size());
+        if (p.wynik == 0) {
+            EXPECT_EQ(odp, SterownikSym::zbuduj(1, 'G', 0x09, {}));
+        }
+        EXPECT_EQ(lacze->odstepOdczytu(), 0); // the 100 ms interval is this exchange's only
+        poczekajNaSym();
+        usterki.wyczysc();
+    }
+}
+
+TEST_F(LaczeSym, DlugoscPonad10000NieJestCzytana)
+{
+    usterki.dodaj('G', 0x09, {RodzajUsterki::ZlaDlugosc, 0x2715});
+    QByteArray odp;
+    int odebrano = 0;
+    EXPECT_EQ(lacze->WyslijRamkeDlugosc(zapytanieBlokady, odp, odebrano, trans), 3);
+    EXPECT_EQ(odebrano, 5);
+    EXPECT_EQ(odp, hex("01 47 09 27 15"));
+}
+
+TEST_F(LaczeSym, OdstepMiedzyBajtamiKonczyOdczytZDlugoscia)
+{
+    lacze->ustawCzasOdczytu(2000);
+    usterki.dodaj('G', 0x09, {RodzajUsterki::BajtPoBajcie, 160});
+    QByteArray odp;
+    int odebrano = 0;
+    QElapsedTimer t;
+    t.start();
+    EXPECT_EQ(lacze->WyslijRamkeDlugosc(zapytanieBlokady, odp, odebrano, trans), 3);
+    EXPECT_LT(t.elapsed(), 1500); // ended by the 100 ms interval, not the 2 s time-out
+    EXPECT_EQ(odebrano, 1);
+}
+
+TEST_F(LaczeSym, WymianaKonczySieGdyBajtySaJuzWszystkie)
+{
+    lacze->ustawCzasOdczytu(3000);
+    QElapsedTimer t;
+    t.start();
+    TFunkcjeKvor3 s{};
+    EXPECT_EQ(lacze->CzytajKomSetupKvor350(1, trans, s), 0); // N 1031: time-out 4031 ms
+    EXPECT_LT(t.elapsed(), 1500);
+    EXPECT_EQ(zegarTestowy.przespane, 10);
+}
+
+TEST_F(LaczeSym, KrotkiOczekiwanyRozmiar)
+{
+    logujRamki = true;
+    for (const int n : {0, 3}) {
+        QByteArray odp;
+        int odebrano = 0;
+        EXPECT_EQ(lacze->WyslijRamke(zapytanieNumeru, odp, n, odebrano, trans), 5);
+    }
+    EXPECT_TRUE(pty.ramki().empty());
+    EXPECT_FALSE(QFile::exists(katalog.filePath(QStringLiteral("trans.txt"))));
+}
+
+TEST_F(LaczeSym, PonowneOtwarcieTylkoPrzyZmianiePortuLubPredkosci)
+{
+    nadpisania[QStringLiteral("COM3Device")] = pty.sciezka();
+    int n = 0;
+    const auto wymiana = [&](int portNr, int kod) {
+        TParamTrans t = trans;
+        t.port = portNr;
+        t.predkosc = kod;
+        EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, t, n), 0);
+        return port->otwarcia;
+    };
+    EXPECT_EQ(wymiana(2, 6), 1);
+    EXPECT_EQ(port->ostatniBaud, 9600);
+    EXPECT_EQ(wymiana(2, 6), 1);
+    EXPECT_EQ(wymiana(2, 8), 2);
+    EXPECT_EQ(port->ostatniBaud, 19200);
+    EXPECT_EQ(wymiana(2, 8), 2);
+    EXPECT_EQ(wymiana(0, 8), 3); // another name, same device
+    EXPECT_EQ(wymiana(0, 12), 4);
+    EXPECT_EQ(port->ostatniBaud, 115200);
+    EXPECT_EQ(wymiana(0, 12), 4);
+    lacze->zamknijPort();
+    EXPECT_EQ(wymiana(0, 12), 5); // a closed port opens again, quietly
+}
+
+TEST_F(LaczeSym, PortKtoregoNieMa)
+{
+    nadpisania[QStringLiteral("COM3Device")] = QStringLiteral("/nie/ma/takiego/tty");
+    TParamTrans t = trans;
+    t.port = 2;
+    komunikaty.oczekuj(RodzajKomunikatu::Blad, QStringLiteral("Nie mogę otworzyć portu: COM3\n/nie/ma/takiego/tty: "));
+    int n = 0;
+    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, t, n), 1);
+    // Same port again: still closed, no second box.
+    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, t, n), 1);
+    EXPECT_FALSE(lacze->CzyPortDostepny(t));
+
+    // The length-prefixed exchange fails the same way without a box.
+    t.port = 3;
+    QByteArray odp;
+    EXPECT_EQ(lacze->WyslijRamkeDlugosc(zapytanieBlokady, odp, n, t), 1);
+
+    komunikaty.oczekuj(RodzajKomunikatu::Blad, QStringLiteral("COM6\nnie znaleziono portu szeregowego"));
+    t.port = 5;
+    EXPECT_EQ(lacze->WyslijRamke(zapytanieNumeru, odp, 11, n, t), 1);
+    komunikaty.oczekuj(RodzajKomunikatu::Blad, QStringLiteral("nieobsługiwana prędkość (kod 15)"));
+    t.port = 0;
+    t.predkosc = 15;
+    EXPECT_EQ(lacze->WyslijRamke(zapytanieNumeru, odp, 11, n, t), 1);
+    EXPECT_TRUE(pty.ramki().empty());
+
+    // The probe takes the speed only with a new name.
+    t.predkosc = 12;
+    EXPECT_FALSE(lacze->CzyPortDostepny(t));
+    nadpisania[QStringLiteral("COM2Device")] = pty.sciezka();
+    t.port = 1;
+    EXPECT_TRUE(lacze->CzyPortDostepny(t));
+    EXPECT_EQ(port->ostatniBaud, 115200);
+}
+
+TEST_F(LaczeSym, DziennikRamek)
+{
+    logujRamki = true;
+    lacze->ustawZrodloCzasu([] { return QDateTime(QDate(2023, 4, 11), QTime(10, 15, 0)); });
+    int n = 0;
+    ASSERT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+    usterki.dodaj('F', 0x07, {RodzajUsterki::BrakOdpowiedzi});
+    ASSERT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 8);
+    usterki.dodaj('F', 0x07, {RodzajUsterki::KrotkaOdpowiedz, 8});
+    ASSERT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 3);
+
+    QFile f(katalog.filePath(QStringLiteral("trans.txt")));
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(QString::fromUtf8(f.readAll()),
+              QStringLiteral(" \n11.04.2023 10:15:00\n \n"
+                             "  M: 01 46 07 00 07 fc 8b    [7]\n"
+                             "  S: 01 46 07 00 0b 00 01 e2 40 48 eb    [11] 0\n"
+                             " \n11.04.2023 10:15:00\n \n"
+                             "  M: 01 46 07 00 07 fc 8b    [7]\n"
+                             "  S:    [0] 8\n"
+                             " \n11.04.2023 10:15:00\n \n"
+                             "  M: 01 46 07 00 07 fc 8b    [7]\n"
+                             "  S: 01 46 07    [3] 3\n"));
+}
+
+TEST_F(LaczeSym, KierunekRecznyNaPty)
+{
+    lacze->ustawKierunekSterownika(false);
+    int n = 0;
+    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0); // RTS on a pty is tolerated
+    EXPECT_EQ(n, 123456);
+    EXPECT_EQ(zegarTestowy.dokladne, std::vector<int>{5});
+}
+
+TEST(UjemneOfesty, TylkoPorty0Do15)
+{
+    TFkomunikacja k(std::make_unique<PortSkrypt>());
+    for (bool &f : k.UjemneOfesty)
+        f = true;
+    EXPECT_TRUE(k.ujemnyOffset(0));
+    EXPECT_TRUE(k.ujemnyOffset(15));
+    EXPECT_FALSE(k.ujemnyOffset(16));
+    EXPECT_FALSE(k.ujemnyOffset(-1));
+    EXPECT_FALSE(k.ujemnyOffset(1000));
+}
+
+class LaczeSkrypt : public ::testing::Test {
+protected:
+    LaczeSkrypt()
+    {
+        auto p = std::make_unique<PortSkrypt>();
+        port = p.get();
+        lacze = std::make_unique<TFkomunikacja>(std::move(p));
+        lacze->porty().ustawOdczytKlucza([](const QString &) { return QStringLiteral("/dev/ttyTEST"); });
+        trans.predkosc = 6;
+    }
+    ~LaczeSkrypt() override
+    {
+        TransmisjaNT = false;
+        IleSleep = 5;
+        logujRamki = false;
+    }
+    ZegarTestowy zegar;
+    KomunikatySkrypt komunikaty;
+    PortSkrypt *port;
+    std::unique_ptr<TFkomunikacja> lacze;
+    TParamTrans trans;
+};
+
+TEST_F(LaczeSkrypt, KierunekRecznyCzekaNaOstatniBajtPrzedOpuszczeniemRTS)
+{
+    lacze->ustawKierunekSterownika(false);
+    IleSleep = 7;
+    port->odpowiedz = SterownikSym::zbuduj(1, 'I', 0x82, {});
+    QByteArray odp;
+    int n = 0;
+    ASSERT_EQ(lacze->WyslijRamke(hex("01 49 82 00 07 ee 76"), odp, 7, n, trans), 0);
+    EXPECT_EQ(port->zdarzenia,
+              QStringList({"otworz /dev/ttyTEST", "czysc", "rts 1", "znak 01", "znak 49", "znak 82", "znak 00",
+                           "znak 07", "znak ee", "znak 76", "oproznij", "rts 0"}));
+    EXPECT_EQ(zegar.przespane, 10 + 7);
+    EXPECT_EQ(zegar.dokladne, std::vector<int>{7});
+
+    // No precise wait when IleSleep is 0.
+    IleSleep = 0;
+    zegar.dokladne.clear();
+    port->odpowiedz = SterownikSym::zbuduj(1, 'I', 0x82, {});
+    ASSERT_EQ(lacze->WyslijRamke(hex("01 49 82 00 07 ee 76"), odp, 7, n, trans), 0);
+    EXPECT_TRUE(zegar.dokladne.empty());
+}
+
+TEST_F(LaczeSkrypt, BajtOdrzuconyTysiacRazyKonczyNadawanie)
+{
+    lacze->ustawKierunekSterownika(false);
+    logujRamki = true;
+    port->nieudaneZnaki = 1000;
+    QByteArray odp;
+    int n = 0;
+    EXPECT_EQ(lacze->WyslijRamke(hex("01 49 82 00 07 ee 76"), odp, 7, n, trans), 2);
+    EXPECT_EQ(port->probyZnakow, 1000);
+    EXPECT_TRUE(port->wyslane.isEmpty());
+    EXPECT_TRUE(port->zdarzenia.endsWith(QStringLiteral("rts 0")));
+
+    // 999 failures and the byte still goes.
+    port->nieudaneZnaki = 999;
+    port->odpowiedz = SterownikSym::zbuduj(1, 'I', 0x82, {});
+    EXPECT_EQ(lacze->WyslijRamke(hex("01 49 82 00 07 ee 76"), odp, 7, n, trans), 0);
+}
+
+TEST_F(LaczeSkrypt, TrybBlokowyWymuszonyPrzezTransmisjaNT)
+{
+    lacze->ustawKierunekSterownika(false);
+    TransmisjaNT = true;
+    port->odpowiedz = SterownikSym::zbuduj(1, 'I', 0x82, {});
+    QByteArray odp;
+    int n = 0;
+    ASSERT_EQ(lacze->WyslijRamke(hex("01 49 82 00 07 ee 76"), odp, 7, n, trans), 0);
+    EXPECT_EQ(port->zdarzenia, QStringList({"otworz /dev/ttyTEST", "czysc", "zapisz 7"}));
+}
+
+TEST_F(LaczeSkrypt, NiepelnyZapisIInneBledyPortu)
+{
+    logujRamki = true;
+    ustawKatalogProgramu(QDir::tempPath() + QStringLiteral("/kvor-lacze-skrypt"));
+    QDir(katalogProgramu()).removeRecursively();
+    QDir().mkpath(katalogProgramu());
+    QByteArray odp;
+    int n = 0;
+    port->limitZapisu = 6;
+    EXPECT_EQ(lacze->WyslijRamke(zapytanieNumeru, odp, 11, n, trans), 2);
+    EXPECT_EQ(lacze->WyslijRamkeDlugosc(zapytanieBlokady, odp, n, trans), 2);
+    EXPECT_FALSE(QFile::exists(katalogProgramu() + QStringLiteral("trans.txt"))); // 2 is not logged
+
+    port->limitZapisu = -1;
+    port->parzystoscOk = false;
+    EXPECT_EQ(lacze->WyslijRamke(zapytanieNumeru, odp, 11, n, trans), 1);
+    EXPECT_TRUE(QFile::exists(katalogProgramu() + QStringLiteral("trans.txt"))); // this 1 is
+
+    // The first exchange on the start-up port opens it without a box.
+    auto p = std::make_unique<PortSkrypt>();
+    p->daSieOtworzyc = false;
+    TFkomunikacja k(std::move(p));
+    k.porty().ustawOdczytKlucza([](const QString &) { return QStringLiteral("/dev/ttyTEST"); });
+    EXPECT_EQ(k.WyslijRamke(zapytanieNumeru, odp, 11, n, trans), 1);
+    QDir(katalogProgramu()).removeRecursively();
+    ustawKatalogProgramu(QString());
+}

@@ -1,0 +1,53 @@
+// Which device stands behind a port number.
+#include "porty.h"
+#include "ustawienia_polaczenia.h"
+
+#include "gtest_qt.h"
+
+#include <gtest/gtest.h>
+
+TEST(Porty, KolejnoscUrzadzen)
+{
+    const QStringList wejscie = {"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyACM0",
+                                 "/dev/ttyUSB2", "/dev/ttyAMA0", "/dev/ttyS10", "/dev/ttyS2"};
+    EXPECT_EQ(RozwiazywaczPortow::uporzadkuj(wejscie),
+              QStringList({"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyAMA0", "/dev/ttyS0",
+                           "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS10"}));
+}
+
+TEST(Porty, KluczUstawienWygrywa)
+{
+    RozwiazywaczPortow r;
+    r.ustawListeUrzadzen([] { return QStringList({"/dev/ttyS0", "/dev/ttyUSB0"}); });
+    QStringList pytane;
+    r.ustawOdczytKlucza([&](const QString &k) {
+        pytane << k;
+        return k == QLatin1String("COM2Device") ? QStringLiteral(" /dev/pts/7 ") : QString();
+    });
+    EXPECT_EQ(r.urzadzenie(0), QStringLiteral("/dev/ttyUSB0"));
+    EXPECT_EQ(r.urzadzenie(1), QStringLiteral("/dev/pts/7"));
+    EXPECT_EQ(r.urzadzenie(2), QString());
+    EXPECT_EQ(r.urzadzenie(-1), QString());
+    EXPECT_EQ(pytane, QStringList({"COM1Device", "COM2Device", "COM3Device"}));
+}
+
+TEST(Porty, NazwyIPredkosci)
+{
+    EXPECT_EQ(nazwaPortu(0), QStringLiteral("COM1"));
+    EXPECT_EQ(nazwaPortu(15), QStringLiteral("COM16"));
+    EXPECT_EQ(predkoscZKodu(6), 9600);
+    EXPECT_EQ(predkoscZKodu(8), 19200);
+    EXPECT_EQ(predkoscZKodu(12), 115200);
+    EXPECT_EQ(predkoscZKodu(14), 256000);
+    EXPECT_EQ(predkoscZKodu(15), 0);
+    EXPECT_EQ(predkoscZKodu(-1), 0);
+
+    TUstawieniaSterownika u;
+    u.ParametryTransmisji = TParamTrans{3, 8, 5, 777};
+    TParamTrans t;
+    kopiujParametryTransmisji(u, t);
+    EXPECT_EQ(t.port, 3);
+    EXPECT_EQ(t.predkosc, 8);
+    EXPECT_EQ(t.IlePowtorzen, 5);
+    EXPECT_EQ(t.ReadTotalTimeoutConstant, 777);
+}

@@ -1,0 +1,232 @@
+#include "sterownik_sym.h"
+
+#include "crc.h"
+
+#include <cstring>
+
+namespace {
+
+void dopiszCRC(QByteArray &b)
+{
+    const uint16_t crc = obliczCRC16(b, b.size());
+    b.append(char(crc & 0xFF));
+    b.append(char(crc >> 8));
+}
+
+bool dobreCRC(const QByteArray &b)
+{
+    if (b.size() < 3)
+        return false;
+    const uint16_t crc = obliczCRC16(b, b.size() - 2);
+    return uint8_t(b.at(b.size() - 2)) == (crc & 0xFF) && uint8_t(b.at(b.size() - 1)) == (crc >> 8);
+}
+
+void le16(QByteArray &b, int i, uint16_t v)
+{
+    b[i] = char(v & 0xFF);
+    b[i + 1] = char(v >> 8);
+}
+
+QByteArray blokOdczytow(const StanSterownika &s)
+{
+    QByteArray d(164, '\0');
+    const OdczytySym &o = s.odczyty;
+    d[0] = char(o.wersja & 0xFF);
+    d[1] = char((o.wersja >> 8) & 0xFF);
+    d[2] = char((o.wersja >> 16) & 0xFF);
+    d[4] = char(o.stan);
+    d[5] = char(o.nr_prog);
+    d[6] = char(o.nr_cykl);
+    le16(d, 13, o.minutyCyklu);
+    le16(d, 16, o.zadMinutyCyklu);
+    d[18] = char(o.nr_krok);
+    le16(d, 19, uint16_t(o.zadTempKom));
+    le16(d, 21, uint16_t(o.zadTempBat));
+    le16(d, 23, uint16_t(o.zadWilg));
+    le16(d, 29, uint16_t(o.zadDelta));
+    le16(d, 92, o.adresOstRej);
+    const QDate data = s.zegar.date();
+    const QTime czas = s.zegar.time();
+    d[96] = char(data.day());
+    d[97] = char(data.month());
+    d[98] = char(data.year() - 2000);
+    d[99] = char(czas.hour());
+    d[100] = char(czas.minute());
+    d[101] = char(czas.second());
+    le16(d, 102, o.wersjaProtokolu);
+    return d;
+}
+
+uint16_t crcHasla(uint32_t haslo)
+{
+    uint8_t b[4];
+    for (int i = 0; i < 4; ++i)
+        b[i] = uint8_t(haslo >> (8 * i));
+    return crcBajtow(4, b);
+}
+
+} // namespace
+
+SterownikSym::SterownikSym() { dodajPolecenia(); }
+
+QByteArray SterownikSym::zbuduj(int adres, char funkcja, uint8_t podkomenda, const QByteArray &dane)
+{
+    const int dl = int(dane.size()) + 7;
+    QByteArray r;
+    r.append(char(adres & 0xFF));
+    r.append(funkcja);
+    r.append(char(podkomenda));
+    r.append(char(dl >> 8));
+    r.append(char(dl & 0xFF));
+    r.append(dane);
+    dopiszCRC(r);
+    return r;
+}
+
+QByteArray SterownikSym::ramkaNieznana(int adres)
+{
+    QByteArray r;
+    r.append(char(adres & 0xFF));
+    r.append(QByteArray("\x00\x01\x00\x07", 4));
+    dopiszCRC(r);
+    return r;
+}
+
+void SterownikSym::ustawSetup(StanSterownika &s, int i, int32_t v)
+{
+    std::memcpy(s.setup.data() + 4 * (i - 1), &v, 4);
+}
+
+int32_t SterownikSym::wartoscSetup(const StanSterownika &s, int i)
+{
+    int32_t v;
+    std::memcpy(&v, s.setup.constData() + 4 * (i - 1), 4);
+    return v;
+}
+
+StanSterownika SterownikSym::stan() const
+{
+    std::lock_guard l(m_);
+    return s_;
+}
+
+void SterownikSym::zmien(const std::function<void(StanSterownika &)> &f)
+{
+    std::lock_guard l(m_);
+    f(s_);
+}
+
+void SterownikSym::dodajObsluge(char funkcja, uint8_t podkomenda, Obsluga f)
+{
+    std::lock_guard l(m_);
+    obslugi_[klucz(funkcja, podkomenda)] = std::move(f);
+}
+
+std::optional<QByteArray> SterownikSym::wykonaj(char funkcja, uint8_t podkomenda, const QByteArray &dane)
+{
+    std::lock_guard l(m_);
+    const auto it = obslugi_.find(klucz(funkcja, podkomenda));
+    if (it == obslugi_.end())
+        return std::nullopt;
+    return it->second(s_, dane);
+}
+
+std::optional<QByteArray> SterownikSym::obsluz(const QByteArray &r)
+{
+    if (r.size() < 7 || ((uint8_t(r.at(3)) << 8) | uint8_t(r.at(4))) != r.size() || !dobreCRC(r))
+        return std::nullopt;
+    const int adres = stan().adres;
+    if (uint8_t(r.at(0)) != (adres & 0xFF))
+        return std::nullopt;
+    const char f = r.at(1);
+    const auto sub = uint8_t(r.at(2));
+    const auto dane = wykonaj(f, sub, r.mid(5, r.size() - 7));
+    if (!dane)
+        return ramkaNieznana(adres);
+    return zbuduj(adres, f, sub, *dane);
+}
+
+void SterownikSym::dodajPolecenia()
+{
+    const auto dodaj = [this](char f, uint8_t sub, Obsluga o) { obslugi_[klucz(f, sub)] = std::move(o); };
+    const auto zapis = [](StanSterownika &s) {
+        if (!s.sesjaOtwarta)
+            ++s.zapisyPozaSesja;
+    };
+
+    dodaj('F', 0x00, [](StanSterownika &s, const QByteArray &) {
+        QByteArray d(125, '\0');
+        const QByteArray typ = s.typ.left(13).leftJustified(13, ' ');
+        d.replace(60, 13, typ);
+        return std::optional(d);
+    });
+    dodaj('F', 0x01, [](StanSterownika &s, const QByteArray &) { return std::optional(blokOdczytow(s)); });
+    dodaj('F', 0x06, [](StanSterownika &s, const QByteArray &) { return std::optional(s.setup); });
+    dodaj('F', 0x07, [](StanSterownika &s, const QByteArray &) {
+        QByteArray d;
+        for (int i = 3; i >= 0; --i)
+            d.append(char((s.numerSeryjny >> (8 * i)) & 0xFF));
+        return std::optional(d);
+    });
+    dodaj('F', 0x10, [](StanSterownika &s, const QByteArray &) {
+        QByteArray d;
+        d.append(char(s.moduly.ain));
+        d.append(char(s.moduly.din));
+        d.append(char(s.moduly.aout));
+        d.append(char(s.moduly.dout));
+        return std::optional(d);
+    });
+    dodaj('G', 0x04, [](StanSterownika &s, const QByteArray &d) {
+        if (d.size() == 6) {
+            const QDateTime t(QDate(2000 + uint8_t(d[5]), uint8_t(d[4]), uint8_t(d[3])),
+                              QTime(uint8_t(d[0]), uint8_t(d[1]), uint8_t(d[2])));
+            if (t.isValid())
+                s.zegar = t;
+        }
+        return std::optional(d);
+    });
+    dodaj('G', 0x06, [zapis](StanSterownika &s, const QByteArray &d) {
+        zapis(s);
+        s.setup.replace(0, std::min<qsizetype>(d.size(), 1024), d.left(1024));
+        return std::optional(QByteArray());
+    });
+    dodaj('G', 0x07, [](StanSterownika &s, const QByteArray &) -> std::optional<QByteArray> {
+        if (!s.znaLock)
+            return std::nullopt;
+        return QByteArray(1, s.zablokowany ? '\x01' : '\x00');
+    });
+    dodaj('G', 0x08, [](StanSterownika &s, const QByteArray &d) -> std::optional<QByteArray> {
+        if (!s.znaLock)
+            return std::nullopt;
+        const uint16_t crc = crcHasla(s.haslo);
+        const bool dobre = d.size() == 2 && uint8_t(d[0]) == (crc & 0xFF) && uint8_t(d[1]) == (crc >> 8);
+        if (dobre)
+            s.zablokowany = false;
+        return QByteArray(1, dobre ? '\x01' : '\x00');
+    });
+    dodaj('G', 0x09, [](StanSterownika &s, const QByteArray &) -> std::optional<QByteArray> {
+        if (!s.znaLock)
+            return std::nullopt;
+        s.zablokowany = true;
+        return QByteArray();
+    });
+    dodaj('G', 0x10, [zapis](StanSterownika &s, const QByteArray &d) {
+        zapis(s);
+        if (d.size() == 4) {
+            s.moduly.ain = uint8_t(d[0]);
+            s.moduly.din = uint8_t(d[1]);
+            s.moduly.aout = uint8_t(d[2]);
+            s.moduly.dout = uint8_t(d[3]);
+        }
+        return std::optional(QByteArray());
+    });
+    dodaj('I', 0x81, [](StanSterownika &s, const QByteArray &) {
+        s.sesjaOtwarta = true;
+        ++s.ileSesji;
+        return std::optional(QByteArray(1, '\x01'));
+    });
+    dodaj('I', 0x82, [](StanSterownika &s, const QByteArray &) {
+        s.sesjaOtwarta = false;
+        return std::optional(QByteArray());
+    });
+}
