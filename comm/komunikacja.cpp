@@ -142,10 +142,8 @@ int TFkomunikacja::WyslijRamke(const QByteArray &ramka, QByteArray &odpowiedz, i
             odebrano = czytajZOffsetem(N, trans.port, odpowiedz);
             if (odebrano != N)
                 wynik = odebrano == 0 ? 8 : 3;
-            else if (!poprawneCRC(odpowiedz))
-                wynik = 4;
-            else if (odpowiedz.at(0) != (ramka.isEmpty() ? char(0) : ramka.at(0)))
-                wynik = 10;
+            else
+                wynik = sprawdzCRCiAdres(ramka, odpowiedz);
         }
     } catch (...) {
         wynik = 1;
@@ -190,12 +188,7 @@ int TFkomunikacja::WyslijRamkeDlugosc(const QByteArray &ramka, QByteArray &odpow
                         port_->czytaj(reszta, czasOdczytu_ + mnoznikOdczytu_ * reszta, odstepOdczytu_);
                     odpowiedz += cialo;
                     odebrano = int(odpowiedz.size());
-                    if (cialo.size() < reszta)
-                        wynik = 3;
-                    else if (!poprawneCRC(odpowiedz))
-                        wynik = 4;
-                    else if (odpowiedz.at(0) != (ramka.isEmpty() ? char(0) : ramka.at(0)))
-                        wynik = 10;
+                    wynik = cialo.size() < reszta ? 3 : sprawdzCRCiAdres(ramka, odpowiedz);
                 }
             }
         }

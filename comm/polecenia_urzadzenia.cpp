@@ -2,23 +2,13 @@
 #include "komunikacja.h"
 
 #include "crc.h"
+#include "nazwy.h"
 #include "ramka.h"
 
 #include <cstring>
 
 
 namespace {
-
-// Trims code units <= 0x20 at both ends.
-QString przytnij(const QString &s)
-{
-    qsizetype a = 0, b = s.size();
-    while (a < b && s.at(a).unicode() <= 0x20)
-        ++a;
-    while (b > a && s.at(b - 1).unicode() <= 0x20)
-        --b;
-    return s.mid(a, b - a);
-}
 
 int16_t zeZnakiem(uint16_t v) { return int16_t(v); }
 
@@ -119,12 +109,7 @@ int TFkomunikacja::CzytajlockKVOR350(int adres, const TParamTrans &trans, bool &
     int w = WyslijRamke(r, odp, 7, odebrano, trans);
     if (w == 4) {
         odp += port_->czytaj(1, czasOdczytu_ + mnoznikOdczytu_, odstepOdczytu_);
-        if (!poprawneCRC(odp))
-            w = 4;
-        else if (odp.at(0) != r.at(0))
-            w = 10;
-        else
-            w = 0;
+        w = sprawdzCRCiAdres(r, odp);
     }
     if (odp.size() == 7 && odp.mid(1, 4) == QByteArray("\x00\x01\x00\x07", 4))
         return 217;

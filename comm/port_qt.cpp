@@ -56,6 +56,7 @@ bool PortQt::otworz(const QString &urzadzenie, int baud, QString *powod)
         return false;
     }
     ustawDTR(false);
+    ustawRTS(false); // receive until a manual-direction transmission raises it
     return true;
 }
 

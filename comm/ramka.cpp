@@ -33,6 +33,15 @@ bool poprawneCRC(const QByteArray &ramka)
     return bajt(ramka, n - 2) == (crc & 0xFF) && bajt(ramka, n - 1) == (crc >> 8);
 }
 
+int sprawdzCRCiAdres(const QByteArray &zapytanie, const QByteArray &odpowiedz)
+{
+    if (!poprawneCRC(odpowiedz))
+        return 4;
+    if (odpowiedz.at(0) != (zapytanie.isEmpty() ? char(0) : zapytanie.at(0)))
+        return 10;
+    return 0;
+}
+
 void dopiszLE32(QByteArray &b, uint32_t v)
 {
     for (int i = 0; i < 4; ++i)

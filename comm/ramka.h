@@ -23,6 +23,9 @@ QByteArray ZbudujRamke(int adres, char funkcja, uint8_t podkomenda, const QByteA
 void dopiszCRC(QByteArray &ramka);
 // True when the last two bytes are the CRC of the rest.
 bool poprawneCRC(const QByteArray &ramka);
+// A complete reply to the request: 4 for a wrong CRC, 10 for another
+// address, else 0.
+int sprawdzCRCiAdres(const QByteArray &zapytanie, const QByteArray &odpowiedz);
 
 inline uint8_t bajt(const QByteArray &b, qsizetype i) { return uint8_t(b.at(i)); }
 // Data byte k of a reply is reply byte 5 + k.

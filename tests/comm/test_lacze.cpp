@@ -5,7 +5,6 @@
 
 #include "ramka.h"
 
-#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
 
@@ -18,78 +17,58 @@ struct Usterkowy {
     const char *opis;
     std::optional<Usterka> usterka;
     bool offset;
-    int wynik;
+    int wynikStala;   // fixed-length exchange
+    int wynikDlugosc; // length-prefixed exchange
 };
 
 } // namespace
 
-TEST_F(LaczeSym, WynikiWymianyStalejDlugosci)
+TEST_F(LaczeSym, WynikiWymianZUsterek)
 {
+    using R = RodzajUsterki;
     const Usterkowy przypadki[] = {
-        {"correct reply", {}, false, 0},
-        {"no reply", Usterka{RodzajUsterki::BrakOdpowiedzi}, false, 8},
-        {"one byte short", Usterka{RodzajUsterki::KrotkaOdpowiedz}, false, 3},
-        {"only the header", Usterka{RodzajUsterki::KrotkaOdpowiedz, 6}, false, 3},
-        {"CRC bytes swapped", Usterka{RodzajUsterki::ZleCRC}, false, 4},
-        {"another address", Usterka{RodzajUsterki::ZlyAdres}, false, 10},
-        {"trailing bytes are left unread", Usterka{RodzajUsterki::NadmiaroweBajty, 3}, false, 0},
-        {"leading zero without the offset", Usterka{RodzajUsterki::ZeroNaPoczatku}, false, 4},
-        {"leading zero with the offset", Usterka{RodzajUsterki::ZeroNaPoczatku}, true, 0},
-        {"offset but no zero: read to the time-out", {}, true, 0},
-        {"offset and a byte too many without zero", Usterka{RodzajUsterki::NadmiaroweBajty}, true, 3},
-        {"late beyond the time-out", Usterka{RodzajUsterki::Wolno, 150}, false, 8},
-        {"late within the time-out", Usterka{RodzajUsterki::Wolno, 10}, false, 0},
-        {"byte by byte in time", Usterka{RodzajUsterki::BajtPoBajcie, 2}, false, 0},
-        {"byte by byte too slow", Usterka{RodzajUsterki::BajtPoBajcie, 12}, false, 3},
-        {"length field is not looked at", Usterka{RodzajUsterki::ZlaDlugosc, 10005}, false, 0},
+        {"correct reply", {}, false, 0, 0},
+        {"no reply", Usterka{R::BrakOdpowiedzi}, false, 8, 3},
+        {"one byte short", Usterka{R::KrotkaOdpowiedz}, false, 3, 3},
+        {"header incomplete", Usterka{R::KrotkaOdpowiedz, 4}, false, 3, 3},
+        {"CRC bytes swapped", Usterka{R::ZleCRC}, false, 4, 4},
+        {"another address", Usterka{R::ZlyAdres}, false, 10, 10},
+        {"trailing bytes are left unread", Usterka{R::NadmiaroweBajty, 3}, false, 0, 0},
+        {"leading zero without the offset", Usterka{R::ZeroNaPoczatku}, false, 4, 3},
+        {"leading zero with the offset", Usterka{R::ZeroNaPoczatku}, true, 0, 0},
+        {"offset but no zero", {}, true, 0, 3},
+        {"offset and a byte too many without zero", Usterka{R::NadmiaroweBajty}, true, 3, 3},
+        {"late beyond the time-out", Usterka{R::Wolno, 150}, false, 8, 3},
+        {"late within the time-out", Usterka{R::Wolno, 10}, false, 0, 0},
+        {"byte by byte in time", Usterka{R::BajtPoBajcie, 2}, false, 0, 0},
+        {"byte by byte too slow", Usterka{R::BajtPoBajcie, 15}, false, 3, 3},
+        {"length field 10005", Usterka{R::ZlaDlugosc, 10005}, false, 0, 3},
+        {"length field 4", Usterka{R::ZlaDlugosc, 4}, false, 0, 3},
+        {"length field beyond the reply", Usterka{R::ZlaDlugosc, 13}, false, 0, 3},
     };
+    lacze->ustawMnoznikOdczytu(0); // every read waits at most 40 ms
     for (const Usterkowy &p : przypadki) {
         SCOPED_TRACE(p.opis);
         lacze->UjemneOfesty[0] = p.offset;
-        if (p.usterka)
-            usterki.dodaj('F', 0x07, *p.usterka);
-        QByteArray odp;
-        int odebrano = -1;
-        EXPECT_EQ(lacze->WyslijRamke(zapytanieNumeru, odp, 11, odebrano, trans), p.wynik);
-        EXPECT_EQ(odebrano, odp.size());
-        if (p.wynik == 0 && !(p.usterka && p.usterka->rodzaj == RodzajUsterki::ZlaDlugosc)) {
-            EXPECT_EQ(odp, hex("01 46 07 00 0b 00 01 e2 40 48 eb"));
+        for (const bool dlugosc : {false, true}) {
+            if (p.usterka)
+                usterki.dodaj(dlugosc ? 'G' : 'F', dlugosc ? 0x09 : 0x07, *p.usterka);
+            QByteArray odp;
+            int odebrano = -1;
+            if (dlugosc) {
+                EXPECT_EQ(lacze->WyslijRamkeDlugosc(zapytanieBlokady, odp, odebrano, trans), p.wynikDlugosc);
+                EXPECT_EQ(lacze->odstepOdczytu(), 0); // the 100 ms interval is this exchange's only
+            } else {
+                EXPECT_EQ(lacze->WyslijRamke(zapytanieNumeru, odp, 11, odebrano, trans), p.wynikStala);
+            }
+            EXPECT_EQ(odebrano, odp.size());
+            if (!p.usterka && (dlugosc ? p.wynikDlugosc : p.wynikStala) == 0) {
+                EXPECT_EQ(odp, dlugosc ? SterownikSym::zbuduj(1, 'G', 0x09, {})
+                                       : hex("01 46 07 00 0b 00 01 e2 40 48 eb"));
+            }
+            poczekajNaSym();
+            usterki.wyczysc();
         }
-        poczekajNaSym();
-        usterki.wyczysc();
-    }
-}
-
-TEST_F(LaczeSym, WynikiWymianyZDlugoscia)
-{
-    const Usterkowy przypadki[] = {
-        {"correct reply", {}, false, 0},
-        {"no reply is a short reply", Usterka{RodzajUsterki::BrakOdpowiedzi}, false, 3},
-        {"header incomplete", Usterka{RodzajUsterki::KrotkaOdpowiedz, 4}, false, 3},
-        {"body incomplete", Usterka{RodzajUsterki::KrotkaOdpowiedz}, false, 3},
-        {"CRC bytes swapped", Usterka{RodzajUsterki::ZleCRC}, false, 4},
-        {"another address", Usterka{RodzajUsterki::ZlyAdres}, false, 10},
-        {"length field 10005", Usterka{RodzajUsterki::ZlaDlugosc, 10005}, false, 3},
-        {"length field 4", Usterka{RodzajUsterki::ZlaDlugosc, 4}, false, 3},
-        {"length field too long", Usterka{RodzajUsterki::ZlaDlugosc, 9}, false, 3},
-        {"leading zero with the offset", Usterka{RodzajUsterki::ZeroNaPoczatku}, true, 0},
-        {"byte by byte in time", Usterka{RodzajUsterki::BajtPoBajcie, 3}, false, 0},
-    };
-    for (const Usterkowy &p : przypadki) {
-        SCOPED_TRACE(p.opis);
-        lacze->UjemneOfesty[0] = p.offset;
-        if (p.usterka)
-            usterki.dodaj('G', 0x09, *p.usterka);
-        QByteArray odp;
-        int odebrano = -1;
-        EXPECT_EQ(lacze->WyslijRamkeDlugosc(zapytanieBlokady, odp, odebrano, trans), p.wynik);
-        EXPECT_EQ(odebrano, odp.size());
-        if (p.wynik == 0) {
-            EXPECT_EQ(odp, SterownikSym::zbuduj(1, 'G', 0x09, {}));
-        }
-        EXPECT_EQ(lacze->odstepOdczytu(), 0); // the 100 ms interval is this exchange's only
-        poczekajNaSym();
-        usterki.wyczysc();
     }
 }
 
@@ -322,9 +301,8 @@ TEST_F(LaczeSkrypt, TrybBlokowyWymuszonyPrzezTransmisjaNT)
 TEST_F(LaczeSkrypt, NiepelnyZapisIInneBledyPortu)
 {
     logujRamki = true;
-    ustawKatalogProgramu(QDir::tempPath() + QStringLiteral("/kvor-lacze-skrypt"));
-    QDir(katalogProgramu()).removeRecursively();
-    QDir().mkpath(katalogProgramu());
+    QTemporaryDir katalog;
+    ustawKatalogProgramu(katalog.path());
     QByteArray odp;
     int n = 0;
     port->limitZapisu = 6;
@@ -343,6 +321,5 @@ TEST_F(LaczeSkrypt, NiepelnyZapisIInneBledyPortu)
     TFkomunikacja k(std::move(p));
     k.porty().ustawOdczytKlucza([](const QString &) { return QStringLiteral("/dev/ttyTEST"); });
     EXPECT_EQ(k.WyslijRamke(zapytanieNumeru, odp, 11, n, trans), 1);
-    QDir(katalogProgramu()).removeRecursively();
     ustawKatalogProgramu(QString());
 }

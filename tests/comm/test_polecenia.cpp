@@ -98,7 +98,7 @@ TEST_F(LaczeSym, ZapisModulowWeWlasnejSesji)
         }
     }
     const StanSterownika s = sterownik.stan();
-    EXPECT_EQ(s.zapisyPozaSesja, 0);
+    EXPECT_EQ(+s.zapisyPozaSesja, 0);
     EXPECT_FALSE(s.sesjaOtwarta);
     EXPECT_EQ(s.moduly.ain, 1);
     EXPECT_EQ(s.moduly.aout, 4);
@@ -136,9 +136,9 @@ TEST_F(LaczeSym, ZapisSetupZawsze1032Bajty)
     TFunkcjeKvor3 odczyt;
     std::memset(&odczyt, 0x7F, sizeof odczyt);
     ASSERT_EQ(lacze->CzytajKomSetupKvor350(1, trans, odczyt), 0);
-    EXPECT_EQ(odczyt.F[0], 0);
+    EXPECT_EQ(+odczyt.F[0], 0);
     for (int i = 1; i <= 100; ++i)
-        EXPECT_EQ(odczyt.F[i], zapis.F[i]) << i;
+        EXPECT_EQ(+odczyt.F[i], +zapis.F[i]) << i;
 }
 
 TEST_F(LaczeSym, SetupZerowanyPrzedNieudanymOdczytem)
@@ -149,7 +149,7 @@ TEST_F(LaczeSym, SetupZerowanyPrzedNieudanymOdczytem)
     std::memset(&s, 0x11, sizeof s);
     EXPECT_EQ(lacze->CzytajKomSetupKvor350(1, trans, s), 8);
     for (int i = 0; i <= 100; ++i)
-        EXPECT_EQ(s.F[i], 0);
+        EXPECT_EQ(+s.F[i], 0);
 }
 
 TEST_F(LaczeSym, OdczytyDekodowane)
@@ -175,30 +175,30 @@ TEST_F(LaczeSym, OdczytyDekodowane)
     o.stan2 = 7;
     o.SekundaCyklu = 33;
     ASSERT_EQ(lacze->CzytajStatusKVOR350(1, trans, o), 0);
-    EXPECT_EQ(o.wersja, 0x030201);
+    EXPECT_EQ(+o.wersja, 0x030201);
     EXPECT_EQ(o.stan1, 3);
     EXPECT_EQ(o.stan2, 0);
-    EXPECT_EQ(o.SekundaCyklu, 0);
-    EXPECT_EQ(o.nr_prog, 17);
-    EXPECT_EQ(o.nr_cykl, 4);
-    EXPECT_EQ(o.GodzinaCyklu, 1);
-    EXPECT_EQ(o.MinutaCyklu, 31);
-    EXPECT_EQ(o.ZadGodzinaCyklu, 2);
-    EXPECT_EQ(o.ZadMinutaCyklu, 5);
-    EXPECT_EQ(o.nr_krok, 9);
-    EXPECT_DOUBLE_EQ(o.ZadTempKom, -12.5);
-    EXPECT_DOUBLE_EQ(o.ZadTempBat, 65.5);
-    EXPECT_EQ(o.zadWilg, 80);
-    EXPECT_EQ(o.zadDelta, -20);
-    EXPECT_EQ(o.AdresOstRej, 0xBEEF);
-    EXPECT_EQ(o.rok, 2023);
-    EXPECT_EQ(o.miesiac, 4);
-    EXPECT_EQ(o.dzien, 11);
-    EXPECT_EQ(o.godzina, 10);
-    EXPECT_EQ(o.minuta, 15);
-    EXPECT_EQ(o.sekunda, 0);
-    EXPECT_EQ(o.wersjaProtokolu, 0x0102);
-    EXPECT_DOUBLE_EQ(o.TempKom, 12.5);
+    EXPECT_EQ(+o.SekundaCyklu, 0);
+    EXPECT_EQ(+o.nr_prog, 17);
+    EXPECT_EQ(+o.nr_cykl, 4);
+    EXPECT_EQ(+o.GodzinaCyklu, 1);
+    EXPECT_EQ(+o.MinutaCyklu, 31);
+    EXPECT_EQ(+o.ZadGodzinaCyklu, 2);
+    EXPECT_EQ(+o.ZadMinutaCyklu, 5);
+    EXPECT_EQ(+o.nr_krok, 9);
+    EXPECT_DOUBLE_EQ(+o.ZadTempKom, -12.5);
+    EXPECT_DOUBLE_EQ(+o.ZadTempBat, 65.5);
+    EXPECT_EQ(+o.zadWilg, 80);
+    EXPECT_EQ(+o.zadDelta, -20);
+    EXPECT_EQ(+o.AdresOstRej, 0xBEEF);
+    EXPECT_EQ(+o.rok, 2023);
+    EXPECT_EQ(+o.miesiac, 4);
+    EXPECT_EQ(+o.dzien, 11);
+    EXPECT_EQ(+o.godzina, 10);
+    EXPECT_EQ(+o.minuta, 15);
+    EXPECT_EQ(+o.sekunda, 0);
+    EXPECT_EQ(+o.wersjaProtokolu, 0x0102);
+    EXPECT_DOUBLE_EQ(+o.TempKom, 12.5);
 }
 
 TEST_F(LaczeSym, TypINumerSeryjny)
@@ -269,8 +269,8 @@ TEST_F(LaczeSym, ZegarUstawiany)
     EXPECT_EQ(sterownik.stan().zegar, t);
     TOdczyty o{};
     ASSERT_EQ(lacze->CzytajStatusKVOR350(1, trans, o), 0);
-    EXPECT_EQ(o.rok, 2031);
-    EXPECT_EQ(o.sekunda, 58);
+    EXPECT_EQ(+o.rok, 2031);
+    EXPECT_EQ(+o.sekunda, 58);
 
     usterki.dodaj('G', 0x04, {RodzajUsterki::ZlePotwierdzenie, 'F'});
     EXPECT_EQ(lacze->ZapiszCzaskVOR350(t, 1, trans), 7);
