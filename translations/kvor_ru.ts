@@ -539,24 +539,168 @@
         <source>Zapisać zmiany?</source>
         <translation>Сохранить изменения?</translation>
     </message>
+    <message>
+        <source>Nieoczekiwany błąd</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>[AI] Wejścia analogowe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>[DO] WYjścia cyfrowe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>[AO] WYjścia analogowe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>[DI] WEjścia cyfrowe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Moduły dodatkowe</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Zadane</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dodatki</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wilgotność</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Tryby specjalne</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kroki</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Programy</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Kroki mycia</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Program mycia</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ustawienia mycia</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>konfiguracja</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>alarmy</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Test połączenia</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Nr COM</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Adres RS-485</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Prędkość transmisji</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Numer Seryjny</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Adres IP</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Automatycznie czytaj</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Projekt</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Odczytanie projektu ze sterownika</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wysyłanie projektu do sterownika</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Narzędzia</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wysłanie graficznego LOGO </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wgranie aktualizacji firmware</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wysłanie grafik</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wybierz język</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Polski</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Angielski</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Ustawienie daty i czasu</source>
+        <translation type="unfinished" />
+    </message>
 </context>
 <context>
     <name>TKbProgress</name>
     <message>
         <source>Wybierz do transmisji</source>
-        <translation type="unfinished" />
+        <translation>Выбрать для передачи</translation>
     </message>
     <message>
         <source>Status transmisji</source>
-        <translation type="unfinished" />
+        <translation>Состояние передачи</translation>
     </message>
     <message>
         <source>Status porównania</source>
-        <translation type="unfinished" />
+        <translation>Результат сравнения</translation>
     </message>
     <message>
         <source>Nieznany błąd</source>
-        <translation type="unfinished" />
+        <translation>Неизвестная ошибка</translation>
     </message>
 </context>
 <context>
@@ -567,14 +711,56 @@
     </message>
 </context>
 <context>
+    <name>TRaport</name>
+    <message>
+        <source>Zbiór danych raportu %1 ma %2 pól, podano %3 wartości</source>
+        <translation>Набор данных отчёта %1 имеет полей: %2, передано значений: %3</translation>
+    </message>
+    <message>
+        <source>Raport %1: obiekt %2 występuje dwa razy</source>
+        <translation>Отчёт %1: объект %2 встречается дважды</translation>
+    </message>
+    <message>
+        <source>Raport %1: brak zbioru danych %2</source>
+        <translation>Отчёт %1: нет набора данных %2</translation>
+    </message>
+    <message>
+        <source>Raport %1: zbiór danych %2 nie ma pola %3</source>
+        <translation>Отчёт %1: в наборе данных %2 нет поля %3</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać pliku %1</source>
+        <translation>Не удаётся записать файл %1</translation>
+    </message>
+    <message>
+        <source>Raport %1: brak obiektu %2</source>
+        <translation>Отчёт %1: нет объекта %2</translation>
+    </message>
+    <message>
+        <source>Raport %1: obiekt %2 nie jest obiektem tekstowym</source>
+        <translation>Отчёт %1: объект %2 не является текстовым</translation>
+    </message>
+</context>
+<context>
     <name>TpasekPostepu</name>
     <message>
         <source>Anuluj</source>
-        <translation type="unfinished" />
+        <translation>Отмена</translation>
     </message>
     <message>
         <source>Czekaj</source>
-        <translation type="unfinished" />
+        <translation>Ждите</translation>
+    </message>
+</context>
+<context>
+    <name>WydrukOkienny</name>
+    <message>
+        <source>Brak drukarki</source>
+        <translation>Нет принтера</translation>
+    </message>
+    <message>
+        <source>Nie można drukować na drukarce %1</source>
+        <translation>Не удаётся печатать на принтере %1</translation>
     </message>
 </context>
 </TS>

@@ -1,0 +1,14 @@
+#include "obrazki.h"
+
+static void zaladujZasoby()
+{
+    // The pictures live in a static library: nothing else pulls them in.
+    Q_INIT_RESOURCE(obrazki);
+}
+
+QPixmap obrazek(const QString &nazwa)
+{
+    static const bool zaladowane = (zaladujZasoby(), true);
+    (void)zaladowane;
+    return QPixmap(QStringLiteral(":/obrazki/") + nazwa);
+}

@@ -1,0 +1,94 @@
+#include "pasek_postepu.h"
+
+#include "zegar.h"
+
+#include <QApplication>
+#include <QEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QScreen>
+
+#include <algorithm>
+
+QPoint polozenieNaSrodku(const QSize &ekran, const QSize &okno)
+{
+    const int lewo = ekran.width() / 2 - okno.width() / 2;
+    return {std::max(lewo, 0), ekran.height() / 2 - okno.height() / 2};
+}
+
+TpasekPostepu::TpasekPostepu(QWidget *parent)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
+                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+{
+    setObjectName(QStringLiteral("pasekPostepu"));
+    setWindowModality(Qt::ApplicationModal);
+    QFont f(QStringLiteral("Tahoma"));
+    f.setPixelSize(13);
+    setFont(f);
+    setFixedSize(308, 103);
+
+    L_info = new QLabel(this);
+    L_info->setObjectName(QStringLiteral("L_info"));
+    L_info->setGeometry(8, 16, 292, 17);
+
+    Gauge1 = new QProgressBar(this);
+    Gauge1->setObjectName(QStringLiteral("Gauge1"));
+    Gauge1->setGeometry(8, 36, 289, 23);
+    Gauge1->setRange(0, 100);
+    Gauge1->setValue(0);
+
+    SpeedButton1 = new QPushButton(this);
+    SpeedButton1->setObjectName(QStringLiteral("SpeedButton1"));
+    SpeedButton1->setGeometry(100, 71, 97, 24);
+    SpeedButton1->setFlat(true);
+    SpeedButton1->setAutoDefault(false);
+    connect(SpeedButton1, &QPushButton::clicked, this, &TpasekPostepu::SpeedButton1Click);
+
+    tekstyPrzyciskow();
+    if (QScreen *s = QGuiApplication::primaryScreen())
+        move(polozenieNaSrodku(s->geometry().size(), size()));
+}
+
+void TpasekPostepu::SpeedButton1Click() { koniec = true; }
+
+void TpasekPostepu::tekstyPrzyciskow()
+{
+    SpeedButton1->setText(tr("Anuluj"));
+    if (tekstDomyslny_)
+        L_info->setText(tr("Czekaj") + QStringLiteral("..."));
+}
+
+void TpasekPostepu::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        tekstyPrzyciskow();
+    QWidget::changeEvent(e);
+}
+
+TpasekPostepu &pasekPostepu()
+{
+    // Lives for the whole run, like the window it stands for.
+    static TpasekPostepu *okno = new TpasekPostepu;
+    return *okno;
+}
+
+void pokazPostep(int pozycja, int maksimum, const QString &tekst)
+{
+    TpasekPostepu &p = pasekPostepu();
+    // A range of 0..0 would turn the gauge into a busy indicator.
+    p.Gauge1->setRange(0, std::max(maksimum, 1));
+    p.Gauge1->setValue(std::clamp(pozycja, 0, std::max(maksimum, 0)));
+    p.tekstDomyslny_ = tekst.isEmpty();
+    if (p.tekstDomyslny_)
+        p.L_info->setText(TpasekPostepu::tr("Czekaj") + QStringLiteral("..."));
+    else
+        p.L_info->setText(tekst);
+    p.SpeedButton1->setText(TpasekPostepu::tr("Anuluj"));
+    if (!p.isVisible())
+        p.show(); // on top of the others
+    // A message box opened above the window stays above it.
+    if (QWidget *m = QApplication::activeModalWidget(); m && m != &p && m->isVisible())
+        m->raise();
+    zegar().przetworzZdarzenia();
+}

@@ -1,0 +1,138 @@
+#include "komunikaty_skrypt.h"
+#include "okna_komunikatow.h"
+#include "pasek_postepu.h"
+
+#include <QApplication>
+#include <QCloseEvent>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QtTest>
+
+// Counts how often a widget is shown.
+class LicznikPokazan : public QObject {
+public:
+    int ile = 0;
+    bool eventFilter(QObject *, QEvent *e) override
+    {
+        if (e->type() == QEvent::Show)
+            ++ile;
+        return false;
+    }
+};
+
+class TestPasekPostepu : public QObject {
+    Q_OBJECT
+
+private slots:
+    void initTestCase()
+    {
+        KomunikatySkrypt::naBlad() = [](const QString &s) {
+            QTest::qFail(qPrintable(s), __FILE__, __LINE__);
+        };
+    }
+
+    void cleanup()
+    {
+        pasekPostepu().hide();
+        pasekPostepu().koniec = false;
+    }
+
+    void tekstIPokazanieRaz()
+    {
+        TpasekPostepu &p = pasekPostepu();
+        LicznikPokazan licznik;
+        p.installEventFilter(&licznik);
+        pokazPostep(0, 10, QString());
+        QVERIFY(p.isVisible());
+        QCOMPARE(p.L_info->text(), QStringLiteral("Czekaj..."));
+        QCOMPARE(p.SpeedButton1->text(), QStringLiteral("Anuluj"));
+        pokazPostep(1, 10, QStringLiteral("Wysyłanie ustawień do sterownika"));
+        QCOMPARE(p.L_info->text(), QStringLiteral("Wysyłanie ustawień do sterownika"));
+        pokazPostep(2, 10);
+        QCOMPARE(p.L_info->text(), QStringLiteral("Czekaj..."));
+        QCOMPARE(licznik.ile, 1);
+        p.removeEventFilter(&licznik);
+    }
+
+    void wskaznik_data()
+    {
+        QTest::addColumn<int>("pozycja");
+        QTest::addColumn<int>("maksimum");
+        QTest::addColumn<int>("wartosc");
+        QTest::addColumn<int>("gora");
+        QTest::newRow("srodek") << 3 << 10 << 3 << 10;
+        QTest::newRow("koniec") << 10 << 10 << 10 << 10;
+        QTest::newRow("ponad maksimum") << 12 << 10 << 10 << 10;
+        QTest::newRow("ujemna") << -1 << 10 << 0 << 10;
+        QTest::newRow("pusta lista") << 0 << 0 << 0 << 1;
+    }
+    void wskaznik()
+    {
+        QFETCH(int, pozycja);
+        QFETCH(int, maksimum);
+        QFETCH(int, wartosc);
+        QFETCH(int, gora);
+        pokazPostep(5, 100);
+        pokazPostep(pozycja, maksimum);
+        QCOMPARE(pasekPostepu().Gauge1->maximum(), gora);
+        QCOMPARE(pasekPostepu().Gauge1->value(), wartosc);
+    }
+
+    void anulujUstawiaKoniec()
+    {
+        TpasekPostepu &p = pasekPostepu();
+        p.koniec = false;
+        pokazPostep(0, 3);
+        QTest::mouseClick(p.SpeedButton1, Qt::LeftButton);
+        QVERIFY(p.koniec);
+        QTest::mouseClick(p.SpeedButton1, Qt::LeftButton);
+        QVERIFY(p.koniec);
+        QVERIFY(p.isVisible()); // hiding is the caller's
+    }
+
+    void zamkniecieUkrywaBezAnulowania()
+    {
+        TpasekPostepu &p = pasekPostepu();
+        pokazPostep(0, 3);
+        p.close();
+        QVERIFY(!p.isVisible());
+        QVERIFY(!p.koniec);
+        pokazPostep(1, 3);
+        QVERIFY(p.isVisible());
+    }
+
+    // Shown application-modal: message boxes of the transfer are owned by it.
+    void modalnyWlascicielKomunikatow()
+    {
+        TpasekPostepu &p = pasekPostepu();
+        QCOMPARE(p.windowModality(), Qt::ApplicationModal);
+        QVERIFY(p.windowFlags() & Qt::WindowStaysOnTopHint);
+        pokazPostep(0, 3);
+        QCOMPARE(QApplication::activeModalWidget(), &p);
+        QCOMPARE(oknoWlasciciela(), &p);
+        p.hide();
+        QVERIFY(QApplication::activeModalWidget() != &p);
+    }
+
+    void polozenie_data()
+    {
+        QTest::addColumn<QSize>("ekran");
+        QTest::addColumn<QSize>("okno");
+        QTest::addColumn<QPoint>("wynik");
+        QTest::newRow("zwykly") << QSize(1024, 768) << QSize(308, 103) << QPoint(358, 333);
+        QTest::newRow("nieparzyste") << QSize(1025, 769) << QSize(309, 104) << QPoint(358, 332);
+        QTest::newRow("szersze niz ekran") << QSize(300, 768) << QSize(308, 103) << QPoint(0, 333);
+        QTest::newRow("wyzsze niz ekran") << QSize(1024, 100) << QSize(308, 103) << QPoint(358, -1);
+    }
+    void polozenie()
+    {
+        QFETCH(QSize, ekran);
+        QFETCH(QSize, okno);
+        QFETCH(QPoint, wynik);
+        QCOMPARE(polozenieNaSrodku(ekran, okno), wynik);
+    }
+};
+
+QTEST_MAIN(TestPasekPostepu)
+#include "test_pasek_postepu.moc"
