@@ -156,7 +156,6 @@ public:
 
     QString nazwa;
     struct Strona {
-        QString nazwa = QStringLiteral("Page1");
         QPageSize rozmiar{QPageSize::A4};
         QPageLayout::Orientation orientacja = QPageLayout::Portrait;
         QMarginsF marginesy{10, 10, 10, 10};

@@ -1,4 +1,5 @@
 #include "komunikaty_skrypt.h"
+#include "okno_modalne.h"
 #include "raport.h"
 
 #include <QApplication>
@@ -7,7 +8,6 @@
 #include <QProcess>
 #include <QStandardPaths>
 #include <QTemporaryDir>
-#include <QTimer>
 #include <QtTest>
 
 namespace {
@@ -47,21 +47,6 @@ bool wypelnij(TRaport &r, const QString &tytul)
            ustawTekstRaportu(r, QStringLiteral("h_nazwa"), QStringLiteral("Nazwa")) &&
            ustawTekstRaportu(r, QStringLiteral("h_wartosc"), QStringLiteral("Wartość")) &&
            ustawTekstRaportu(r, QStringLiteral("f_wydrukowano"), QStringLiteral("Wydrukowano: [Date]"));
-}
-
-// Runs `akcja` on the modal window once it is up.
-void gdyOknoModalne(std::function<void(QWidget *)> akcja)
-{
-    auto *t = new QTimer;
-    t->setInterval(10);
-    QObject::connect(t, &QTimer::timeout, [t, akcja] {
-        if (QWidget *w = QApplication::activeModalWidget()) {
-            t->stop();
-            t->deleteLater();
-            akcja(w);
-        }
-    });
-    t->start();
 }
 
 QList<const TElementWydruku *> zTekstem(const TStronaWydruku &s, const QString &tekst)
