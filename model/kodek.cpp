@@ -2,8 +2,6 @@
 #include "kodek.h"
 #include "kodek_bajty.h"
 
-#include <cstring>
-
 using namespace kodek;
 
 namespace {

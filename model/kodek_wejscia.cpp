@@ -2,6 +2,7 @@
 #include "kodek.h"
 #include "kodek_bajty.h"
 
+#include <algorithm>
 #include <cstring>
 
 using namespace kodek;
