@@ -2,6 +2,7 @@
 
 #include "crc.h"
 
+#include <chrono>
 #include <cstring>
 
 namespace {
@@ -67,7 +68,26 @@ uint16_t crcHasla(uint32_t haslo)
 
 } // namespace
 
-SterownikSym::SterownikSym() { dodajPolecenia(); }
+SterownikSym::SterownikSym()
+    : czas_([] {
+          using namespace std::chrono;
+          return qint64(duration_cast<milliseconds>(steady_clock::now().time_since_epoch()).count());
+      })
+{
+    dodajPolecenia();
+}
+
+void SterownikSym::ustawCzas(std::function<qint64()> f)
+{
+    std::lock_guard l(m_);
+    czas_ = std::move(f);
+}
+
+void SterownikSym::zablokujPoCzasie(StanSterownika &s) const
+{
+    if (s.znaLock && !s.zablokowany && s.blokadaPoMs > 0 && czas_() - s.odblokowanyOd >= s.blokadaPoMs)
+        s.zablokowany = true;
+}
 
 QByteArray SterownikSym::zbuduj(int adres, char funkcja, uint8_t podkomenda, const QByteArray &dane)
 {
@@ -107,7 +127,9 @@ int32_t SterownikSym::wartoscSetup(const StanSterownika &s, int i)
 StanSterownika SterownikSym::stan() const
 {
     std::lock_guard l(m_);
-    return s_;
+    StanSterownika s = s_;
+    zablokujPoCzasie(s);
+    return s;
 }
 
 void SterownikSym::zmien(const std::function<void(StanSterownika &)> &f)
@@ -125,6 +147,7 @@ void SterownikSym::dodajObsluge(char funkcja, uint8_t podkomenda, Obsluga f)
 std::optional<QByteArray> SterownikSym::wykonaj(char funkcja, uint8_t podkomenda, const QByteArray &dane)
 {
     std::lock_guard l(m_);
+    zablokujPoCzasie(s_);
     const auto it = obslugi_.find(klucz(funkcja, podkomenda));
     if (it == obslugi_.end())
         return std::nullopt;
@@ -195,13 +218,16 @@ void SterownikSym::dodajPolecenia()
             return std::nullopt;
         return QByteArray(1, s.zablokowany ? '\x01' : '\x00');
     });
-    dodaj('G', 0x08, [](StanSterownika &s, const QByteArray &d) -> std::optional<QByteArray> {
+    dodaj('G', 0x08, [this](StanSterownika &s, const QByteArray &d) -> std::optional<QByteArray> {
         if (!s.znaLock)
             return std::nullopt;
+        ++s.ileOdblokowan;
         const uint16_t crc = crcHasla(s.haslo);
         const bool dobre = d.size() == 2 && uint8_t(d[0]) == (crc & 0xFF) && uint8_t(d[1]) == (crc >> 8);
-        if (dobre)
+        if (dobre) {
             s.zablokowany = false;
+            s.odblokowanyOd = czas_();
+        }
         return QByteArray(1, dobre ? '\x01' : '\x00');
     });
     dodaj('G', 0x09, [](StanSterownika &s, const QByteArray &) -> std::optional<QByteArray> {

@@ -19,6 +19,8 @@
 struct OdczytySym {
     uint32_t wersja = 0x010203;     // 24 bits
     uint8_t stan = 0;
+    // States "Start" and "Edycja": the controller is busy with a process.
+    static constexpr uint8_t stanStart = 3, stanEdycja = 4;
     uint8_t nr_prog = 0, nr_cykl = 0, nr_krok = 0;
     uint16_t minutyCyklu = 0, zadMinutyCyklu = 0;
     int16_t zadTempKom = 0, zadTempBat = 0; // tenths
@@ -36,6 +38,9 @@ struct StanSterownika {
     bool znaLock = true;            // false: an old firmware without G 0x07..0x09
     bool zablokowany = false;
     uint32_t haslo = 0;             // the password that unlocks
+    int blokadaPoMs = 0;            // relocks this long after the last accepted unlock; 0 never
+    qint64 odblokowanyOd = 0;       // controller clock at the last accepted unlock
+    int ileOdblokowan = 0;          // unlock requests received, right or wrong
     bool sesjaOtwarta = false;
     int ileSesji = 0;               // write sessions opened
     int zapisyPozaSesja = 0;        // writes received with no session open
@@ -69,14 +74,21 @@ public:
     static QByteArray zbuduj(int adres, char funkcja, uint8_t podkomenda, const QByteArray &dane);
     static int klucz(char funkcja, uint8_t podkomenda) { return uint8_t(funkcja) << 8 | podkomenda; }
 
+    // The controller's own clock [ms] behind the relocking (default: a
+    // steady clock). Called under the state's lock from either thread.
+    void ustawCzas(std::function<qint64()> f);
+
     // Setters of single SETUP values F[1..100].
     static void ustawSetup(StanSterownika &s, int i, int32_t v);
     static int32_t wartoscSetup(const StanSterownika &s, int i);
 
 private:
     void dodajPolecenia();
+    // Locks again once blokadaPoMs have passed since the last unlock.
+    void zablokujPoCzasie(StanSterownika &s) const;
 
     mutable std::mutex m_;
     StanSterownika s_;
     std::map<int, Obsluga> obslugi_;
+    std::function<qint64()> czas_;
 };
