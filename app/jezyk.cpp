@@ -41,9 +41,9 @@ std::unique_ptr<ModulJezyka> ladujZasobyJezyka(int jezykId, const QString &sciez
 QString skrotJezyka(int jezykId)
 {
     switch (jezykId) {
-    case jezykPolski: return QStringLiteral("PLK");
-    case jezykRosyjski: return QStringLiteral("RUS");
-    case jezykAngielski: return QStringLiteral("ENG");
+    case 1045: return QStringLiteral("PLK");
+    case 1049: return QStringLiteral("RUS");
+    case 2057: return QStringLiteral("ENG");
     default: return {};
     }
 }
@@ -51,9 +51,9 @@ QString skrotJezyka(int jezykId)
 QString kodJezyka(int jezykId)
 {
     switch (jezykId) {
-    case jezykPolski: return QStringLiteral("pl");
-    case jezykRosyjski: return QStringLiteral("ru");
-    case jezykAngielski: return QStringLiteral("en");
+    case 1045: return QStringLiteral("pl");
+    case 1049: return QStringLiteral("ru");
+    case 2057: return QStringLiteral("en");
     default: return {};
     }
 }
@@ -84,7 +84,7 @@ bool przelaczJezykZasobow(int jezykId, const QString &sciezkaProgramu)
     tlumaczQt.reset();
 
     // Qt's standard buttons and dialogs speak the language of our texts.
-    const QString kod = kodJezyka(modul ? jezykId : jezykPolski);
+    const QString kod = kodJezyka(modul ? jezykId : 1045);
     auto qt = std::make_unique<QTranslator>();
     if (qt->load(QStringLiteral("qtbase_") + kod, QLibraryInfo::path(QLibraryInfo::TranslationsPath))) {
         tlumaczQt = std::move(qt);

@@ -7,10 +7,7 @@
 #include <QString>
 #include <QStringList>
 
-constexpr int jezykPolski = 1045;
-constexpr int jezykRosyjski = 1049;
-constexpr int jezykAngielski = 2057;
-
+// Languages are locale ids: 1045 Polish, 1049 Russian, 2057 English.
 // "PLK", "RUS", "ENG"; empty for a language the program does not know.
 QString skrotJezyka(int jezykId);
 // "pl", "ru", "en" (Qt's own translations); empty when unknown.

@@ -64,7 +64,7 @@ private slots:
         QVERIFY2(QFile::exists(modul("RUS")), qPrintable(modul("RUS")));
     }
 
-    void cleanup() { przelaczJezykZasobow(jezykPolski, QStringLiteral("/nie/ma/kvor-setup")); }
+    void cleanup() { przelaczJezykZasobow(1045, QStringLiteral("/nie/ma/kvor-setup")); }
 
     void skroty()
     {
@@ -111,20 +111,20 @@ private slots:
         QWidget wlasciciel;
         TKbProgress wiersz(&wlasciciel, QStringLiteral("Setup"), 0, 0, nullptr);
 
-        QVERIFY(przelaczJezykZasobow(jezykAngielski, p));
+        QVERIFY(przelaczJezykZasobow(2057, p));
         QCOMPARE(biezacyModulJezyka(), QFileInfo(p).path() + QStringLiteral("/kvor-setupENG"));
         QCOMPARE(pasek.SpeedButton1->text(), QStringLiteral("Cancel"));
         QCOMPARE(pasek.L_info->text(), QStringLiteral("Wait..."));
         QCOMPARE(wiersz.FSwitch->toolTip(), QStringLiteral("Select for transfer..."));
         QCOMPARE(przetlumacz("QPlatformTheme", "&Yes"), QStringLiteral("&Yes"));
 
-        QVERIFY(przelaczJezykZasobow(jezykRosyjski, p));
+        QVERIFY(przelaczJezykZasobow(1049, p));
         QCOMPARE(pasek.SpeedButton1->text(), QStringLiteral("Отмена"));
         QCOMPARE(wiersz.FImageResult->toolTip(), QStringLiteral("Состояние передачи"));
         if (QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_ru.qm")))
             QCOMPARE(przetlumacz("QPlatformTheme", "&Yes"), QStringLiteral("&Да"));
 
-        QVERIFY(!przelaczJezykZasobow(jezykPolski, p));
+        QVERIFY(!przelaczJezykZasobow(1045, p));
         QCOMPARE(biezacyModulJezyka(), QString());
         QCOMPARE(pasek.SpeedButton1->text(), QStringLiteral("Anuluj"));
         QCOMPARE(pasek.L_info->text(), QStringLiteral("Czekaj..."));
@@ -145,8 +145,8 @@ private slots:
     {
         QFETCH(QStringList, pliki);
         const QString p = program(QString::fromLatin1(QTest::currentDataTag()), pliki);
-        QVERIFY(przelaczJezykZasobow(jezykRosyjski, p) == pliki.contains(QStringLiteral("kvor-setupRUS=RUS")));
-        QVERIFY(!przelaczJezykZasobow(jezykAngielski, p));
+        QVERIFY(przelaczJezykZasobow(1049, p) == pliki.contains(QStringLiteral("kvor-setupRUS=RUS")));
+        QVERIFY(!przelaczJezykZasobow(2057, p));
         QCOMPARE(biezacyModulJezyka(), QString());
         QCOMPARE(przetlumacz("TpasekPostepu", "Anuluj"), QStringLiteral("Anuluj"));
         if (maQtPolski())
@@ -163,7 +163,7 @@ private slots:
     {
         QFETCH(QStringList, pliki);
         const QString p = program(QString::fromLatin1(QTest::currentDataTag()), pliki);
-        QVERIFY(przelaczJezykZasobow(jezykAngielski, p));
+        QVERIFY(przelaczJezykZasobow(2057, p));
         QCOMPARE(biezacyModulJezyka(), QFileInfo(p).path() + QStringLiteral("/kvor-setupEN"));
         QCOMPARE(przetlumacz("TpasekPostepu", "Anuluj"), QStringLiteral("Cancel"));
     }
