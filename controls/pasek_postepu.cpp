@@ -80,11 +80,9 @@ void pokazPostep(int pozycja, int maksimum, const QString &tekst)
     p.Gauge1->setRange(0, std::max(maksimum, 1));
     p.Gauge1->setValue(std::clamp(pozycja, 0, std::max(maksimum, 0)));
     p.tekstDomyslny_ = tekst.isEmpty();
-    if (p.tekstDomyslny_)
-        p.L_info->setText(TpasekPostepu::tr("Czekaj") + QStringLiteral("..."));
-    else
+    if (!p.tekstDomyslny_)
         p.L_info->setText(tekst);
-    p.SpeedButton1->setText(TpasekPostepu::tr("Anuluj"));
+    p.tekstyPrzyciskow(); // in the current language, "Czekaj..." for no text
     if (!p.isVisible())
         p.show(); // on top of the others
     // A message box opened above the window stays above it.
