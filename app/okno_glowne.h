@@ -1,34 +1,132 @@
-// The main window.
+// The main window: the section buttons, the connection controls, the menus,
+// the three timers, the lock of the controls while an operation runs, and
+// "ustawienia.ini" read at creation and first showing and written at
+// closing.
 #pragma once
 
 #include "projekt.h"
+#include "ustawienia_lacza.h"
 
 #include <QMainWindow>
+#include <QPoint>
+#include <QStringList>
 
-class QLabel;
-class QMenu;
+#include <functional>
+#include <memory>
+
+class PlikIni;
 class QAction;
+class QCheckBox;
+class QComboBox;
+class QLabel;
+class QLineEdit;
+class QMenu;
+class QSpinBox;
+class QTabWidget;
+class QTimer;
+class TAOLButton;
+class TIntEdit;
 
 class TForm1 : public QMainWindow {
     Q_OBJECT
 public:
-    explicit TForm1(QWidget *parent = nullptr);
+    // argumenty: the command line without the program's name.
+    explicit TForm1(QStringList argumenty = {}, QWidget *parent = nullptr);
+    ~TForm1() override;
 
     TBiezacyProjekt projekt;
-    QLabel *Label1 = nullptr;
+    int jezykId = 2057;         // 1045 Polish, 1049 Russian, 2057 English
+    QPoint MyszPoint;           // last pointer position in client coordinates
+    UstawieniaLacza ustawieniaLacza; // read at the first showing, for the serial link
+
+    // --- hooks of the parts that come with the controller link ----------
+    // A TCP/IP operation is running (keeps the automatic reading off).
+    std::function<bool()> lanWTrakcie;
+    // One step of the automatic reading.
+    std::function<void()> CzytajAutomatycznie;
+    // Marks the current-state frame active (in front) or inactive.
+    std::function<void(bool)> ustawRamkeAktywna;
+    // The window is showing and in front; replaceable for tests.
+    std::function<bool()> naPierwszymPlanie;
+
+    // Gives a section button or a menu item its command. Until then it
+    // stays disabled: blokuj(false) enables only what has a command.
+    void podlacz(TAOLButton *przycisk, std::function<void()> polecenie);
+    void podlacz(QAction *pozycja, std::function<void()> polecenie);
 
     void blokuj(bool zablokuj);
     void dostosujWersje();
+    // Sets every text of the window in the current language.
+    void jezyk();
+
+    void TimerStarterTimer();
+    void TimerAutomatTimer();
+    void Timer1Timer();
+    void cb_automatClick();
+    void L_automatClick();
+    void AOL_doClick();
+    void FormMouseMove(QPoint p);
+    // The connection controls changed: the default-name data are reset
+    // and the test result is hidden.
+    void ComboBoxPortChange();
+    void Wyjcie1Click();
+    // False when the window stays open.
+    bool FormCloseQuery();
+    // Writes the settings; false when the file could not be written.
+    bool FormClose();
+
+    // Section buttons, in the colour groups of the panel.
+    TAOLButton *AOL_Ai, *AOL_do, *AOL_Ao, *AOL_di, *aol_moduly;
+    TAOLButton *AOL_setup, *AOL_zadane, *AOL_dodatki, *AOL_wilgotnosc, *AOL_stany;
+    TAOLButton *AOL_kroki, *AOL_programy;
+    TAOLButton *AOL_krokiMycia, *AOL_programMycia, *AOL_mycieUstaw;
+    QWidget *itemsPanel;
+    TAOLButton *itemKonfiguracja, *itemAlarmy;
+
+    // Connection controls.
+    TAOLButton *Aol_Test;
+    QLabel *L_ok;
+    QTabWidget *pg_transmisjaRodzaj;
+    QWidget *TS_rs, *TS_eth;
+    QComboBox *ComboBoxPort;
+    TIntEdit *IntEditAdres;
+    QComboBox *ComboBoxPredkosc;
+    QSpinBox *se_numerSeryjny;
+    QLineEdit *adresIp;
+    QLabel *L_com, *L_adres, *L_predkosc, *L_numerSeryjny, *L_adresIp;
+    QCheckBox *cb_automat;
+    QLabel *L_automat;
+    // Room of the current-state frame (566 x 156), hidden until a reading.
+    QWidget *FrameBiezaceOdczyty1;
+    QLabel *Label1;
+
+    QTimer *TimerStarter, *TimerAutomat, *Timer1;
+    int TimerAutomatTag = 0;    // 1 while blokuj holds the window locked
+
+    QMenu *Plik, *Projekt, *Narzedzia, *WybierzJezyk;
+    QAction *Nowy, *Otworz, *Zapisz, *ZapiszJako, *Wyjscie;
+    QAction *OdczytProjektu, *WysylanieProjektu;
+    QAction *WyslanieLogo, *AktualizacjaFirmware, *WyslanieGrafik, *Polski, *Angielski, *DataCzas;
+
+    PlikIni &ustawienia() { return *FDlaIni; }
 
 protected:
+    void changeEvent(QEvent *e) override;
+    void showEvent(QShowEvent *e) override;
     void closeEvent(QCloseEvent *e) override;
+    bool eventFilter(QObject *o, QEvent *e) override;
 
 private:
-    void jezyk();
-    QMenu *menuPlik = nullptr;
-    QAction *Nowy = nullptr;
-    QAction *Otworz = nullptr;
-    QAction *Zapisz = nullptr;
-    QAction *ZapiszJako = nullptr;
-    QAction *Wyjscie = nullptr;
+    void zbudujPrzyciski(QWidget *tlo);
+    void zbudujPolaczenie(QWidget *tlo);
+    void zbudujMenu();
+    void FormShow();
+    bool dostepny(const QObject *o) const;
+
+    QStringList argumenty_;
+    std::unique_ptr<PlikIni> FDlaIni;
+    QList<TAOLButton *> przyciskiSekcji_;   // those blokuj switches
+    QList<const QObject *> dostepne_;       // have a command
+    bool pokazany_ = false;
+    bool odblokowany_ = false;  // blokuj(false) ran at least once
 };

@@ -541,147 +541,147 @@
     </message>
     <message>
         <source>Nieoczekiwany błąd</source>
-        <translation type="unfinished" />
+        <translation>Unexpected error</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished" />
+        <translation>Setup</translation>
     </message>
     <message>
         <source>[AI] Wejścia analogowe</source>
-        <translation type="unfinished" />
+        <translation>[AI] Analog inputs</translation>
     </message>
     <message>
         <source>[DO] WYjścia cyfrowe</source>
-        <translation type="unfinished" />
+        <translation>[DO] Digital outputs</translation>
     </message>
     <message>
         <source>[AO] WYjścia analogowe</source>
-        <translation type="unfinished" />
+        <translation>[AO] Analog outputs</translation>
     </message>
     <message>
         <source>[DI] WEjścia cyfrowe</source>
-        <translation type="unfinished" />
+        <translation>[DI] Digital inputs</translation>
     </message>
     <message>
         <source>Moduły dodatkowe</source>
-        <translation type="unfinished" />
+        <translation>Extra modules</translation>
     </message>
     <message>
         <source>Zadane</source>
-        <translation type="unfinished" />
+        <translation>Setpoints</translation>
     </message>
     <message>
         <source>Dodatki</source>
-        <translation type="unfinished" />
+        <translation>Additions</translation>
     </message>
     <message>
         <source>Wilgotność</source>
-        <translation type="unfinished" />
+        <translation>Humidity</translation>
     </message>
     <message>
         <source>Tryby specjalne</source>
-        <translation type="unfinished" />
+        <translation>Special modes</translation>
     </message>
     <message>
         <source>Kroki</source>
-        <translation type="unfinished" />
+        <translation>Steps</translation>
     </message>
     <message>
         <source>Programy</source>
-        <translation type="unfinished" />
+        <translation>Programs</translation>
     </message>
     <message>
         <source>Kroki mycia</source>
-        <translation type="unfinished" />
+        <translation>Washing steps</translation>
     </message>
     <message>
         <source>Program mycia</source>
-        <translation type="unfinished" />
+        <translation>Washing program</translation>
     </message>
     <message>
         <source>Ustawienia mycia</source>
-        <translation type="unfinished" />
+        <translation>Washing settings</translation>
     </message>
     <message>
         <source>konfiguracja</source>
-        <translation type="unfinished" />
+        <translation>configuration</translation>
     </message>
     <message>
         <source>alarmy</source>
-        <translation type="unfinished" />
+        <translation>alarms</translation>
     </message>
     <message>
         <source>Test połączenia</source>
-        <translation type="unfinished" />
+        <translation>Connection test</translation>
     </message>
     <message>
         <source>Nr COM</source>
-        <translation type="unfinished" />
+        <translation>COM port</translation>
     </message>
     <message>
         <source>Adres RS-485</source>
-        <translation type="unfinished" />
+        <translation>RS-485 address</translation>
     </message>
     <message>
         <source>Prędkość transmisji</source>
-        <translation type="unfinished" />
+        <translation>Baud rate</translation>
     </message>
     <message>
         <source>Numer Seryjny</source>
-        <translation type="unfinished" />
+        <translation>Serial number</translation>
     </message>
     <message>
         <source>Adres IP</source>
-        <translation type="unfinished" />
+        <translation>IP address</translation>
     </message>
     <message>
         <source>Automatycznie czytaj</source>
-        <translation type="unfinished" />
+        <translation>Read automatically</translation>
     </message>
     <message>
         <source>Projekt</source>
-        <translation type="unfinished" />
+        <translation>Project</translation>
     </message>
     <message>
         <source>Odczytanie projektu ze sterownika</source>
-        <translation type="unfinished" />
+        <translation>Read the project from the controller</translation>
     </message>
     <message>
         <source>Wysyłanie projektu do sterownika</source>
-        <translation type="unfinished" />
+        <translation>Send the project to the controller</translation>
     </message>
     <message>
         <source>Narzędzia</source>
-        <translation type="unfinished" />
+        <translation>Tools</translation>
     </message>
     <message>
         <source>Wysłanie graficznego LOGO </source>
-        <translation type="unfinished" />
+        <translation>Send the logo picture</translation>
     </message>
     <message>
         <source>Wgranie aktualizacji firmware</source>
-        <translation type="unfinished" />
+        <translation>Firmware update</translation>
     </message>
     <message>
         <source>Wysłanie grafik</source>
-        <translation type="unfinished" />
+        <translation>Send graphics</translation>
     </message>
     <message>
         <source>Wybierz język</source>
-        <translation type="unfinished" />
+        <translation>Language</translation>
     </message>
     <message>
         <source>Polski</source>
-        <translation type="unfinished" />
+        <translation>Polish</translation>
     </message>
     <message>
         <source>Angielski</source>
-        <translation type="unfinished" />
+        <translation>English</translation>
     </message>
     <message>
         <source>Ustawienie daty i czasu</source>
-        <translation type="unfinished" />
+        <translation>Controller date and time</translation>
     </message>
 </context>
 <context>

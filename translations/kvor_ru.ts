@@ -541,147 +541,147 @@
     </message>
     <message>
         <source>Nieoczekiwany błąd</source>
-        <translation type="unfinished" />
+        <translation>Непредвиденная ошибка</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished" />
+        <translation>Setup</translation>
     </message>
     <message>
         <source>[AI] Wejścia analogowe</source>
-        <translation type="unfinished" />
+        <translation>[AI] Аналоговые входы</translation>
     </message>
     <message>
         <source>[DO] WYjścia cyfrowe</source>
-        <translation type="unfinished" />
+        <translation>[DO] Цифровые выходы</translation>
     </message>
     <message>
         <source>[AO] WYjścia analogowe</source>
-        <translation type="unfinished" />
+        <translation>[AO] Аналоговые выходы</translation>
     </message>
     <message>
         <source>[DI] WEjścia cyfrowe</source>
-        <translation type="unfinished" />
+        <translation>[DI] Цифровые входы</translation>
     </message>
     <message>
         <source>Moduły dodatkowe</source>
-        <translation type="unfinished" />
+        <translation>Доп. модули</translation>
     </message>
     <message>
         <source>Zadane</source>
-        <translation type="unfinished" />
+        <translation>Уставки</translation>
     </message>
     <message>
         <source>Dodatki</source>
-        <translation type="unfinished" />
+        <translation>Дополнения</translation>
     </message>
     <message>
         <source>Wilgotność</source>
-        <translation type="unfinished" />
+        <translation>Влажность</translation>
     </message>
     <message>
         <source>Tryby specjalne</source>
-        <translation type="unfinished" />
+        <translation>Спец. режимы</translation>
     </message>
     <message>
         <source>Kroki</source>
-        <translation type="unfinished" />
+        <translation>Шаги</translation>
     </message>
     <message>
         <source>Programy</source>
-        <translation type="unfinished" />
+        <translation>Программы</translation>
     </message>
     <message>
         <source>Kroki mycia</source>
-        <translation type="unfinished" />
+        <translation>Шаги мойки</translation>
     </message>
     <message>
         <source>Program mycia</source>
-        <translation type="unfinished" />
+        <translation>Программа мойки</translation>
     </message>
     <message>
         <source>Ustawienia mycia</source>
-        <translation type="unfinished" />
+        <translation>Настройки мойки</translation>
     </message>
     <message>
         <source>konfiguracja</source>
-        <translation type="unfinished" />
+        <translation>конфигурация</translation>
     </message>
     <message>
         <source>alarmy</source>
-        <translation type="unfinished" />
+        <translation>аварии</translation>
     </message>
     <message>
         <source>Test połączenia</source>
-        <translation type="unfinished" />
+        <translation>Проверка связи</translation>
     </message>
     <message>
         <source>Nr COM</source>
-        <translation type="unfinished" />
+        <translation>Порт COM</translation>
     </message>
     <message>
         <source>Adres RS-485</source>
-        <translation type="unfinished" />
+        <translation>Адрес RS-485</translation>
     </message>
     <message>
         <source>Prędkość transmisji</source>
-        <translation type="unfinished" />
+        <translation>Скорость передачи</translation>
     </message>
     <message>
         <source>Numer Seryjny</source>
-        <translation type="unfinished" />
+        <translation>Серийный номер</translation>
     </message>
     <message>
         <source>Adres IP</source>
-        <translation type="unfinished" />
+        <translation>IP-адрес</translation>
     </message>
     <message>
         <source>Automatycznie czytaj</source>
-        <translation type="unfinished" />
+        <translation>Читать автоматически</translation>
     </message>
     <message>
         <source>Projekt</source>
-        <translation type="unfinished" />
+        <translation>Проект</translation>
     </message>
     <message>
         <source>Odczytanie projektu ze sterownika</source>
-        <translation type="unfinished" />
+        <translation>Чтение проекта из контроллера</translation>
     </message>
     <message>
         <source>Wysyłanie projektu do sterownika</source>
-        <translation type="unfinished" />
+        <translation>Отправка проекта в контроллер</translation>
     </message>
     <message>
         <source>Narzędzia</source>
-        <translation type="unfinished" />
+        <translation>Инструменты</translation>
     </message>
     <message>
         <source>Wysłanie graficznego LOGO </source>
-        <translation type="unfinished" />
+        <translation>Отправка логотипа</translation>
     </message>
     <message>
         <source>Wgranie aktualizacji firmware</source>
-        <translation type="unfinished" />
+        <translation>Обновление прошивки</translation>
     </message>
     <message>
         <source>Wysłanie grafik</source>
-        <translation type="unfinished" />
+        <translation>Отправка графики</translation>
     </message>
     <message>
         <source>Wybierz język</source>
-        <translation type="unfinished" />
+        <translation>Выбор языка</translation>
     </message>
     <message>
         <source>Polski</source>
-        <translation type="unfinished" />
+        <translation>Польский</translation>
     </message>
     <message>
         <source>Angielski</source>
-        <translation type="unfinished" />
+        <translation>Английский</translation>
     </message>
     <message>
         <source>Ustawienie daty i czasu</source>
-        <translation type="unfinished" />
+        <translation>Установка даты и времени</translation>
     </message>
 </context>
 <context>
