@@ -26,9 +26,11 @@ QString katalogProgramu()
         const QString programu = QCoreApplication::applicationDirPath();
         if (!programu.isEmpty() && QFileInfo(programu).isWritable())
             return programu;
-        QString dane = QStandardPaths::writableLocation(QStandardPaths::AppDataLocation);
-        if (dane.isEmpty())
-            dane = QDir::homePath() + QStringLiteral("/.kvor-setup");
+        // Not AppDataLocation: it follows the application name, which the
+        // main window changes at start-up.
+        QString dane = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
+        dane = dane.isEmpty() ? QDir::homePath() + QStringLiteral("/.kvor-setup")
+                              : dane + QStringLiteral("/kvor-setup");
         QDir().mkpath(dane);
         return dane;
     }();
