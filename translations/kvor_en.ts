@@ -763,4 +763,31 @@
         <translation>Cannot print on the printer %1</translation>
     </message>
 </context>
+<context>
+    <name>TFormHaslo</name>
+    <message>
+        <source>Hasło:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Czekaj</source>
+        <translation>Wait</translation>
+    </message>
+    <message>
+        <source>Wprowadź dane</source>
+        <translation>Enter data</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zbyt wiele razy wprowadzono błędne hasło.</source>
+        <translation>A wrong password has been entered too many times.</translation>
+    </message>
+</context>
 </TS>

@@ -763,4 +763,31 @@
         <translation>Не удаётся печатать на принтере %1</translation>
     </message>
 </context>
+<context>
+    <name>TFormHaslo</name>
+    <message>
+        <source>Hasło:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>Czekaj</source>
+        <translation>Подождите</translation>
+    </message>
+    <message>
+        <source>Wprowadź dane</source>
+        <translation>Введите данные</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Zbyt wiele razy wprowadzono błędne hasło.</source>
+        <translation>Слишком много раз введён неверный пароль.</translation>
+    </message>
+</context>
 </TS>
