@@ -1,0 +1,68 @@
+// The simulator's project: a whole project and its washing settings in
+// memory, answering every section-block command through the block codec,
+// and the update and logo page streams. Registers its commands on a
+// SterownikSym and shares its lock, so the test may look at or change the
+// project while a transport answers.
+#pragma once
+
+#include "sterownik_sym.h"
+
+#include "rekordy_projekt.h"
+
+#include <QByteArray>
+
+#include <functional>
+#include <memory>
+
+// One page stream (firmware or graphics) as the controller receives it.
+struct StrumienSym {
+    QByteArray dane;          // the pages so far, in order
+    int nastepna = 0;         // the page number expected next
+    int poczatekOstatniej = 0; // offset of the last page taken (a repeat replaces it)
+    bool zepsuty = false;     // a page out of order since page 0
+    int stron = 0;            // pages taken, repeats included
+    QByteArray zatwierdzony;  // the file of the last commit that matched
+    uint16_t crcZatwierdzonego = 0;
+    bool poZatwierdzeniu = false; // no page since that commit: its repeat is answered "OK" again
+    int zatwierdzen = 0;      // commits answered "OK"
+    int odrzuconych = 0;      // commits answered "NO"
+};
+
+class BlokiSym {
+public:
+    // Adds the block commands to the simulator; the project starts empty
+    // (all zero) with the program numbers set.
+    explicit BlokiSym(SterownikSym &sterownik);
+
+    // Under the simulator's lock.
+    void zmien(const std::function<void(TProjektVXTNew &, TProjektDodatkiMycie &)> &f);
+    void ustaw(const TProjektVXTNew &projekt, const TProjektDodatkiMycie &mycie);
+    std::unique_ptr<TProjektVXTNew> projekt() const;
+    TProjektDodatkiMycie mycie() const;
+
+    StrumienSym firmware() const;
+    StrumienSym grafika() const;
+    // The logo pages by page number (page n at n * page size).
+    QByteArray logo() const;
+    int stronLogo() const;
+
+    // A project of random values in the form a read over the bus gives it
+    // back: what the blocks carry survives the trip, everything else
+    // (reserves, slots that never travel) is zero; record numbers as the
+    // reads set them. Names are Polish text of 0..20 characters.
+    static void przykladowy(TProjektVXTNew &projekt, TProjektDodatkiMycie &mycie, uint32_t ziarno);
+
+    // Upper bound of one stream, so a runaway sender cannot exhaust memory.
+    static constexpr int najwiecejDanych = 16 << 20;
+    static constexpr int najwiecejLogo = 1 << 20;
+
+private:
+    void zarejestruj();
+
+    SterownikSym &sterownik_;
+    std::unique_ptr<TProjektVXTNew> projekt_;
+    TProjektDodatkiMycie mycie_{};
+    StrumienSym firmware_, grafika_;
+    QByteArray logo_;
+    int stronLogo_ = 0;
+};
