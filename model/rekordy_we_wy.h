@@ -199,6 +199,7 @@ static_assert(offsetof(vxt_pid_t, r) == 14);
 
 static_assert(sizeof(TWejscieAnalogowe) == 852);
 static_assert(offsetof(TWejscieAnalogowe, input_type) == 100);
+static_assert(offsetof(TWejscieAnalogowe, rez_wyr) == 101);
 static_assert(offsetof(TWejscieAnalogowe, offset) == 102);
 static_assert(offsetof(TWejscieAnalogowe, res1) == 104);
 static_assert(offsetof(TWejscieAnalogowe, res2) == 105);
@@ -215,6 +216,7 @@ static_assert(offsetof(TWyjscieAnalogowe, output_type) == 200);
 static_assert(offsetof(TWyjscieAnalogowe, zadajnik_kanal_zadany) == 202);
 static_assert(offsetof(TWyjscieAnalogowe, typ_04) == 204);
 static_assert(offsetof(TWyjscieAnalogowe, koszt_energii) == 205);
+static_assert(offsetof(TWyjscieAnalogowe, rez_wyr1) == 206);
 static_assert(offsetof(TWyjscieAnalogowe, min) == 208);
 static_assert(offsetof(TWyjscieAnalogowe, max) == 212);
 static_assert(offsetof(TWyjscieAnalogowe, stop) == 216);
@@ -224,6 +226,7 @@ static_assert(offsetof(TWyjscieAnalogowe, pid) == 228);
 static_assert(offsetof(TWyjscieAnalogowe, liniowypomiarowy) == 244);
 static_assert(offsetof(TWyjscieAnalogowe, liniowyZadana0) == 245);
 static_assert(offsetof(TWyjscieAnalogowe, liniowyZadana20) == 246);
+static_assert(offsetof(TWyjscieAnalogowe, rez_wyr2) == 247);
 static_assert(offsetof(TWyjscieAnalogowe, aktywnystop) == 248);
 static_assert(offsetof(TWyjscieAnalogowe, rezerwa) == 252);
 
@@ -261,6 +264,7 @@ static_assert(offsetof(Tkvor350wilgotnosc, alarm) == 10);
 static_assert(offsetof(Tkvor350wilgotnosc, rezerwa) == 230);
 
 static_assert(sizeof(tdanedodatki) == 34);
+static_assert(offsetof(tdanedodatki, rez_wyr) == 1);
 static_assert(offsetof(tdanedodatki, dodatki_max) == 2);
 static_assert(offsetof(tdanedodatki, dodatki_min) == 18);
 
@@ -270,9 +274,23 @@ static_assert(offsetof(TModulyWejWyKonfig, din) == 2);
 static_assert(offsetof(TModulyWejWyKonfig, dout) == 3);
 
 static_assert(sizeof(TFunkcjeKvor3) == 404);
+static_assert(offsetof(TFunkcjeKvor3, F) == 0);
 
 static_assert(sizeof(TSieciowe) == 20);
 static_assert(offsetof(TSieciowe, ip) == 4);
 static_assert(offsetof(TSieciowe, maska) == 8);
 static_assert(offsetof(TSieciowe, brama) == 12);
+static_assert(offsetof(TSieciowe, dhcp) == 0);
+static_assert(offsetof(TSieciowe, rez1) == 1);
+static_assert(offsetof(TSieciowe, rez2) == 2);
+static_assert(offsetof(TSieciowe, rez3) == 3);
 static_assert(offsetof(TSieciowe, dns1) == 16);
+
+// Packed: 21 Int32, 14 doubles, 2 Int32, 2 bytes, 2 Int32, a flag,
+// 4 bytes, an Int32 and a Word.
+static_assert(sizeof(TOdczyty) == 225);
+static_assert(offsetof(TOdczyty, ZadTempKom) == 84);
+static_assert(offsetof(TOdczyty, jednTemp) == 196);
+static_assert(offsetof(TOdczyty, stan1) == 204);
+static_assert(offsetof(TOdczyty, JestOdpowiedzPanela) == 214);
+static_assert(offsetof(TOdczyty, wersjaProtokolu) == 223);
