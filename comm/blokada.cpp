@@ -7,13 +7,13 @@ TLockedTransmission::TLockedTransmission(QObject *) { reset(); }
 
 void TLockedTransmission::reset()
 {
-    FLastSendMs.reset();
+    FLastSendDT.reset();
     FLockState = ls_unknown;
     FBusy = false;
     FPassword.clear();
 }
 
-void TLockedTransmission::clsTime() { FLastSendMs.reset(); }
+void TLockedTransmission::clsTime() { FLastSendDT.reset(); }
 
 int TLockedTransmission::fnProcess()
 {
@@ -57,15 +57,15 @@ int TLockedTransmission::przebieg()
     }
     const int r = FErrorTransmission;
 
-    // The controller relocks on its own; keep it open with the remembered
-    // password, at most once per interval. This send does not change r.
+    // Keeps the controller unlocked with the remembered password, at most
+    // one send per interval; this send does not change r.
     const qint64 teraz = zegar().tickMs();
-    if (!FPassword.isEmpty() && (!FLastSendMs || teraz - *FLastSendMs > odstepPonowieniaMs)) {
+    if (!FPassword.isEmpty() && (!FLastSendDT || teraz - *FLastSendDT > odstepPonowieniaMs)) {
         FErrorTransmission = fnUnlockPasswordSend(FPassword);
         if (FErrorTransmission == 0) {
             if (hasloDlgInit)
                 hasloDlgInit();
-            FLastSendMs = zegar().tickMs();
+            FLastSendDT = zegar().tickMs();
         } else {
             FPassword.clear();
         }

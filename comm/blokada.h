@@ -6,12 +6,13 @@
 // is the callbacks' choice).
 #pragma once
 
-#include <QObject>
 #include <QString>
 
 #include <cstdint>
 #include <functional>
 #include <optional>
+
+class QObject;
 
 enum TLockStates : uint8_t { ls_unknown = 0, ls_unlocked = 1, ls_locked = 2 };
 
@@ -42,7 +43,7 @@ private:
     int FErrorTransmission = 0;
     TLockStates FLockState = ls_unknown;
     bool FBusy = false;
-    std::optional<qint64> FLastSendMs; // tick of the last accepted re-send; none = never
+    std::optional<qint64> FLastSendDT; // tick count [ms] of the last accepted re-send; none = never
     QString FPassword;                 // trimmed; empty = none
     bool FProtokolBlad = false;        // the owner's flag, never read here
 

@@ -241,7 +241,9 @@ protected:
     void SetUp() override
     {
         LaczeSym::SetUp();
+        lacze->ustawCzasOdczytu(500); // room for a loaded machine; only silence waits it out
         sterownik.ustawCzas([this] { return czasSterownika.load(); });
+        skrypt.podlacz(b); // the prompt and the dialog reset; the rest talks to the controller
         sterownik.zmien([](StanSterownika &s) {
             s.haslo = hasloSterownika;
             s.zablokowany = true;
@@ -258,19 +260,10 @@ protected:
                 return -1;
             return zablokowany ? 1 : 0;
         };
-        b.fnPasswordInput = [this](QString &t) {
-            ++pytania;
-            t.clear();
-            if (!wpisy.empty()) {
-                t = wpisy.front();
-                wpisy.pop_front();
-            }
-        };
         b.fnUnlockPasswordSend = [this](const QString &t) {
             kodyWysylek.push_back(lacze->ZapiszUnlockKVOR350(1, trans, t.toUInt()));
             return kodyWysylek.back();
         };
-        b.hasloDlgInit = [this] { ++inicjacje; };
     }
     // Time passes for the program and the controller alike.
     void uplyw(qint64 ms)
@@ -289,10 +282,8 @@ protected:
     }
 
     std::atomic<qint64> czasSterownika{500000};
+    Skrypt skrypt;
     TLockedTransmission b;
-    std::deque<QString> wpisy;
-    int pytania = 0;
-    int inicjacje = 0;
     int kodBlokady = 0;
     std::vector<int> kodyWysylek;
 };
@@ -302,19 +293,19 @@ TEST_F(BlokadaSym, UnlockedControllerNoPrompt)
     sterownik.zmien([](StanSterownika &s) { s.zablokowany = false; });
     EXPECT_EQ(b.fnProcess(), 0);
     EXPECT_EQ(b.LockState(), ls_unlocked);
-    EXPECT_EQ(pytania, 0);
+    EXPECT_EQ(skrypt.pytania, 0);
     EXPECT_EQ(odblokowania(), 0);
     EXPECT_FALSE(b.bylaBlokada);
 }
 
 TEST_F(BlokadaSym, RightPasswordOnePromptUnlockedAndRemembered)
 {
-    wpisy = {QString::number(hasloSterownika)};
+    skrypt.wpisy = {QString::number(hasloSterownika)};
     EXPECT_EQ(b.fnProcess(), 0);
-    EXPECT_EQ(pytania, 1);
+    EXPECT_EQ(skrypt.pytania, 1);
     EXPECT_FALSE(zablokowany());
     EXPECT_EQ(odblokowania(), 2);
-    EXPECT_EQ(inicjacje, 1);
+    EXPECT_EQ(skrypt.inicjacje, 1);
     EXPECT_TRUE(b.bylaBlokada);
     // The password travels as its CRC-16, never as the number.
     const QByteArray r = pty.ostatniaRamka();
@@ -328,29 +319,29 @@ TEST_F(BlokadaSym, RightPasswordOnePromptUnlockedAndRemembered)
     sterownik.zmien([](StanSterownika &s) { s.zablokowany = true; });
     uplyw(11000);
     EXPECT_EQ(b.fnProcess(), 0);
-    EXPECT_EQ(pytania, 1);
+    EXPECT_EQ(skrypt.pytania, 1);
     EXPECT_FALSE(zablokowany());
     EXPECT_EQ(odblokowania(), 3);
 }
 
 TEST_F(BlokadaSym, WrongThenRight)
 {
-    wpisy = {"1111", QString::number(hasloSterownika)};
+    skrypt.wpisy = {"1111", QString::number(hasloSterownika)};
     EXPECT_EQ(b.fnProcess(), 0);
-    EXPECT_EQ(pytania, 2);
+    EXPECT_EQ(skrypt.pytania, 2);
     EXPECT_EQ(odblokowania(), 3);
     EXPECT_FALSE(zablokowany());
-    EXPECT_EQ(inicjacje, 1);
+    EXPECT_EQ(skrypt.inicjacje, 1);
 }
 
 TEST_F(BlokadaSym, UserGivesUp)
 {
-    wpisy = {"1111"};
+    skrypt.wpisy = {"1111"};
     EXPECT_EQ(b.fnProcess(), -1);
-    EXPECT_EQ(pytania, 2);
+    EXPECT_EQ(skrypt.pytania, 2);
     EXPECT_EQ(odblokowania(), 1);
     EXPECT_TRUE(zablokowany());
-    EXPECT_EQ(inicjacje, 0);
+    EXPECT_EQ(skrypt.inicjacje, 0);
 }
 
 TEST_F(BlokadaSym, ControllerWithoutTheLockCommand)
@@ -359,7 +350,7 @@ TEST_F(BlokadaSym, ControllerWithoutTheLockCommand)
     EXPECT_EQ(b.fnProcess(), -1);
     EXPECT_EQ(kodBlokady, 217);
     EXPECT_EQ(b.LockState(), ls_unknown);
-    EXPECT_EQ(pytania, 0);
+    EXPECT_EQ(skrypt.pytania, 0);
     EXPECT_EQ(ramkiPolecenia('G', 0x08), 0);
 }
 
@@ -369,7 +360,7 @@ TEST_F(BlokadaSym, BusyControllerIsNotAskedForTheLock)
     EXPECT_EQ(b.fnProcess(), 2);
     EXPECT_TRUE(b.Busy());
     EXPECT_EQ(ramkiPolecenia('G', 0x07), 0);
-    EXPECT_EQ(pytania, 0);
+    EXPECT_EQ(skrypt.pytania, 0);
 
     // Silent now: no communication, and Busy stays as it was.
     usterki.dodaj(PlanUsterek::kazde, Usterka{RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze);
@@ -388,7 +379,7 @@ TEST_F(BlokadaSym, ReSentAfterMoreThanTenSecondsNotBefore)
 {
     // This controller locks itself 5 s after the last accepted password.
     sterownik.zmien([](StanSterownika &s) { s.blokadaPoMs = 5000; });
-    wpisy = {QString::number(hasloSterownika)};
+    skrypt.wpisy = {QString::number(hasloSterownika)};
     ASSERT_EQ(b.fnProcess(), 0);
     ASSERT_EQ(odblokowania(), 2);
 
@@ -407,13 +398,13 @@ TEST_F(BlokadaSym, ReSentAfterMoreThanTenSecondsNotBefore)
     EXPECT_EQ(b.fnProcess(), 0);
     EXPECT_EQ(odblokowania(), 3);
     EXPECT_FALSE(zablokowany());
-    EXPECT_EQ(inicjacje, 2);
-    EXPECT_EQ(pytania, 1);
+    EXPECT_EQ(skrypt.inicjacje, 2);
+    EXPECT_EQ(skrypt.pytania, 1);
 }
 
 TEST_F(BlokadaSym, PasswordChangedOnTheControllerAsksAgain)
 {
-    wpisy = {QString::number(hasloSterownika)};
+    skrypt.wpisy = {QString::number(hasloSterownika)};
     ASSERT_EQ(b.fnProcess(), 0);
     sterownik.zmien([](StanSterownika &s) {
         s.haslo = 77;
@@ -423,25 +414,25 @@ TEST_F(BlokadaSym, PasswordChangedOnTheControllerAsksAgain)
     EXPECT_EQ(b.fnProcess(), 0) << "the refused re-send does not change the result";
     EXPECT_TRUE(zablokowany());
 
-    wpisy = {"77"};
+    skrypt.wpisy = {"77"};
     EXPECT_EQ(b.fnProcess(), 0);
-    EXPECT_EQ(pytania, 2);
+    EXPECT_EQ(skrypt.pytania, 2);
     EXPECT_FALSE(zablokowany());
 }
 
 TEST_F(BlokadaSym, LostUnlockReplyEndsThePromptButTheReSendOpens)
 {
     usterki.dodaj('G', 0x08, Usterka{RodzajUsterki::BrakOdpowiedzi}, 1);
-    wpisy = {QString::number(hasloSterownika)};
+    skrypt.wpisy = {QString::number(hasloSterownika)};
     const int w = b.fnProcess();
     ASSERT_EQ(kodyWysylek.size(), 2u);
     EXPECT_EQ(w, kodyWysylek[0]);
     EXPECT_NE(w, 0);
     EXPECT_NE(w, 66);
     EXPECT_EQ(kodyWysylek[1], 0);
-    EXPECT_EQ(pytania, 1);
+    EXPECT_EQ(skrypt.pytania, 1);
     EXPECT_FALSE(zablokowany());
-    EXPECT_EQ(inicjacje, 1);
+    EXPECT_EQ(skrypt.inicjacje, 1);
 }
 
 } // namespace

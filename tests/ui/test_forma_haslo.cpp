@@ -263,7 +263,7 @@ private slots:
             return k == QLatin1String("COM1Device") ? urzadzenie : QString();
         });
         lacze.porty().ustawListeUrzadzen([] { return QStringList(); });
-        lacze.ustawCzasOdczytu(40);
+        lacze.ustawCzasOdczytu(500);
         TParamTrans trans;
         trans.port = 0;
         trans.predkosc = 12;
