@@ -21,182 +21,182 @@
     </message>
     <message>
         <source>Dodatnia</source>
-        <translation type="unfinished" />
+        <translation>Positive</translation>
     </message>
     <message>
         <source>Ujemna</source>
-        <translation type="unfinished" />
+        <translation>Negative</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished" />
+        <translation>off</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished" />
+        <translation>Stop</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished" />
+        <translation>Start</translation>
     </message>
     <message>
         <source>Edycja</source>
-        <translation type="unfinished" />
+        <translation>Edit</translation>
     </message>
     <message>
         <source>Autostart</source>
-        <translation type="unfinished" />
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>koniec kroku</source>
-        <translation type="unfinished" />
+        <translation>end of step</translation>
     </message>
     <message>
         <source>koniec procesu</source>
-        <translation type="unfinished" />
+        <translation>end of process</translation>
     </message>
     <message>
         <source>kontynuacja</source>
-        <translation type="unfinished" />
+        <translation>continuation</translation>
     </message>
     <message>
         <source>Przerwany</source>
-        <translation type="unfinished" />
+        <translation>Interrupted</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished" />
+        <translation>Setup</translation>
     </message>
     <message>
         <source>Termopara</source>
-        <translation type="unfinished" />
+        <translation>Thermocouple</translation>
     </message>
     <message>
         <source>Wejście prądowe</source>
-        <translation type="unfinished" />
+        <translation>Current input</translation>
     </message>
     <message>
         <source>Wyłączony</source>
-        <translation type="unfinished" />
+        <translation>Off</translation>
     </message>
     <message>
         <source>Przerwanie programu</source>
-        <translation type="unfinished" />
+        <translation>Program interruption</translation>
     </message>
     <message>
         <source>Kontynuacja programu</source>
-        <translation type="unfinished" />
+        <translation>Program continuation</translation>
     </message>
     <message>
         <source>Ustawienie stanu</source>
-        <translation type="unfinished" />
+        <translation>Set state</translation>
     </message>
     <message>
         <source>Dodanie stanu</source>
-        <translation type="unfinished" />
+        <translation>Add state</translation>
     </message>
     <message>
         <source>Odjęcie stanu</source>
-        <translation type="unfinished" />
+        <translation>Subtract state</translation>
     </message>
     <message>
         <source>wyłączone</source>
-        <translation type="unfinished" />
+        <translation>off</translation>
     </message>
     <message>
         <source>Zadajnik</source>
-        <translation type="unfinished" />
+        <translation>Setpoint generator</translation>
     </message>
     <message>
         <source>Regulator PID </source>
-        <translation type="unfinished" />
+        <translation>PID controller </translation>
     </message>
     <message>
         <source>Regulator liniowy</source>
-        <translation type="unfinished" />
+        <translation>Linear controller</translation>
     </message>
     <message>
         <source>bistabilny</source>
-        <translation type="unfinished" />
+        <translation>bistable</translation>
     </message>
     <message>
         <source>monostabilny</source>
-        <translation type="unfinished" />
+        <translation>monostable</translation>
     </message>
     <message>
         <source>grzanie</source>
-        <translation type="unfinished" />
+        <translation>heating</translation>
     </message>
     <message>
         <source>chłodzenie</source>
-        <translation type="unfinished" />
+        <translation>cooling</translation>
     </message>
     <message>
         <source>Zawsze wyłączony</source>
-        <translation type="unfinished" />
+        <translation>Always off</translation>
     </message>
     <message>
         <source>Zawsze załączony</source>
-        <translation type="unfinished" />
+        <translation>Always on</translation>
     </message>
     <message>
         <source>Opóźnione załączenie</source>
-        <translation type="unfinished" />
+        <translation>Delayed on</translation>
     </message>
     <message>
         <source>Opóźnione wyłączenie</source>
-        <translation type="unfinished" />
+        <translation>Delayed off</translation>
     </message>
     <message>
         <source>Impulsator Start</source>
-        <translation type="unfinished" />
+        <translation>Pulse generator Start</translation>
     </message>
     <message>
         <source>Impuls Start</source>
-        <translation type="unfinished" />
+        <translation>Pulse Start</translation>
     </message>
     <message>
         <source>Regulacja wyłączona</source>
-        <translation type="unfinished" />
+        <translation>Control off</translation>
     </message>
     <message>
         <source>Grzanie "dochodzenie"</source>
-        <translation type="unfinished" />
+        <translation>Heating "approach"</translation>
     </message>
     <message>
         <source>Chłodzenie "dochodzenie"</source>
-        <translation type="unfinished" />
+        <translation>Cooling "approach"</translation>
     </message>
     <message>
         <source>Histereza Grzanie</source>
-        <translation type="unfinished" />
+        <translation>Hysteresis Heating</translation>
     </message>
     <message>
         <source>Histereza Chłodzenie</source>
-        <translation type="unfinished" />
+        <translation>Hysteresis Cooling</translation>
     </message>
     <message>
         <source>Mokry suchy</source>
-        <translation type="unfinished" />
+        <translation>Wet and dry</translation>
     </message>
     <message>
         <source>Czujnik cyfrowy</source>
-        <translation type="unfinished" />
+        <translation>Digital sensor</translation>
     </message>
 </context>
 <context>
     <name>Kanaly</name>
     <message>
         <source>Wilgotność</source>
-        <translation type="unfinished" />
+        <translation>Humidity</translation>
     </message>
     <message>
         <source>Temp. Komory</source>
-        <translation type="unfinished" />
+        <translation>Chamber temp.</translation>
     </message>
     <message>
         <source>Temp. Batonu</source>
-        <translation type="unfinished" />
+        <translation>Core temp.</translation>
     </message>
 </context>
 <context>
@@ -219,6 +219,13 @@
     </message>
 </context>
 <context>
+    <name>Polaczenie</name>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>PortQt</name>
     <message>
         <source>urządzenie nie istnieje</source>
@@ -237,215 +244,215 @@
     <name>SetupTeksty</name>
     <message>
         <source>[s]</source>
-        <translation type="unfinished" />
+        <translation>[s]</translation>
     </message>
     <message>
         <source>mm:ss</source>
-        <translation type="unfinished" />
+        <translation>mm:ss</translation>
     </message>
     <message>
         <source>Adres RS-485</source>
-        <translation type="unfinished" />
+        <translation>RS-485 address</translation>
     </message>
     <message>
         <source>Prędkość transmisji</source>
-        <translation type="unfinished" />
+        <translation>Baud rate</translation>
     </message>
     <message>
         <source>Czas warunku końca</source>
-        <translation type="unfinished" />
+        <translation>End condition time</translation>
     </message>
     <message>
         <source>Buczek Alarmu</source>
-        <translation type="unfinished" />
+        <translation>Alarm buzzer</translation>
     </message>
     <message>
         <source>Jednostka temperatury</source>
-        <translation type="unfinished" />
+        <translation>Temperature unit</translation>
     </message>
     <message>
         <source>Typ Delty</source>
-        <translation type="unfinished" />
+        <translation>Delta type</translation>
     </message>
     <message>
         <source>Częstotliwość rejestracji</source>
-        <translation type="unfinished" />
+        <translation>Recording interval</translation>
     </message>
     <message>
         <source>Maksymalna temp. zadana komory (TK)</source>
-        <translation type="unfinished" />
+        <translation>Maximum chamber setpoint temp. (TK)</translation>
     </message>
     <message>
         <source>Maksymalna temp. zadana batonu (TB)</source>
-        <translation type="unfinished" />
+        <translation>Maximum core setpoint temp. (TB)</translation>
     </message>
     <message>
         <source>Minimalna temp. zadana komory (TK)</source>
-        <translation type="unfinished" />
+        <translation>Minimum chamber setpoint temp. (TK)</translation>
     </message>
     <message>
         <source>Minimalna temp. zadana batonu (TB)</source>
-        <translation type="unfinished" />
+        <translation>Minimum core setpoint temp. (TB)</translation>
     </message>
     <message>
         <source>Czas ponowienia alarmu [s]</source>
-        <translation type="unfinished" />
+        <translation>Alarm repeat time [s]</translation>
     </message>
     <message>
         <source>Warunek końca INn</source>
-        <translation type="unfinished" />
+        <translation>End condition INn</translation>
     </message>
     <message>
         <source>Numer INn (DI:1-8 DO:1-32)</source>
-        <translation type="unfinished" />
+        <translation>INn number (DI:1-8 DO:1-32)</translation>
     </message>
     <message>
         <source>Blokada edycji</source>
-        <translation type="unfinished" />
+        <translation>Edit lock</translation>
     </message>
     <message>
         <source>Dźwięk klawiatury</source>
-        <translation type="unfinished" />
+        <translation>Keypad sound</translation>
     </message>
     <message>
         <source>Jednostka czasu</source>
-        <translation type="unfinished" />
+        <translation>Time unit</translation>
     </message>
     <message>
         <source>Identyfikator ID </source>
-        <translation type="unfinished" />
+        <translation>Identifier ID </translation>
     </message>
     <message>
         <source>Wartości dziesiętne</source>
-        <translation type="unfinished" />
+        <translation>Decimal values</translation>
     </message>
     <message>
         <source>Ilość zapętleń programu</source>
-        <translation type="unfinished" />
+        <translation>Number of program loops</translation>
     </message>
     <message>
         <source>Przekaźnik silnika B</source>
-        <translation type="unfinished" />
+        <translation>Motor relay B</translation>
     </message>
     <message>
         <source>Czas rozpędzania silnika</source>
-        <translation type="unfinished" />
+        <translation>Motor run-up time</translation>
     </message>
     <message>
         <source>Czas hamowania silnika</source>
-        <translation type="unfinished" />
+        <translation>Motor braking time</translation>
     </message>
     <message>
         <source>Czas wyświetlania info</source>
-        <translation type="unfinished" />
+        <translation>Info display time</translation>
     </message>
     <message>
         <source>Edycja kroku w cyklu</source>
-        <translation type="unfinished" />
+        <translation>Step editing in a row</translation>
     </message>
     <message>
         <source>Czas wyjścia z edycji</source>
-        <translation type="unfinished" />
+        <translation>Edit exit time</translation>
     </message>
     <message>
         <source>Czas do wylogowania</source>
-        <translation type="unfinished" />
+        <translation>Time to logout</translation>
     </message>
     <message>
         <source>Czas blokady ekranu</source>
-        <translation type="unfinished" />
+        <translation>Screen lock time</translation>
     </message>
     <message>
         <source>Okno batonu</source>
-        <translation type="unfinished" />
+        <translation>Core window</translation>
     </message>
     <message>
         <source>Okno wilgotności</source>
-        <translation type="unfinished" />
+        <translation>Humidity window</translation>
     </message>
     <message>
         <source>Hasło użytkownika</source>
-        <translation type="unfinished" />
+        <translation>User password</translation>
     </message>
     <message>
         <source>Hasło programowania</source>
-        <translation type="unfinished" />
+        <translation>Programming password</translation>
     </message>
     <message>
         <source>Hasło serwis</source>
-        <translation type="unfinished" />
+        <translation>Service password</translation>
     </message>
     <message>
         <source>Czujnik cyfrowy</source>
-        <translation type="unfinished" />
+        <translation>Digital sensor</translation>
     </message>
     <message>
         <source>Duży zegar</source>
-        <translation type="unfinished" />
+        <translation>Large clock</translation>
     </message>
     <message>
         <source>Wygaszacz ekranu</source>
-        <translation type="unfinished" />
+        <translation>Screen saver</translation>
     </message>
     <message>
         <source>Blokada transmisji (0-wyłączona)</source>
-        <translation type="unfinished" />
+        <translation>Transmission lock (0-off)</translation>
     </message>
     <message>
         <source>Ukryj detale INFO</source>
-        <translation type="unfinished" />
+        <translation>Hide INFO details</translation>
     </message>
     <message>
         <source>Zachowanie STOP</source>
-        <translation type="unfinished" />
+        <translation>STOP behaviour</translation>
     </message>
     <message>
         <source>Tryb rejestracji</source>
-        <translation type="unfinished" />
+        <translation>Recording mode</translation>
     </message>
     <message>
         <source>Autostart</source>
-        <translation type="unfinished" />
+        <translation>Autostart</translation>
     </message>
     <message>
         <source>Edycja mycia</source>
-        <translation type="unfinished" />
+        <translation>Washing editing</translation>
     </message>
     <message>
         <source>Kod fabryczny</source>
-        <translation type="unfinished" />
+        <translation>Factory code</translation>
     </message>
     <message>
         <source>Użytkownik - AIN offset</source>
-        <translation type="unfinished" />
+        <translation>User - AIN offset</translation>
     </message>
     <message>
         <source>Użytkownik - dostęp do diagnostyki</source>
-        <translation type="unfinished" />
+        <translation>User - diagnostics access</translation>
     </message>
     <message>
         <source>nieaktywne</source>
-        <translation type="unfinished" />
+        <translation>inactive</translation>
     </message>
     <message>
         <source>Celsjusz</source>
-        <translation type="unfinished" />
+        <translation>Celsius</translation>
     </message>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished" />
+        <translation>Fahrenheit</translation>
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation type="unfinished" />
+        <translation>[hh:mm]</translation>
     </message>
     <message>
         <source>Proces</source>
-        <translation type="unfinished" />
+        <translation>Process</translation>
     </message>
     <message>
         <source>Ciągła</source>
-        <translation type="unfinished" />
+        <translation>Continuous</translation>
     </message>
 </context>
 <context>
@@ -685,6 +692,79 @@
     </message>
 </context>
 <context>
+    <name>TFormHaslo</name>
+    <message>
+        <source>Hasło:</source>
+        <translation>Password:</translation>
+    </message>
+    <message>
+        <source>Czekaj</source>
+        <translation>Wait</translation>
+    </message>
+    <message>
+        <source>Wprowadź dane</source>
+        <translation>Enter data</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Zbyt wiele razy wprowadzono błędne hasło.</source>
+        <translation>A wrong password has been entered too many times.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormLan</name>
+    <message>
+        <source>Wpisz poprawny numer seryjny! </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wpisz poprawny adres IP </source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TFrameBiezaceOdczyty</name>
+    <message>
+        <source>Blokada transmisji</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dostępna wersja</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sterownik</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wersja programu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Data</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Nieobsługiwane urządzenie!!!</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>TKbProgress</name>
     <message>
         <source>Wybierz do transmisji</source>
@@ -761,33 +841,6 @@
     <message>
         <source>Nie można drukować na drukarce %1</source>
         <translation>Cannot print on the printer %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormHaslo</name>
-    <message>
-        <source>Hasło:</source>
-        <translation>Password:</translation>
-    </message>
-    <message>
-        <source>Czekaj</source>
-        <translation>Wait</translation>
-    </message>
-    <message>
-        <source>Wprowadź dane</source>
-        <translation>Enter data</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Anuluj</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Zbyt wiele razy wprowadzono błędne hasło.</source>
-        <translation>A wrong password has been entered too many times.</translation>
     </message>
 </context>
 </TS>

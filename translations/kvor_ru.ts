@@ -21,182 +21,182 @@
     </message>
     <message>
         <source>Dodatnia</source>
-        <translation type="unfinished" />
+        <translation>Положительная</translation>
     </message>
     <message>
         <source>Ujemna</source>
-        <translation type="unfinished" />
+        <translation>Отрицательная</translation>
     </message>
     <message>
         <source>off</source>
-        <translation type="unfinished" />
+        <translation>выкл</translation>
     </message>
     <message>
         <source>Stop</source>
-        <translation type="unfinished" />
+        <translation>Стоп</translation>
     </message>
     <message>
         <source>Start</source>
-        <translation type="unfinished" />
+        <translation>Старт</translation>
     </message>
     <message>
         <source>Edycja</source>
-        <translation type="unfinished" />
+        <translation>Редактирование</translation>
     </message>
     <message>
         <source>Autostart</source>
-        <translation type="unfinished" />
+        <translation>Автостарт</translation>
     </message>
     <message>
         <source>koniec kroku</source>
-        <translation type="unfinished" />
+        <translation>конец шага</translation>
     </message>
     <message>
         <source>koniec procesu</source>
-        <translation type="unfinished" />
+        <translation>конец процесса</translation>
     </message>
     <message>
         <source>kontynuacja</source>
-        <translation type="unfinished" />
+        <translation>продолжение</translation>
     </message>
     <message>
         <source>Przerwany</source>
-        <translation type="unfinished" />
+        <translation>Прерван</translation>
     </message>
     <message>
         <source>Setup</source>
-        <translation type="unfinished" />
+        <translation>Настройка</translation>
     </message>
     <message>
         <source>Termopara</source>
-        <translation type="unfinished" />
+        <translation>Термопара</translation>
     </message>
     <message>
         <source>Wejście prądowe</source>
-        <translation type="unfinished" />
+        <translation>Токовый вход</translation>
     </message>
     <message>
         <source>Wyłączony</source>
-        <translation type="unfinished" />
+        <translation>Выключен</translation>
     </message>
     <message>
         <source>Przerwanie programu</source>
-        <translation type="unfinished" />
+        <translation>Прерывание программы</translation>
     </message>
     <message>
         <source>Kontynuacja programu</source>
-        <translation type="unfinished" />
+        <translation>Продолжение программы</translation>
     </message>
     <message>
         <source>Ustawienie stanu</source>
-        <translation type="unfinished" />
+        <translation>Установка состояния</translation>
     </message>
     <message>
         <source>Dodanie stanu</source>
-        <translation type="unfinished" />
+        <translation>Добавление состояния</translation>
     </message>
     <message>
         <source>Odjęcie stanu</source>
-        <translation type="unfinished" />
+        <translation>Вычитание состояния</translation>
     </message>
     <message>
         <source>wyłączone</source>
-        <translation type="unfinished" />
+        <translation>выключено</translation>
     </message>
     <message>
         <source>Zadajnik</source>
-        <translation type="unfinished" />
+        <translation>Задатчик</translation>
     </message>
     <message>
         <source>Regulator PID </source>
-        <translation type="unfinished" />
+        <translation>ПИД-регулятор </translation>
     </message>
     <message>
         <source>Regulator liniowy</source>
-        <translation type="unfinished" />
+        <translation>Линейный регулятор</translation>
     </message>
     <message>
         <source>bistabilny</source>
-        <translation type="unfinished" />
+        <translation>бистабильный</translation>
     </message>
     <message>
         <source>monostabilny</source>
-        <translation type="unfinished" />
+        <translation>моностабильный</translation>
     </message>
     <message>
         <source>grzanie</source>
-        <translation type="unfinished" />
+        <translation>нагрев</translation>
     </message>
     <message>
         <source>chłodzenie</source>
-        <translation type="unfinished" />
+        <translation>охлаждение</translation>
     </message>
     <message>
         <source>Zawsze wyłączony</source>
-        <translation type="unfinished" />
+        <translation>Всегда выключен</translation>
     </message>
     <message>
         <source>Zawsze załączony</source>
-        <translation type="unfinished" />
+        <translation>Всегда включен</translation>
     </message>
     <message>
         <source>Opóźnione załączenie</source>
-        <translation type="unfinished" />
+        <translation>Задержка включения</translation>
     </message>
     <message>
         <source>Opóźnione wyłączenie</source>
-        <translation type="unfinished" />
+        <translation>Задержка выключения</translation>
     </message>
     <message>
         <source>Impulsator Start</source>
-        <translation type="unfinished" />
+        <translation>Генератор импульсов Старт</translation>
     </message>
     <message>
         <source>Impuls Start</source>
-        <translation type="unfinished" />
+        <translation>Импульс Старт</translation>
     </message>
     <message>
         <source>Regulacja wyłączona</source>
-        <translation type="unfinished" />
+        <translation>Регулирование выключено</translation>
     </message>
     <message>
         <source>Grzanie "dochodzenie"</source>
-        <translation type="unfinished" />
+        <translation>Нагрев "приближение"</translation>
     </message>
     <message>
         <source>Chłodzenie "dochodzenie"</source>
-        <translation type="unfinished" />
+        <translation>Охлаждение "приближение"</translation>
     </message>
     <message>
         <source>Histereza Grzanie</source>
-        <translation type="unfinished" />
+        <translation>Гистерезис Нагрев</translation>
     </message>
     <message>
         <source>Histereza Chłodzenie</source>
-        <translation type="unfinished" />
+        <translation>Гистерезис Охлаждение</translation>
     </message>
     <message>
         <source>Mokry suchy</source>
-        <translation type="unfinished" />
+        <translation>Мокрый и сухой</translation>
     </message>
     <message>
         <source>Czujnik cyfrowy</source>
-        <translation type="unfinished" />
+        <translation>Цифровой датчик</translation>
     </message>
 </context>
 <context>
     <name>Kanaly</name>
     <message>
         <source>Wilgotność</source>
-        <translation type="unfinished" />
+        <translation>Влажность</translation>
     </message>
     <message>
         <source>Temp. Komory</source>
-        <translation type="unfinished" />
+        <translation>Темп. камеры</translation>
     </message>
     <message>
         <source>Temp. Batonu</source>
-        <translation type="unfinished" />
+        <translation>Темп. продукта</translation>
     </message>
 </context>
 <context>
@@ -219,6 +219,13 @@
     </message>
 </context>
 <context>
+    <name>Polaczenie</name>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>PortQt</name>
     <message>
         <source>urządzenie nie istnieje</source>
@@ -237,215 +244,215 @@
     <name>SetupTeksty</name>
     <message>
         <source>[s]</source>
-        <translation type="unfinished" />
+        <translation>[с]</translation>
     </message>
     <message>
         <source>mm:ss</source>
-        <translation type="unfinished" />
+        <translation>мм:сс</translation>
     </message>
     <message>
         <source>Adres RS-485</source>
-        <translation type="unfinished" />
+        <translation>Адрес RS-485</translation>
     </message>
     <message>
         <source>Prędkość transmisji</source>
-        <translation type="unfinished" />
+        <translation>Скорость передачи</translation>
     </message>
     <message>
         <source>Czas warunku końca</source>
-        <translation type="unfinished" />
+        <translation>Время условия окончания</translation>
     </message>
     <message>
         <source>Buczek Alarmu</source>
-        <translation type="unfinished" />
+        <translation>Зуммер аварии</translation>
     </message>
     <message>
         <source>Jednostka temperatury</source>
-        <translation type="unfinished" />
+        <translation>Единица температуры</translation>
     </message>
     <message>
         <source>Typ Delty</source>
-        <translation type="unfinished" />
+        <translation>Тип дельты</translation>
     </message>
     <message>
         <source>Częstotliwość rejestracji</source>
-        <translation type="unfinished" />
+        <translation>Интервал регистрации</translation>
     </message>
     <message>
         <source>Maksymalna temp. zadana komory (TK)</source>
-        <translation type="unfinished" />
+        <translation>Макс. заданная темп. камеры (TK)</translation>
     </message>
     <message>
         <source>Maksymalna temp. zadana batonu (TB)</source>
-        <translation type="unfinished" />
+        <translation>Макс. заданная темп. продукта (TB)</translation>
     </message>
     <message>
         <source>Minimalna temp. zadana komory (TK)</source>
-        <translation type="unfinished" />
+        <translation>Мин. заданная темп. камеры (TK)</translation>
     </message>
     <message>
         <source>Minimalna temp. zadana batonu (TB)</source>
-        <translation type="unfinished" />
+        <translation>Мин. заданная темп. продукта (TB)</translation>
     </message>
     <message>
         <source>Czas ponowienia alarmu [s]</source>
-        <translation type="unfinished" />
+        <translation>Время повтора аварии [с]</translation>
     </message>
     <message>
         <source>Warunek końca INn</source>
-        <translation type="unfinished" />
+        <translation>Условие окончания INn</translation>
     </message>
     <message>
         <source>Numer INn (DI:1-8 DO:1-32)</source>
-        <translation type="unfinished" />
+        <translation>Номер INn (DI:1-8 DO:1-32)</translation>
     </message>
     <message>
         <source>Blokada edycji</source>
-        <translation type="unfinished" />
+        <translation>Блокировка редактирования</translation>
     </message>
     <message>
         <source>Dźwięk klawiatury</source>
-        <translation type="unfinished" />
+        <translation>Звук клавиатуры</translation>
     </message>
     <message>
         <source>Jednostka czasu</source>
-        <translation type="unfinished" />
+        <translation>Единица времени</translation>
     </message>
     <message>
         <source>Identyfikator ID </source>
-        <translation type="unfinished" />
+        <translation>Идентификатор ID </translation>
     </message>
     <message>
         <source>Wartości dziesiętne</source>
-        <translation type="unfinished" />
+        <translation>Десятичные значения</translation>
     </message>
     <message>
         <source>Ilość zapętleń programu</source>
-        <translation type="unfinished" />
+        <translation>Количество повторов программы</translation>
     </message>
     <message>
         <source>Przekaźnik silnika B</source>
-        <translation type="unfinished" />
+        <translation>Реле двигателя B</translation>
     </message>
     <message>
         <source>Czas rozpędzania silnika</source>
-        <translation type="unfinished" />
+        <translation>Время разгона двигателя</translation>
     </message>
     <message>
         <source>Czas hamowania silnika</source>
-        <translation type="unfinished" />
+        <translation>Время торможения двигателя</translation>
     </message>
     <message>
         <source>Czas wyświetlania info</source>
-        <translation type="unfinished" />
+        <translation>Время показа информации</translation>
     </message>
     <message>
         <source>Edycja kroku w cyklu</source>
-        <translation type="unfinished" />
+        <translation>Редактирование шага в цикле</translation>
     </message>
     <message>
         <source>Czas wyjścia z edycji</source>
-        <translation type="unfinished" />
+        <translation>Время выхода из редактирования</translation>
     </message>
     <message>
         <source>Czas do wylogowania</source>
-        <translation type="unfinished" />
+        <translation>Время до выхода из системы</translation>
     </message>
     <message>
         <source>Czas blokady ekranu</source>
-        <translation type="unfinished" />
+        <translation>Время блокировки экрана</translation>
     </message>
     <message>
         <source>Okno batonu</source>
-        <translation type="unfinished" />
+        <translation>Окно продукта</translation>
     </message>
     <message>
         <source>Okno wilgotności</source>
-        <translation type="unfinished" />
+        <translation>Окно влажности</translation>
     </message>
     <message>
         <source>Hasło użytkownika</source>
-        <translation type="unfinished" />
+        <translation>Пароль пользователя</translation>
     </message>
     <message>
         <source>Hasło programowania</source>
-        <translation type="unfinished" />
+        <translation>Пароль программирования</translation>
     </message>
     <message>
         <source>Hasło serwis</source>
-        <translation type="unfinished" />
+        <translation>Сервисный пароль</translation>
     </message>
     <message>
         <source>Czujnik cyfrowy</source>
-        <translation type="unfinished" />
+        <translation>Цифровой датчик</translation>
     </message>
     <message>
         <source>Duży zegar</source>
-        <translation type="unfinished" />
+        <translation>Большие часы</translation>
     </message>
     <message>
         <source>Wygaszacz ekranu</source>
-        <translation type="unfinished" />
+        <translation>Заставка экрана</translation>
     </message>
     <message>
         <source>Blokada transmisji (0-wyłączona)</source>
-        <translation type="unfinished" />
+        <translation>Блокировка передачи (0-выключена)</translation>
     </message>
     <message>
         <source>Ukryj detale INFO</source>
-        <translation type="unfinished" />
+        <translation>Скрыть детали INFO</translation>
     </message>
     <message>
         <source>Zachowanie STOP</source>
-        <translation type="unfinished" />
+        <translation>Поведение STOP</translation>
     </message>
     <message>
         <source>Tryb rejestracji</source>
-        <translation type="unfinished" />
+        <translation>Режим регистрации</translation>
     </message>
     <message>
         <source>Autostart</source>
-        <translation type="unfinished" />
+        <translation>Автостарт</translation>
     </message>
     <message>
         <source>Edycja mycia</source>
-        <translation type="unfinished" />
+        <translation>Редактирование мойки</translation>
     </message>
     <message>
         <source>Kod fabryczny</source>
-        <translation type="unfinished" />
+        <translation>Заводской код</translation>
     </message>
     <message>
         <source>Użytkownik - AIN offset</source>
-        <translation type="unfinished" />
+        <translation>Пользователь - смещение AIN</translation>
     </message>
     <message>
         <source>Użytkownik - dostęp do diagnostyki</source>
-        <translation type="unfinished" />
+        <translation>Пользователь - доступ к диагностике</translation>
     </message>
     <message>
         <source>nieaktywne</source>
-        <translation type="unfinished" />
+        <translation>неактивно</translation>
     </message>
     <message>
         <source>Celsjusz</source>
-        <translation type="unfinished" />
+        <translation>Цельсий</translation>
     </message>
     <message>
         <source>Fahrenheit</source>
-        <translation type="unfinished" />
+        <translation>Фаренгейт</translation>
     </message>
     <message>
         <source>[hh:mm]</source>
-        <translation type="unfinished" />
+        <translation>[чч:мм]</translation>
     </message>
     <message>
         <source>Proces</source>
-        <translation type="unfinished" />
+        <translation>Процесс</translation>
     </message>
     <message>
         <source>Ciągła</source>
-        <translation type="unfinished" />
+        <translation>Непрерывная</translation>
     </message>
 </context>
 <context>
@@ -685,6 +692,79 @@
     </message>
 </context>
 <context>
+    <name>TFormHaslo</name>
+    <message>
+        <source>Hasło:</source>
+        <translation>Пароль:</translation>
+    </message>
+    <message>
+        <source>Czekaj</source>
+        <translation>Подождите</translation>
+    </message>
+    <message>
+        <source>Wprowadź dane</source>
+        <translation>Введите данные</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Zbyt wiele razy wprowadzono błędne hasło.</source>
+        <translation>Слишком много раз введён неверный пароль.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormLan</name>
+    <message>
+        <source>Wpisz poprawny numer seryjny! </source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wpisz poprawny adres IP </source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
+    <name>TFrameBiezaceOdczyty</name>
+    <message>
+        <source>Blokada transmisji</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Dostępna wersja</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Sterownik</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Wersja programu</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Data</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Stan</source>
+        <translation type="unfinished" />
+    </message>
+    <message>
+        <source>Nieobsługiwane urządzenie!!!</source>
+        <translation type="unfinished" />
+    </message>
+</context>
+<context>
     <name>TKbProgress</name>
     <message>
         <source>Wybierz do transmisji</source>
@@ -761,33 +841,6 @@
     <message>
         <source>Nie można drukować na drukarce %1</source>
         <translation>Не удаётся печатать на принтере %1</translation>
-    </message>
-</context>
-<context>
-    <name>TFormHaslo</name>
-    <message>
-        <source>Hasło:</source>
-        <translation>Пароль:</translation>
-    </message>
-    <message>
-        <source>Czekaj</source>
-        <translation>Подождите</translation>
-    </message>
-    <message>
-        <source>Wprowadź dane</source>
-        <translation>Введите данные</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Anuluj</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Zbyt wiele razy wprowadzono błędne hasło.</source>
-        <translation>Слишком много раз введён неверный пароль.</translation>
     </message>
 </context>
 </TS>
