@@ -2,8 +2,9 @@
 
 #include "enumeracje.h"
 #include "komunikaty.h"
-#include "nazwy.h"
+#include "pomocnicze.h"
 #include "sciezki.h"
+#include "sieciowe.h"
 #include "wersja.h"
 #include "wybor_pliku.h"
 
@@ -19,20 +20,11 @@ namespace {
 const char *const filtrProjektu = "Project kVOR350|*.k3p";
 const char *const rozszerzenieProjektu = "k3p";
 
-constexpr uint32_t adresIp(uint32_t a, uint32_t b, uint32_t c, uint32_t d)
-{
-    return (a << 24) | (b << 16) | (c << 8) | d;
-}
-
 void nazwaWejsciaCyfrowego(Tkvor350wejscieDwustanowe &w, const QString &tekst)
 {
-    const QString t = tekst.left(16);
-    std::memset(w.nazwa_str, 0, sizeof w.nazwa_str);
-    w.nazwa_str[0] = uint8_t(t.size());
-    for (qsizetype i = 0; i < t.size(); ++i)
-        w.nazwa_str[1 + i] = uint8_t(t.at(i).toLatin1());
-    for (int i = 0; i < 16; ++i)
-        w.nazwa_array[i] = i < t.size() ? char16_t(t.at(i).unicode()) : u'\0';
+    ustawTekstJednobajtowy(std::span<uint8_t>(w.nazwa_str), tekst);
+    nazwaDoBufora16(tekst, std::span<uint8_t>(reinterpret_cast<uint8_t *>(w.nazwa_array),
+                                              sizeof w.nazwa_array), 16);
 }
 
 // Reads exactly n bytes and requires the file to end there.
@@ -106,11 +98,7 @@ void wypelnijNowyProjekt(TProjektVXTNew &p, TProjektDodatkiMycie &m)
     for (int k = 1; k <= 10; ++k)
         tekstNaNazwe50(QStringLiteral("Z%1").arg(k), p.zadana[k - 1].nazwa);
 
-    p.sieciowe.dhcp = 0;
-    p.sieciowe.ip = adresIp(192, 168, 0, 248);
-    p.sieciowe.maska = adresIp(255, 255, 255, 0);
-    p.sieciowe.brama = adresIp(192, 168, 0, 1);
-    p.sieciowe.dns1 = 0;
+    initSieciowe(p.sieciowe);
 }
 
 QString nazwaPlikuMycia(const QString &sciezka) { return sciezka + QStringLiteral("pdo"); }
