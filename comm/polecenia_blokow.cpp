@@ -31,4 +31,12 @@ int wyslij(TFkomunikacja &k, int adres, const TParamTrans &trans, uint8_t podkom
     return k.polecenie(adres, magistrala::I, podkomenda, blok, dlRamkiBezDanych, trans, odp);
 }
 
+int zapisz(TFkomunikacja &k, int adres, const TParamTrans &trans, bool wszystkie, uint8_t podkomenda,
+           const QByteArray &blok)
+{
+    if (blok.isEmpty())
+        return kodBleduPakowania;
+    return k.zapisBlokowy(adres, trans, wszystkie, [&] { return wyslij(k, adres, trans, podkomenda, blok); });
+}
+
 } // namespace bloki

@@ -59,21 +59,15 @@ int ZapisKomKrokiKvor350(TFkomunikacja &k, const TKrok &kr, int blok, int adres,
                          bool wszystkie, bool mycie)
 {
     const OpisBloku &o = mycie ? blokKrokuMycia : blokKroku;
-    const QByteArray dane = spakujKrok(kr, blok);
-    if (dane.isEmpty())
-        return kodBleduPakowania;
-    return k.zapisBlokowy(adres, trans, wszystkie, [&] { return bloki::wyslij(k, adres, trans, o.podkomenda, dane); });
+    return bloki::zapisz(k, adres, trans, wszystkie, o.podkomenda, spakujKrok(kr, blok));
 }
 
 int CzytajKomKrokiKVOR350(TFkomunikacja &k, TKrok &kr, int A_NrKroku, int adres, bool mycie,
                           const TParamTrans &trans)
 {
-    std::memset(&kr, 0, sizeof kr);
-    QByteArray dane;
-    const int w = bloki::czytaj(k, adres, trans, mycie ? blokKrokuMycia : blokKroku, bloki::bajty({A_NrKroku}), dane);
-    if (w != 0)
-        return w;
-    rozpakujKrok(dane, kr);
-    kr.nr_kroku = A_NrKroku;
-    return 0;
+    const int w = bloki::czytajRekord(k, adres, trans, mycie ? blokKrokuMycia : blokKroku,
+                                      bloki::bajty({A_NrKroku}), kr, rozpakujKrok);
+    if (w == 0)
+        kr.nr_kroku = A_NrKroku;
+    return w;
 }

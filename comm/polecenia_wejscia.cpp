@@ -2,8 +2,6 @@
 #include "polecenia_blokow.h"
 #include "polecenia_blokow_wspolne.h"
 
-#include <cstring>
-
 namespace {
 
 constexpr int wejscNaKarcie = 6;
@@ -17,23 +15,16 @@ int ZapisKomWejsciaaAnalogoweKvor350(TFkomunikacja &k, const TWejscieAnalogowe &
                                      const TParamTrans &trans, bool wszystkie)
 {
     QByteArray dane;
-    if (!spakujWejscieAnalogowe(blok, kr, dane))
-        return kodBleduPakowania;
-    return k.zapisBlokowy(adres, trans, wszystkie, [&] {
-        return bloki::wyslij(k, adres, trans, blokWejsciaAnalogowego.podkomenda, dane);
-    });
+    spakujWejscieAnalogowe(blok, kr, dane);
+    return bloki::zapisz(k, adres, trans, wszystkie, blokWejsciaAnalogowego.podkomenda, dane);
 }
 
 int CzytajWejsciaAnalogoweKVOR350(TFkomunikacja &k, TWejscieAnalogowe &A_wejscie, int A_numer, int adres,
                                   const TParamTrans &trans)
 {
-    std::memset(&A_wejscie, 0, sizeof A_wejscie);
-    QByteArray dane;
-    const int w = bloki::czytaj(k, adres, trans, blokWejsciaAnalogowego,
-                                bloki::bajty({A_numer % wejscNaKarcie, A_numer / wejscNaKarcie}), dane);
-    if (w == 0)
-        rozpakujWejscieAnalogowe(dane, A_wejscie);
-    return w;
+    return bloki::czytajRekord(k, adres, trans, blokWejsciaAnalogowego,
+                               bloki::bajty({A_numer % wejscNaKarcie, A_numer / wejscNaKarcie}), A_wejscie,
+                               rozpakujWejscieAnalogowe);
 }
 
 // A slot without an alarm sends nothing (not even the session frames); a
@@ -44,32 +35,25 @@ int ZapisKomWejAnalogAlarmWzglednyKvor350(TFkomunikacja &k, int a_numer, const v
     QByteArray dane;
     if (!spakujAlarm(wejscieSlotuAlarmu(a_numer), a_Alarm, dane))
         return kodBrakAlarmuWzglednego;
-    return k.zapisBlokowy(adres, trans, wszystkie, [&] {
-        return bloki::wyslij(k, adres, trans, blokAlarmuWzglednego.podkomenda, dane);
-    });
+    return bloki::zapisz(k, adres, trans, wszystkie, blokAlarmuWzglednego.podkomenda, dane);
 }
 
 int CzytajWejAnalogAlarmWzglednyKVOR350(TFkomunikacja &k, int a_numer, vxt_alarm_konfiguracja_t &a_Alarm,
                                         int adres, const TParamTrans &trans)
 {
-    std::memset(&a_Alarm, 0, sizeof a_Alarm);
     const int indeks = indeksAlarmuWzglednego(a_numer);
-    if (indeks < 0)
+    if (indeks < 0) {
+        a_Alarm = vxt_alarm_konfiguracja_t{};
         return kodBrakAlarmuWzglednego;
-    QByteArray dane;
-    const int w = bloki::czytaj(k, adres, trans, blokAlarmuWzglednego, bloki::bajty({indeks}), dane);
-    if (w == 0)
-        rozpakujAlarm(dane, a_Alarm);
-    return w;
+    }
+    return bloki::czytajRekord(k, adres, trans, blokAlarmuWzglednego, bloki::bajty({indeks}), a_Alarm,
+                               rozpakujAlarm);
 }
 
 int ZapisKomWejsciaCyfroweKvor350(TFkomunikacja &k, const Tkvor350wejscieDwustanowe &kr, int adres,
                                   const TParamTrans &trans, bool wszystkie)
 {
-    const QByteArray dane = spakujWejscieCyfrowe(kr);
-    return k.zapisBlokowy(adres, trans, wszystkie, [&] {
-        return bloki::wyslij(k, adres, trans, blokWejsciaCyfrowego.podkomenda, dane);
-    });
+    return bloki::zapisz(k, adres, trans, wszystkie, blokWejsciaCyfrowego.podkomenda, spakujWejscieCyfrowe(kr));
 }
 
 int CzytajWejsciaCyfroweKVOR350(TFkomunikacja &k, Tkvor350wejscieDwustanowe &a_dane, int adres,
@@ -77,13 +61,11 @@ int CzytajWejsciaCyfroweKVOR350(TFkomunikacja &k, Tkvor350wejscieDwustanowe &a_d
 {
     const uint8_t wejscie = a_dane.nr_wejscia;
     const uint8_t karta = a_dane.nr_karty;
-    std::memset(&a_dane, 0, sizeof a_dane);
-    QByteArray dane;
-    const int w = bloki::czytaj(k, adres, trans, blokWejsciaCyfrowego, bloki::bajty({wejscie, karta}), dane);
-    if (w != 0)
-        return w;
-    rozpakujWejscieCyfrowe(dane, a_dane);
-    a_dane.nr_wejscia = wejscie;
-    a_dane.nr_karty = karta;
-    return 0;
+    const int w = bloki::czytajRekord(k, adres, trans, blokWejsciaCyfrowego, bloki::bajty({wejscie, karta}), a_dane,
+                                      rozpakujWejscieCyfrowe);
+    if (w == 0) {
+        a_dane.nr_wejscia = wejscie;
+        a_dane.nr_karty = karta;
+    }
+    return w;
 }

@@ -212,6 +212,22 @@ protected:
         return r;
     }
 
+    // Targets of the reads.
+    struct Rekordy {
+        TProgram pr;
+        TKrok kr;
+        TPrzekaznik prz;
+        vxt_alarm_konfiguracja_t al;
+        TFunkcjaSpec fs;
+        TWyjscieAnalogowe ao;
+        TWejscieAnalogowe ai;
+        Tkvor350wejscieDwustanowe di;
+        TKvor350zadana z;
+        Tkvor350wilgotnosc wi;
+        tdanedodatki dd;
+        TProjektDodatkiMycie my;
+    } r{};
+
     BlokiSym bloki{sterownik};
     TUstawieniaSterownika ust;
 };
@@ -262,52 +278,40 @@ TEST_F(BlokiNaLaczu, ZapytaniaOdczytu)
         std::function<int(TFkomunikacja &)> czytaj;
         std::vector<const char *> ramki;
     };
-    TProgram pr;
-    TKrok kr;
-    TPrzekaznik prz;
-    vxt_alarm_konfiguracja_t al;
-    TFunkcjaSpec fs;
-    TWyjscieAnalogowe ao;
-    TWejscieAnalogowe ai;
-    Tkvor350wejscieDwustanowe di{};
-    TKvor350zadana z;
-    Tkvor350wilgotnosc wi;
-    tdanedodatki dd;
-    TProjektDodatkiMycie my;
     const TUstawieniaSterownika u = ust;
     const TParamTrans t = trans;
     const std::vector<Przypadek> przypadki = {
-        {"program 7", [&](TFkomunikacja &k) { return CzytajProgramKVOR350(k, pr, 7, u); },
+        {"program 7", [&](TFkomunikacja &k) { return CzytajProgramKVOR350(k, r.pr, 7, u); },
          {"01 48 0f 00 09 07 00", "01 48 0f 00 09 07 01", "01 48 0f 00 09 07 02", "01 48 0f 00 09 07 03",
           "01 48 0f 00 09 07 04"}},
-        {"step 5", [&](TFkomunikacja &k) { return CzytajKomKrokiKVOR350(k, kr, 5, 1, false, t); },
+        {"step 5", [&](TFkomunikacja &k) { return CzytajKomKrokiKVOR350(k, r.kr, 5, 1, false, t); },
          {"01 48 02 00 08 05"}},
-        {"washing step 5", [&](TFkomunikacja &k) { return CzytajKomKrokiKVOR350(k, kr, 5, 1, true, t); },
+        {"washing step 5", [&](TFkomunikacja &k) { return CzytajKomKrokiKVOR350(k, r.kr, 5, 1, true, t); },
          {"01 48 0b 00 08 05"}},
-        {"digital output 33", [&](TFkomunikacja &k) { return CzytajKomPrzekaznikiKVOR350(k, prz, 33, 1, t); },
+        {"digital output 33", [&](TFkomunikacja &k) { return CzytajKomPrzekaznikiKVOR350(k, r.prz, 33, 1, t); },
          {"01 48 04 00 09 01 01"}},
-        {"alarm output 2", [&](TFkomunikacja &k) { return CzytajPrzekaznikiAlarmKVOR350(k, al, 2, 1, t); },
+        {"alarm output 2", [&](TFkomunikacja &k) { return CzytajPrzekaznikiAlarmKVOR350(k, r.al, 2, 1, t); },
          {"01 48 10 00 08 01"}},
-        {"special mode 3", [&](TFkomunikacja &k) { return CzytajKomStanyKVOR350(k, fs, 3, 1, t); },
+        {"special mode 3", [&](TFkomunikacja &k) { return CzytajKomStanyKVOR350(k, r.fs, 3, 1, t); },
          {"01 48 03 00 08 03"}},
-        {"analog output 2", [&](TFkomunikacja &k) { return CzytajKomWyjsciaAnalogoweKVOR350(k, ao, 2, 1, t); },
+        {"analog output 2", [&](TFkomunikacja &k) { return CzytajKomWyjsciaAnalogoweKVOR350(k, r.ao, 2, 1, t); },
          {"01 48 05 00 09 02 00"}},
-        {"measuring input 13", [&](TFkomunikacja &k) { return CzytajWejsciaAnalogoweKVOR350(k, ai, 13, 1, t); },
+        {"measuring input 13", [&](TFkomunikacja &k) { return CzytajWejsciaAnalogoweKVOR350(k, r.ai, 13, 1, t); },
          {"01 48 06 00 09 01 02"}},
         {"relative alarm of input 2",
-         [&](TFkomunikacja &k) { return CzytajWejAnalogAlarmWzglednyKVOR350(k, 2, al, 1, t); },
+         [&](TFkomunikacja &k) { return CzytajWejAnalogAlarmWzglednyKVOR350(k, 2, r.al, 1, t); },
          {"01 48 09 00 08 01"}},
         {"digital input 3 of card 1",
          [&](TFkomunikacja &k) {
-             di.nr_wejscia = 3;
-             di.nr_karty = 1;
-             return CzytajWejsciaCyfroweKVOR350(k, di, 1, t);
+             r.di.nr_wejscia = 3;
+             r.di.nr_karty = 1;
+             return CzytajWejsciaCyfroweKVOR350(k, r.di, 1, t);
          },
          {"01 48 07 00 09 03 01"}},
-        {"setpoint 4", [&](TFkomunikacja &k) { return CzytajZadaneKVOR350(k, z, 4, 1, t); }, {"01 48 0a 00 08 04"}},
-        {"humidity", [&](TFkomunikacja &k) { return CzytajWilgotnoscKVOR350(k, wi, 1, t); }, {"01 48 0d 00 07"}},
-        {"additions", [&](TFkomunikacja &k) { return CzytajDodatkiKVOR350(k, dd, 1, t); }, {"01 48 0e 00 07"}},
-        {"washing settings", [&](TFkomunikacja &k) { return CzytajKomUstawieniaMyciaKVOR350(k, my, 1, t); },
+        {"setpoint 4", [&](TFkomunikacja &k) { return CzytajZadaneKVOR350(k, r.z, 4, 1, t); }, {"01 48 0a 00 08 04"}},
+        {"humidity", [&](TFkomunikacja &k) { return CzytajWilgotnoscKVOR350(k, r.wi, 1, t); }, {"01 48 0d 00 07"}},
+        {"additions", [&](TFkomunikacja &k) { return CzytajDodatkiKVOR350(k, r.dd, 1, t); }, {"01 48 0e 00 07"}},
+        {"washing settings", [&](TFkomunikacja &k) { return CzytajKomUstawieniaMyciaKVOR350(k, r.my, 1, t); },
          {"01 48 0c 00 07"}},
     };
     for (const Przypadek &p : przypadki) {
@@ -611,40 +615,28 @@ TEST_F(BlokiNaLaczu, NieudaneIZaszumioneOdczyty)
         size_t dl;
         std::function<int()> czytaj;
     };
-    TProgram pr;
-    TKrok kr;
-    TPrzekaznik prz;
-    vxt_alarm_konfiguracja_t al;
-    TFunkcjaSpec fs;
-    TWyjscieAnalogowe ao;
-    TWejscieAnalogowe ai;
-    Tkvor350wejscieDwustanowe di;
-    TKvor350zadana z;
-    Tkvor350wilgotnosc wi;
-    tdanedodatki dd;
-    TProjektDodatkiMycie my;
     TFkomunikacja &k = *lacze;
     lacze->ustawMnoznikOdczytu(0); // short replies end at the 40 ms time-out
     const std::vector<Odczyt> odczyty = {
-        {"program", 'H', 0x0F, 419, &pr, sizeof pr, [&] { return CzytajProgramKVOR350(k, pr, 1, ust); }},
-        {"step", 'H', 0x02, 215, &kr, sizeof kr, [&] { return CzytajKomKrokiKVOR350(k, kr, 1, 1, false, trans); }},
-        {"washing step", 'H', 0x0B, 215, &kr, sizeof kr, [&] { return CzytajKomKrokiKVOR350(k, kr, 1, 1, true, trans); }},
-        {"digital output", 'H', 0x04, 239, &prz, sizeof prz, [&] { return CzytajKomPrzekaznikiKVOR350(k, prz, 1, 1, trans); }},
-        {"alarm output", 'H', 0x10, 183, &al, sizeof al, [&] { return CzytajPrzekaznikiAlarmKVOR350(k, al, 1, 1, trans); }},
-        {"special mode", 'H', 0x03, 207, &fs, sizeof fs, [&] { return CzytajKomStanyKVOR350(k, fs, 1, 1, trans); }},
-        {"analog output", 'H', 0x05, 104, &ao, sizeof ao, [&] { return CzytajKomWyjsciaAnalogoweKVOR350(k, ao, 1, 1, trans); }},
-        {"measuring input", 'H', 0x06, 355, &ai, sizeof ai, [&] { return CzytajWejsciaAnalogoweKVOR350(k, ai, 1, 1, trans); }},
-        {"relative alarm", 'H', 0x09, 183, &al, sizeof al, [&] { return CzytajWejAnalogAlarmWzglednyKVOR350(k, 0, al, 1, trans); }},
-        {"digital input", 'H', 0x07, 219, &di, sizeof di,
+        {"program", 'H', 0x0F, 419, &r.pr, sizeof r.pr, [&] { return CzytajProgramKVOR350(k, r.pr, 1, ust); }},
+        {"step", 'H', 0x02, 215, &r.kr, sizeof r.kr, [&] { return CzytajKomKrokiKVOR350(k, r.kr, 1, 1, false, trans); }},
+        {"washing step", 'H', 0x0B, 215, &r.kr, sizeof r.kr, [&] { return CzytajKomKrokiKVOR350(k, r.kr, 1, 1, true, trans); }},
+        {"digital output", 'H', 0x04, 239, &r.prz, sizeof r.prz, [&] { return CzytajKomPrzekaznikiKVOR350(k, r.prz, 1, 1, trans); }},
+        {"alarm output", 'H', 0x10, 183, &r.al, sizeof r.al, [&] { return CzytajPrzekaznikiAlarmKVOR350(k, r.al, 1, 1, trans); }},
+        {"special mode", 'H', 0x03, 207, &r.fs, sizeof r.fs, [&] { return CzytajKomStanyKVOR350(k, r.fs, 1, 1, trans); }},
+        {"analog output", 'H', 0x05, 104, &r.ao, sizeof r.ao, [&] { return CzytajKomWyjsciaAnalogoweKVOR350(k, r.ao, 1, 1, trans); }},
+        {"measuring input", 'H', 0x06, 355, &r.ai, sizeof r.ai, [&] { return CzytajWejsciaAnalogoweKVOR350(k, r.ai, 1, 1, trans); }},
+        {"relative alarm", 'H', 0x09, 183, &r.al, sizeof r.al, [&] { return CzytajWejAnalogAlarmWzglednyKVOR350(k, 0, r.al, 1, trans); }},
+        {"digital input", 'H', 0x07, 219, &r.di, sizeof r.di,
          [&] {
-             di.nr_wejscia = 1;
-             di.nr_karty = 0;
-             return CzytajWejsciaCyfroweKVOR350(k, di, 1, trans);
+             r.di.nr_wejscia = 1;
+             r.di.nr_karty = 0;
+             return CzytajWejsciaCyfroweKVOR350(k, r.di, 1, trans);
          }},
-        {"setpoint", 'H', 0x0A, 79, &z, sizeof z, [&] { return CzytajZadaneKVOR350(k, z, 1, 1, trans); }},
-        {"humidity", 'H', 0x0D, 151, &wi, sizeof wi, [&] { return CzytajWilgotnoscKVOR350(k, wi, 1, trans); }},
-        {"additions", 'H', 0x0E, 44, &dd, sizeof dd, [&] { return CzytajDodatkiKVOR350(k, dd, 1, trans); }},
-        {"washing settings", 'H', 0x0C, 37, &my, sizeof my, [&] { return CzytajKomUstawieniaMyciaKVOR350(k, my, 1, trans); }},
+        {"setpoint", 'H', 0x0A, 79, &r.z, sizeof r.z, [&] { return CzytajZadaneKVOR350(k, r.z, 1, 1, trans); }},
+        {"humidity", 'H', 0x0D, 151, &r.wi, sizeof r.wi, [&] { return CzytajWilgotnoscKVOR350(k, r.wi, 1, trans); }},
+        {"additions", 'H', 0x0E, 44, &r.dd, sizeof r.dd, [&] { return CzytajDodatkiKVOR350(k, r.dd, 1, trans); }},
+        {"washing settings", 'H', 0x0C, 37, &r.my, sizeof r.my, [&] { return CzytajKomUstawieniaMyciaKVOR350(k, r.my, 1, trans); }},
     };
     const struct {
         Usterka u;
