@@ -2,7 +2,7 @@
 // update and logo pages (function 'J'). Each runs its exchanges on the given
 // link and returns a result code: 0 success, the link's codes unchanged, and
 // the codes below. Reads zero their record first and leave it zeroed when
-// they fail. Writes that take `wszystkie` (or `A_BypassSet73`) open and
+// they fail (a program keeps the parts read before the failing one). Writes that take `wszystkie` (or `A_BypassSet73`) open and
 // close a write session of their own when it is false.
 #pragma once
 
