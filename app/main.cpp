@@ -1,5 +1,8 @@
+#include "komunikacja.h"
 #include "okna_komunikatow.h"
 #include "okno_glowne.h"
+#include "pasek_postepu.h"
+#include "powtorz.h"
 #include "start.h"
 
 #include <QApplication>
@@ -21,17 +24,20 @@ int main(int argc, char *argv[])
     {
         // The long-lived windows, in this order; the main window first.
         TForm1 okno(argumenty);
-        // Then, as they come: TFkomunikacja (serial link, which takes
-        // zadanyLogRamek and okno.ustawieniaLacza), TFormDOwybierzDef,
-        // TFormLogo, TFormPlikWyslij, TFormHaslo, TpasekPostepu,
+        TFkomunikacja komunikacja;
+        logujRamki = zadanyLogRamek;
+        ustawFkomunikacja(&komunikacja);
+        // TFormDOwybierzDef, TFormLogo, TFormPlikWyslij and TFormHaslo come
+        // with their editors and the lock callbacks.
+        pasekPostepu();
         // TFormProjInfo, TFormWybierzPozycjeDlg, TFormLan, TFormLista,
-        // TFormPorownaj, TFormDataCzas, TFormAOwybierzDef, TFormConfirmDlg,
-        // TFormSiec.
+        // TFormPorownaj, TFormDataCzas, TFormAOwybierzDef, TFormConfirmDlg
+        // and TFormSiec follow as they come.
 
-        // The language switch runs here with okno.jezykId.
-
+        okno.zmienJezyk(okno.jezykId);
         okno.show();
         wynik = app.exec();
+        ustawFkomunikacja(nullptr);
     }
     ustawKomunikaty(nullptr);
     ustawWyborPliku(nullptr);

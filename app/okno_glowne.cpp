@@ -1,7 +1,13 @@
 #include "okno_glowne.h"
 
 #include "edycja_liczb.h"
+#include "enumeracje.h"
+#include "jezyk.h"
 #include "komunikaty.h"
+#include "polaczenie.h"
+#include "pomocnicze.h"
+#include "porty.h"
+#include "powtorz.h"
 #include "przycisk_plaski.h"
 #include "sciezki.h"
 #include "start.h"
@@ -9,6 +15,7 @@
 #include "wersja.h"
 #include "zegar.h"
 
+#include <QAbstractItemView>
 #include <QActionGroup>
 #include <QApplication>
 #include <QCheckBox>
@@ -27,7 +34,9 @@
 #include <QTimer>
 #include <QVBoxLayout>
 
+#include <algorithm>
 #include <exception>
+#include <iterator>
 
 namespace {
 
@@ -107,6 +116,64 @@ TAOLButton *nowyPrzycisk(QWidget *rodzic, const char *nazwa, QRect r, const QCol
     return b;
 }
 
+// The port list asks for fresh device names whenever it opens, so that an
+// adapter plugged in meanwhile shows up.
+class ListaPortow : public QComboBox {
+public:
+    using QComboBox::QComboBox;
+    std::function<void()> przedOtwarciem;
+
+    void showPopup() override
+    {
+        if (przedOtwarciem)
+            przedOtwarciem();
+        QComboBox::showPopup();
+    }
+};
+
+// Runs f when the scope ends, also on an exception.
+template <class F>
+class NaKoniec {
+public:
+    explicit NaKoniec(F f) : f_(std::move(f)) {}
+    ~NaKoniec() { f_(); }
+    NaKoniec(const NaKoniec &) = delete;
+    NaKoniec &operator=(const NaKoniec &) = delete;
+
+private:
+    F f_;
+};
+
+// The RS-485 facade's attempts and standard time-out, put back at the end.
+class ZachowajFasade {
+public:
+    ZachowajFasade(int proby, int czasMs) : proby_(iloscPowtorzen), czas_(timeoutStand)
+    {
+        iloscPowtorzen = proby;
+        timeoutStand = czasMs;
+    }
+    ~ZachowajFasade()
+    {
+        iloscPowtorzen = proby_;
+        timeoutStand = czas_;
+    }
+    ZachowajFasade(const ZachowajFasade &) = delete;
+    ZachowajFasade &operator=(const ZachowajFasade &) = delete;
+
+private:
+    int proby_, czas_;
+};
+
+void kolorTekstu(QLabel *l, const QColor &c)
+{
+    QPalette p = l->palette();
+    p.setColor(QPalette::WindowText, c);
+    l->setPalette(p);
+}
+
+constexpr int wersjaOstatnia = 2116;
+const QString typKvor350 = QStringLiteral("kvor350");
+
 void wykonaj(const std::function<void()> &f)
 {
     try {
@@ -156,6 +223,10 @@ TForm1::TForm1(QStringList argumenty, QWidget *parent)
     zbudujMenu();
 
     naPierwszymPlanie = [this] { return isVisible() && QApplication::activeWindow() == this; };
+    lanWTrakcie = [] { return lanWToku(); };
+    CzytajAutomatycznie = [this] { odczytAutomatyczny(); };
+    ustawRamkeAktywna = [this](bool b) { FrameBiezaceOdczyty1->setActive(b); };
+    listaUrzadzen = [] { return RozwiazywaczPortow::urzadzeniaSystemu(); };
 
     // FormCreate
     FDlaIni = std::make_unique<PlikIni>(katalogProgramu() + QStringLiteral("ustawienia.ini"));
@@ -165,8 +236,6 @@ TForm1::TForm1(QStringList argumenty, QWidget *parent)
     cb_automat->setChecked(FDlaIni->czytajLiczbe(sekcjaParametry, QStringLiteral("AutoRead"), 0) == 1);
     cb_automatClick();
     jezykId = FDlaIni->czytajLiczbe(sekcjaJezyk, QStringLiteral("langID"), 2057);
-    // The transmission lock service and its four callbacks are created here
-    // once the controller link exists.
     jezyk();
     dostosujWersje();
 
@@ -246,10 +315,13 @@ void TForm1::zbudujPolaczenie(QWidget *tlo)
     TS_rs = new QWidget;
     TS_rs->setObjectName(QStringLiteral("TS_rs"));
     L_com = etykieta(TS_rs, "L_com", {12, 10, 240, 18});
-    ComboBoxPort = new QComboBox(TS_rs);
+    auto *porty = new ListaPortow(TS_rs);
+    porty->przedOtwarciem = [this] { wykonaj([this] { odswiezPorty(); }); };
+    ComboBoxPort = porty;
     ComboBoxPort->setObjectName(QStringLiteral("ComboBoxPort"));
-    ComboBoxPort->setGeometry(12, 30, 130, 26);
+    ComboBoxPort->setGeometry(12, 30, 244, 26);
     ComboBoxPort->setMaxVisibleItems(16);
+    ComboBoxPort->view()->setTextElideMode(Qt::ElideMiddle);
     for (int n = 1; n <= 255; ++n)
         ComboBoxPort->addItem(QStringLiteral("COM%1").arg(n));
     ComboBoxPort->setCurrentIndex(-1);
@@ -309,10 +381,10 @@ void TForm1::zbudujPolaczenie(QWidget *tlo)
     L_automat->hide();
     connect(cb_automat, &QCheckBox::toggled, this, [this] { wykonaj([this] { cb_automatClick(); }); });
 
-    FrameBiezaceOdczyty1 = new QWidget(tlo);
-    FrameBiezaceOdczyty1->setObjectName(QStringLiteral("FrameBiezaceOdczyty1"));
-    FrameBiezaceOdczyty1->setGeometry(297, 194, 566, 156);
-    FrameBiezaceOdczyty1->hide();
+    FrameBiezaceOdczyty1 = new TFrameBiezaceOdczyty(tlo);
+    FrameBiezaceOdczyty1->move(297, 194);
+
+    podlacz(Aol_Test, [this] { Aol_TestClick(); });
 
     const auto zmiana = [this] { wykonaj([this] { ComboBoxPortChange(); }); };
     connect(pg_transmisjaRodzaj, &QTabWidget::currentChanged, this, zmiana);
@@ -350,15 +422,18 @@ void TForm1::zbudujMenu()
     auto *jezyki = new QActionGroup(this);
     Polski = WybierzJezyk->addAction(QString());
     Angielski = WybierzJezyk->addAction(QString());
-    for (QAction *a : {Polski, Angielski}) {
+    Rosyjski = new QAction(this);
+    for (QAction *a : {Polski, Angielski, Rosyjski}) {
         a->setCheckable(true);
         jezyki->addAction(a);
     }
     DataCzas = Narzedzia->addAction(QString());
+    podlacz(Polski, [this] { zmienJezyk(1045); });
+    podlacz(Angielski, [this] { zmienJezyk(2057); });
 
-    // Commands that come with the controller link and the editors.
+    // Commands that come with the editors and the maintenance dialogs.
     for (QAction *a : {OdczytProjektu, WysylanieProjektu, WyslanieLogo, AktualizacjaFirmware,
-                       WyslanieGrafik, Polski, Angielski, DataCzas, WybierzJezyk->menuAction()})
+                       WyslanieGrafik, DataCzas})
         a->setEnabled(false);
 }
 
@@ -377,8 +452,6 @@ void TForm1::podlacz(QAction *pozycja, std::function<void()> polecenie)
     dostepne_.append(pozycja);
     connect(pozycja, &QAction::triggered, this, [polecenie = std::move(polecenie)] { wykonaj(polecenie); });
     pozycja->setEnabled(pozycja != WysylanieProjektu || (odblokowany_ && TimerAutomatTag == 0));
-    if (pozycja == Polski || pozycja == Angielski)
-        WybierzJezyk->menuAction()->setEnabled(true);
 }
 
 bool TForm1::dostepny(const QObject *o) const { return dostepne_.contains(o); }
@@ -428,6 +501,24 @@ void TForm1::jezyk()
     Polski->setText(tr("Polski"));
     Angielski->setText(tr("Angielski"));
     DataCzas->setText(tr("Ustawienie daty i czasu"));
+}
+
+void TForm1::zmienJezyk(int id)
+{
+    const bool odblokowane = TimerAutomatTag == 0;
+    if (TFkomunikacja *k = Fkomunikacja())
+        k->zamknijPort();
+    przelaczJezykZasobow(id, sciezkaProgramu);
+    TimerStarter->start();
+    blokuj(!odblokowane);
+    jezykId = id;
+    jezyk();
+    setWindowTitle(QApplication::applicationName() + QStringLiteral("   ") + wersjaProgramuPelna());
+    // Checked whether or not a module was found; another id checks none.
+    QAction *pozycja = id == 1045 ? Polski : id == 2057 ? Angielski : id == 1049 ? Rosyjski : nullptr;
+    for (QAction *a : {Polski, Angielski, Rosyjski})
+        a->setChecked(a == pozycja);
+    FrameBiezaceOdczyty1->jezyk(id);
 }
 
 void TForm1::dostosujWersje()
@@ -499,9 +590,149 @@ void TForm1::Timer1Timer()
 void TForm1::ComboBoxPortChange()
 {
     projekt.daneProjektu = TDaneProjektu{};
-    // The lock service's protocol-version warning is re-armed here once
-    // the lock exists.
+    // The protocol-version note of the lock check is shown again at the
+    // next successful reading.
+    lockService.setProtokolBlad(false);
     L_ok->hide();
+}
+
+void TForm1::wezUstawieniaSterownika(TUstawieniaSterownika &u, bool bezSprawdzeniaBlokady)
+{
+    const bool lan = pg_transmisjaRodzaj->currentIndex() == 1;
+    u.conectType = lan ? tct_ethernet : tct_rs485;
+    u.lan.LAN_ACTIVE = lan ? 1 : 0;
+    u.lan.NUMER_SERYJNY = se_numerSeryjny->value();
+    u.lan.LAN_IP = adresIp->text().left(15);
+    u.lan.count = 3;
+    u.lan.timeout = 700;
+    u.adresRS = IntEditAdres->Value();
+    u.ParametryTransmisji.port = ComboBoxPort->currentIndex();
+    const int predkosc = ComboBoxPredkosc->currentIndex();
+    u.ParametryTransmisji.predkosc = predkosc == 0 ? 6 : predkosc == 1 ? 8 : 12;
+    u.ParametryTransmisji.IlePowtorzen = 2;
+    u.ParametryTransmisji.ReadTotalTimeoutConstant = 350;
+    if (!bezSprawdzeniaBlokady)
+        lockService.fnProcess();
+}
+
+void TForm1::Aol_TestClick()
+{
+    Aol_Test->setEnab(false);
+    Aol_Test->setCaption(tr("Czekaj"));
+    TimerAutomat->stop();
+    L_ok->hide();
+    zegar().przetworzZdarzenia();
+    zegar().spij(100);
+    const NaKoniec koniec([this] {
+        Aol_Test->setEnab(TimerAutomatTag == 0);
+        TimerStarter->start();
+        Aol_Test->setCaption(tr("Test połączenia"));
+        Timer1->start();
+    });
+
+    TUstawieniaSterownika &u = ustawieniaGlowne;
+    wezUstawieniaSterownika(u, true);
+    u.ParametryTransmisji.ReadTotalTimeoutConstant = 200;
+    const ZachowajFasade fasada(2, 200);
+
+    if (!sprawdzPolaLan(u))
+        return;
+    QString typ;
+    const int wynik = odczytajTyp(typ, u, 2);
+    bool blokada = false;
+    if (wynik == 0)
+        odczytajBlokade(blokada, u, 2);
+    if (wynik == 0 && typ == typKvor350) {
+        L_ok->setText(QStringLiteral("OK"));
+        kolorTekstu(L_ok, QColor(0, 255, 0));
+        L_ok->show();
+        if (blokada)
+            pokazOstrzezenie(tr("Połączono ze sterownikiem") + QStringLiteral(": Kvor 350\n")
+                             + tr("UWAGA: włączona blokada transmisji ustawień!"));
+    } else {
+        L_ok->setText(QStringLiteral("ERR"));
+        kolorTekstu(L_ok, QColor(255, 0, 0));
+        L_ok->show();
+    }
+}
+
+void TForm1::odczytAutomatyczny()
+{
+    TFrameBiezaceOdczyty &ramka = *FrameBiezaceOdczyty1;
+    TUstawieniaSterownika &u = ustawieniaGlowne;
+    wezUstawieniaSterownika(u, true);
+    u.ParametryTransmisji.ReadTotalTimeoutConstant = 500;
+    const bool lan = u.lan.LAN_ACTIVE == 1;
+    if (!lan) {
+        TFkomunikacja *k = Fkomunikacja();
+        if (!k || !k->CzyPortDostepny(u.ParametryTransmisji)) {
+            ramka.setHide(true);
+            return;
+        }
+    }
+    const ZachowajFasade fasada(1, 500);
+    u.ParametryTransmisji.IlePowtorzen = 1;
+
+    TOdczyty o{};
+    bool blad = !czytajOdczyty(true, o, u, false);
+    if (!blad) {
+        QString typ;
+        czytajTypSterownika(true, typ, u);
+        // In "Start" and "Edycja" the indicator keeps its last value.
+        if (o.stan1 != 3 && o.stan1 != 4) {
+            bool blokada = false;
+            const int w = odczytajBlokade(blokada, u, 1);
+            if (w == 0)
+                ramka.setBlokadaTrans(blokada);
+            else if (lan)
+                blad = true;
+        }
+        int ns = 0;
+        if (!blad && !czytajNumerSeryjny(true, ns, u))
+            blad = true;
+        ramka.setNazwa(nazwaDlaSymbolu(typ) + QStringLiteral("  S/N: %1").arg(ns));
+        ramka.setNieobslugiwane(typ != typKvor350);
+        ramka.setWersjaOstatnia(wersjaOstatnia);
+        ramka.setWersja(o.wersja);
+        ramka.setWersjaProtokolu(o.wersjaProtokolu);
+        ramka.setInformacja(listaStanSterownika(o.stan1));
+        projekt.daneProjektu.ns = ns;
+        projekt.daneProjektu.firmware = tekstWersji(o.wersja);
+        const QDateTime czas(QDate(o.rok, o.miesiac, o.dzien), QTime(o.godzina, o.minuta, o.sekunda));
+        ramka.setDataCzas(czas.isValid() ? czas : QDateTime());
+    }
+    ramka.setHide(blad);
+}
+
+QString TForm1::kluczPortu(const QString &klucz) const
+{
+    return FDlaIni->czytajTekst(sekcjaParametry, klucz);
+}
+
+void TForm1::odswiezPorty()
+{
+    RozwiazywaczPortow r;
+    r.ustawOdczytKlucza([this](const QString &k) { return kluczPortu(k); });
+    const QStringList lista = listaUrzadzen ? listaUrzadzen() : QStringList();
+    r.ustawListeUrzadzen([lista] { return lista; });
+    for (int n = 0; n < ComboBoxPort->count(); ++n) {
+        const QString urzadzenie = r.urzadzenie(n);
+        const QString tekst = nazwaPortu(n) + (urzadzenie.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(urzadzenie));
+        if (ComboBoxPort->itemText(n) != tekst)
+            ComboBoxPort->setItemText(n, tekst);
+    }
+}
+
+void TForm1::zastosujUstawieniaLacza()
+{
+    IleSleep = ustawieniaLacza.IleSleep;
+    TransmisjaNT = ustawieniaLacza.TransmisjaNT;
+    timeoutStand = ustawieniaLacza.timeoutStand;
+    if (TFkomunikacja *k = Fkomunikacja()) {
+        std::copy(std::begin(ustawieniaLacza.UjemneOfesty), std::end(ustawieniaLacza.UjemneOfesty),
+                  std::begin(k->UjemneOfesty));
+        k->porty().ustawOdczytKlucza([this](const QString &klucz) { return kluczPortu(klucz); });
+    }
 }
 
 void TForm1::cb_automatClick()
@@ -561,6 +792,8 @@ void TForm1::FormShow()
 {
     const PlikIni &ini = *FDlaIni;
     ustawieniaLacza = czytajUstawieniaLacza(ini);
+    zastosujUstawieniaLacza();
+    odswiezPorty();
 
     // A stored index outside a list means: nothing chosen (ports) or the
     // default (baud rate, transport).
@@ -587,8 +820,16 @@ void TForm1::FormShow()
 
 bool TForm1::FormCloseQuery()
 {
-    // The lock command for a controller unlocked during this run is sent
-    // here once the lock exists (bounded in time, its failure ignored).
+    // A controller unlocked during this run is locked again. The command is
+    // bounded by its time-out and tries, and its result does not matter:
+    // the program closes anyway.
+    if (lockService.bylaBlokada) {
+        try {
+            wezUstawieniaSterownika(ustawieniaGlowne, true);
+            wyslijBlokade(ustawieniaGlowne);
+        } catch (...) {
+        }
+    }
     const bool automat = TimerAutomat->isActive();
     TimerAutomat->stop();
     bool zamknij = true;

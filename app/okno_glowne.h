@@ -4,8 +4,11 @@
 // closing.
 #pragma once
 
+#include "blokada.h"
 #include "projekt.h"
+#include "ramka_odczyty.h"
 #include "ustawienia_lacza.h"
+#include "ustawienia_polaczenia.h"
 
 #include <QMainWindow>
 #include <QPoint>
@@ -38,8 +41,17 @@ public:
     int jezykId = 2057;         // 1045 Polish, 1049 Russian, 2057 English
     QPoint MyszPoint;           // last pointer position in client coordinates
     UstawieniaLacza ustawieniaLacza; // read at the first showing, for the serial link
+    // The window's own connection record: automatic reading, connection
+    // test, lock command at closing.
+    TUstawieniaSterownika ustawieniaGlowne;
+    TLockedTransmission lockService;
+    // The program file the language modules are looked for beside (empty:
+    // this program's own).
+    QString sciezkaProgramu;
+    // The system's serial devices, for the port list (replaceable for tests).
+    std::function<QStringList()> listaUrzadzen;
 
-    // --- hooks of the parts that come with the controller link ----------
+    // --- steps of the automatic reading, replaceable for tests ----------
     // A TCP/IP operation is running (keeps the automatic reading off).
     std::function<bool()> lanWTrakcie;
     // One step of the automatic reading.
@@ -58,6 +70,17 @@ public:
     void dostosujWersje();
     // Sets every text of the window in the current language.
     void jezyk();
+    // Switches the program's language: 1045 Polish, 1049 Russian, 2057
+    // English; without a language module the Polish texts stay.
+    void zmienJezyk(int id);
+
+    // Fills the connection record from the connection controls; unless
+    // bezSprawdzeniaBlokady, runs the lock check after.
+    void wezUstawieniaSterownika(TUstawieniaSterownika &u, bool bezSprawdzeniaBlokady);
+    // "Test połączenia".
+    void Aol_TestClick();
+    // The port list's texts: each "COM<n>" with the device it opens here.
+    void odswiezPorty();
 
     void TimerStarterTimer();
     void TimerAutomatTimer();
@@ -96,8 +119,8 @@ public:
     QLabel *L_com, *L_adres, *L_predkosc, *L_numerSeryjny, *L_adresIp;
     QCheckBox *cb_automat;
     QLabel *L_automat;
-    // Room of the current-state frame (566 x 156), hidden until a reading.
-    QWidget *FrameBiezaceOdczyty1;
+    // Hidden until a reading succeeds.
+    TFrameBiezaceOdczyty *FrameBiezaceOdczyty1;
     QLabel *Label1;
 
     QTimer *TimerStarter, *TimerAutomat, *Timer1;
@@ -107,6 +130,7 @@ public:
     QAction *Nowy, *Otworz, *Zapisz, *ZapiszJako, *Wyjscie;
     QAction *OdczytProjektu, *WysylanieProjektu;
     QAction *WyslanieLogo, *AktualizacjaFirmware, *WyslanieGrafik, *Polski, *Angielski, *DataCzas;
+    QAction *Rosyjski;          // not in the menu: reached through the settings file
 
     PlikIni &ustawienia() { return *FDlaIni; }
 
@@ -121,6 +145,9 @@ private:
     void zbudujPolaczenie(QWidget *tlo);
     void zbudujMenu();
     void FormShow();
+    void zastosujUstawieniaLacza();
+    void odczytAutomatyczny();
+    QString kluczPortu(const QString &klucz) const;
     bool dostepny(const QObject *o) const;
 
     QStringList argumenty_;

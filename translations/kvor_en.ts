@@ -222,7 +222,7 @@
     <name>Polaczenie</name>
     <message>
         <source>Brak komunikacji</source>
-        <translation type="unfinished" />
+        <translation>No communication</translation>
     </message>
 </context>
 <context>
@@ -690,6 +690,18 @@
         <source>Ustawienie daty i czasu</source>
         <translation>Controller date and time</translation>
     </message>
+    <message>
+        <source>Czekaj</source>
+        <translation>Wait</translation>
+    </message>
+    <message>
+        <source>Połączono ze sterownikiem</source>
+        <translation>Connected to the controller</translation>
+    </message>
+    <message>
+        <source>UWAGA: włączona blokada transmisji ustawień!</source>
+        <translation>WARNING: the settings transmission lock is on!</translation>
+    </message>
 </context>
 <context>
     <name>TFormHaslo</name>
@@ -733,35 +745,35 @@
     <name>TFrameBiezaceOdczyty</name>
     <message>
         <source>Blokada transmisji</source>
-        <translation type="unfinished" />
+        <translation>Transmission lock</translation>
     </message>
     <message>
         <source>Dostępna wersja</source>
-        <translation type="unfinished" />
+        <translation>Available version</translation>
     </message>
     <message>
         <source>Sterownik</source>
-        <translation type="unfinished" />
+        <translation>Controller</translation>
     </message>
     <message>
         <source>Wersja programu</source>
-        <translation type="unfinished" />
+        <translation>Firmware version</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished" />
+        <translation>Date</translation>
     </message>
     <message>
         <source>Czas</source>
-        <translation type="unfinished" />
+        <translation>Time</translation>
     </message>
     <message>
         <source>Stan</source>
-        <translation type="unfinished" />
+        <translation>State</translation>
     </message>
     <message>
         <source>Nieobsługiwane urządzenie!!!</source>
-        <translation type="unfinished" />
+        <translation>Unsupported device!!!</translation>
     </message>
 </context>
 <context>

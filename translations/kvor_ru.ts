@@ -222,7 +222,7 @@
     <name>Polaczenie</name>
     <message>
         <source>Brak komunikacji</source>
-        <translation type="unfinished" />
+        <translation>Нет связи</translation>
     </message>
 </context>
 <context>
@@ -690,6 +690,18 @@
         <source>Ustawienie daty i czasu</source>
         <translation>Установка даты и времени</translation>
     </message>
+    <message>
+        <source>Czekaj</source>
+        <translation>Ждите</translation>
+    </message>
+    <message>
+        <source>Połączono ze sterownikiem</source>
+        <translation>Связь с контроллером установлена</translation>
+    </message>
+    <message>
+        <source>UWAGA: włączona blokada transmisji ustawień!</source>
+        <translation>ВНИМАНИЕ: включена блокировка передачи настроек!</translation>
+    </message>
 </context>
 <context>
     <name>TFormHaslo</name>
@@ -733,35 +745,35 @@
     <name>TFrameBiezaceOdczyty</name>
     <message>
         <source>Blokada transmisji</source>
-        <translation type="unfinished" />
+        <translation>Блокировка передачи</translation>
     </message>
     <message>
         <source>Dostępna wersja</source>
-        <translation type="unfinished" />
+        <translation>Доступная версия</translation>
     </message>
     <message>
         <source>Sterownik</source>
-        <translation type="unfinished" />
+        <translation>Контроллер</translation>
     </message>
     <message>
         <source>Wersja programu</source>
-        <translation type="unfinished" />
+        <translation>Версия прошивки</translation>
     </message>
     <message>
         <source>Data</source>
-        <translation type="unfinished" />
+        <translation>Дата</translation>
     </message>
     <message>
         <source>Czas</source>
-        <translation type="unfinished" />
+        <translation>Время</translation>
     </message>
     <message>
         <source>Stan</source>
-        <translation type="unfinished" />
+        <translation>Состояние</translation>
     </message>
     <message>
         <source>Nieobsługiwane urządzenie!!!</source>
-        <translation type="unfinished" />
+        <translation>Неподдерживаемое устройство!!!</translation>
     </message>
 </context>
 <context>

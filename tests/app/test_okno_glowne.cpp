@@ -134,6 +134,7 @@ private slots:
     void domyslneBezPliku()
     {
         TForm1 okno;
+        okno.listaUrzadzen = [] { return QStringList(); };
         okno.show();
         QVERIFY(!okno.cb_automat->isChecked());
         QCOMPARE(okno.jezykId, 2057);
@@ -472,11 +473,13 @@ private slots:
                                                okno.aol_moduly, okno.AOL_zadane, okno.AOL_dodatki,
                                                okno.AOL_wilgotnosc, okno.AOL_stany, okno.AOL_kroki,
                                                okno.AOL_programy, okno.AOL_krokiMycia, okno.AOL_programMycia,
-                                               okno.AOL_mycieUstaw, okno.Aol_Test};
+                                               okno.AOL_mycieUstaw};
         const QColor szary(128, 128, 128);
         // Unlocked by the new project; only what has a command works.
-        QVERIFY(okno.AOL_do->Enab());
-        QCOMPARE(okno.AOL_do->kolorCzcionki(), QColor(Qt::white));
+        for (TAOLButton *b : {okno.AOL_do, okno.Aol_Test}) {
+            QVERIFY2(b->Enab(), qPrintable(b->objectName()));
+            QCOMPARE(b->kolorCzcionki(), QColor(Qt::white));
+        }
         for (TAOLButton *b : bezPolecenia) {
             QVERIFY2(!b->Enab(), qPrintable(b->objectName()));
             QCOMPARE(b->kolorCzcionki(), szary);
@@ -488,6 +491,7 @@ private slots:
         QCOMPARE(okno.TimerAutomatTag, 1);
         QVERIFY(!okno.AOL_do->Enab());
         QCOMPARE(okno.AOL_do->kolorCzcionki(), szary);
+        QVERIFY(!okno.Aol_Test->Enab());
         QVERIFY(!okno.itemsPanel->isEnabled());
         for (QMenu *m : {okno.Plik, okno.Projekt, okno.Narzedzia})
             QVERIFY(!m->menuAction()->isEnabled());
@@ -540,9 +544,10 @@ private slots:
             QVERIFY(a->isEnabled());
         // What needs the controller or the editors does not pretend to work.
         for (QAction *a : {okno.OdczytProjektu, okno.WysylanieProjektu, okno.WyslanieLogo,
-                           okno.AktualizacjaFirmware, okno.WyslanieGrafik, okno.Polski, okno.Angielski,
-                           okno.DataCzas})
+                           okno.AktualizacjaFirmware, okno.WyslanieGrafik, okno.DataCzas})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
+        for (QAction *a : {okno.Polski, okno.Angielski, okno.WybierzJezyk->menuAction()})
+            QVERIFY2(a->isEnabled(), qPrintable(a->text()));
 
         okno.show();
         okno.Wyjscie->trigger();

@@ -1,0 +1,36 @@
+// Controller operations of the shell that pick the transport by the
+// connection record: RS-485 (lan.LAN_ACTIVE 0) through the retrying
+// facade, TCP/IP (1) through the runner. Each sets its time-out and tries
+// on a copy of the record; none raises.
+#pragma once
+
+#include "rekordy_we_wy.h"
+#include "ustawienia_polaczenia.h"
+
+#include <QString>
+
+// "Brak komunikacji" on failure unless cicho.
+bool czytajTypSterownika(bool cicho, QString &typ, const TUstawieniaSterownika &ust);
+// 301 ms and 1 try; dlugo: 1500 ms and 4 tries. "Brak komunikacji" on
+// failure unless cicho.
+bool czytajOdczyty(bool cicho, TOdczyty &odczyty, const TUstawieniaSterownika &ust, bool dlugo);
+// Over TCP/IP nothing is read: the typed serial number is the answer.
+bool czytajNumerSeryjny(bool cicho, int &ns, const TUstawieniaSterownika &ust);
+// 800 ms and 4 tries; silent.
+bool czytajBlokade(bool &blokada, const TUstawieniaSterownika &ust);
+// The lock command: 600 ms and 2 tries over RS-485; over TCP/IP nothing is
+// sent and the result is -1.
+int wyslijBlokade(const TUstawieniaSterownika &ust);
+
+// The bare reads under the operations above, with the record's own
+// time-out and tries on RS-485 and `probyLan` attempts on TCP/IP; result
+// codes.
+int odczytajTyp(QString &typ, const TUstawieniaSterownika &ust, int probyLan);
+int odczytajBlokade(bool &blokada, const TUstawieniaSterownika &ust, int probyLan);
+
+// The TCP/IP fields before the connection test, each fault with its own
+// warning; true on RS-485.
+bool sprawdzPolaLan(const TUstawieniaSterownika &ust);
+
+// A TCP/IP operation is running.
+bool lanWToku();

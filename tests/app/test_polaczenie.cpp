@@ -1,0 +1,460 @@
+// The main window against the simulator on a pty: the connection record,
+// the port list, the serial link's settings, the connection test, the
+// automatic reading that fills the current-state frame and the lock
+// command at closing.
+#include "edycja_liczb.h"
+#include "enumeracje.h"
+#include "komunikacja.h"
+#include "komunikaty_skrypt.h"
+#include "okno_glowne.h"
+#include "polaczenie.h"
+#include "port_qt.h"
+#include "powtorz.h"
+#include "przycisk_plaski.h"
+#include "sciezki.h"
+#include "symulator_pty.h"
+
+#include <QComboBox>
+#include <QFile>
+#include <QLabel>
+#include <QLineEdit>
+#include <QSpinBox>
+#include <QTabWidget>
+#include <QTemporaryDir>
+#include <QTimer>
+#include <QtTest>
+
+#include <memory>
+
+using R = RodzajKomunikatu;
+
+namespace {
+
+QColor kolor(const QLabel *l) { return l->palette().color(QPalette::WindowText); }
+
+// The G 0x09 lock command among the frames the simulator received.
+int ileBlokad(const SymulatorPty &pty)
+{
+    int n = 0;
+    for (const QByteArray &r : pty.ramki())
+        if (r.size() > 2 && r.at(1) == 'G' && uint8_t(r.at(2)) == 0x09)
+            ++n;
+    return n;
+}
+
+} // namespace
+
+class TestPolaczenie : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<QTemporaryDir> dir;
+    std::unique_ptr<KomunikatySkrypt> komunikaty;
+    std::unique_ptr<ZegarTestowy> zegar;
+    std::unique_ptr<SterownikSym> sterownik;
+    std::unique_ptr<PlanUsterek> usterki;
+    std::unique_ptr<SymulatorPty> pty;
+    std::unique_ptr<TFkomunikacja> lacze;
+
+    void zapiszIni(const QByteArray &b) const
+    {
+        QFile f(dir->filePath("ustawienia.ini"));
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(b);
+    }
+    // COM1 is the simulator's pty, chosen, at 115200 baud, address 1;
+    // `inne` comes first and wins over these.
+    void iniZSymulatorem(const QByteArray &inne = {}) const
+    {
+        zapiszIni("[Parametry]\n" + inne + "COM1Device=" + pty->sciezka().toUtf8() + "\nComboBoxPort=0\n");
+    }
+    std::unique_ptr<TForm1> okno()
+    {
+        auto o = std::make_unique<TForm1>();
+        o->listaUrzadzen = [] { return QStringList(); };
+        o->show();
+        return o;
+    }
+    // A supported controller whose clock runs with the PC's.
+    void sterownikKvor(uint32_t wersja = 2116, uint16_t protokol = 4)
+    {
+        sterownik->zmien([&](StanSterownika &s) {
+            s.typ = "kvor350";
+            s.odczyty.wersja = wersja;
+            s.odczyty.wersjaProtokolu = protokol;
+            s.odczyty.stan = 1;
+            s.zegar = QDateTime::currentDateTime();
+        });
+    }
+
+private slots:
+    void initTestCase()
+    {
+        KomunikatySkrypt::naBlad() = [](const QString &s) { QTest::qFail(qPrintable(s), __FILE__, __LINE__); };
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    }
+    void init()
+    {
+        dir = std::make_unique<QTemporaryDir>();
+        QVERIFY(dir->isValid());
+        ustawKatalogProgramu(dir->path());
+        komunikaty = std::make_unique<KomunikatySkrypt>();
+        zegar = std::make_unique<ZegarTestowy>();
+        sterownik = std::make_unique<SterownikSym>();
+        usterki = std::make_unique<PlanUsterek>();
+        pty = std::make_unique<SymulatorPty>(*sterownik, *usterki);
+        QString blad;
+        QVERIFY2(pty->uruchom(&blad), qPrintable(blad));
+        lacze = std::make_unique<TFkomunikacja>(std::make_unique<PortQt>());
+        lacze->porty().ustawListeUrzadzen([] { return QStringList(); });
+        ustawFkomunikacja(lacze.get());
+    }
+    void cleanup()
+    {
+        ustawFkomunikacja(nullptr);
+        lacze.reset();
+        pty->zatrzymaj();
+        pty.reset();
+        usterki.reset();
+        sterownik.reset();
+        zegar.reset();
+        komunikaty.reset();
+        ustawKatalogProgramu(QString());
+        dir.reset();
+        iloscPowtorzen = 3;
+        timeoutStand = 1000;
+        IleSleep = 5;
+        TransmisjaNT = false;
+    }
+
+    void rekordPolaczenia_data()
+    {
+        QTest::addColumn<int>("zakladka");
+        QTest::addColumn<int>("port");
+        QTest::addColumn<int>("predkosc");
+        QTest::addColumn<int>("kod");
+        QTest::newRow("RS-485, 9600") << 0 << 4 << 0 << 6;
+        QTest::newRow("RS-485, 19200") << 0 << 0 << 1 << 8;
+        QTest::newRow("RS-485, 115200") << 0 << 254 << 2 << 12;
+        QTest::newRow("no baud rate") << 0 << 3 << -1 << 12;
+        QTest::newRow("no port") << 0 << -1 << 2 << 12;
+        QTest::newRow("TCP/IP") << 1 << 2 << 1 << 8;
+    }
+    void rekordPolaczenia()
+    {
+        QFETCH(int, zakladka);
+        QFETCH(int, port);
+        QFETCH(int, predkosc);
+        auto o = okno();
+        o->pg_transmisjaRodzaj->setCurrentIndex(zakladka);
+        o->ComboBoxPort->setCurrentIndex(port);
+        o->ComboBoxPredkosc->setCurrentIndex(predkosc);
+        o->IntEditAdres->setValue(247);
+        o->se_numerSeryjny->setValue(123456);
+        o->adresIp->setText("127.0.0.1");
+        TUstawieniaSterownika u;
+        u.stanSterownika = 7;
+        u.Busy = true;
+        u.EthernetPassword = "x";
+        u.ParametryTransmisji.IlePowtorzen = 9;
+        o->wezUstawieniaSterownika(u, true);
+        QCOMPARE(u.conectType, zakladka == 1 ? tct_ethernet : tct_rs485);
+        QCOMPARE(u.lan.LAN_ACTIVE, zakladka);
+        QCOMPARE(u.lan.NUMER_SERYJNY, 123456);
+        QCOMPARE(u.lan.LAN_IP, QString("127.0.0.1"));
+        QCOMPARE(u.lan.count, 3);
+        QCOMPARE(u.lan.timeout, 700);
+        QCOMPARE(u.adresRS, 247);
+        QCOMPARE(u.ParametryTransmisji.port, port);
+        QTEST(u.ParametryTransmisji.predkosc, "kod");
+        QCOMPARE(u.ParametryTransmisji.IlePowtorzen, 2);
+        QCOMPARE(u.ParametryTransmisji.ReadTotalTimeoutConstant, 350);
+        // What the window does not own stays the caller's.
+        QCOMPARE(u.stanSterownika, 7);
+        QVERIFY(u.Busy);
+        QCOMPARE(u.EthernetPassword, QString("x"));
+        QVERIFY(pty->ramki().empty());
+    }
+
+    // Each "COM<n>" shows the device it opens: a settings key first, then
+    // the system's devices in their order.
+    void listaPortow()
+    {
+        zapiszIni("[Parametry]\nCOM3Device=/dev/ttyRS485\n");
+        TForm1 o;
+        o.listaUrzadzen = [] { return QStringList{"/dev/ttyS0", "/dev/ttyUSB1", "/dev/ttyUSB0"}; };
+        o.show();
+        QCOMPARE(o.ComboBoxPort->count(), 255);
+        QCOMPARE(o.ComboBoxPort->itemText(0), QString("COM1 (/dev/ttyUSB0)"));
+        QCOMPARE(o.ComboBoxPort->itemText(1), QString("COM2 (/dev/ttyUSB1)"));
+        QCOMPARE(o.ComboBoxPort->itemText(2), QString("COM3 (/dev/ttyRS485)"));
+        QCOMPARE(o.ComboBoxPort->itemText(3), QString("COM4"));
+        QCOMPARE(o.ComboBoxPort->itemText(254), QString("COM255"));
+        // An adapter plugged in later shows when the list opens.
+        o.listaUrzadzen = [] { return QStringList{"/dev/ttyUSB0", "/dev/ttyACM0", "/dev/ttyUSB1"}; };
+        o.ComboBoxPort->showPopup();
+        QCOMPARE(o.ComboBoxPort->itemText(0), QString("COM1 (/dev/ttyACM0)"));
+        QCOMPARE(o.ComboBoxPort->itemText(3), QString("COM4"));
+        o.ComboBoxPort->hidePopup();
+        // The link opens the same device for the same key.
+        QCOMPARE(lacze->porty().urzadzenie(2), QString("/dev/ttyRS485"));
+    }
+
+    void ustawieniaLaczaPrzekazane()
+    {
+        zapiszIni("[Parametry]\nCOM2MinusOffset=1\nCOM16MinusOffset=1\nTransmisjaNT=1\nIleSleep=7\n"
+                  "timeoutStand=800\n");
+        auto o = okno();
+        QVERIFY(!lacze->UjemneOfesty[0]);
+        QVERIFY(lacze->UjemneOfesty[1]);
+        QVERIFY(lacze->UjemneOfesty[15]);
+        QVERIFY(TransmisjaNT);
+        QCOMPARE(IleSleep, 7);
+        QCOMPARE(timeoutStand, 800);
+    }
+
+    void testPolaczeniaOk()
+    {
+        iniZSymulatorem();
+        sterownikKvor();
+        auto o = okno();
+        o->TimerStarter->stop();
+        QVERIFY(o->Aol_Test->Enab());
+        QTest::mouseClick(o->Aol_Test, Qt::LeftButton);
+        QVERIFY(o->L_ok->isVisible());
+        QCOMPARE(o->L_ok->text(), QString("OK"));
+        QCOMPARE(kolor(o->L_ok), QColor(0, 255, 0));
+        QVERIFY(komunikaty->pokazane.empty());
+        QVERIFY(zegar->przespane >= 100);
+        // Everything back as it was, the clearing and the restart armed.
+        QCOMPARE(o->Aol_Test->Caption(), QString("Test połączenia"));
+        QVERIFY(o->Aol_Test->Enab());
+        QCOMPARE(iloscPowtorzen, 3);
+        QCOMPARE(timeoutStand, 1000);
+        QVERIFY(o->TimerStarter->isActive());
+        QVERIFY(o->Timer1->isActive());
+        QCOMPARE(o->Timer1->interval(), 4000);
+        QVERIFY(!o->TimerAutomat->isActive());
+        QCOMPARE(o->ustawieniaGlowne.ParametryTransmisji.ReadTotalTimeoutConstant, 200);
+        // The type and then the lock state were asked.
+        QCOMPARE(pty->ramki().size(), size_t(2));
+        QCOMPARE(pty->ramki()[0].at(1), 'F');
+        QCOMPARE(pty->ramki()[1].at(1), 'G');
+
+        // 4 s later the result is cleared.
+        o->projekt.daneProjektu.ns = 5;
+        o->Timer1Timer();
+        QVERIFY(!o->L_ok->isVisible());
+        QVERIFY(!o->Timer1->isActive());
+        QCOMPARE(o->projekt.daneProjektu.ns, 0);
+    }
+
+    void testPolaczeniaZBlokada()
+    {
+        iniZSymulatorem();
+        sterownikKvor();
+        sterownik->zmien([](StanSterownika &s) { s.zablokowany = true; });
+        auto o = okno();
+        komunikaty->oczekuj(R::Ostrzezenie,
+                            "Połączono ze sterownikiem: Kvor 350\nUWAGA: włączona blokada transmisji ustawień!");
+        o->Aol_TestClick();
+        QVERIFY(komunikaty->pusty());
+        QCOMPARE(o->L_ok->text(), QString("OK"));
+    }
+
+    void testPolaczeniaErr_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<QByteArray>("typ");
+        QTest::addColumn<QString>("komunikat");
+        QTest::newRow("another address") << QByteArray("IntEditAdres=5\n") << QByteArray("kvor350") << QString();
+        QTest::newRow("another controller") << QByteArray() << QByteArray("kVOR350") << QString();
+        QTest::newRow("another model") << QByteArray() << QByteArray("kvor350X2") << QString();
+        QTest::newRow("no port") << QByteArray("ComboBoxPort=-1\n") << QByteArray("kvor350")
+                                 << QString("Nie mogę otworzyć portu");
+        QTest::newRow("TCP/IP, nobody there") << QByteArray("connectionType=1\nSN=123456\nIpAddress=127.0.0.1\n")
+                                             << QByteArray("kvor350") << QString();
+    }
+    void testPolaczeniaErr()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(QByteArray, typ);
+        QFETCH(QString, komunikat);
+        iniZSymulatorem(ini);
+        sterownikKvor();
+        sterownik->zmien([&](StanSterownika &s) { s.typ = typ; });
+        auto o = okno();
+        if (!komunikat.isEmpty())
+            komunikaty->oczekuj(R::Blad, komunikat);
+        o->Aol_TestClick();
+        QVERIFY(komunikaty->pusty());
+        QVERIFY(o->L_ok->isVisible());
+        QCOMPARE(o->L_ok->text(), QString("ERR"));
+        QCOMPARE(kolor(o->L_ok), QColor(255, 0, 0));
+        QCOMPARE(iloscPowtorzen, 3);
+        QCOMPARE(timeoutStand, 1000);
+        QVERIFY(o->Timer1->isActive());
+        QVERIFY(o->Aol_Test->Enab());
+    }
+
+    void odczytWypelniaRamke()
+    {
+        iniZSymulatorem();
+        sterownikKvor(2116, 4);
+        auto o = okno();
+        TFrameBiezaceOdczyty &r = *o->FrameBiezaceOdczyty1;
+        o->CzytajAutomatycznie();
+        QVERIFY(r.isVisible());
+        QCOMPARE(r.l_nazwa->text(), QString("Kvor 350  S/N: 123456"));
+        QVERIFY(!r.nieobslugiwane());
+        QCOMPARE(r.L_wersja->text(), QString("2.116 (4)"));
+        QVERIFY(!r.L_wersjaInfo->isVisible());
+        QCOMPARE(r.L_info->text(), listaStanSterownika(1));
+        QVERIFY(!r.dtBlad());
+        QVERIFY2(r.L_dt->text().contains(QString::number(QDate::currentDate().year())), qPrintable(r.L_dt->text()));
+        QCOMPARE(o->projekt.daneProjektu.ns, 123456);
+        QCOMPARE(o->projekt.daneProjektu.firmware, QString("2.116"));
+        QCOMPARE(o->ustawieniaGlowne.ParametryTransmisji.ReadTotalTimeoutConstant, 500);
+        QCOMPARE(iloscPowtorzen, 3);
+        QCOMPARE(timeoutStand, 1000);
+        QVERIFY(komunikaty->pokazane.empty());
+    }
+
+    void odczytInnegoSterownika()
+    {
+        iniZSymulatorem();
+        sterownikKvor(2115, 3);
+        sterownik->zmien([](StanSterownika &s) {
+            s.typ = "kvor350X7";
+            s.zegar = QDateTime::currentDateTime().addSecs(-6 * 60);
+            s.numerSeryjny = 60001;
+        });
+        auto o = okno();
+        TFrameBiezaceOdczyty &r = *o->FrameBiezaceOdczyty1;
+        o->CzytajAutomatycznie();
+        QVERIFY(r.isVisible());
+        QCOMPARE(r.l_nazwa->text(), QString("Kvor 350  S/N: 60001"));
+        QVERIFY(r.nieobslugiwane());
+        QVERIFY(r.L_nazwaInfo->isVisible());
+        QCOMPARE(r.L_wersja->text(), QString("2.115 (3)"));
+        QCOMPARE(r.L_wersjaInfo->text(), QString("Dostępna wersja:2.116"));
+        QVERIFY(r.dtBlad());
+    }
+
+    // A locked controller shows the indicator; in "Start" and "Edycja" it
+    // keeps its last value without asking.
+    void wskaznikBlokady()
+    {
+        iniZSymulatorem();
+        sterownikKvor();
+        sterownik->zmien([](StanSterownika &s) { s.zablokowany = true; });
+        auto o = okno();
+        TFrameBiezaceOdczyty &r = *o->FrameBiezaceOdczyty1;
+        o->CzytajAutomatycznie();
+        QVERIFY(r.BlokadaTransmisji());
+        QCOMPARE(r.L_info->text(), QString("Blokada transmisji"));
+
+        sterownik->zmien([](StanSterownika &s) {
+            s.zablokowany = false;
+            s.odczyty.stan = OdczytySym::stanStart;
+        });
+        pty->wyczyscRamki();
+        o->CzytajAutomatycznie();
+        QVERIFY(r.BlokadaTransmisji());
+        for (const QByteArray &f : pty->ramki())
+            QVERIFY(!(f.at(1) == 'G' && uint8_t(f.at(2)) == 0x07));
+
+        sterownik->zmien([](StanSterownika &s) { s.odczyty.stan = 1; });
+        o->CzytajAutomatycznie();
+        QVERIFY(!r.BlokadaTransmisji());
+        QCOMPARE(r.L_info->text(), listaStanSterownika(1));
+    }
+
+    void nieudanyOdczytUkrywaRamke_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::newRow("no reply") << QByteArray("IntEditAdres=9\n");
+        QTest::newRow("no port") << QByteArray("ComboBoxPort=-1\n");
+        QTest::newRow("port not there") << QByteArray("ComboBoxPort=7\n");
+    }
+    void nieudanyOdczytUkrywaRamke()
+    {
+        QFETCH(QByteArray, ini);
+        iniZSymulatorem(ini);
+        sterownikKvor();
+        auto o = okno();
+        o->FrameBiezaceOdczyty1->setHide(false);
+        o->CzytajAutomatycznie();
+        QVERIFY(o->FrameBiezaceOdczyty1->isHidden());
+        QVERIFY(komunikaty->pokazane.empty());
+        QCOMPARE(iloscPowtorzen, 3);
+        QCOMPARE(timeoutStand, 1000);
+    }
+
+    // Through the timer: the reading runs only while the conditions hold.
+    void timerCzytaTylkoGdyWolno()
+    {
+        iniZSymulatorem("AutoRead=1\n");
+        sterownikKvor();
+        auto o = okno();
+        bool zPrzodu = true;
+        o->naPierwszymPlanie = [&] { return zPrzodu; };
+        o->TimerStarterTimer();
+
+        o->blokuj(true);
+        o->TimerAutomatTimer();
+        QVERIFY(pty->ramki().empty());
+        QVERIFY(o->FrameBiezaceOdczyty1->isHidden());
+        o->blokuj(false);
+
+        zPrzodu = false;
+        o->TimerAutomatTimer();
+        QVERIFY(pty->ramki().empty());
+
+        zPrzodu = true;
+        o->TimerAutomatTimer();
+        QVERIFY(!pty->ramki().empty());
+        QVERIFY(o->FrameBiezaceOdczyty1->isVisible());
+        QVERIFY(o->FrameBiezaceOdczyty1->active());
+
+        zPrzodu = false;
+        pty->wyczyscRamki();
+        o->TimerAutomatTimer();
+        QVERIFY(pty->ramki().empty());
+        QVERIFY(!o->FrameBiezaceOdczyty1->active());
+        QVERIFY(o->FrameBiezaceOdczyty1->isVisible());
+    }
+
+    void blokadaPrzyZamknieciu_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("bylaBlokada");
+        QTest::addColumn<int>("blokady");
+        QTest::newRow("unlocked in this run") << QByteArray() << true << 1;
+        QTest::newRow("never unlocked") << QByteArray() << false << 0;
+        QTest::newRow("controller silent") << QByteArray("IntEditAdres=9\n") << true << 2;
+        QTest::newRow("no port") << QByteArray("ComboBoxPort=-1\n") << true << 0;
+        QTest::newRow("TCP/IP") << QByteArray("connectionType=1\n") << true << 0;
+    }
+    void blokadaPrzyZamknieciu()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, bylaBlokada);
+        iniZSymulatorem(ini);
+        sterownikKvor();
+        auto o = okno();
+        o->lockService.bylaBlokada = bylaBlokada;
+        // Even a cancelled closing sends it.
+        o->projekt.bylazmianaProjektu = true;
+        komunikaty->oczekuj(R::PytanieTakNieAnuluj, "Zapisać zmiany?", -1);
+        QVERIFY(!o->close());
+        QVERIFY(komunikaty->pusty());
+        QVERIFY(pty->czekajNaBezczynnosc(3000));
+        QTEST(ileBlokad(*pty), "blokady");
+        o->projekt.bylazmianaProjektu = false;
+        QVERIFY(o->close());
+        QCOMPARE(komunikaty->pokazane.size(), size_t(1));
+    }
+};
+
+QTEST_MAIN(TestPolaczenie)
+#include "test_polaczenie.moc"
