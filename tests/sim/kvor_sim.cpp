@@ -1,5 +1,6 @@
 // kvor-sim: a stand-in controller on a pseudo-terminal. Prints the device
 // path, then answers until interrupted.
+#include "bloki_sym.h"
 #include "symulator_pty.h"
 
 #include <QCoreApplication>
@@ -71,7 +72,8 @@ bool dodajUsterke(PlanUsterek &plan, const QString &opis)
 
 int main(int argc, char **argv)
 {
-    QCoreApplication app(argc, argv);
+    SterownikSym sterownik;
+    BlokiSym bloki(sterownik); // section blocks and update pages
     SterownikSym sterownik;
     PlanUsterek plan;
     SymulatorPty pty(sterownik, plan);
