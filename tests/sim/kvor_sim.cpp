@@ -72,9 +72,9 @@ bool dodajUsterke(PlanUsterek &plan, const QString &opis)
 
 int main(int argc, char **argv)
 {
+    QCoreApplication app(argc, argv);
     SterownikSym sterownik;
     BlokiSym bloki(sterownik); // section blocks and update pages
-    SterownikSym sterownik;
     PlanUsterek plan;
     SymulatorPty pty(sterownik, plan);
     bool gadatliwy = false;
