@@ -1,5 +1,6 @@
 // Pack and unpack every block of a whole project, as a full send and a full
 // read move them, against a plain copy of the same number of bytes.
+#include "mediana.h"
 #include "kodek.h"
 
 #include <QElapsedTimer>
@@ -11,19 +12,6 @@
 #include <memory>
 #include <random>
 #include <vector>
-
-static double mediana(int n, const std::function<void()> &f)
-{
-    std::vector<double> t;
-    for (int i = 0; i < n; ++i) {
-        QElapsedTimer e;
-        e.start();
-        f();
-        t.push_back(e.nsecsElapsed() / 1e3);
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
 
 static std::vector<QByteArray> spakujProjekt(const TProjektVXTNew &p, const TProjektDodatkiMycie &m)
 {
@@ -125,11 +113,11 @@ int main()
         razem += b.size();
 
     const int n = 200;
-    const double pakowanie = mediana(n, [&] { bloki = spakujProjekt(*p, m); });
+    const double pakowanie = 1e3 * mediana(n, [&] { bloki = spakujProjekt(*p, m); });
     int ok = 0;
-    const double rozpakowanie = mediana(n, [&] { ok = rozpakujProjekt(bloki, *odczyt, mOdczyt); });
+    const double rozpakowanie = 1e3 * mediana(n, [&] { ok = rozpakujProjekt(bloki, *odczyt, mOdczyt); });
     QByteArray zrodlo(razem, 'x'), cel(razem, '\0');
-    const double kopia = mediana(n, [&] { std::memcpy(cel.data(), zrodlo.constData(), size_t(razem)); });
+    const double kopia = 1e3 * mediana(n, [&] { std::memcpy(cel.data(), zrodlo.constData(), size_t(razem)); });
 
     std::printf("blocks %zu (%d unpacked), %lld bytes\n", bloki.size(), ok, (long long)razem);
     std::printf("pack   %8.1f us  (%.2f us per block)\n", pakowanie, pakowanie / double(bloki.size()));

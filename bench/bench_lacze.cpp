@@ -2,6 +2,7 @@
 // against the bytes' wire time (8N2: 11 bits a byte) plus the exchange's
 // fixed 10 ms sleep. Once with the pty's instant delivery, once with the
 // simulator pacing its replies like a wire.
+#include "mediana.h"
 #include "komunikacja.h"
 #include "symulator_pty.h"
 #include "zegar.h"
@@ -13,19 +14,6 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
-
-static double mediana(int n, const std::function<void()> &f)
-{
-    std::vector<double> t;
-    for (int i = 0; i < n; ++i) {
-        QElapsedTimer e;
-        e.start();
-        f();
-        t.push_back(e.nsecsElapsed() / 1e6);
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
 
 int main(int argc, char **argv)
 {

@@ -1,4 +1,5 @@
 // New, save and open of a project against plain file I/O of the same size.
+#include "mediana.h"
 #include "komunikaty.h"
 #include "projekt.h"
 
@@ -11,19 +12,6 @@
 #include <cstdio>
 #include <functional>
 #include <vector>
-
-static double mediana(int n, const std::function<void()> &f)
-{
-    std::vector<double> t;
-    for (int i = 0; i < n; ++i) {
-        QElapsedTimer e;
-        e.start();
-        f();
-        t.push_back(e.nsecsElapsed() / 1e6);
-    }
-    std::sort(t.begin(), t.end());
-    return t[t.size() / 2];
-}
 
 int main(int argc, char **argv)
 {
