@@ -734,11 +734,11 @@
     <name>TFormLan</name>
     <message>
         <source>Wpisz poprawny numer seryjny! </source>
-        <translation type="unfinished" />
+        <translation>Enter a valid serial number! </translation>
     </message>
     <message>
         <source>Wpisz poprawny adres IP </source>
-        <translation type="unfinished" />
+        <translation>Enter a valid IP address </translation>
     </message>
 </context>
 <context>

@@ -734,11 +734,11 @@
     <name>TFormLan</name>
     <message>
         <source>Wpisz poprawny numer seryjny! </source>
-        <translation type="unfinished" />
+        <translation>Введите правильный серийный номер! </translation>
     </message>
     <message>
         <source>Wpisz poprawny adres IP </source>
-        <translation type="unfinished" />
+        <translation>Введите правильный IP-адрес </translation>
     </message>
 </context>
 <context>
