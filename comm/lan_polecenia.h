@@ -3,9 +3,9 @@
 // logo pages on the kept connection of make_START). Each sends its frames
 // with wyslijRamkeLan, reads exactly its reply length and returns a code of
 // lan.h: 335 when a read timed out or the connection closed, 336 when
-// fewer bytes came, 334 for any other failure. Reads zero their record
-// first and leave it zeroed when they fail (the program read keeps the
-// parts already read). Writes with A_BypassSet73 false run inside a write
+// fewer bytes came, 334 for any other failure. Record reads zero their
+// record first and leave it zeroed when they fail (the program read keeps
+// the parts already read; the SETUP read and the lock state keep theirs). Writes with A_BypassSet73 false run inside a write
 // session of their own; a failed block frame leaves that session open.
 #pragma once
 
@@ -25,7 +25,7 @@ int lanZapiszCzas(IKlientTcp &A_tc, const QDateTime &A_dt, const TUstawieniaSter
 int lanCzytajLock(IKlientTcp &A_tc, bool &A_blokada, const TUstawieniaSterownika &A_ust);
 // The CRC of the number's four bytes travels; 66 when refused.
 int lanZapiszUnlock(IKlientTcp &A_tc, uint32_t A_ustaw, const TUstawieniaSterownika &A_ust);
-// F[1..100]; F[0] is not touched.
+// F[1..100] from a complete reply; F[0] is never touched.
 int lanCzytajSetup(IKlientTcp &A_tc, TFunkcjeKvor3 &A_setup, const TUstawieniaSterownika &A_ust);
 // A payload of 1024 bytes.
 int lanZapisSetup(IKlientTcp &A_tc, const TFunkcjeKvor3 &A_setup, const TUstawieniaSterownika &A_ust);
