@@ -1,4 +1,5 @@
 #include "komunikacja.h"
+#include "lan.h"
 #include "okna_komunikatow.h"
 #include "okno_glowne.h"
 #include "pasek_postepu.h"
@@ -30,13 +31,16 @@ int main(int argc, char *argv[])
         // TFormDOwybierzDef, TFormLogo, TFormPlikWyslij and TFormHaslo come
         // with their editors and the lock callbacks.
         pasekPostepu();
-        // TFormProjInfo, TFormWybierzPozycjeDlg, TFormLan, TFormLista,
-        // TFormPorownaj, TFormDataCzas, TFormAOwybierzDef, TFormConfirmDlg
-        // and TFormSiec follow as they come.
+        // TFormProjInfo and TFormWybierzPozycjeDlg come with their editors.
+        TFormLan formLan;
+        ustawFormLan(&formLan);
+        // TFormLista, TFormPorownaj, TFormDataCzas, TFormAOwybierzDef,
+        // TFormConfirmDlg and TFormSiec follow as they come.
 
         okno.zmienJezyk(okno.jezykId);
         okno.show();
         wynik = app.exec();
+        ustawFormLan(nullptr);
         ustawFkomunikacja(nullptr);
     }
     ustawKomunikaty(nullptr);

@@ -4,6 +4,7 @@
 #include "enumeracje.h"
 #include "jezyk.h"
 #include "komunikaty.h"
+#include "lan.h"
 #include "polaczenie.h"
 #include "pomocnicze.h"
 #include "porty.h"
@@ -635,7 +636,7 @@ void TForm1::Aol_TestClick()
     u.ParametryTransmisji.ReadTotalTimeoutConstant = 200;
     const ZachowajFasade fasada(2, 200);
 
-    if (!sprawdzPolaLan(u))
+    if (!sprawdzDaneLan(u))
         return;
     QString typ;
     const int wynik = odczytajTyp(typ, u, 2);

@@ -1,6 +1,7 @@
 #include "polaczenie.h"
 
 #include "komunikaty.h"
+#include "lan_polecenia.h"
 #include "powtorz.h"
 
 #include <QCoreApplication>
@@ -9,11 +10,12 @@ namespace {
 
 bool przezLan(const TUstawieniaSterownika &ust) { return ust.lan.LAN_ACTIVE == 1; }
 
-// The TCP/IP transport is not in this build yet: no attempt connects.
-template <class... A>
-int lanMake(int, A &&...)
+// Without the program's runner nothing connects.
+template <class F, class... A>
+int lanMake(int proby, F polecenie, A &&...argumenty)
 {
-    return 200;
+    TFormLan *lan = FormLan();
+    return lan ? lan->make(proby, polecenie, std::forward<A>(argumenty)...) : kodLanBrakPolaczenia;
 }
 
 template <class F>
@@ -45,7 +47,7 @@ int odczytajTyp(QString &typ, const TUstawieniaSterownika &ust, int probyLan)
 {
     return bezWyjatkow([&] {
         if (przezLan(ust))
-            return lanMake(probyLan, typ, ust);
+            return lanMake(probyLan, lanCzytajTypSterownika, typ, ust);
         return powtorzCzytajTypSterownika(ust.adresRS, ust.ParametryTransmisji, typ);
     });
 }
@@ -54,7 +56,7 @@ int odczytajBlokade(bool &blokada, const TUstawieniaSterownika &ust, int probyLa
 {
     return bezWyjatkow([&] {
         if (przezLan(ust))
-            return lanMake(probyLan, blokada, ust);
+            return lanMake(probyLan, lanCzytajLock, blokada, ust);
         return powtorzCzytajlock(ust.adresRS, ust.ParametryTransmisji, blokada);
     });
 }
@@ -72,7 +74,7 @@ bool czytajOdczyty(bool cicho, TOdczyty &odczyty, const TUstawieniaSterownika &u
     const TUstawieniaSterownika u = dlugo ? zCzasem(ust, 1500, 4) : zCzasem(ust, 301, 1);
     const int w = bezWyjatkow([&] {
         if (przezLan(u))
-            return lanMake(u.ParametryTransmisji.IlePowtorzen, odczyty, u);
+            return lanMake(u.ParametryTransmisji.IlePowtorzen, lanCzytajStatus, odczyty, u);
         return powtorzCzytajStatus(u.adresRS, u.ParametryTransmisji, odczyty);
     });
     if (w != 0)
@@ -104,6 +106,4 @@ int wyslijBlokade(const TUstawieniaSterownika &ust)
     return bezWyjatkow([&] { return powtorzZapiszLock(u); });
 }
 
-bool sprawdzPolaLan(const TUstawieniaSterownika &) { return true; }
-
-bool lanWToku() { return false; }
+bool lanWToku() { return FormLan() && FormLan()->inProgress(); }

@@ -28,9 +28,5 @@ int wyslijBlokade(const TUstawieniaSterownika &ust);
 int odczytajTyp(QString &typ, const TUstawieniaSterownika &ust, int probyLan);
 int odczytajBlokade(bool &blokada, const TUstawieniaSterownika &ust, int probyLan);
 
-// The TCP/IP fields before the connection test, each fault with its own
-// warning; true on RS-485.
-bool sprawdzPolaLan(const TUstawieniaSterownika &ust);
-
 // A TCP/IP operation is running.
 bool lanWToku();

@@ -1,11 +1,12 @@
-// The main window against the simulator on a pty: the connection record,
-// the port list, the serial link's settings, the connection test, the
-// automatic reading that fills the current-state frame and the lock
-// command at closing.
+// The main window against the simulator on a pty and on loopback TCP/IP:
+// the connection record, the port list, the serial link's settings, the
+// connection test, the automatic reading that fills the current-state frame
+// and the lock command at closing.
 #include "edycja_liczb.h"
 #include "enumeracje.h"
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
+#include "lan.h"
 #include "okno_glowne.h"
 #include "polaczenie.h"
 #include "port_qt.h"
@@ -13,6 +14,7 @@
 #include "przycisk_plaski.h"
 #include "sciezki.h"
 #include "symulator_pty.h"
+#include "symulator_tcp.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -54,6 +56,8 @@ class TestPolaczenie : public QObject {
     std::unique_ptr<PlanUsterek> usterki;
     std::unique_ptr<SymulatorPty> pty;
     std::unique_ptr<TFkomunikacja> lacze;
+    std::unique_ptr<SymulatorTcp> tcp;
+    std::unique_ptr<TFormLan> lan;
 
     void zapiszIni(const QByteArray &b) const
     {
@@ -73,6 +77,12 @@ class TestPolaczenie : public QObject {
         o->listaUrzadzen = [] { return QStringList(); };
         o->show();
         return o;
+    }
+    // TCP/IP to the simulator's network front with its serial number.
+    void iniZSymulatoremTcp(const QByteArray &inne = {}) const
+    {
+        zapiszIni("[Parametry]\n" + inne + "connectionType=1\nSN=123456\nIpAddress=" + tcp->adres().toUtf8()
+                  + "\n");
     }
     // A supported controller whose clock runs with the PC's.
     void sterownikKvor(uint32_t wersja = 2116, uint16_t protokol = 4)
@@ -107,9 +117,17 @@ private slots:
         lacze = std::make_unique<TFkomunikacja>(std::make_unique<PortQt>());
         lacze->porty().ustawListeUrzadzen([] { return QStringList(); });
         ustawFkomunikacja(lacze.get());
+        tcp = std::make_unique<SymulatorTcp>(*sterownik, *usterki);
+        QVERIFY2(tcp->uruchomNaWolnymAdresie(portLan, &blad), qPrintable(blad));
+        lan = std::make_unique<TFormLan>();
+        ustawFormLan(lan.get());
     }
     void cleanup()
     {
+        ustawFormLan(nullptr);
+        lan.reset();
+        tcp->zatrzymaj();
+        tcp.reset();
         ustawFkomunikacja(nullptr);
         lacze.reset();
         pty->zatrzymaj();
@@ -271,8 +289,6 @@ private slots:
         QTest::newRow("another model") << QByteArray() << QByteArray("kvor350X2") << QString();
         QTest::newRow("no port") << QByteArray("ComboBoxPort=-1\n") << QByteArray("kvor350")
                                  << QString("Nie mogę otworzyć portu");
-        QTest::newRow("TCP/IP, nobody there") << QByteArray("connectionType=1\nSN=123456\nIpAddress=127.0.0.1\n")
-                                             << QByteArray("kvor350") << QString();
     }
     void testPolaczeniaErr()
     {
@@ -424,6 +440,106 @@ private slots:
         QVERIFY(o->FrameBiezaceOdczyty1->isVisible());
     }
 
+    void testPolaczeniaTcp_data()
+    {
+        QTest::addColumn<QByteArray>("ini");
+        QTest::addColumn<bool>("odmowa");
+        QTest::addColumn<QString>("wynik");       // empty: no result shown
+        QTest::addColumn<QString>("ostrzezenie");
+        QTest::newRow("OK") << QByteArray() << false << "OK" << QString();
+        QTest::newRow("another serial number") << QByteArray("SN=123457\n") << false << "ERR" << QString();
+        QTest::newRow("connection refused") << QByteArray() << true << "ERR" << QString();
+        QTest::newRow("serial number too low")
+            << QByteArray("SN=59999\n") << false << QString() << "Wpisz poprawny numer seryjny!";
+        QTest::newRow("serial number too high")
+            << QByteArray("SN=300001\n") << false << QString() << "Wpisz poprawny numer seryjny!";
+        QTest::newRow("no address") << QByteArray("IpAddress=0.0.0.0\n") << false << QString()
+                                    << "Wpisz poprawny adres IP";
+    }
+    void testPolaczeniaTcp()
+    {
+        QFETCH(QByteArray, ini);
+        QFETCH(bool, odmowa);
+        QFETCH(QString, wynik);
+        QFETCH(QString, ostrzezenie);
+        iniZSymulatoremTcp(ini);
+        sterownikKvor();
+        if (odmowa)
+            tcp->ustawTryb(SymulatorTcp::Tryb::Odmowa);
+        auto o = okno();
+        if (!ostrzezenie.isEmpty())
+            komunikaty->oczekuj(R::Ostrzezenie, ostrzezenie);
+        o->Aol_TestClick();
+        QVERIFY(komunikaty->pusty());
+        QCOMPARE(o->L_ok->isVisible(), !wynik.isEmpty());
+        if (!wynik.isEmpty())
+            QCOMPARE(o->L_ok->text(), wynik);
+        if (wynik == "OK") {
+            // The type through the serial-number query, then the lock state.
+            QCOMPARE(tcp->ramki().size(), size_t(2));
+            QCOMPARE(tcp->ramki()[0].mid(5, 2), QByteArray("F\x07"));
+            QCOMPARE(tcp->ramki()[1].mid(5, 2), QByteArray("G\x07"));
+        }
+        if (!ostrzezenie.isEmpty())
+            QVERIFY(tcp->ramki().empty());
+        QVERIFY(!lan->inProgress());
+        QVERIFY(o->Timer1->isActive());
+        QVERIFY(o->Aol_Test->Enab());
+        QVERIFY(pty->ramki().empty());
+    }
+
+    // Over TCP/IP the serial number is the typed one and every controller
+    // that answers counts as supported.
+    void odczytPrzezTcp()
+    {
+        iniZSymulatoremTcp("SN=200000\n");
+        sterownikKvor(2116, 4);
+        sterownik->zmien([](StanSterownika &s) {
+            s.numerSeryjny = 200000;
+            s.typ = "inny";
+        });
+        auto o = okno();
+        TFrameBiezaceOdczyty &r = *o->FrameBiezaceOdczyty1;
+        o->CzytajAutomatycznie();
+        QVERIFY(r.isVisible());
+        QCOMPARE(r.l_nazwa->text(), QString("Kvor 350  S/N: 200000"));
+        QVERIFY(!r.nieobslugiwane());
+        QCOMPARE(r.L_wersja->text(), QString("2.116 (4)"));
+        QCOMPARE(o->projekt.daneProjektu.ns, 200000);
+        QVERIFY(!lan->inProgress());
+        QVERIFY(pty->ramki().empty());
+
+        // A failed lock-state read counts as a failed step over TCP/IP.
+        usterki->dodaj('G', 0x07, Usterka{RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze);
+        o->CzytajAutomatycznie();
+        QVERIFY(r.isHidden());
+        QVERIFY(komunikaty->pokazane.empty());
+    }
+
+    // No reading starts while a TCP/IP operation is in progress.
+    void odczytCzekaNaLan()
+    {
+        iniZSymulatoremTcp("AutoRead=1\n");
+        sterownikKvor();
+        auto o = okno();
+        o->naPierwszymPlanie = [] { return true; };
+        o->TimerStarterTimer();
+        TUstawieniaSterownika u;
+        o->wezUstawieniaSterownika(u, true);
+        std::unique_ptr<IKlientTcp> strumien;
+        QCOMPARE(lan->make_START(strumien, u), 0);
+        QVERIFY(o->lanWTrakcie());
+        const int polaczen = tcp->polaczen();
+        o->TimerAutomatTimer();
+        QCOMPARE(tcp->polaczen(), polaczen);
+        QVERIFY(o->FrameBiezaceOdczyty1->isHidden());
+        QCOMPARE(lan->make_END(strumien), 0);
+        QVERIFY(!o->lanWTrakcie());
+        o->TimerAutomatTimer();
+        QVERIFY(tcp->polaczen() > polaczen);
+        QVERIFY(o->FrameBiezaceOdczyty1->isVisible());
+    }
+
     void blokadaPrzyZamknieciu_data()
     {
         QTest::addColumn<QByteArray>("ini");
@@ -450,6 +566,7 @@ private slots:
         QVERIFY(komunikaty->pusty());
         QVERIFY(pty->czekajNaBezczynnosc(3000));
         QTEST(ileBlokad(*pty), "blokady");
+        QVERIFY(tcp->ramki().empty());
         o->projekt.bylazmianaProjektu = false;
         QVERIFY(o->close());
         QCOMPARE(komunikaty->pokazane.size(), size_t(1));
