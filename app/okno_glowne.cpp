@@ -679,7 +679,9 @@ void TForm1::odczytAutomatyczny()
     if (!blad) {
         QString typ;
         czytajTypSterownika(true, typ, u);
-        // In "Start" and "Edycja" the indicator keeps its last value.
+        // The indicator shows the lock state just read. In "Start" and
+        // "Edycja", and after a failed read over RS-485, it keeps its last
+        // value; over TCP/IP a failed read fails the step.
         if (o.stan1 != 3 && o.stan1 != 4) {
             bool blokada = false;
             const int w = odczytajBlokade(blokada, u, 1);
@@ -718,7 +720,8 @@ void TForm1::odswiezPorty()
     r.ustawListeUrzadzen([lista] { return lista; });
     for (int n = 0; n < ComboBoxPort->count(); ++n) {
         const QString urzadzenie = r.urzadzenie(n);
-        const QString tekst = nazwaPortu(n) + (urzadzenie.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(urzadzenie));
+        const QString tekst =
+            nazwaPortu(n) + (urzadzenie.isEmpty() ? QString() : QStringLiteral(" (%1)").arg(urzadzenie));
         if (ComboBoxPort->itemText(n) != tekst)
             ComboBoxPort->setItemText(n, tekst);
     }
