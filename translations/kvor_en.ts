@@ -491,6 +491,80 @@
     </message>
 </context>
 <context>
+    <name>TEdytorListy</name>
+    <message>
+        <source>Wydrukowano</source>
+        <translation>Printed</translation>
+    </message>
+</context>
+<context>
+    <name>TEdytorSekcji</name>
+    <message>
+        <source>Odczyt danych ze sterownika</source>
+        <translation>Read data from the controller</translation>
+    </message>
+    <message>
+        <source>Wysłanie danych do sterownika</source>
+        <translation>Send data to the controller</translation>
+    </message>
+    <message>
+        <source>Odczyt danych z dysku</source>
+        <translation>Read data from disk</translation>
+    </message>
+    <message>
+        <source>Zapis danych na dysk</source>
+        <translation>Save data to disk</translation>
+    </message>
+    <message>
+        <source>Edycja</source>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Print</translation>
+    </message>
+    <message>
+        <source>Czyść</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Wysyłanie ustawień do sterownika</source>
+        <translation>Sending settings to the controller</translation>
+    </message>
+    <message>
+        <source>Uwaga: Zmiany nie zostały zapisane. Kontynuować?</source>
+        <translation>Warning: the changes have not been saved. Continue?</translation>
+    </message>
+    <message>
+        <source>Nieoczekiwany błąd</source>
+        <translation>Unexpected error</translation>
+    </message>
+    <message>
+        <source>Ustawienia wysłane do sterownika </source>
+        <translation>Settings sent to the controller </translation>
+    </message>
+    <message>
+        <source>Potwierdzasz wyzerowanie danych dla bieżącego okna?</source>
+        <translation>Do you confirm clearing the data of this window?</translation>
+    </message>
+    <message>
+        <source>Bład otwarcia pliku</source>
+        <translation>Error opening the file</translation>
+    </message>
+    <message>
+        <source>Bład przetwarzania pliku</source>
+        <translation>Error processing the file</translation>
+    </message>
+</context>
+<context>
     <name>TFMyMessageDLG</name>
     <message>
         <source>Tak</source>
@@ -742,6 +816,25 @@
     </message>
 </context>
 <context>
+    <name>TFormZadane</name>
+    <message>
+        <source>Zadane</source>
+        <translation>Setpoints</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+</context>
+<context>
     <name>TFrameBiezaceOdczyty</name>
     <message>
         <source>Blokada transmisji</source>
@@ -834,6 +927,33 @@
     </message>
 </context>
 <context>
+    <name>Tfzadane</name>
+    <message>
+        <source>Zadane</source>
+        <translation>Setpoints</translation>
+    </message>
+    <message>
+        <source>Zadana</source>
+        <translation>Setpoint</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TpasekPostepu</name>
     <message>
         <source>Anuluj</source>
@@ -842,6 +962,13 @@
     <message>
         <source>Czekaj</source>
         <translation>Wait</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSekcji</name>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>No communication</translation>
     </message>
 </context>
 <context>

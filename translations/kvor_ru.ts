@@ -491,6 +491,80 @@
     </message>
 </context>
 <context>
+    <name>TEdytorListy</name>
+    <message>
+        <source>Wydrukowano</source>
+        <translation>Напечатано</translation>
+    </message>
+</context>
+<context>
+    <name>TEdytorSekcji</name>
+    <message>
+        <source>Odczyt danych ze sterownika</source>
+        <translation>Чтение данных из контроллера</translation>
+    </message>
+    <message>
+        <source>Wysłanie danych do sterownika</source>
+        <translation>Отправка данных в контроллер</translation>
+    </message>
+    <message>
+        <source>Odczyt danych z dysku</source>
+        <translation>Чтение данных с диска</translation>
+    </message>
+    <message>
+        <source>Zapis danych na dysk</source>
+        <translation>Запись данных на диск</translation>
+    </message>
+    <message>
+        <source>Edycja</source>
+        <translation>Правка</translation>
+    </message>
+    <message>
+        <source>Drukuj</source>
+        <translation>Печать</translation>
+    </message>
+    <message>
+        <source>Czyść</source>
+        <translation>Очистить</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Wysyłanie ustawień do sterownika</source>
+        <translation>Отправка настроек в контроллер</translation>
+    </message>
+    <message>
+        <source>Uwaga: Zmiany nie zostały zapisane. Kontynuować?</source>
+        <translation>Внимание: изменения не сохранены. Продолжить?</translation>
+    </message>
+    <message>
+        <source>Nieoczekiwany błąd</source>
+        <translation>Непредвиденная ошибка</translation>
+    </message>
+    <message>
+        <source>Ustawienia wysłane do sterownika </source>
+        <translation>Настройки отправлены в контроллер </translation>
+    </message>
+    <message>
+        <source>Potwierdzasz wyzerowanie danych dla bieżącego okna?</source>
+        <translation>Подтверждаете обнуление данных текущего окна?</translation>
+    </message>
+    <message>
+        <source>Bład otwarcia pliku</source>
+        <translation>Ошибка открытия файла</translation>
+    </message>
+    <message>
+        <source>Bład przetwarzania pliku</source>
+        <translation>Ошибка обработки файла</translation>
+    </message>
+</context>
+<context>
     <name>TFMyMessageDLG</name>
     <message>
         <source>Tak</source>
@@ -742,6 +816,25 @@
     </message>
 </context>
 <context>
+    <name>TFormZadane</name>
+    <message>
+        <source>Zadane</source>
+        <translation>Уставки</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Значение</translation>
+    </message>
+</context>
+<context>
     <name>TFrameBiezaceOdczyty</name>
     <message>
         <source>Blokada transmisji</source>
@@ -834,6 +927,33 @@
     </message>
 </context>
 <context>
+    <name>Tfzadane</name>
+    <message>
+        <source>Zadane</source>
+        <translation>Уставки</translation>
+    </message>
+    <message>
+        <source>Zadana</source>
+        <translation>Уставка</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>TpasekPostepu</name>
     <message>
         <source>Anuluj</source>
@@ -842,6 +962,13 @@
     <message>
         <source>Czekaj</source>
         <translation>Ждите</translation>
+    </message>
+</context>
+<context>
+    <name>TransferSekcji</name>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>Нет связи</translation>
     </message>
 </context>
 <context>

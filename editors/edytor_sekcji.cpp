@@ -1,0 +1,362 @@
+#include "edytor_sekcji.h"
+
+#include "dane_sterownika.h"
+#include "komunikaty.h"
+#include "pasek_postepu.h"
+#include "plik_sekcji.h"
+#include "transfer_sekcji.h"
+#include "wybor_pliku.h"
+#include "zegar.h"
+
+#include <QEvent>
+#include <QHBoxLayout>
+#include <QPainter>
+#include <QPainterPath>
+#include <QPushButton>
+#include <QToolButton>
+#include <QVBoxLayout>
+
+#include <exception>
+
+namespace {
+
+// The tool buttons' pictures, drawn so that they need no files.
+QIcon ikona(TEdytorSekcji::Przycisk p)
+{
+    QPixmap px(24, 24);
+    px.fill(Qt::transparent);
+    QPainter g(&px);
+    g.setRenderHint(QPainter::Antialiasing);
+    const QColor granat(20, 41, 65), zielony(40, 140, 60), szary(110, 110, 110);
+    const auto strzalka = [&](bool wDol, const QColor &c) {
+        // A controller box with an arrow coming from or going to it.
+        g.setPen(QPen(szary, 1.5));
+        g.setBrush(QColor(200, 208, 220));
+        g.drawRect(QRectF(3, wDol ? 3 : 15, 18, 6));
+        QPainterPath s;
+        const qreal y0 = wDol ? 10 : 21, y1 = wDol ? 21 : 10;
+        s.moveTo(12, y1);
+        s.lineTo(6, (y0 + y1) / 2);
+        s.lineTo(18, (y0 + y1) / 2);
+        s.closeSubpath();
+        g.setPen(Qt::NoPen);
+        g.setBrush(c);
+        g.drawPath(s);
+        g.drawRect(QRectF(10, std::min(y0, (y0 + y1) / 2), 4, std::abs(y0 - y1) / 2));
+    };
+    switch (p) {
+    case TEdytorSekcji::Odczyt:
+        strzalka(true, zielony);
+        break;
+    case TEdytorSekcji::Wyslanie:
+        strzalka(false, QColor(190, 90, 20));
+        break;
+    case TEdytorSekcji::Otwarcie:
+        g.setPen(QPen(QColor(150, 110, 20), 1.5));
+        g.setBrush(QColor(240, 200, 90));
+        g.drawPolygon(QPolygonF({{2, 6}, {9, 6}, {11, 8}, {21, 8}, {21, 20}, {2, 20}}));
+        break;
+    case TEdytorSekcji::Zapis:
+        g.setPen(QPen(granat, 1.5));
+        g.setBrush(QColor(70, 110, 170));
+        g.drawRect(QRectF(3, 3, 18, 18));
+        g.setBrush(Qt::white);
+        g.drawRect(QRectF(7, 3, 10, 6));
+        g.drawRect(QRectF(6, 13, 12, 8));
+        break;
+    case TEdytorSekcji::Edycja:
+        g.setPen(QPen(granat, 1.5));
+        g.setBrush(QColor(250, 220, 120));
+        g.drawPolygon(QPolygonF({{4, 20}, {5, 15}, {16, 4}, {20, 8}, {9, 19}}));
+        break;
+    case TEdytorSekcji::Drukowanie:
+        g.setPen(QPen(szary, 1.5));
+        g.setBrush(Qt::white);
+        g.drawRect(QRectF(7, 2, 10, 7));
+        g.setBrush(QColor(160, 165, 175));
+        g.drawRoundedRect(QRectF(2, 9, 20, 9), 2, 2);
+        g.setBrush(Qt::white);
+        g.drawRect(QRectF(7, 14, 10, 8));
+        break;
+    case TEdytorSekcji::Czyszczenie:
+        g.setPen(QPen(QColor(190, 30, 30), 3, Qt::SolidLine, Qt::RoundCap));
+        g.drawLine(QPointF(6, 6), QPointF(18, 18));
+        g.drawLine(QPointF(18, 6), QPointF(6, 18));
+        break;
+    }
+    return QIcon(px);
+}
+
+// Restores the state at the end of a scope, also on an exception.
+template <class F>
+class NaKoniec {
+public:
+    explicit NaKoniec(F f) : f_(std::move(f)) {}
+    ~NaKoniec() { f_(); }
+    NaKoniec(const NaKoniec &) = delete;
+    NaKoniec &operator=(const NaKoniec &) = delete;
+
+private:
+    F f_;
+};
+
+} // namespace
+
+TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(parent)
+{
+    auto *uklad = new QVBoxLayout(this);
+    auto *pasek = new QHBoxLayout;
+    pasek->setSpacing(2);
+    uklad->addLayout(pasek);
+    const auto dodaj = [&](Przycisk p, QToolButton *&b, const char *nazwa, void (TEdytorSekcji::*polecenie)()) {
+        if (!przyciski.testFlag(p))
+            return;
+        b = dodajNarzedzie(p, nazwa, polecenie);
+        pasek->addWidget(b);
+    };
+    dodaj(Odczyt, but_odczyt, "but_odczyt", &TEdytorSekcji::but_odczytClick);
+    dodaj(Wyslanie, but_wyslij, "but_wyslij", &TEdytorSekcji::but_wyslijClick);
+    dodaj(Otwarcie, but_otworz, "but_otworz", &TEdytorSekcji::but_otworzClick);
+    dodaj(Zapis, but_zapisz, "but_zapisz", &TEdytorSekcji::but_zapiszClick);
+    dodaj(Edycja, but_popraw, "but_popraw", &TEdytorSekcji::but_poprawClick);
+    dodaj(Drukowanie, but_drukuj, "but_drukuj", &TEdytorSekcji::but_drukujClick);
+    dodaj(Czyszczenie, sb_cls, "sb_cls", &TEdytorSekcji::sb_clsClick);
+    pasek->addStretch();
+
+    obszar = new QWidget(this);
+    obszar->setObjectName(QStringLiteral("obszar"));
+    uklad->addWidget(obszar, 1);
+
+    auto *dol = new QHBoxLayout;
+    dol->addStretch();
+    but_ok = new QPushButton(this);
+    but_ok->setObjectName(QStringLiteral("but_ok"));
+    but_anuluj = new QPushButton(this);
+    but_anuluj->setObjectName(QStringLiteral("but_anuluj"));
+    but_ok->setEnabled(false);
+    for (QPushButton *b : {but_ok, but_anuluj}) {
+        // Enter belongs to the section's controls (a grid edits its row).
+        b->setAutoDefault(false);
+        dol->addWidget(b);
+    }
+    uklad->addLayout(dol);
+    connect(but_ok, &QPushButton::clicked, this, [this] { but_okClick(); });
+    connect(but_anuluj, &QPushButton::clicked, this, [this] { but_anulujClick(); });
+}
+
+QToolButton *TEdytorSekcji::dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)())
+{
+    auto *b = new QToolButton(this);
+    b->setObjectName(QString::fromLatin1(nazwa));
+    b->setAutoRaise(true);
+    b->setIcon(ikona(p));
+    b->setIconSize(QSize(24, 24));
+    b->setFocusPolicy(Qt::NoFocus);
+    connect(b, &QToolButton::clicked, this, [this, polecenie] { wykonaj([this, polecenie] { (this->*polecenie)(); }); });
+    narzedzia_.append(b);
+    return b;
+}
+
+void TEdytorSekcji::ustawJezyk(int id)
+{
+    jezykId = id;
+    jezyk();
+}
+
+void TEdytorSekcji::jezyk()
+{
+    setWindowTitle(tytul());
+    const auto podpowiedz = [](QToolButton *b, const QString &t) {
+        if (b) {
+            b->setToolTip(t);
+            b->setAccessibleName(t);
+        }
+    };
+    podpowiedz(but_odczyt, tr("Odczyt danych ze sterownika"));
+    podpowiedz(but_wyslij, tr("Wysłanie danych do sterownika"));
+    podpowiedz(but_otworz, tr("Odczyt danych z dysku"));
+    podpowiedz(but_zapisz, tr("Zapis danych na dysk"));
+    podpowiedz(but_popraw, tr("Edycja"));
+    podpowiedz(but_drukuj, tr("Drukuj"));
+    podpowiedz(sb_cls, tr("Czyść"));
+    but_ok->setText(tr("OK"));
+    but_anuluj->setText(tr("Anuluj"));
+    jezykSekcji();
+}
+
+QString TEdytorSekcji::tekstWysylania() { return tr("Wysyłanie ustawień do sterownika"); }
+
+void TEdytorSekcji::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        jezyk();
+    QDialog::changeEvent(e);
+}
+
+void TEdytorSekcji::wlaczOk(bool tak) { but_ok->setEnabled(tak); }
+
+void TEdytorSekcji::modyfikacja() { wlaczOk(true); }
+
+void TEdytorSekcji::but_okClick()
+{
+    wynik = true;
+    wlaczOk(false);
+    accept();
+}
+
+void TEdytorSekcji::but_anulujClick()
+{
+    wynik = false;
+    reject();
+}
+
+bool TEdytorSekcji::FormCloseQuery()
+{
+    return !but_ok->isEnabled() || pytanie(tr("Uwaga: Zmiany nie zostały zapisane. Kontynuować?"));
+}
+
+// OK, "Anuluj", Esc and the title bar's close button all end here.
+void TEdytorSekcji::done(int r)
+{
+    if (!wTrakcie_ && FormCloseQuery())
+        QDialog::done(r);
+}
+
+void TEdytorSekcji::wlaczNarzedzia(bool tak)
+{
+    for (QToolButton *b : narzedzia_)
+        b->setEnabled(tak);
+}
+
+void TEdytorSekcji::wykonaj(const std::function<void()> &polecenie)
+{
+    if (wTrakcie_)
+        return;
+    wTrakcie_ = true;
+    wlaczNarzedzia(false);
+    const NaKoniec koniec([this] {
+        pasekPostepu().hide();
+        wlaczNarzedzia(true);
+        wTrakcie_ = false;
+    });
+    try {
+        polecenie();
+    } catch (const std::exception &e) {
+        pasekPostepu().hide();
+        pokazBlad(tr("Nieoczekiwany błąd") + QStringLiteral(": ") + QString::fromUtf8(e.what()));
+    } catch (...) {
+        pasekPostepu().hide();
+        pokazBlad(tr("Nieoczekiwany błąd"));
+    }
+}
+
+TEdytorSekcji::KoniecPetli TEdytorSekcji::czytajWszystko(const Petla &p)
+{
+    TpasekPostepu &pasek = pasekPostepu();
+    pasek.koniec = false;
+    wezUstawieniaSterownika(daneSterownika);
+    pokazPostep(0, p.ile, p.tekst);
+    for (int i = 1; i <= p.ile; ++i) {
+        if (!p.pozycja(i))
+            return KoniecPetli::Blad;
+        zegar().przetworzZdarzenia();
+        const bool anulowano = p.sprawdzajKoniec && pasek.koniec;
+        if (p.zapisz && (!anulowano || p.zapiszAnulowana))
+            p.zapisz(i);
+        if (anulowano)
+            return KoniecPetli::Anulowano;
+        pokazPostep(i, p.ile, p.tekst);
+    }
+    return KoniecPetli::Calosc;
+}
+
+TEdytorSekcji::KoniecPetli TEdytorSekcji::wyslijWszystko(const Petla &p)
+{
+    TpasekPostepu &pasek = pasekPostepu();
+    pasek.koniec = false;
+    wezUstawieniaSterownika(daneSterownika);
+    pokazPostep(0, p.ile, p.tekst);
+    if (!otworzSesjeSekcji(daneSterownika, p.probyOtwarcia)) {
+        pokazBrakKomunikacji();
+        return KoniecPetli::Blad;
+    }
+    for (int i = 1; i <= p.ile; ++i) {
+        if (!p.pozycja(i)) {
+            if (p.drugiKomunikat)
+                pokazBrakKomunikacji();
+            return KoniecPetli::Blad;
+        }
+        zegar().przetworzZdarzenia();
+        if (p.sprawdzajKoniec && pasek.koniec)
+            return KoniecPetli::Anulowano;
+        pokazPostep(i, p.ile, p.tekst);
+    }
+    if (!zamknijSesjeSekcji(daneSterownika)) {
+        pokazBrakKomunikacji();
+        return KoniecPetli::Blad;
+    }
+    pokazInformacje(tr("Ustawienia wysłane do sterownika "));
+    return KoniecPetli::Calosc;
+}
+
+bool TEdytorSekcji::czytajJeden(const std::function<bool()> &czytaj, const std::function<void()> &pokaz)
+{
+    pasekPostepu().koniec = false;
+    wezUstawieniaSterownika(daneSterownika);
+    pokazPostep(0, 1);
+    if (!czytaj())
+        return false;
+    zegar().przetworzZdarzenia();
+    pokaz();
+    pokazPostep(1, 1);
+    return true;
+}
+
+bool TEdytorSekcji::wyslijJeden(const std::function<bool()> &wyslij, int ile, const QString &tekst)
+{
+    pasekPostepu().koniec = false;
+    wezUstawieniaSterownika(daneSterownika);
+    pokazPostep(0, ile, tekst);
+    if (!wyslij())
+        return false;
+    pokazPostep(ile, ile, tekst);
+    pokazInformacje(tr("Ustawienia wysłane do sterownika "));
+    return true;
+}
+
+bool TEdytorSekcji::potwierdzCzyszczenie()
+{
+    return pytanie(tr("Potwierdzasz wyzerowanie danych dla bieżącego okna?"));
+}
+
+bool TEdytorSekcji::zapiszPlik(const void *dane, qint64 rozmiar, const QString &rozszerzenie,
+                               const QString &etykieta)
+{
+    const QString plik = wyborPliku().plikDoZapisu(filtrSekcji(rozszerzenie, etykieta), rozszerzenie, QString());
+    if (plik.isEmpty())
+        return false;
+    QString blad;
+    if (!zapiszPlikSekcji(plik, dane, rozmiar, &blad)) {
+        pokazBlad(blad);
+        return false;
+    }
+    return true;
+}
+
+bool TEdytorSekcji::otworzPlik(void *dane, qint64 rozmiar, const QString &rozszerzenie, const QString &etykieta)
+{
+    const QString plik = wyborPliku().plikDoOtwarcia(filtrSekcji(rozszerzenie, etykieta), rozszerzenie);
+    if (plik.isEmpty())
+        return false;
+    switch (czytajPlikSekcji(plik, dane, rozmiar)) {
+    case TOdczytPliku::Dobrze:
+        return true;
+    case TOdczytPliku::BladOtwarcia:
+        pokazBlad(tr("Bład otwarcia pliku"));
+        return false;
+    case TOdczytPliku::BladOdczytu:
+        pokazBlad(tr("Bład przetwarzania pliku"));
+        return false;
+    }
+    return false;
+}

@@ -1,0 +1,45 @@
+#include "plik_sekcji.h"
+
+#include <QByteArray>
+#include <QFile>
+#include <QSaveFile>
+
+#include <algorithm>
+#include <cstring>
+
+TOdczytPliku czytajPlikSekcji(const QString &sciezka, void *dane, qint64 rozmiar)
+{
+    QFile f(sciezka);
+    if (!f.open(QIODevice::ReadOnly))
+        return TOdczytPliku::BladOtwarcia;
+    const QByteArray b = f.read(rozmiar);
+    if (b.size() != rozmiar)
+        return TOdczytPliku::BladOdczytu;
+    std::memcpy(dane, b.constData(), size_t(rozmiar));
+    return TOdczytPliku::Dobrze;
+}
+
+bool zapiszPlikSekcji(const QString &sciezka, const void *dane, qint64 rozmiar, QString *blad)
+{
+    // Unbuffered, so that a short write shows here: a buffered one that
+    // the disk cuts short at the flush still lets the commit through.
+    QSaveFile f(sciezka);
+    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    const auto *p = static_cast<const char *>(dane);
+    qint64 zapisano = 0;
+    while (ok && zapisano < rozmiar) {
+        // The write after a short one fails with the system's reason.
+        const qint64 n = f.write(p + zapisano, rozmiar - zapisano);
+        ok = n > 0;
+        zapisano += std::max<qint64>(n, 0);
+    }
+    ok = ok && f.commit();
+    if (!ok && blad)
+        *blad = f.errorString();
+    return ok;
+}
+
+QString filtrSekcji(const QString &rozszerzenie, const QString &etykieta)
+{
+    return etykieta + QStringLiteral("|*.") + rozszerzenie;
+}

@@ -1,0 +1,20 @@
+// Section files: raw dumps of one record or one array of records, byte for
+// byte as in memory, with no header. A file shorter than the section
+// cannot be read; a longer one gives its first record.
+#pragma once
+
+#include <QString>
+
+enum class TOdczytPliku { Dobrze, BladOtwarcia, BladOdczytu };
+
+// The first `rozmiar` bytes into `dane`, which stay untouched unless the
+// read succeeds.
+TOdczytPliku czytajPlikSekcji(const QString &sciezka, void *dane, qint64 rozmiar);
+
+// Creates or replaces the file with the block. The new file takes the old
+// one's place only when it was written whole; on failure `blad` gets the
+// system's reason and an existing file is left as it was.
+bool zapiszPlikSekcji(const QString &sciezka, const void *dane, qint64 rozmiar, QString *blad = nullptr);
+
+// The one filter of a section's dialogs: "Kvor350|*.k3ana".
+QString filtrSekcji(const QString &rozszerzenie, const QString &etykieta = QStringLiteral("Kvor350"));
