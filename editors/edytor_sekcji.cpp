@@ -87,19 +87,6 @@ QIcon ikona(TEdytorSekcji::Przycisk p)
     return QIcon(px);
 }
 
-// Restores the state at the end of a scope, also on an exception.
-template <class F>
-class NaKoniec {
-public:
-    explicit NaKoniec(F f) : f_(std::move(f)) {}
-    ~NaKoniec() { f_(); }
-    NaKoniec(const NaKoniec &) = delete;
-    NaKoniec &operator=(const NaKoniec &) = delete;
-
-private:
-    F f_;
-};
-
 } // namespace
 
 TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(parent)
@@ -234,20 +221,19 @@ void TEdytorSekcji::wykonaj(const std::function<void()> &polecenie)
         return;
     wTrakcie_ = true;
     wlaczNarzedzia(false);
-    const NaKoniec koniec([this] {
-        pasekPostepu().hide();
-        wlaczNarzedzia(true);
-        wTrakcie_ = false;
-    });
+    QString blad;
     try {
         polecenie();
     } catch (const std::exception &e) {
-        pasekPostepu().hide();
-        pokazBlad(tr("Nieoczekiwany błąd") + QStringLiteral(": ") + QString::fromUtf8(e.what()));
+        blad = tr("Nieoczekiwany błąd") + QStringLiteral(": ") + QString::fromUtf8(e.what());
     } catch (...) {
-        pasekPostepu().hide();
-        pokazBlad(tr("Nieoczekiwany błąd"));
+        blad = tr("Nieoczekiwany błąd");
     }
+    pasekPostepu().hide();
+    wlaczNarzedzia(true);
+    wTrakcie_ = false;
+    if (!blad.isEmpty())
+        pokazBlad(blad);
 }
 
 TEdytorSekcji::KoniecPetli TEdytorSekcji::czytajWszystko(const Petla &p)

@@ -5,7 +5,6 @@
 
 #include "edycja_liczb.h"
 #include "nazwy.h"
-#include "okno_modalne.h"
 #include "raport.h"
 #include "zadane.h"
 #include "zadane_transfer.h"
@@ -39,22 +38,6 @@ void stare(TZadaneArray &z)
 }
 
 bool rowne(const TKvor350zadana &a, const TKvor350zadana &b) { return std::memcmp(&a, &b, sizeof a) == 0; }
-
-// Runs the action on the modal window of type T once it is up; a window
-// that a failed check left open is hidden, which ends its modal run.
-template <class T>
-void gdyOkno(std::function<void(T *)> akcja)
-{
-    gdyOknoModalne([akcja](QWidget *w) {
-        T *o = qobject_cast<T *>(w);
-        if (o)
-            akcja(o);
-        else
-            QTest::qFail("another modal window", __FILE__, __LINE__);
-        if (w->isVisible())
-            w->hide();
-    });
-}
 
 // What the grid shows in a cell.
 QString komorka(const TFormZadane &o, int wiersz, int kolumna)
@@ -105,7 +88,7 @@ private slots:
         TZadaneArray z;
         stare(z);
         z[2].wartosc = -125;
-        gdyOkno<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
             QCOMPARE(o->windowTitle(), QString("Zadane"));
             QCOMPARE(o->memproj->ileWierszy(), 10);
             QCOMPARE(o->memproj->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Nr"));
@@ -145,7 +128,7 @@ private slots:
         stare(z);
         std::memcpy(&przed, &z, sizeof z);
         bool zamkniete = false;
-        gdyOkno<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
             if (sposob == 0)
                 o->but_anuluj->click();
             else if (sposob == 1)
@@ -174,7 +157,7 @@ private slots:
         TZadaneArray z, przed;
         stare(z);
         std::memcpy(&przed, &z, sizeof z);
-        gdyOkno<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
             o->but_odczyt->click();
             QVERIFY(o->but_ok->isEnabled());
             QCOMPARE(komorka(*o, 0, 1), nazwa50NaTekst(naSterowniku[0].nazwa));
@@ -364,7 +347,7 @@ private slots:
         o->zadane[2].rez1[5] = 0x77;
         o->zadane[2].rez = 9;
         o->przejdzDo(3);
-        gdyOkno<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
             QCOMPARE(e->L_zadana->text(), QString("Z3"));
             QCOMPARE(e->ed_nazwa->text(), QString("stara 3"));
             QCOMPARE(e->fe_wartosc->text(), QString("3,3"));
@@ -389,7 +372,7 @@ private slots:
         tekstNaNazwe50(dluga, o->zadane[4].nazwa);
         o->memProjlistaTworz();
         o->przejdzDo(5);
-        gdyOkno<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
             QCOMPARE(e->ed_nazwa->text(), dluga);
             QTest::keyClicks(e->ed_nazwa, "xyz");
             QCOMPARE(e->ed_nazwa->text(), dluga);
@@ -399,7 +382,7 @@ private slots:
         QCOMPARE(nazwa50NaTekst(o->zadane[4].nazwa), dluga);
 
         o->przejdzDo(6);
-        gdyOkno<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
             e->ed_nazwa->clear();
             QTest::keyClicks(e->ed_nazwa, "abcdefghijklmnopqrst");
             QCOMPARE(e->ed_nazwa->text(), QString("abcdefghijklmno"));
@@ -410,7 +393,7 @@ private slots:
 
         const TKvor350zadana przed = o->zadane[6];
         o->przejdzDo(7);
-        gdyOkno<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
             e->fe_wartosc->setText("5");
             e->but_anuluj->click();
         });
@@ -423,7 +406,7 @@ private slots:
     {
         TZadaneArray z;
         stare(z);
-        gdyOkno<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
             s->komunikaty.oczekuj(R::Pytanie, "Potwierdzasz wyzerowanie danych dla bieżącego okna?", 0);
             o->sb_cls->click();
             QVERIFY(!o->but_ok->isEnabled());
