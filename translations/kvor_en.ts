@@ -241,6 +241,13 @@
     </message>
 </context>
 <context>
+    <name>Sekcje</name>
+    <message>
+        <source>Sterownik w trakcie procesu. Zapis danych nie będzie możliwy!</source>
+        <translation>The controller is running a process. Data cannot be written!</translation>
+    </message>
+</context>
+<context>
     <name>SetupTeksty</name>
     <message>
         <source>[s]</source>
@@ -488,6 +495,33 @@
     <message>
         <source>Zastąpić ?</source>
         <translation>Replace ?</translation>
+    </message>
+</context>
+<context>
+    <name>TBlokadaOkna</name>
+    <message>
+        <source>Użycie z podłączonym sterownikiem może prowadzić do nieoczekiwanych sytuacji.</source>
+        <translation>Using it with the connected controller may lead to unexpected situations.</translation>
+    </message>
+    <message>
+        <source>Zwróć się do firmy Kalbren o aktualizację!</source>
+        <translation>Ask Kalbren for an update!</translation>
+    </message>
+    <message>
+        <source>Uruchomiono nieaktualną wersję programu.</source>
+        <translation>An outdated version of the program is running.</translation>
+    </message>
+    <message>
+        <source>Podłączony sterownik ma nieaktualny firmware.</source>
+        <translation>The connected controller has outdated firmware.</translation>
+    </message>
+    <message>
+        <source>Hasło</source>
+        <translation>Password</translation>
+    </message>
+    <message>
+        <source>Blokada transmisji</source>
+        <translation>Transmission lock</translation>
     </message>
 </context>
 <context>

@@ -241,6 +241,13 @@
     </message>
 </context>
 <context>
+    <name>Sekcje</name>
+    <message>
+        <source>Sterownik w trakcie procesu. Zapis danych nie będzie możliwy!</source>
+        <translation>Контроллер выполняет процесс. Запись данных будет невозможна!</translation>
+    </message>
+</context>
+<context>
     <name>SetupTeksty</name>
     <message>
         <source>[s]</source>
@@ -488,6 +495,33 @@
     <message>
         <source>Zastąpić ?</source>
         <translation>Заменить ?</translation>
+    </message>
+</context>
+<context>
+    <name>TBlokadaOkna</name>
+    <message>
+        <source>Użycie z podłączonym sterownikiem może prowadzić do nieoczekiwanych sytuacji.</source>
+        <translation>Работа с подключённым контроллером может привести к непредвиденным ситуациям.</translation>
+    </message>
+    <message>
+        <source>Zwróć się do firmy Kalbren o aktualizację!</source>
+        <translation>Обратитесь в компанию Kalbren за обновлением!</translation>
+    </message>
+    <message>
+        <source>Uruchomiono nieaktualną wersję programu.</source>
+        <translation>Запущена устаревшая версия программы.</translation>
+    </message>
+    <message>
+        <source>Podłączony sterownik ma nieaktualny firmware.</source>
+        <translation>Подключённый контроллер имеет устаревшую прошивку.</translation>
+    </message>
+    <message>
+        <source>Hasło</source>
+        <translation>Пароль</translation>
+    </message>
+    <message>
+        <source>Blokada transmisji</source>
+        <translation>Блокировка передачи</translation>
     </message>
 </context>
 <context>

@@ -1,0 +1,24 @@
+// Section dispatch: a section command of the main window opens the
+// section's editor on a copy of one block of the current project, copies
+// the block back when the user confirmed a change and marks the project
+// changed. The window stays locked while the editor is open.
+#pragma once
+
+class TForm1;
+
+enum class Sekcja {
+    Zadane, // "Zadane": the ten setpoints
+};
+
+// The lock check and, unless cicho, the warning "Sterownik w trakcie
+// procesu. Zapis danych nie będzie możliwy!" when the controller is busy.
+void SprawdzStanSterownika(TForm1 &okno, bool cicho);
+
+// True when the user confirmed a change (the project then holds it and
+// bylazmianaProjektu is set); false leaves the project and the flag alone.
+bool otworzSekcje(TForm1 &okno, Sekcja s);
+
+// What the editors need from the main window: its connection record with
+// the lock check before their transfers, and the commands of the section
+// buttons that have an editor.
+void podlaczSekcje(TForm1 &okno);

@@ -1,0 +1,108 @@
+// Section dispatch from the main window against the simulator: the editor
+// works on a copy, a confirmed change reaches the project and its changed
+// flag, anything else leaves both alone; a busy controller is announced
+// first; the window stays locked while the editor is open.
+#include "sym_okna.h"
+
+#include "przycisk_plaski.h"
+#include "sekcje.h"
+#include "zadane.h"
+
+#include <QPushButton>
+#include <QToolButton>
+
+#include <cstring>
+
+using R = RodzajKomunikatu;
+
+class TestSekcje : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SymulatorOkna> s;
+    TZadaneArray naSterowniku{};
+
+private slots:
+    void initTestCase()
+    {
+        KomunikatySkrypt::naBlad() = [](const QString &t) { QTest::qFail(qPrintable(t), __FILE__, __LINE__); };
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    }
+    void init()
+    {
+        s = std::make_unique<SymulatorOkna>();
+        QVERIFY(s->gotowy);
+        auto p = std::make_unique<TProjektVXTNew>();
+        TProjektDodatkiMycie m{};
+        BlokiSym::przykladowy(*p, m, 3);
+        s->bloki.ustaw(*p, m);
+        std::memcpy(&naSterowniku, &p->zadana, sizeof naSterowniku);
+    }
+    void cleanup() { s.reset(); }
+
+    void zmianaTrafiaDoProjektu()
+    {
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        QVERIFY(o->AOL_zadane->Enab());
+        bool zablokowane = false;
+        gdyOknoTypu<TFormZadane>([&](TFormZadane *z) {
+            zablokowane = o->TimerAutomatTag == 1 && !o->AOL_zadane->Enab();
+            z->but_odczyt->click();
+            z->but_ok->click();
+        });
+        emit o->AOL_zadane->klik();
+        QVERIFY(zablokowane);
+        QCOMPARE(std::memcmp(&o->projekt.projekt().zadana, &naSterowniku, sizeof naSterowniku), 0);
+        QVERIFY(o->projekt.bylazmianaProjektu);
+        QCOMPARE(o->TimerAutomatTag, 0);
+        QVERIFY(o->AOL_zadane->Enab());
+    }
+
+    // Leaving without confirming changes nothing, and a flag already set
+    // stays set.
+    void bezZatwierdzenia_data()
+    {
+        QTest::addColumn<bool>("bylaZmiana");
+        QTest::newRow("unchanged project") << false;
+        QTest::newRow("changed project") << true;
+    }
+    void bezZatwierdzenia()
+    {
+        QFETCH(bool, bylaZmiana);
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        o->projekt.bylazmianaProjektu = bylaZmiana;
+        TZadaneArray przed;
+        std::memcpy(&przed, &o->projekt.projekt().zadana, sizeof przed);
+        gdyOknoTypu<TFormZadane>([&](TFormZadane *z) {
+            z->but_odczyt->click();
+            s->komunikaty.oczekuj(R::Pytanie, "Uwaga: Zmiany nie zostały zapisane. Kontynuować?", 1);
+            z->but_anuluj->click();
+        });
+        QVERIFY(!otworzSekcje(*o, Sekcja::Zadane));
+        QCOMPARE(std::memcmp(&o->projekt.projekt().zadana, &przed, sizeof przed), 0);
+        QCOMPARE(o->projekt.bylazmianaProjektu, bylaZmiana);
+        QCOMPARE(o->TimerAutomatTag, 0);
+    }
+
+    // A controller in "Start" is announced, and the editor opens all the
+    // same.
+    void zajetySterownik()
+    {
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        o->lockService.fnLockCheck = [] { return 2; };
+        bool otwarty = false;
+        s->komunikaty.oczekuj(R::Ostrzezenie, "Sterownik w trakcie procesu. Zapis danych nie będzie możliwy!");
+        gdyOknoTypu<TFormZadane>([&](TFormZadane *z) {
+            otwarty = true;
+            z->but_anuluj->click();
+        });
+        QVERIFY(!otworzSekcje(*o, Sekcja::Zadane));
+        QVERIFY(otwarty);
+        QVERIFY(s->komunikaty.pusty());
+    }
+};
+
+QTEST_MAIN(TestSekcje)
+#include "test_sekcje.moc"
