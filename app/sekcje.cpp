@@ -3,6 +3,7 @@
 #include "dane_sterownika.h"
 #include "komunikaty.h"
 #include "okno_glowne.h"
+#include "przekazniki_projektu.h"
 #include "zadane.h"
 #include "zegar.h"
 
@@ -67,6 +68,10 @@ void podlaczSekcje(TForm1 &okno)
     ustawZrodloUstawien([&okno](TUstawieniaSterownika &u, bool bezSprawdzeniaBlokady) {
         okno.wezUstawieniaSterownika(u, bezSprawdzeniaBlokady);
     });
-    QObject::connect(&okno, &QObject::destroyed, [] { ustawZrodloUstawien({}); });
+    ustawZrodloPrzekaznikow([&okno]() -> const TPrzekaznikiArray & { return okno.projekt.projekt().przekazniki; });
+    QObject::connect(&okno, &QObject::destroyed, [] {
+        ustawZrodloUstawien({});
+        ustawZrodloPrzekaznikow({});
+    });
     okno.podlacz(okno.AOL_zadane, [&okno] { otworzSekcje(okno, Sekcja::Zadane); });
 }

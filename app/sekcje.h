@@ -19,6 +19,6 @@ void SprawdzStanSterownika(TForm1 &okno, bool cicho);
 bool otworzSekcje(TForm1 &okno, Sekcja s);
 
 // What the editors need from the main window: its connection record with
-// the lock check before their transfers, and the commands of the section
-// buttons that have an editor.
+// the lock check before their transfers, the project's digital outputs,
+// and the commands of the section buttons that have an editor.
 void podlaczSekcje(TForm1 &okno);

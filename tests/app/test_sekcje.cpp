@@ -4,6 +4,9 @@
 // first; the window stays locked while the editor is open.
 #include "sym_okna.h"
 
+#include "dane_sterownika.h"
+#include "edycja_liczb.h"
+#include "przekazniki_projektu.h"
 #include "przycisk_plaski.h"
 #include "sekcje.h"
 #include "zadane.h"
@@ -56,6 +59,31 @@ private slots:
         QVERIFY(o->projekt.bylazmianaProjektu);
         QCOMPARE(o->TimerAutomatTag, 0);
         QVERIFY(o->AOL_zadane->Enab());
+    }
+
+    // The editors take the connection record and the project's outputs
+    // from the window, until it goes.
+    void zrodlaEdytorow()
+    {
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        o->IntEditAdres->setValue(17);
+        o->projekt.projekt().przekazniki[31].moc = 1234;
+        TUstawieniaSterownika u;
+        wezUstawieniaSterownika(u, true);
+        QCOMPARE(u.adresRS, 17);
+        struct Kopia {
+            TPrzekaznikiArray p;
+        };
+        auto kopia = std::make_unique<Kopia>();
+        przekaznikiProjektu(kopia->p);
+        QCOMPARE(std::memcmp(&kopia->p, &o->projekt.projekt().przekazniki, sizeof kopia->p), 0);
+        o.reset();
+        u.adresRS = 5;
+        wezUstawieniaSterownika(u, true);
+        QCOMPARE(u.adresRS, 5);
+        przekaznikiProjektu(kopia->p);
+        QCOMPARE(int(kopia->p[31].moc), 0);
     }
 
     // Leaving without confirming changes nothing, and a flag already set

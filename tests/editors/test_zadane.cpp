@@ -18,6 +18,7 @@
 #include <QTableView>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <cstring>
 
@@ -111,6 +112,25 @@ private slots:
             o->reject();
         });
         QVERIFY(!edytujZadane(z, 1045));
+    }
+
+    // The texts follow a language switch while the window is open.
+    void jezyk()
+    {
+        auto o = okno();
+        QTranslator angielski;
+        QVERIFY(angielski.load(QStringLiteral(KVOR_BIN "/kvor-setupENG")));
+        QCoreApplication::installTranslator(&angielski);
+        QCoreApplication::processEvents(); // the windows get LanguageChange posted
+        QCOMPARE(o->windowTitle(), QString("Setpoints"));
+        QCOMPARE(o->but_odczyt->toolTip(), QString("Read data from the controller"));
+        QCOMPARE(o->sb_cls->toolTip(), QString("Clear"));
+        QCOMPARE(o->but_anuluj->text(), QString("Cancel"));
+        QCOMPARE(o->memproj->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Value"));
+        QCoreApplication::removeTranslator(&angielski);
+        QCoreApplication::processEvents();
+        QCOMPARE(o->but_odczyt->toolTip(), QString("Odczyt danych ze sterownika"));
+        QCOMPARE(o->memproj->headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Wartość"));
     }
 
     // Closing an unchanged window asks nothing and hands nothing back.
