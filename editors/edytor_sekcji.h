@@ -6,6 +6,7 @@
 // put their controls into `obszar` and call modyfikacja() on every change.
 #pragma once
 
+#include "transfer_sekcji.h"
 #include "ustawienia_polaczenia.h"
 
 #include <QDialog>
@@ -115,7 +116,7 @@ protected:
         std::function<void(int)> zapisz;    // reads: keeps item i's scratch record (optional)
         bool sprawdzajKoniec = true;        // "Anuluj" of the progress window ends the loop
         bool zapiszAnulowana = true;        // reads: the item read when "Anuluj" was noticed is kept
-        int probyOtwarcia = 2;              // sends: TCP/IP attempts to open the session
+        int probyOtwarcia = probyLanOtwarciaSesji; // sends: TCP/IP attempts to open the session
         bool drugiKomunikat = false;        // sends: "Brak komunikacji" again after a failed item
     };
     // Read all: "Anuluj" cleared, the connection record refreshed, progress
