@@ -35,6 +35,11 @@ public:
         ile->setRange(0, 8);
     }
 
+    using TEdytorSekcji::czytajWszystko;
+    using TEdytorSekcji::KoniecPetli;
+    using TEdytorSekcji::Petla;
+    using TEdytorSekcji::wyslijWszystko;
+
     tdanedodatki dodatki{};
     QSpinBox *ile;
     std::function<void()> czyszczenie;
@@ -271,6 +276,63 @@ private slots:
         QCOMPARE(s->sterownik.stan().ileSesji, 1);
         QVERIFY(!s->sterownik.stan().sesjaOtwarta);
         QCOMPARE(pasekPostepu().Gauge1->value(), 3);
+    }
+
+    // The loop's choices that sections differ in: whether "Anuluj" is
+    // polled and whether the item read when it was noticed is kept.
+    void petlaOdczytu_data()
+    {
+        QTest::addColumn<bool>("sprawdzajKoniec");
+        QTest::addColumn<bool>("zapiszAnulowana");
+        QTest::addColumn<int>("ileZapisanych");
+        QTest::newRow("kept, as most sections") << true << true << 3;
+        QTest::newRow("dropped, as the steps") << true << false << 2;
+        QTest::newRow("not polled") << false << true << 5;
+    }
+    void petlaOdczytu()
+    {
+        QFETCH(bool, sprawdzajKoniec);
+        QFETCH(bool, zapiszAnulowana);
+        OknoProby o;
+        int przeczytane = 0;
+        QList<int> zapisane;
+        s->zegar.naPrzetworz = [&] {
+            if (przeczytane == 3)
+                pasekPostepu().koniec = true;
+        };
+        OknoProby::Petla p;
+        p.ile = 5;
+        p.pozycja = [&](int i) {
+            przeczytane = i;
+            return true;
+        };
+        p.zapisz = [&](int i) { zapisane << i; };
+        p.sprawdzajKoniec = sprawdzajKoniec;
+        p.zapiszAnulowana = zapiszAnulowana;
+        const auto koniec = o.czytajWszystko(p);
+        s->zegar.naPrzetworz = nullptr;
+        QCOMPARE(koniec, sprawdzajKoniec ? OknoProby::KoniecPetli::Anulowano : OknoProby::KoniecPetli::Calosc);
+        QFETCH(int, ileZapisanych);
+        QCOMPARE(zapisane, QList<int>({1, 2, 3, 4, 5}).mid(0, ileZapisanych));
+    }
+
+    // A section may say "Brak komunikacji" once more after a failed item
+    // (the steps do); the session stays open either way.
+    void drugiKomunikat()
+    {
+        OknoProby o;
+        OknoProby::Petla p;
+        p.ile = 4;
+        p.pozycja = [](int i) {
+            if (i == 2)
+                pokazBrakKomunikacji();
+            return i != 2;
+        };
+        p.drugiKomunikat = true;
+        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji").oczekuj(R::Blad, "Brak komunikacji");
+        QCOMPARE(o.wyslijWszystko(p), OknoProby::KoniecPetli::Blad);
+        QVERIFY(s->komunikaty.pusty());
+        QVERIFY(s->sterownik.stan().sesjaOtwarta);
     }
 
     // An error that escapes a command is reported once; the progress
