@@ -1,9 +1,12 @@
+#include "blokada_okna.h"
+#include "forma_haslo.h"
 #include "komunikacja.h"
 #include "lan.h"
 #include "okna_komunikatow.h"
 #include "okno_glowne.h"
 #include "pasek_postepu.h"
 #include "powtorz.h"
+#include "sekcje.h"
 #include "start.h"
 
 #include <QApplication>
@@ -28,14 +31,17 @@ int main(int argc, char *argv[])
         TFkomunikacja komunikacja;
         logujRamki = zadanyLogRamek;
         ustawFkomunikacja(&komunikacja);
-        // TFormDOwybierzDef, TFormLogo, TFormPlikWyslij and TFormHaslo come
-        // with their editors and the lock callbacks.
+        // TFormDOwybierzDef, TFormLogo and TFormPlikWyslij come with their
+        // editors.
+        TFormHaslo haslo;
+        const auto blokada = blokadaOkna(okno, &haslo);
         pasekPostepu();
         // TFormProjInfo and TFormWybierzPozycjeDlg come with their editors.
         TFormLan formLan;
         ustawFormLan(&formLan);
         // TFormLista, TFormPorownaj, TFormDataCzas, TFormAOwybierzDef,
         // TFormConfirmDlg and TFormSiec follow as they come.
+        podlaczSekcje(okno);
 
         okno.zmienJezyk(okno.jezykId);
         okno.show();
