@@ -37,7 +37,7 @@ bool czytajCalosc(QFile &f, void *cel, qint64 n, bool tylkoPoczatek)
 
 void zapiszCalosc(QSaveFile &f, const void *dane, qint64 n)
 {
-    if (!f.open(QIODevice::WriteOnly) || f.write(static_cast<const char *>(dane), n) != n)
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(static_cast<const char *>(dane), n) != n)
         throw BladZapisuProjektu((f.fileName() + QStringLiteral(": ") + f.errorString()).toStdString());
 }
 

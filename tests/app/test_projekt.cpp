@@ -1,5 +1,6 @@
 #include "gtest_qt.h"
 #include "komunikaty_skrypt.h"
+#include "limit_pliku.h"
 #include "nazwy.h"
 #include "projekt.h"
 #include "sciezki.h"
@@ -221,6 +222,17 @@ TEST_F(Projekt, NieudanyZapisZostawiaStaryPlikIZglaszaBlad)
     EXPECT_TRUE(a.bylazmianaProjektu);
     EXPECT_EQ(czytaj(p), stary);
     QDir(dir.path()).rmdir("stary.k3ppdo");
+
+    // A write cut short by the file size limit: nothing is replaced.
+    {
+        zapisz(p + "pdo", staryMycia);
+        LimitPliku limit(4096);
+        komunikaty.oczekuj(R::Blad, "Plik projektu nie został zapisany!");
+        EXPECT_FALSE(a.zapiszProjekt(false));
+    }
+    EXPECT_EQ(czytaj(p), stary);
+    EXPECT_EQ(czytaj(p + "pdo"), staryMycia);
+    EXPECT_TRUE(a.bylazmianaProjektu);
 
     // A folder without write permission (only meaningful for non-root).
     if (geteuid() != 0) {

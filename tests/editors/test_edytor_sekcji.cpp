@@ -2,6 +2,7 @@
 // way single-record sections are (the additions record): section files
 // with their size rules, the read and send of one record against the
 // simulator, the close question and errors escaping a command.
+#include "limit_pliku.h"
 #include "sym_edytora.h"
 
 #include "edytor_sekcji.h"
@@ -114,24 +115,6 @@ QByteArray czytaj(const QString &plik)
     QFile f(plik);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
-
-// Writes beyond `bajtow` fail with EFBIG while it lives (root ignores
-// folder permissions, not this limit).
-class LimitPliku {
-public:
-    explicit LimitPliku(rlim_t bajtow)
-    {
-        std::signal(SIGXFSZ, SIG_IGN);
-        getrlimit(RLIMIT_FSIZE, &stary_);
-        rlimit r = stary_;
-        r.rlim_cur = bajtow;
-        setrlimit(RLIMIT_FSIZE, &r);
-    }
-    ~LimitPliku() { setrlimit(RLIMIT_FSIZE, &stary_); }
-
-private:
-    rlimit stary_{};
-};
 
 } // namespace
 
