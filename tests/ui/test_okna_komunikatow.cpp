@@ -1,5 +1,6 @@
 #include "komunikaty_skrypt.h"
 #include "okna_komunikatow.h"
+#include "okno_modalne.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -7,23 +8,6 @@
 #include <QPushButton>
 #include <QTimer>
 #include <QtTest>
-
-#include <functional>
-
-// Runs `akcja` on the modal window once it is up.
-static void gdyOknoModalne(std::function<void(QWidget *)> akcja)
-{
-    auto *t = new QTimer;
-    t->setInterval(10);
-    QObject::connect(t, &QTimer::timeout, [t, akcja] {
-        if (QWidget *w = QApplication::activeModalWidget()) {
-            t->stop();
-            t->deleteLater();
-            akcja(w);
-        }
-    });
-    t->start();
-}
 
 class TestOknaKomunikatow : public QObject {
     Q_OBJECT
