@@ -773,15 +773,15 @@ TEST_F(LanSym, PoleceniaUrzadzenia)
     usterki.dodaj('F', 0x01, {RodzajUsterki::Surowa, 0, SterownikSym::zbuduj(1, 'F', 0x01, d)});
     TOdczyty o;
     ASSERT_EQ(lan.make(1, lanCzytajStatus, o, ust), 0);
-    EXPECT_EQ(o.wersja, 0x04030201);
-    EXPECT_EQ(o.stan1, 3);
-    EXPECT_EQ(o.rok, 2023);
-    EXPECT_EQ(o.miesiac, 4);
-    EXPECT_EQ(o.dzien, 11);
-    EXPECT_EQ(o.godzina, 10);
-    EXPECT_EQ(o.minuta, 15);
-    EXPECT_EQ(o.sekunda, 0);
-    EXPECT_EQ(o.wersjaProtokolu, 0x1234);
+    EXPECT_EQ(+o.wersja, 0x04030201);
+    EXPECT_EQ(+o.stan1, 3);
+    EXPECT_EQ(+o.rok, 2023);
+    EXPECT_EQ(+o.miesiac, 4);
+    EXPECT_EQ(+o.dzien, 11);
+    EXPECT_EQ(+o.godzina, 10);
+    EXPECT_EQ(+o.minuta, 15);
+    EXPECT_EQ(+o.sekunda, 0);
+    EXPECT_EQ(+o.wersjaProtokolu, 0x1234);
 
     // Lock state and unlock.
     sterownik.zmien([](StanSterownika &s) {
