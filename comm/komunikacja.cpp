@@ -1,6 +1,7 @@
 #include "komunikacja.h"
 
 #include "komunikaty.h"
+#include "pomocnicze.h"
 #include "port_qt.h"
 #include "ramka.h"
 #include "sciezki.h"
@@ -231,8 +232,8 @@ void TFkomunikacja::ZapiszRamki(const QByteArray &wys, const QByteArray &wyn, in
         s += QStringLiteral(" \n");
         s += znacznikCzasu(czas_()) + QLatin1Char('\n');
         s += QStringLiteral(" \n");
-        s += QStringLiteral("  M: ") + bajtyHex(wys) + QStringLiteral("   [%1]\n").arg(wys.size());
-        s += QStringLiteral("  S: ") + bajtyHex(wyn) + QStringLiteral("   [%1] %2\n").arg(wyn.size()).arg(wynik);
+        s += QStringLiteral("  M: ") + tekstNaHex(wys) + QStringLiteral("   [%1]\n").arg(wys.size());
+        s += QStringLiteral("  S: ") + tekstNaHex(wyn) + QStringLiteral("   [%1] %2\n").arg(wyn.size()).arg(wynik);
         plik.write(s.toUtf8());
         plik.flush();
     } catch (...) {

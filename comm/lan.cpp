@@ -1,6 +1,7 @@
 #include "lan.h"
 
 #include "komunikaty.h"
+#include "pomocnicze.h"
 #include "ramka.h"
 #include "zegar.h"
 
@@ -25,7 +26,7 @@ QByteArray ramkaLan(uint32_t numerSeryjny, char komenda, uint8_t podkomenda, con
 {
     QByteArray r;
     r.reserve(dane.size() + 11);
-    dopiszLE32(r, numerSeryjny);
+    r += liczbaNaTekst4(int32_t(numerSeryjny));
     r.append(ZbudujRamke(1, komenda, podkomenda, dane));
     return r;
 }

@@ -4,6 +4,7 @@
 #include "crc.h"
 #include "nazwy.h"
 #include "odczyty.h"
+#include "pomocnicze.h"
 #include "ramka.h"
 
 #include <cstring>
@@ -189,7 +190,7 @@ int TFkomunikacja::ZapisKomSetupKvor350(int adres, const TParamTrans &trans, con
     QByteArray dane;
     dane.reserve(1025);
     for (int i = 1; i <= 100; ++i)
-        dopiszLE32(dane, uint32_t(setup.F[i]));
+        dane += liczbaNaTekst4(setup.F[i]);
     dane.append(QByteArray(625, '\0'));
     QByteArray odp;
     return polecenie(adres, magistrala::G, 0x06, dane, 7, trans, odp);

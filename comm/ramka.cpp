@@ -41,23 +41,3 @@ int sprawdzCRCiAdres(const QByteArray &zapytanie, const QByteArray &odpowiedz)
         return 10;
     return 0;
 }
-
-void dopiszLE32(QByteArray &b, uint32_t v)
-{
-    for (int i = 0; i < 4; ++i)
-        b.append(char((v >> (8 * i)) & 0xFF));
-}
-
-QString bajtyHex(const QByteArray &b)
-{
-    static const char cyfry[] = "0123456789abcdef";
-    QString s;
-    s.reserve(b.size() * 3);
-    for (const char c : b) {
-        const auto u = uint8_t(c);
-        s += QLatin1Char(cyfry[u >> 4]);
-        s += QLatin1Char(cyfry[u & 0xF]);
-        s += QLatin1Char(' ');
-    }
-    return s;
-}

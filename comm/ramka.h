@@ -32,7 +32,3 @@ inline uint8_t bajt(const QByteArray &b, qsizetype i) { return uint8_t(b.at(i));
 inline uint8_t daneBajt(const QByteArray &odp, qsizetype k) { return bajt(odp, magistrala::naglowek + k); }
 inline uint16_t slowoLE(const QByteArray &b, qsizetype i) { return uint16_t(bajt(b, i) | bajt(b, i + 1) << 8); }
 inline uint16_t slowoBE(const QByteArray &b, qsizetype i) { return uint16_t(bajt(b, i) << 8 | bajt(b, i + 1)); }
-void dopiszLE32(QByteArray &b, uint32_t v);
-
-// Bytes as "%2.2x " each: the frame log's form.
-QString bajtyHex(const QByteArray &b);

@@ -40,10 +40,15 @@ TNazwa50char slowa50(const QByteArray &b, qsizetype od, int n)
 
 QString tekstNaHex(const QByteArray &bajty)
 {
+    static const char cyfry[] = "0123456789abcdef";
     QString s;
     s.reserve(bajty.size() * 3);
-    for (char c : bajty)
-        s += QString::asprintf("%2.2x ", unsigned(uint8_t(c)));
+    for (const char c : bajty) {
+        const auto u = uint8_t(c);
+        s += QLatin1Char(cyfry[u >> 4]);
+        s += QLatin1Char(cyfry[u & 0xF]);
+        s += QLatin1Char(' ');
+    }
     return s;
 }
 

@@ -6,6 +6,7 @@
 #include "bloki_sym.h"
 #include "crc.h"
 #include "lan_polecenia.h"
+#include "pomocnicze.h"
 #include "powtorz.h"
 #include "ramka.h"
 #include "symulator_tcp.h"
@@ -859,7 +860,7 @@ TEST_F(LanSym, StronyAktualizacji)
     EXPECT_EQ(nagranie.zapisane[0].size(), 514 + 11);
     QByteArray koniec;
     koniec.append(char(crc & 0xFF)).append(char(crc >> 8));
-    dopiszLE32(koniec, uint32_t(plik.size()));
+    koniec += liczbaNaTekst4(int32_t(plik.size()));
     EXPECT_EQ(nagranie.zapisane.back().mid(9, 6), koniec);
 }
 
