@@ -3,6 +3,7 @@
 // unlock confirmed by a setpoint read, the password window as the prompt;
 // then the lock end to end from a section button of the main window.
 #include "sym_okna.h"
+#include "qtest_komunikaty.h"
 
 #include "blokada_okna.h"
 #include "crc.h"
@@ -79,7 +80,7 @@ class TestBlokadaOkna : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &t) { QTest::qFail(qPrintable(t), __FILE__, __LINE__); };
+        bledyKomunikatowWQtTest();
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }
     void init()

@@ -1,6 +1,7 @@
 #include "element_listy.h"
 #include "jezyk.h"
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 #include "pasek_postepu.h"
 
 #include <QDir>
@@ -56,9 +57,7 @@ class TestJezyk : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &s) {
-            QTest::qFail(qPrintable(s), __FILE__, __LINE__);
-        };
+        bledyKomunikatowWQtTest();
         QVERIFY(katalog_.isValid());
         QVERIFY2(QFile::exists(modul("ENG")), qPrintable(modul("ENG")));
         QVERIFY2(QFile::exists(modul("RUS")), qPrintable(modul("RUS")));

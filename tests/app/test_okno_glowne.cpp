@@ -1,5 +1,6 @@
 #include "edycja_liczb.h"
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 #include "okno_glowne.h"
 #include "przycisk_plaski.h"
 #include "sciezki.h"
@@ -61,7 +62,7 @@ class TestOknoGlowne : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &s) { QTest::qFail(qPrintable(s), __FILE__, __LINE__); };
+        bledyKomunikatowWQtTest();
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }
     void init()

@@ -6,6 +6,7 @@
 #include "enumeracje.h"
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 #include "lan.h"
 #include "okno_glowne.h"
 #include "polaczenie.h"
@@ -99,7 +100,7 @@ class TestPolaczenie : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &s) { QTest::qFail(qPrintable(s), __FILE__, __LINE__); };
+        bledyKomunikatowWQtTest();
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }
     void init()

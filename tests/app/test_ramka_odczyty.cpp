@@ -4,6 +4,7 @@
 #include "ramka_odczyty.h"
 
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -33,7 +34,7 @@ class TestRamkaOdczyty : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &s) { QTest::qFail(qPrintable(s), __FILE__, __LINE__); };
+        bledyKomunikatowWQtTest();
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }
 

@@ -3,6 +3,7 @@
 // flag, anything else leaves both alone; a busy controller is announced
 // first; the window stays locked while the editor is open.
 #include "sym_okna.h"
+#include "qtest_komunikaty.h"
 
 #include "dane_sterownika.h"
 #include "edycja_liczb.h"
@@ -27,7 +28,7 @@ class TestSekcje : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &t) { QTest::qFail(qPrintable(t), __FILE__, __LINE__); };
+        bledyKomunikatowWQtTest();
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }
     void init()

@@ -3,6 +3,7 @@
 // without a module, the lock state kept and the serial port closed.
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 #include "jezyk.h"
 #include "okno_glowne.h"
 #include "pasek_postepu.h"
@@ -81,7 +82,7 @@ class TestZmianaJezyka : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &s) { QTest::qFail(qPrintable(s), __FILE__, __LINE__); };
+        bledyKomunikatowWQtTest();
         QVERIFY2(QFile::exists(programZModulami + "ENG"), qPrintable(programZModulami));
         QVERIFY(QFile::exists(programZModulami + "RUS"));
     }

@@ -1,5 +1,6 @@
 #include "element_listy.h"
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 #include "obrazki.h"
 
 #include <QGroupBox>
@@ -26,9 +27,7 @@ class TestElementListy : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &s) {
-            QTest::qFail(qPrintable(s), __FILE__, __LINE__);
-        };
+        bledyKomunikatowWQtTest();
     }
 
     void init()

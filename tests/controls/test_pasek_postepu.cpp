@@ -1,4 +1,5 @@
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 #include "okna_komunikatow.h"
 #include "pasek_postepu.h"
 
@@ -27,9 +28,7 @@ class TestPasekPostepu : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &s) {
-            QTest::qFail(qPrintable(s), __FILE__, __LINE__);
-        };
+        bledyKomunikatowWQtTest();
     }
 
     void cleanup()

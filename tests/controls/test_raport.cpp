@@ -1,4 +1,5 @@
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 #include "okno_modalne.h"
 #include "raport.h"
 
@@ -70,9 +71,7 @@ private slots:
     void initTestCase()
     {
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        KomunikatySkrypt::naBlad() = [](const QString &s) {
-            QTest::qFail(qPrintable(s), __FILE__, __LINE__);
-        };
+        bledyKomunikatowWQtTest();
         QVERIFY(katalog_.isValid());
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");

@@ -3,6 +3,7 @@
 // with their size rules, the read and send of one record against the
 // simulator, the close question and errors escaping a command.
 #include "limit_pliku.h"
+#include "qtest_komunikaty.h"
 #include "sym_edytora.h"
 
 #include "edytor_sekcji.h"
@@ -130,7 +131,7 @@ class TestEdytorSekcji : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &t) { QTest::qFail(qPrintable(t), __FILE__, __LINE__); };
+        bledyKomunikatowWQtTest();
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
     }
     void init()

@@ -2,6 +2,7 @@
 // closing with and without changes, read-all and send-all with their
 // failures, the row editor's value rules, clearing, printing.
 #include "sym_edytora.h"
+#include "qtest_komunikaty.h"
 
 #include "edycja_liczb.h"
 #include "nazwy.h"
@@ -68,7 +69,7 @@ class TestZadane : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &t) { QTest::qFail(qPrintable(t), __FILE__, __LINE__); };
+        bledyKomunikatowWQtTest();
         QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
         QApplication::setApplicationName("Setup kVOR 350");
     }

@@ -5,6 +5,7 @@
 #include "forma_haslo.h"
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 #include "port_qt.h"
 #include "symulator_pty.h"
 
@@ -62,7 +63,7 @@ class TestFormaHaslo : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &s) { QTest::qFail(qPrintable(s), __FILE__, __LINE__); };
+        bledyKomunikatowWQtTest();
     }
 
     void tekstyIPrzyciski()

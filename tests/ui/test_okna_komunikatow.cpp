@@ -1,4 +1,5 @@
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 #include "okna_komunikatow.h"
 #include "okno_modalne.h"
 
@@ -16,9 +17,7 @@ class TestOknaKomunikatow : public QObject {
 private slots:
     void initTestCase()
     {
-        KomunikatySkrypt::naBlad() = [](const QString &s) {
-            QTest::qFail(qPrintable(s), __FILE__, __LINE__);
-        };
+        bledyKomunikatowWQtTest();
         ustawKomunikaty(&okienne);
     }
     void cleanupTestCase() { ustawKomunikaty(nullptr); }
