@@ -159,10 +159,16 @@ void TBiezacyProjekt::zablokuj(bool b)
         blokuj(b);
 }
 
+bool TBiezacyProjekt::zmianyZapisaneLubPorzucone()
+{
+    return !bylazmianaProjektu ||
+           pytanieMyDlg(TBiezacyProjekt::tr("Czy zapisać zmiany w projekcie?")) != 6 ||
+           zapiszProjekt(false);
+}
+
 bool TBiezacyProjekt::nowyProjekt()
 {
-    if (bylazmianaProjektu && pytanieMyDlg(TBiezacyProjekt::tr("Czy zapisać zmiany w projekcie?")) == 6 &&
-        !zapiszProjekt(false))
+    if (!zmianyZapisaneLubPorzucone())
         return false;
     wypelnijNowyProjekt(*projekt_, mycie_);
     ustawNazwe(katalogProgramu() + QStringLiteral("default.k3p"));
@@ -174,8 +180,7 @@ bool TBiezacyProjekt::nowyProjekt()
 void TBiezacyProjekt::otworzProjekt()
 {
     // A failed or cancelled save keeps the changes: nothing is opened.
-    if (bylazmianaProjektu && pytanieMyDlg(TBiezacyProjekt::tr("Czy zapisać zmiany w projekcie?")) == 6 &&
-        !zapiszProjekt(false))
+    if (!zmianyZapisaneLubPorzucone())
         return;
     const QString plik = wyborPliku().plikDoOtwarcia(QString::fromLatin1(filtrProjektu),
                                                     QString::fromLatin1(rozszerzenieProjektu));

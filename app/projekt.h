@@ -78,6 +78,9 @@ public:
     bool zapiszProjekt(bool jako);
 
 private:
+    // Asks whether to save a changed project; false when "Tak" led to a
+    // save that failed or was cancelled.
+    bool zmianyZapisaneLubPorzucone();
     void ustawNazwe(const QString &n);
     void zablokuj(bool b);
 
