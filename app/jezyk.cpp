@@ -41,20 +41,28 @@ std::unique_ptr<ModulJezyka> ladujZasobyJezyka(int jezykId, const QString &sciez
 QString skrotJezyka(int jezykId)
 {
     switch (jezykId) {
-    case 1045: return QStringLiteral("PLK");
-    case 1049: return QStringLiteral("RUS");
-    case 2057: return QStringLiteral("ENG");
-    default: return {};
+    case 1045:
+        return QStringLiteral("PLK");
+    case 1049:
+        return QStringLiteral("RUS");
+    case 2057:
+        return QStringLiteral("ENG");
+    default:
+        return {};
     }
 }
 
 QString kodJezyka(int jezykId)
 {
     switch (jezykId) {
-    case 1045: return QStringLiteral("pl");
-    case 1049: return QStringLiteral("ru");
-    case 2057: return QStringLiteral("en");
-    default: return {};
+    case 1045:
+        return QStringLiteral("pl");
+    case 1049:
+        return QStringLiteral("ru");
+    case 2057:
+        return QStringLiteral("en");
+    default:
+        return {};
     }
 }
 
@@ -72,8 +80,7 @@ QStringList plikiModuluJezyka(const QString &sciezkaProgramu, int jezykId)
 
 bool przelaczJezykZasobow(int jezykId, const QString &sciezkaProgramu)
 {
-    const QString program =
-        sciezkaProgramu.isEmpty() ? QCoreApplication::applicationFilePath() : sciezkaProgramu;
+    const QString program = sciezkaProgramu.isEmpty() ? QCoreApplication::applicationFilePath() : sciezkaProgramu;
     std::unique_ptr<ModulJezyka> nowy = ladujZasobyJezyka(jezykId, program);
 
     if (modul)

@@ -188,12 +188,11 @@ void wykonaj(const std::function<void()> &f)
 
 } // namespace
 
-TForm1::TForm1(QStringList argumenty, QWidget *parent)
-    : QMainWindow(parent), argumenty_(std::move(argumenty))
+TForm1::TForm1(QStringList argumenty, QWidget *parent) : QMainWindow(parent), argumenty_(std::move(argumenty))
 {
     setObjectName(QStringLiteral("TForm1"));
-    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
-                   Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint);
+    setWindowFlags(Qt::Window | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                   Qt::WindowCloseButtonHint);
 
     auto *tlo = new TloOkna(this);
     tlo->setObjectName(QStringLiteral("tlo"));
@@ -281,8 +280,8 @@ void TForm1::zbudujPrzyciski(QWidget *tlo)
     itemsPanel = new QWidget(tlo);
     itemsPanel->setObjectName(QStringLiteral("itemsPanel"));
     itemsPanel->setAttribute(Qt::WA_StyledBackground);
-    itemsPanel->setStyleSheet(QStringLiteral(
-        "#itemsPanel { background: rgb(12, 20, 32); border: 1px solid rgb(138, 162, 215); }"));
+    itemsPanel->setStyleSheet(
+        QStringLiteral("#itemsPanel { background: rgb(12, 20, 32); border: 1px solid rgb(138, 162, 215); }"));
     itemsPanel->setGeometry(AOL_do->x(), AOL_do->y() + wysokoscPrzycisku + 2, szerokoscPrzycisku, 72);
     itemsPanel->setMouseTracking(true);
     itemsPanel->installEventFilter(this);
@@ -352,15 +351,15 @@ void TForm1::zbudujPolaczenie(QWidget *tlo)
     adresIp->setObjectName(QStringLiteral("adresIp"));
     adresIp->setGeometry(12, 82, 130, 26);
     const QString oktet = QStringLiteral("(25[0-5]|2[0-4]\\d|1\\d\\d|[1-9]?\\d)");
-    adresIp->setValidator(new QRegularExpressionValidator(
-        QRegularExpression(QStringLiteral("^(%1\\.){3}%1$").arg(oktet)), adresIp));
+    adresIp->setValidator(
+        new QRegularExpressionValidator(QRegularExpression(QStringLiteral("^(%1\\.){3}%1$").arg(oktet)), adresIp));
     adresIp->setText(QStringLiteral("0.0.0.0"));
 
     pg_transmisjaRodzaj->addTab(TS_rs, QStringLiteral("RS-485"));
     pg_transmisjaRodzaj->addTab(TS_eth, QStringLiteral("TCP/IP"));
 
-    Aol_Test = nowyPrzycisk(tlo, "Aol_Test", {14, 384, 162, wysokoscPrzycisku}, QColor(128, 128, 0),
-                            QColor(192, 192, 192));
+    Aol_Test =
+        nowyPrzycisk(tlo, "Aol_Test", {14, 384, 162, wysokoscPrzycisku}, QColor(128, 128, 0), QColor(192, 192, 192));
     przyciskiSekcji_.append(Aol_Test);
     L_ok = new QLabel(tlo);
     L_ok->setObjectName(QStringLiteral("L_ok"));
@@ -433,8 +432,7 @@ void TForm1::zbudujMenu()
     podlacz(Angielski, [this] { zmienJezyk(2057); });
 
     // Commands that come with the editors and the maintenance dialogs.
-    for (QAction *a : {OdczytProjektu, WysylanieProjektu, WyslanieLogo, AktualizacjaFirmware,
-                       WyslanieGrafik, DataCzas})
+    for (QAction *a : {OdczytProjektu, WysylanieProjektu, WyslanieLogo, AktualizacjaFirmware, WyslanieGrafik, DataCzas})
         a->setEnabled(false);
 }
 
@@ -648,8 +646,8 @@ void TForm1::Aol_TestClick()
         kolorTekstu(L_ok, QColor(0, 255, 0));
         L_ok->show();
         if (blokada)
-            pokazOstrzezenie(tr("Połączono ze sterownikiem") + QStringLiteral(": Kvor 350\n")
-                             + tr("UWAGA: włączona blokada transmisji ustawień!"));
+            pokazOstrzezenie(tr("Połączono ze sterownikiem") + QStringLiteral(": Kvor 350\n") +
+                             tr("UWAGA: włączona blokada transmisji ustawień!"));
     } else {
         L_ok->setText(QStringLiteral("ERR"));
         kolorTekstu(L_ok, QColor(255, 0, 0));
@@ -707,10 +705,7 @@ void TForm1::odczytAutomatyczny()
     ramka.setHide(blad);
 }
 
-QString TForm1::kluczPortu(const QString &klucz) const
-{
-    return FDlaIni->czytajTekst(sekcjaParametry, klucz);
-}
+QString TForm1::kluczPortu(const QString &klucz) const { return FDlaIni->czytajTekst(sekcjaParametry, klucz); }
 
 void TForm1::odswiezPorty()
 {

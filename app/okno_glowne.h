@@ -38,8 +38,8 @@ public:
     ~TForm1() override;
 
     TBiezacyProjekt projekt;
-    int jezykId = 2057;         // 1045 Polish, 1049 Russian, 2057 English
-    QPoint MyszPoint;           // last pointer position in client coordinates
+    int jezykId = 2057;              // 1045 Polish, 1049 Russian, 2057 English
+    QPoint MyszPoint;                // last pointer position in client coordinates
     UstawieniaLacza ustawieniaLacza; // read at the first showing, for the serial link
     // The window's own connection record: automatic reading, connection
     // test, lock command at closing.
@@ -124,13 +124,13 @@ public:
     QLabel *Label1;
 
     QTimer *TimerStarter, *TimerAutomat, *Timer1;
-    int TimerAutomatTag = 0;    // 1 while blokuj holds the window locked
+    int TimerAutomatTag = 0; // 1 while blokuj holds the window locked
 
     QMenu *Plik, *Projekt, *Narzedzia, *WybierzJezyk;
     QAction *Nowy, *Otworz, *Zapisz, *ZapiszJako, *Wyjscie;
     QAction *OdczytProjektu, *WysylanieProjektu;
     QAction *WyslanieLogo, *AktualizacjaFirmware, *WyslanieGrafik, *Polski, *Angielski, *DataCzas;
-    QAction *Rosyjski;          // not in the menu: reached through the settings file
+    QAction *Rosyjski; // not in the menu: reached through the settings file
 
     PlikIni &ustawienia() { return *FDlaIni; }
 
@@ -152,8 +152,8 @@ private:
 
     QStringList argumenty_;
     std::unique_ptr<PlikIni> FDlaIni;
-    QList<TAOLButton *> przyciskiSekcji_;   // those blokuj switches
-    QList<const QObject *> dostepne_;       // have a command
+    QList<TAOLButton *> przyciskiSekcji_; // those blokuj switches
+    QList<const QObject *> dostepne_;     // have a command
     bool pokazany_ = false;
-    bool odblokowany_ = false;  // blokuj(false) ran at least once
+    bool odblokowany_ = false; // blokuj(false) ran at least once
 };

@@ -23,8 +23,7 @@ const char *const rozszerzenieProjektu = "k3p";
 void nazwaWejsciaCyfrowego(Tkvor350wejscieDwustanowe &w, const QString &tekst)
 {
     ustawTekstJednobajtowy(std::span<uint8_t>(w.nazwa_str), tekst);
-    nazwaDoBufora16(tekst, std::span<uint8_t>(reinterpret_cast<uint8_t *>(w.nazwa_array),
-                                              sizeof w.nazwa_array), 16);
+    nazwaDoBufora16(tekst, std::span<uint8_t>(reinterpret_cast<uint8_t *>(w.nazwa_array), sizeof w.nazwa_array), 16);
 }
 
 // Reads exactly n bytes and requires the file to end there.
@@ -48,8 +47,8 @@ const TFunkcjeKvor3 &domyslnySetup()
     static const TFunkcjeKvor3 tabela = [] {
         TFunkcjeKvor3 s{};
         const std::pair<int, int32_t> wartosci[] = {
-            {1, 1},   {2, 4},   {3, 5},   {7, 60},  {8, 300},   {9, 2000},  {10, 800},  {13, 10},
-            {15, 4},  {25, 10}, {26, 10}, {28, 10}, {29, 10},   {34, 9274}, {35, 9274}, {36, 8356},
+            {1, 1},  {2, 4},   {3, 5},   {7, 60},  {8, 300}, {9, 2000},  {10, 800},  {13, 10},
+            {15, 4}, {25, 10}, {26, 10}, {28, 10}, {29, 10}, {34, 9274}, {35, 9274}, {36, 8356},
         };
         for (const auto &[n, v] : wartosci)
             s.F[n] = v;
@@ -107,16 +106,14 @@ QString domyslnaNazwaProjektu(const TDaneProjektu &d, const QDateTime &teraz)
 {
     if (!d.default_ || d.ns <= 0)
         return {};
-    QString n = QString::asprintf("sn%6.6d", d.ns) + QStringLiteral("_pc") + d.pc +
-                QStringLiteral("_fw") + d.firmware;
+    QString n = QString::asprintf("sn%6.6d", d.ns) + QStringLiteral("_pc") + d.pc + QStringLiteral("_fw") + d.firmware;
     n.replace(QLatin1Char('.'), QLatin1Char('-'));
     if (d.adddt)
         n += QStringLiteral("_dt") + teraz.toString(QStringLiteral("yyyy-MM-dd_HH_mm"));
     return n + QStringLiteral(".k3p");
 }
 
-bool zapiszProjektDoPliku(const QString &sciezka, const TProjektVXTNew &p,
-                          const TProjektDodatkiMycie &m, int tryb)
+bool zapiszProjektDoPliku(const QString &sciezka, const TProjektVXTNew &p, const TProjektDodatkiMycie &m, int tryb)
 {
     const bool istnieje = QFileInfo::exists(sciezka);
     if (tryb == 0 && istnieje) {
@@ -136,8 +133,7 @@ bool zapiszProjektDoPliku(const QString &sciezka, const TProjektVXTNew &p,
     if (!plik.commit())
         throw BladZapisuProjektu((sciezka + QStringLiteral(": ") + plik.errorString()).toStdString());
     if (!plikMycia.commit())
-        throw BladZapisuProjektu(
-            (plikMycia.fileName() + QStringLiteral(": ") + plikMycia.errorString()).toStdString());
+        throw BladZapisuProjektu((plikMycia.fileName() + QStringLiteral(": ") + plikMycia.errorString()).toStdString());
     return true;
 }
 
@@ -161,8 +157,7 @@ void TBiezacyProjekt::zablokuj(bool b)
 
 bool TBiezacyProjekt::zmianyZapisaneLubPorzucone()
 {
-    return !bylazmianaProjektu ||
-           pytanieMyDlg(TBiezacyProjekt::tr("Czy zapisać zmiany w projekcie?")) != 6 ||
+    return !bylazmianaProjektu || pytanieMyDlg(TBiezacyProjekt::tr("Czy zapisać zmiany w projekcie?")) != 6 ||
            zapiszProjekt(false);
 }
 
@@ -182,8 +177,8 @@ void TBiezacyProjekt::otworzProjekt()
     // A failed or cancelled save keeps the changes: nothing is opened.
     if (!zmianyZapisaneLubPorzucone())
         return;
-    const QString plik = wyborPliku().plikDoOtwarcia(QString::fromLatin1(filtrProjektu),
-                                                    QString::fromLatin1(rozszerzenieProjektu));
+    const QString plik =
+        wyborPliku().plikDoOtwarcia(QString::fromLatin1(filtrProjektu), QString::fromLatin1(rozszerzenieProjektu));
     if (!plik.isEmpty())
         OtworzProjektNazwa(plik);
 }
@@ -236,8 +231,7 @@ bool TBiezacyProjekt::zapiszProjekt(bool jako)
         jako = true;
     const QString bladTekst = TBiezacyProjekt::tr("Plik projektu nie został zapisany!");
 
-    if (!jako && QFileInfo(projektNnazwa).fileName().compare(QStringLiteral("default.k3p"),
-                                                             Qt::CaseInsensitive) != 0) {
+    if (!jako && QFileInfo(projektNnazwa).fileName().compare(QStringLiteral("default.k3p"), Qt::CaseInsensitive) != 0) {
         try {
             if (zapiszProjektDoPliku(projektNnazwa, *projekt_, mycie_, 2)) {
                 bylazmianaProjektu = false;
@@ -251,9 +245,9 @@ bool TBiezacyProjekt::zapiszProjekt(bool jako)
     }
 
     daneProjektu.pc = wersjaProgramu();
-    const QString plik = wyborPliku().plikDoZapisu(QString::fromLatin1(filtrProjektu),
-                                                  QString::fromLatin1(rozszerzenieProjektu),
-                                                  domyslnaNazwaProjektu(daneProjektu));
+    const QString plik =
+        wyborPliku().plikDoZapisu(QString::fromLatin1(filtrProjektu), QString::fromLatin1(rozszerzenieProjektu),
+                                  domyslnaNazwaProjektu(daneProjektu));
     QString powod;
     bool zapisany = false;
     if (!plik.isEmpty()) {

@@ -12,16 +12,16 @@
 #include <memory>
 #include <stdexcept>
 
-constexpr qint64 rozmiarPlikuProjektu = sizeof(TProjektVXTNew);   // 1,804,268
+constexpr qint64 rozmiarPlikuProjektu = sizeof(TProjektVXTNew);    // 1,804,268
 constexpr qint64 rozmiarPlikuMycia = sizeof(TProjektDodatkiMycie); // 932
 
 // Data for the default file name offered when saving.
 struct TDaneProjektu {
-    bool default_ = false;  // a default name may be offered
-    bool adddt = true;      // append date and time
-    int ns = 0;             // controller serial number
-    QString firmware;       // controller firmware version text
-    QString pc;             // version of this program
+    bool default_ = false; // a default name may be offered
+    bool adddt = true;     // append date and time
+    int ns = 0;            // controller serial number
+    QString firmware;      // controller firmware version text
+    QString pc;            // version of this program
 };
 
 // Built-in SETUP default table (also used by the SETUP editor's "Czyść").
@@ -35,8 +35,7 @@ QString nazwaPlikuMycia(const QString &sciezka);
 
 // "sn%6.6d_pc<pc>_fw<firmware>" with '.' -> '-', "_dtyyyy-mm-dd_hh_nn"
 // when adddt, then ".k3p"; empty unless default_ and ns > 0.
-QString domyslnaNazwaProjektu(const TDaneProjektu &d,
-                              const QDateTime &teraz = QDateTime::currentDateTime());
+QString domyslnaNazwaProjektu(const TDaneProjektu &d, const QDateTime &teraz = QDateTime::currentDateTime());
 
 // An I/O error of the project writer; what() holds the system's reason.
 class BladZapisuProjektu : public std::runtime_error {
@@ -48,8 +47,7 @@ public:
 // 1 asks before overwriting, 2 overwrites. Both files are replaced
 // atomically: a failed write leaves the previous files whole.
 // Returns false when refused; throws BladZapisuProjektu on I/O errors.
-bool zapiszProjektDoPliku(const QString &sciezka, const TProjektVXTNew &p,
-                          const TProjektDodatkiMycie &m, int tryb);
+bool zapiszProjektDoPliku(const QString &sciezka, const TProjektVXTNew &p, const TProjektDodatkiMycie &m, int tryb);
 
 class TBiezacyProjekt {
     Q_DECLARE_TR_FUNCTIONS(TBiezacyProjekt)

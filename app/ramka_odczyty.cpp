@@ -199,8 +199,8 @@ void TFrameBiezaceOdczyty::setDataCzas(const QDateTime &t)
         FdtBlad = true;
     } else {
         const QLocale l;
-        L_dt->setText(l.toString(t.date(), QLocale::ShortFormat) + QLatin1Char(' ')
-                      + t.time().toString(QStringLiteral("HH:mm:ss")));
+        L_dt->setText(l.toString(t.date(), QLocale::ShortFormat) + QLatin1Char(' ') +
+                      t.time().toString(QStringLiteral("HH:mm:ss")));
         FdtBlad = std::llabs(teraz().secsTo(t)) > maksymalnaRoznicaCzasuS;
     }
     odswiezKolory();

@@ -72,5 +72,5 @@ private:
     bool FNieobslugiwane = false;
     bool Factive = false;
     bool FdtBlad = false;
-    QString informacja_;   // the state text behind the lock indicator
+    QString informacja_; // the state text behind the lock indicator
 };

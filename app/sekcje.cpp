@@ -48,8 +48,8 @@ void SprawdzStanSterownika(TForm1 &okno, bool cicho)
     okno.lockService.fnProcess();
     zegar().przetworzZdarzenia();
     if (!cicho && okno.lockService.Busy())
-        pokazOstrzezenie(QCoreApplication::translate(
-            "Sekcje", "Sterownik w trakcie procesu. Zapis danych nie będzie możliwy!"));
+        pokazOstrzezenie(
+            QCoreApplication::translate("Sekcje", "Sterownik w trakcie procesu. Zapis danych nie będzie możliwy!"));
 }
 
 bool otworzSekcje(TForm1 &okno, Sekcja s)

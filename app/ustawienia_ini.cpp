@@ -101,10 +101,7 @@ void PlikIni::rozbierz(const QByteArray &dane)
     }
 }
 
-QString PlikIni::dekoduj(const QByteArray &b) const
-{
-    return utf8_ ? QString::fromUtf8(b) : QString::fromLatin1(b);
-}
+QString PlikIni::dekoduj(const QByteArray &b) const { return utf8_ ? QString::fromUtf8(b) : QString::fromLatin1(b); }
 
 QByteArray PlikIni::koduj(const QString &s) const
 {
@@ -170,8 +167,7 @@ int PlikIni::czytajLiczbe(const QString &sekcja, const QString &klucz, int domys
     }
     const auto cyfra = [podstawa](QChar c) {
         const char16_t u = c.unicode();
-        return (u >= u'0' && u <= u'9') ||
-               (podstawa == 16 && ((u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F')));
+        return (u >= u'0' && u <= u'9') || (podstawa == 16 && ((u >= u'a' && u <= u'f') || (u >= u'A' && u <= u'F')));
     };
     if (t.isEmpty() || !std::all_of(t.cbegin(), t.cend(), cyfra))
         return domyslna;
@@ -185,10 +181,7 @@ int PlikIni::czytajLiczbe(const QString &sekcja, const QString &klucz, int domys
     return int(w);
 }
 
-bool PlikIni::jestKlucz(const QString &sekcja, const QString &klucz) const
-{
-    return znajdz(sekcja, klucz) >= 0;
-}
+bool PlikIni::jestKlucz(const QString &sekcja, const QString &klucz) const { return znajdz(sekcja, klucz) >= 0; }
 
 void PlikIni::zapiszTekst(const QString &sekcja, const QString &klucz, const QString &wartosc)
 {
@@ -209,8 +202,7 @@ void PlikIni::ustaw(const Zmiana &z)
         Linia &l = linie_[size_t(i)];
         if (l.wartosc == z.wartosc)
             return;
-        l.surowa = l.surowa.left(l.poczatekWartosci) + koduj(z.wartosc) +
-                   l.surowa.right(dlugoscKonca(l.surowa));
+        l.surowa = l.surowa.left(l.poczatekWartosci) + koduj(z.wartosc) + l.surowa.right(dlugoscKonca(l.surowa));
         if (dlugoscKonca(l.surowa) == 0 && size_t(i) + 1 < linie_.size())
             l.surowa += eol;
         l.wartosc = z.wartosc;

@@ -23,8 +23,7 @@ public:
 
     const QString &sciezka() const { return sciezka_; }
 
-    QString czytajTekst(const QString &sekcja, const QString &klucz,
-                        const QString &domyslny = QString()) const;
+    QString czytajTekst(const QString &sekcja, const QString &klucz, const QString &domyslny = QString()) const;
     // Decimal with an optional sign, or hexadecimal as "0x1F" / "$1F";
     // anything else, or a number outside 32 bits, gives the default.
     int czytajLiczbe(const QString &sekcja, const QString &klucz, int domyslna) const;
@@ -47,9 +46,9 @@ public:
 private:
     struct Linia {
         enum Rodzaj { Inna, Sekcja, Klucz } rodzaj = Inna;
-        QByteArray surowa;    // the line as in the file, its line end included
-        QString nazwa;        // section or key name, trimmed
-        QString wartosc;      // value, as read
+        QByteArray surowa;              // the line as in the file, its line end included
+        QString nazwa;                  // section or key name, trimmed
+        QString wartosc;                // value, as read
         qsizetype poczatekWartosci = 0; // byte offset of the value in surowa
     };
     struct Zmiana {

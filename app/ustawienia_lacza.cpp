@@ -7,8 +7,7 @@ UstawieniaLacza czytajUstawieniaLacza(const PlikIni &ini)
     const QString p = QStringLiteral("Parametry");
     UstawieniaLacza u;
     for (int n = 1; n <= 16; ++n)
-        u.UjemneOfesty[n - 1] =
-            ini.czytajLiczbe(p, QStringLiteral("COM%1MinusOffset").arg(n), 0) == 1;
+        u.UjemneOfesty[n - 1] = ini.czytajLiczbe(p, QStringLiteral("COM%1MinusOffset").arg(n), 0) == 1;
     u.TransmisjaNT = ini.czytajLiczbe(p, QStringLiteral("TransmisjaNT"), 0) == 1;
     u.IleSleep = ini.czytajLiczbe(p, QStringLiteral("IleSleep"), 5);
     // Older versions of the program wrote 10, which is too long for the

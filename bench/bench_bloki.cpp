@@ -58,9 +58,8 @@ int main(int argc, char **argv)
     };
 
     TFkomunikacja lacze;
-    lacze.porty().ustawOdczytKlucza([&](const QString &k) {
-        return k == QLatin1String("COM1Device") ? pty.sciezka() : QString();
-    });
+    lacze.porty().ustawOdczytKlucza(
+        [&](const QString &k) { return k == QLatin1String("COM1Device") ? pty.sciezka() : QString(); });
     ustawFkomunikacja(&lacze);
     TUstawieniaSterownika ust;
     ust.adresRS = 1;
@@ -96,13 +95,16 @@ int main(int argc, char **argv)
          }},
         {"digital outputs (32 + 4 alarms)",
          [&] {
-             const int r = wszystkie(32, [&](int i) { return powtorzCzytajKomPrzekazniki(p->przekazniki[i], i, 1, t); });
+             const int r =
+                 wszystkie(32, [&](int i) { return powtorzCzytajKomPrzekazniki(p->przekazniki[i], i, 1, t); });
              return r ? r : wszystkie(4, [&](int i) {
                  return powtorzCzytajPrzekaznikiAlarm(p->przekaznikiAlarmF1F4[i], i + 1, 1, t);
              });
          }},
         {"analog outputs (4)",
-         [&] { return wszystkie(4, [&](int i) { return powtorzCzytajKomWyjsciaAnalogowe(p->WyjsciaAn[i], i, 1, t); }); }},
+         [&] {
+             return wszystkie(4, [&](int i) { return powtorzCzytajKomWyjsciaAnalogowe(p->WyjsciaAn[i], i, 1, t); });
+         }},
         {"digital inputs (24)",
          [&] {
              return wszystkie(24, [&](int i) {
@@ -113,17 +115,23 @@ int main(int argc, char **argv)
              });
          }},
         {"extra modules", [&] { return powtorzCzytajModuly(1, t, p->modulyWeWyjKonf); }},
-        {"setpoints (10)", [&] { return wszystkie(10, [&](int i) { return powtorzCzytajZadane(p->zadana[i], i, 1, t); }); }},
+        {"setpoints (10)",
+         [&] { return wszystkie(10, [&](int i) { return powtorzCzytajZadane(p->zadana[i], i, 1, t); }); }},
         {"additions", [&] { return powtorzCzytajDodatki(p->dodatki, 1, t); }},
         {"humidity", [&] { return powtorzCzytajWilgotnosc(p->wilgotnosc, 1, t); }},
         {"special modes (14)",
          [&] { return wszystkie(14, [&](int i) { return powtorzCzytajKomStany(p->FunkcjeSpec[i], i, 1, t); }); }},
         {"steps (32)",
-         [&] { return wszystkie(32, [&](int i) { return powtorzCzytajKomKroki(p->kroki[i + 1], i + 1, 1, false, t); }); }},
+         [&] {
+             return wszystkie(32, [&](int i) { return powtorzCzytajKomKroki(p->kroki[i + 1], i + 1, 1, false, t); });
+         }},
         {"programs (100 x 5 parts)",
          [&] { return wszystkie(100, [&](int i) { return powtorzCzytajProgram(p->programy[i], i, ust); }); }},
         {"washing steps (16)",
-         [&] { return wszystkie(16, [&](int i) { return powtorzCzytajKomKroki(p->krokiMycie[i + 1], i + 1, 1, true, t); }); }},
+         [&] {
+             return wszystkie(16,
+                              [&](int i) { return powtorzCzytajKomKroki(p->krokiMycie[i + 1], i + 1, 1, true, t); });
+         }},
         {"washing program (5 parts)", [&] { return powtorzCzytajProgram(p->programyMycie, 100, ust); }},
         {"washing settings", [&] { return powtorzCzytajKomUstawieniaMycia(mycie, 1, t); }},
     };

@@ -1,7 +1,7 @@
 // Pack and unpack every block of a whole project, as a full send and a full
 // read move them, against a plain copy of the same number of bytes.
-#include "mediana.h"
 #include "kodek.h"
+#include "mediana.h"
 
 #include <QElapsedTimer>
 

@@ -2,8 +2,8 @@
 // against the bytes' wire time (8N2: 11 bits a byte) plus the exchange's
 // fixed 10 ms sleep. Once with the pty's instant delivery, once with the
 // simulator pacing its replies like a wire.
-#include "mediana.h"
 #include "komunikacja.h"
+#include "mediana.h"
 #include "symulator_pty.h"
 #include "zegar.h"
 
@@ -27,9 +27,8 @@ int main(int argc, char **argv)
         return 1;
     }
     TFkomunikacja lacze;
-    lacze.porty().ustawOdczytKlucza([&](const QString &k) {
-        return k == QLatin1String("COM1Device") ? pty.sciezka() : QString();
-    });
+    lacze.porty().ustawOdczytKlucza(
+        [&](const QString &k) { return k == QLatin1String("COM1Device") ? pty.sciezka() : QString(); });
     lacze.ustawCzasOdczytu(1000);
     TParamTrans trans;
     trans.port = 0;

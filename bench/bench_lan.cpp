@@ -6,8 +6,8 @@
 //
 // bench_lan [repetitions]
 #include "bloki_sym.h"
-#include "mediana.h"
 #include "lan_polecenia.h"
+#include "mediana.h"
 #include "powtorz.h"
 #include "symulator_pty.h"
 #include "symulator_tcp.h"
@@ -26,7 +26,7 @@ namespace {
 
 struct Wiersz {
     const char *nazwa;
-    int operacji;                     // make calls over TCP/IP
+    int operacji; // make calls over TCP/IP
     std::function<int()> tcp, rs485;
 };
 
@@ -70,9 +70,8 @@ int main(int argc, char **argv)
     pty.naRamke = [&](const QByteArray &, const QByteArray &) { ++wymianRs; };
 
     TFkomunikacja lacze;
-    lacze.porty().ustawOdczytKlucza([&](const QString &k) {
-        return k == QLatin1String("COM1Device") ? pty.sciezka() : QString();
-    });
+    lacze.porty().ustawOdczytKlucza(
+        [&](const QString &k) { return k == QLatin1String("COM1Device") ? pty.sciezka() : QString(); });
     ustawFkomunikacja(&lacze);
     TFormLan lan;
     TUstawieniaSterownika ust;
@@ -114,7 +113,8 @@ int main(int argc, char **argv)
          }},
         {"digital outputs (32 + 4 alarms)", 36,
          [&] {
-             const int w = kazdy(32, [&](int i) { return lan.make(3, lanCzytajPrzekazniki, i, p->przekazniki[i], ust); });
+             const int w =
+                 kazdy(32, [&](int i) { return lan.make(3, lanCzytajPrzekazniki, i, p->przekazniki[i], ust); });
              return w ? w : kazdy(4, [&](int i) {
                  return lan.make(3, lanCzytajPrzekaznikiAlarm, i + 1, p->przekaznikiAlarmF1F4[i], ust);
              });
@@ -126,7 +126,9 @@ int main(int argc, char **argv)
              });
          }},
         {"analog outputs (4)", 4,
-         [&] { return kazdy(4, [&](int i) { return lan.make(3, lanCzytajWyjsciaAnalogowe, i, p->WyjsciaAn[i], ust); }); },
+         [&] {
+             return kazdy(4, [&](int i) { return lan.make(3, lanCzytajWyjsciaAnalogowe, i, p->WyjsciaAn[i], ust); });
+         },
          [&] { return kazdy(4, [&](int i) { return powtorzCzytajKomWyjsciaAnalogowe(p->WyjsciaAn[i], i, 1, t); }); }},
         {"digital inputs (24)", 24,
          [&] {
@@ -144,7 +146,9 @@ int main(int argc, char **argv)
         {"extra modules", 1, [&] { return lan.make(3, lanCzytajModuly, p->modulyWeWyjKonf, ust); },
          [&] { return powtorzCzytajModuly(1, t, p->modulyWeWyjKonf); }},
         {"setpoints (10)", 10,
-         [&] { return kazdy(10, [&](int i) { return lan.make(ust.lan.count, lanCzytajZadane, i, p->zadana[i], ust); }); },
+         [&] {
+             return kazdy(10, [&](int i) { return lan.make(ust.lan.count, lanCzytajZadane, i, p->zadana[i], ust); });
+         },
          [&] { return kazdy(10, [&](int i) { return powtorzCzytajZadane(p->zadana[i], i, 1, t); }); }},
         {"additions", 1, [&] { return lan.make(3, lanCzytajDodatki, p->dodatki, ust); },
          [&] { return powtorzCzytajDodatki(p->dodatki, 1, t); }},
@@ -154,16 +158,21 @@ int main(int argc, char **argv)
          [&] { return kazdy(14, [&](int i) { return lan.make(3, lanCzytajStany, i, p->FunkcjeSpec[i], ust); }); },
          [&] { return kazdy(14, [&](int i) { return powtorzCzytajKomStany(p->FunkcjeSpec[i], i, 1, t); }); }},
         {"steps (32)", 32,
-         [&] { return kazdy(32, [&](int i) { return lan.make(3, lanCzytajKroki, i + 1, p->kroki[i + 1], false, ust); }); },
+         [&] {
+             return kazdy(32, [&](int i) { return lan.make(3, lanCzytajKroki, i + 1, p->kroki[i + 1], false, ust); });
+         },
          [&] { return kazdy(32, [&](int i) { return powtorzCzytajKomKroki(p->kroki[i + 1], i + 1, 1, false, t); }); }},
         {"programs (100 x 5 parts)", 100,
          [&] { return kazdy(100, [&](int i) { return lan.make(3, lanCzytajProgram, i, p->programy[i], ust); }); },
          [&] { return kazdy(100, [&](int i) { return powtorzCzytajProgram(p->programy[i], i, ust); }); }},
         {"washing steps (16)", 16,
          [&] {
-             return kazdy(16, [&](int i) { return lan.make(3, lanCzytajKroki, i + 1, p->krokiMycie[i + 1], true, ust); });
+             return kazdy(16,
+                          [&](int i) { return lan.make(3, lanCzytajKroki, i + 1, p->krokiMycie[i + 1], true, ust); });
          },
-         [&] { return kazdy(16, [&](int i) { return powtorzCzytajKomKroki(p->krokiMycie[i + 1], i + 1, 1, true, t); }); }},
+         [&] {
+             return kazdy(16, [&](int i) { return powtorzCzytajKomKroki(p->krokiMycie[i + 1], i + 1, 1, true, t); });
+         }},
         {"washing program (5 parts)", 1, [&] { return lan.make(3, lanCzytajProgram, 100, p->programyMycie, ust); },
          [&] { return powtorzCzytajProgram(p->programyMycie, 100, ust); }},
         {"washing settings", 1, [&] { return lan.make(3, lanCzytajUstawieniaMycia, mycie, ust); },
@@ -188,8 +197,8 @@ int main(int argc, char **argv)
 
     std::printf("full project read, median of %d run(s); TCP/IP on %s:%d, RS-485 on a pty at 115200 baud\n", powtorzen,
                 qPrintable(siec.adres()), portLan);
-    std::printf("  %-34s %5s %6s %9s %9s %9s | %9s %9s %8s | %9s %8s\n", "row", "ops", "frames", "TCP [ms]",
-                "ms/op", "ms/frame", "RS [ms]", "ms/frame", "TCP/RS", "RS paced", "TCP/RS");
+    std::printf("  %-34s %5s %6s %9s %9s %9s | %9s %9s %8s | %9s %8s\n", "row", "ops", "frames", "TCP [ms]", "ms/op",
+                "ms/frame", "RS [ms]", "ms/frame", "TCP/RS", "RS paced", "TCP/RS");
     struct Suma {
         double tcp = 0, rs = 0, rsTempo = 0;
         long ops = 0, ramekTcp = 0, ramekRs = 0;
@@ -202,8 +211,8 @@ int main(int argc, char **argv)
         pty.ustawTempoLacza(true);
         const Czas rsTempo = zmierz(w.rs485, false, bledy);
         std::printf("  %-34s %5d %6ld %9.1f %9.3f %9.3f | %9.1f %9.3f %8.3f | %9.1f %8.3f\n", w.nazwa, w.operacji,
-                    tcp.ramek, tcp.ms, tcp.ms / w.operacji, tcp.ms / double(tcp.ramek), rs.ms,
-                    rs.ms / double(rs.ramek), tcp.ms / rs.ms, rsTempo.ms, tcp.ms / rsTempo.ms);
+                    tcp.ramek, tcp.ms, tcp.ms / w.operacji, tcp.ms / double(tcp.ramek), rs.ms, rs.ms / double(rs.ramek),
+                    tcp.ms / rs.ms, rsTempo.ms, tcp.ms / rsTempo.ms);
         suma.tcp += tcp.ms;
         suma.rs += rs.ms;
         suma.rsTempo += rsTempo.ms;
@@ -216,8 +225,8 @@ int main(int argc, char **argv)
                 suma.rs / double(suma.ramekRs), suma.tcp / suma.rs, suma.rsTempo, suma.tcp / suma.rsTempo);
     wzor->Setup = p->Setup;
     wzor->modulyWeWyjKonf = p->modulyWeWyjKonf;
-    const bool rowne = std::memcmp(p.get(), wzor.get(), sizeof *wzor) == 0
-                       && std::memcmp(&mycie, &wzorMycie, sizeof mycie) == 0;
+    const bool rowne =
+        std::memcmp(p.get(), wzor.get(), sizeof *wzor) == 0 && std::memcmp(&mycie, &wzorMycie, sizeof mycie) == 0;
     std::printf("  failures: %d; sections read back as held: %s\n", bledy, rowne ? "yes" : "NO");
     ustawFkomunikacja(nullptr);
     return bledy == 0 ? 0 : 2;

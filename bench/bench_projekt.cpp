@@ -1,6 +1,6 @@
 // New, save and open of a project against plain file I/O of the same size.
-#include "mediana.h"
 #include "komunikaty.h"
+#include "mediana.h"
 #include "projekt.h"
 
 #include <QCoreApplication>
@@ -37,9 +37,9 @@ int main(int argc, char **argv)
         (void)b;
     });
     std::printf("new project           %8.3f ms\n", nowy);
-    std::printf("save (project+sidecar) %7.3f ms   plain write %7.3f ms   ratio %.2f\n", zapis,
-                zapisSurowy, zapis / zapisSurowy);
-    std::printf("open (project+sidecar) %7.3f ms   plain read  %7.3f ms   ratio %.2f\n", odczyt,
-                odczytSurowy, odczyt / odczytSurowy);
+    std::printf("save (project+sidecar) %7.3f ms   plain write %7.3f ms   ratio %.2f\n", zapis, zapisSurowy,
+                zapis / zapisSurowy);
+    std::printf("open (project+sidecar) %7.3f ms   plain read  %7.3f ms   ratio %.2f\n", odczyt, odczytSurowy,
+                odczyt / odczytSurowy);
     return 0;
 }

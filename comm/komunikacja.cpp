@@ -35,8 +35,7 @@ private:
 TFkomunikacja::TFkomunikacja(std::unique_ptr<IPortSzeregowy> port, QObject *parent)
     : QObject(parent), port_(port ? std::move(port) : std::make_unique<PortQt>()),
       czas_([] { return QDateTime::currentDateTime(); })
-{
-}
+{}
 
 TFkomunikacja::~TFkomunikacja() = default;
 
@@ -76,8 +75,7 @@ int TFkomunikacja::wybierzPort(const TParamTrans &trans, Otwarcie tryb)
         QString powod;
         if (!otworzBiezacy(&powod)) {
             if (tryb == Otwarcie::ZKomunikatem)
-                pokazBlad(tr("Nie mogę otworzyć portu") + QStringLiteral(": ") + nazwa_
-                          + QLatin1Char('\n') + powod);
+                pokazBlad(tr("Nie mogę otworzyć portu") + QStringLiteral(": ") + nazwa_ + QLatin1Char('\n') + powod);
             return 1;
         }
     }

@@ -18,11 +18,11 @@
 #include <memory>
 
 // Module settings of the link; the shell loads them from "Parametry".
-extern int IleSleep;         // [ms] direction-switch waits of the manual mode
-extern bool TransmisjaNT;    // forces the block-write mode
-extern int timeoutStand;     // [ms] standard read time-out of the facades
-extern int iloscPowtorzen;   // attempts per command of the facades
-extern bool logujRamki;      // frame log "trans.txt" on
+extern int IleSleep;       // [ms] direction-switch waits of the manual mode
+extern bool TransmisjaNT;  // forces the block-write mode
+extern int timeoutStand;   // [ms] standard read time-out of the facades
+extern int iloscPowtorzen; // attempts per command of the facades
+extern bool logujRamki;    // frame log "trans.txt" on
 
 class TFkomunikacja : public QObject {
     Q_OBJECT
@@ -33,11 +33,9 @@ public:
 
     // --- exchanges -----------------------------------------------------
     // Fixed-length exchange: sends the frame and reads N reply bytes.
-    int WyslijRamke(const QByteArray &ramka, QByteArray &odpowiedz, int N, int &odebrano,
-                    const TParamTrans &trans);
+    int WyslijRamke(const QByteArray &ramka, QByteArray &odpowiedz, int N, int &odebrano, const TParamTrans &trans);
     // Length-prefixed exchange: the reply's length comes from its header.
-    int WyslijRamkeDlugosc(const QByteArray &ramka, QByteArray &odpowiedz, int &odebrano,
-                           const TParamTrans &trans);
+    int WyslijRamkeDlugosc(const QByteArray &ramka, QByteArray &odpowiedz, int &odebrano, const TParamTrans &trans);
     // Sends the first ile bytes; on success the array becomes the reply.
     int WyslijRamkeBajty(QByteArray &bajty, int ile, const TParamTrans &trans, int N);
     // Appends one exchange to "trans.txt" while logujRamki is set.
@@ -89,14 +87,13 @@ public:
 
     // --- shared by the block commands ----------------------------------
     // One fixed-length command: frame built from the parts, reply in odp.
-    int polecenie(int adres, char funkcja, uint8_t podkomenda, const QByteArray &dane, int N,
-                  const TParamTrans &trans, QByteArray &odp);
+    int polecenie(int adres, char funkcja, uint8_t podkomenda, const QByteArray &dane, int N, const TParamTrans &trans,
+                  QByteArray &odp);
     // Opens (I 0x81) or closes (I 0x82) a write session.
     int sesjaZapisu(int adres, const TParamTrans &trans, bool start);
     // The block-write pattern: without `wszystkie` the blocks go inside a
     // session of their own, closed in every case once opened.
-    int zapisBlokowy(int adres, const TParamTrans &trans, bool wszystkie,
-                     const std::function<int()> &bloki);
+    int zapisBlokowy(int adres, const TParamTrans &trans, bool wszystkie, const std::function<int()> &bloki);
 
 private:
     enum class Otwarcie { ZKomunikatem, BezKomunikatu };
@@ -109,7 +106,7 @@ private:
     RozwiazywaczPortow porty_;
     std::function<QDateTime()> czas_;
     QString nazwa_ = QStringLiteral("COM1");
-    int numer_ = 0;   // port number behind nazwa_
+    int numer_ = 0; // port number behind nazwa_
     int kodPredkosci_ = 6;
     int czasOdczytu_ = 99;
     int mnoznikOdczytu_ = 1;

@@ -31,8 +31,7 @@ QByteArray ramkaLan(uint32_t numerSeryjny, char komenda, uint8_t podkomenda, con
     return r;
 }
 
-void wyslijRamkeLan(uint32_t numerSeryjny, char komenda, uint8_t podkomenda, const QByteArray &dane,
-                    IKlientTcp &klient)
+void wyslijRamkeLan(uint32_t numerSeryjny, char komenda, uint8_t podkomenda, const QByteArray &dane, IKlientTcp &klient)
 {
     klient.zapisz(ramkaLan(numerSeryjny, komenda, podkomenda, dane));
 }
@@ -310,8 +309,8 @@ int TFormLan::make(int a_powtorz, TIntegerFunctionReadDodatki a_fun, tdanedodatk
     return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw);
 }
 
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszDodatki a_fun, const tdanedodatki &A_ustaw,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
+int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszDodatki a_fun, const tdanedodatki &A_ustaw, bool A_BypassSet73,
+                   const TUstawieniaSterownika &A_ust)
 {
     return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw, A_BypassSet73);
 }
@@ -334,8 +333,8 @@ int TFormLan::make(int a_powtorz, TIntegerFunctionReadWejsciaCyfrowe a_fun, Tkvo
     return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw);
 }
 
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszWejsciaCyfrowe a_fun,
-                   const Tkvor350wejscieDwustanowe &A_ustaw, bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
+int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszWejsciaCyfrowe a_fun, const Tkvor350wejscieDwustanowe &A_ustaw,
+                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
 {
     return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw, A_BypassSet73);
 }

@@ -24,19 +24,19 @@
 #include <memory>
 
 // ---- Result codes (0 success) ---------------------------------------------
-constexpr int kodLanHaslo = 66;          // unlock: the password was refused
+constexpr int kodLanHaslo = 66;           // unlock: the password was refused
 constexpr int kodLanBrakPolaczenia = 200; // no attempt connected
-constexpr int kodLanWyjatek = 334;       // a failure outside the read
-constexpr int kodLanOdczyt = 335;        // the read timed out or the connection closed
-constexpr int kodLanKrotka = 336;        // fewer reply bytes than the command's reply length
-constexpr int kodLanProgram = 337;       // a program part not acknowledged with 7 bytes
+constexpr int kodLanWyjatek = 334;        // a failure outside the read
+constexpr int kodLanOdczyt = 335;         // the read timed out or the connection closed
+constexpr int kodLanKrotka = 336;         // fewer reply bytes than the command's reply length
+constexpr int kodLanProgram = 337;        // a program part not acknowledged with 7 bytes
 
 // ---- Connection settings --------------------------------------------------
 constexpr quint16 portLan = 9901;
 constexpr int czasPolaczeniaLanMs = 400;
-constexpr int czasOdczytuLanMs = 700;        // a new client's read time-out
+constexpr int czasOdczytuLanMs = 700;         // a new client's read time-out
 constexpr int czasOdczytuStrumieniaMs = 1500; // the kept connection of make_START
-constexpr int przerwaLanMs = 300;            // after every failed attempt
+constexpr int przerwaLanMs = 300;             // after every failed attempt
 
 // ---- Frame ----------------------------------------------------------------
 QByteArray ramkaLan(uint32_t numerSeryjny, char komenda, uint8_t podkomenda, const QByteArray &dane = {});
@@ -64,18 +64,17 @@ using TIntegerFunctionSetDt = int (*)(IKlientTcp &A_tc, const QDateTime &A_dt, c
 using TIntegerFunctionReadLock = int (*)(IKlientTcp &A_tc, bool &A_blokada, const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionLongWord = int (*)(IKlientTcp &A_tc, uint32_t A_ustaw, const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionSet73 = int (*)(IKlientTcp &A_tc, bool A_start, const TUstawieniaSterownika &A_ust);
-using TIntegerFunctionReadSetup = int (*)(IKlientTcp &A_tc, TFunkcjeKvor3 &A_setup,
-                                          const TUstawieniaSterownika &A_ust);
+using TIntegerFunctionReadSetup = int (*)(IKlientTcp &A_tc, TFunkcjeKvor3 &A_setup, const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionZapiszSetup = int (*)(IKlientTcp &A_tc, const TFunkcjeKvor3 &A_setup,
                                             const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionReadModuly = int (*)(IKlientTcp &A_tc, TModulyWejWyKonfig &A_ustaw,
                                            const TUstawieniaSterownika &A_ust);
-using TIntegerFunctionZapiszModuly = int (*)(IKlientTcp &A_tc, const TModulyWejWyKonfig &A_ustaw,
-                                             bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
+using TIntegerFunctionZapiszModuly = int (*)(IKlientTcp &A_tc, const TModulyWejWyKonfig &A_ustaw, bool A_BypassSet73,
+                                             const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionReadMycie = int (*)(IKlientTcp &A_tc, TProjektDodatkiMycie &A_ustaw,
                                           const TUstawieniaSterownika &A_ust);
-using TIntegerFunctionZapiszMycie = int (*)(IKlientTcp &A_tc, const TProjektDodatkiMycie &A_ustaw,
-                                            bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
+using TIntegerFunctionZapiszMycie = int (*)(IKlientTcp &A_tc, const TProjektDodatkiMycie &A_ustaw, bool A_BypassSet73,
+                                            const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionReadProg = int (*)(IKlientTcp &A_tc, int A_nr, TProgram &A_prog,
                                          const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionZapiszProg = int (*)(IKlientTcp &A_tc, int A_nr, const TProgram &A_prog, bool A_BypassSet73,
@@ -90,8 +89,8 @@ using TIntegerFunctionZapiszFS = int (*)(IKlientTcp &A_tc, int A_nr, const TFunk
                                          const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionReadWilg = int (*)(IKlientTcp &A_tc, Tkvor350wilgotnosc &A_ustaw,
                                          const TUstawieniaSterownika &A_ust);
-using TIntegerFunctionZapiszWilg = int (*)(IKlientTcp &A_tc, const Tkvor350wilgotnosc &A_ustaw,
-                                           bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
+using TIntegerFunctionZapiszWilg = int (*)(IKlientTcp &A_tc, const Tkvor350wilgotnosc &A_ustaw, bool A_BypassSet73,
+                                           const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionReadDodatki = int (*)(IKlientTcp &A_tc, tdanedodatki &A_ustaw,
                                             const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionZapiszDodatki = int (*)(IKlientTcp &A_tc, const tdanedodatki &A_ustaw, bool A_BypassSet73,
@@ -110,8 +109,8 @@ using TIntegerFunctionZapiszWyjsciaAnalogowe = int (*)(IKlientTcp &A_tc, int A_n
                                                        bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionReadDiAlarm = int (*)(IKlientTcp &A_tc, int A_nr, vxt_alarm_konfiguracja_t &A_ustaw,
                                             const TUstawieniaSterownika &A_ust);
-using TIntegerFunctionZapiszDiAlarm = int (*)(IKlientTcp &A_tc, const TAlarmyF1F4Array &A_ustaw,
-                                              bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
+using TIntegerFunctionZapiszDiAlarm = int (*)(IKlientTcp &A_tc, const TAlarmyF1F4Array &A_ustaw, bool A_BypassSet73,
+                                              const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionReadDo = int (*)(IKlientTcp &A_tc, int A_nr, TPrzekaznik &A_ustaw,
                                        const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionZapiszDo = int (*)(IKlientTcp &A_tc, int A_nr, const TPrzekaznik &A_ustaw, bool A_BypassSet73,
@@ -159,12 +158,12 @@ public:
              const TUstawieniaSterownika &A_ust);
     int make(int a_powtorz, TIntegerFunctionReadModuly a_fun, TModulyWejWyKonfig &A_ustaw,
              const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszModuly a_fun, const TModulyWejWyKonfig &A_ustaw,
-             bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
+    int make(int a_powtorz, TIntegerFunctionZapiszModuly a_fun, const TModulyWejWyKonfig &A_ustaw, bool A_BypassSet73,
+             const TUstawieniaSterownika &A_ust);
     int make(int a_powtorz, TIntegerFunctionReadMycie a_fun, TProjektDodatkiMycie &A_ustaw,
              const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszMycie a_fun, const TProjektDodatkiMycie &A_ustaw,
-             bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
+    int make(int a_powtorz, TIntegerFunctionZapiszMycie a_fun, const TProjektDodatkiMycie &A_ustaw, bool A_BypassSet73,
+             const TUstawieniaSterownika &A_ust);
     int make(int a_powtorz, TIntegerFunctionReadProg a_fun, int A_nr, TProgram &A_prog,
              const TUstawieniaSterownika &A_ust);
     int make(int a_powtorz, TIntegerFunctionZapiszProg a_fun, int A_nr, const TProgram &A_prog, bool A_BypassSet73,

@@ -5,8 +5,8 @@
 // lan.h: 335 when a read timed out or the connection closed, 336 when
 // fewer bytes came, 334 for any other failure. Record reads zero their
 // record first and leave it zeroed when they fail (the program read keeps
-// the parts already read; the SETUP read and the lock state keep theirs). Writes with A_BypassSet73 false run inside a write
-// session of their own; a failed block frame leaves that session open.
+// the parts already read; the SETUP read and the lock state keep theirs). Writes with A_BypassSet73 false run inside a
+// write session of their own; a failed block frame leaves that session open.
 #pragma once
 
 #include "lan.h"
@@ -89,13 +89,12 @@ int lanZapisWejsciaAnalogowe(IKlientTcp &A_tc, int A_nr, const TWejscieAnalogowe
 // alarm_wzgledny only; any other input gives 200 with nothing sent.
 int lanCzytajWejAnalogAlarmWzgledny(IKlientTcp &A_tc, int A_nr, TWejscieAnalogowe &A_ustaw,
                                     const TUstawieniaSterownika &A_ust);
-int lanZapisWejAnalogAlarmWzgledny(IKlientTcp &A_tc, int A_nr, const TWejscieAnalogowe &A_ustaw,
-                                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
+int lanZapisWejAnalogAlarmWzgledny(IKlientTcp &A_tc, int A_nr, const TWejscieAnalogowe &A_ustaw, bool A_BypassSet73,
+                                   const TUstawieniaSterownika &A_ust);
 // Addressed by the record's nr_wejscia and nr_karty (the read keeps them).
 // The write's payload is 212 bytes, its name the first 15 characters of
 // nazwa_str.
-int lanCzytajWejsciaCyfrowe(IKlientTcp &A_tc, Tkvor350wejscieDwustanowe &A_ustaw,
-                            const TUstawieniaSterownika &A_ust);
+int lanCzytajWejsciaCyfrowe(IKlientTcp &A_tc, Tkvor350wejscieDwustanowe &A_ustaw, const TUstawieniaSterownika &A_ust);
 int lanZapisWejsciaCyfrowe(IKlientTcp &A_tc, const Tkvor350wejscieDwustanowe &A_ustaw, bool A_BypassSet73,
                            const TUstawieniaSterownika &A_ust);
 // The read waits lan.timeout of the record; the write's payload is 72 bytes.

@@ -16,7 +16,7 @@ namespace {
 
 constexpr int dlOdpowiedziNumeru = 11;
 constexpr int dlOdpowiedziBlokady = 8;
-constexpr int dlDanychSetupLan = 1024;  // the write as long as the read's data
+constexpr int dlDanychSetupLan = 1024; // the write as long as the read's data
 
 // The 334 of the two callbacks that report any failed read so.
 int jako334(int w) { return w == 0 ? 0 : kodLanWyjatek; }
@@ -64,8 +64,8 @@ int lanCzytajStatus(IKlientTcp &A_tc, TOdczyty &A_Odczyty, const TUstawieniaSter
             return kodLanWyjatek;
         rozpakujOdczyty(odp, A_Odczyty);
         // All four bytes over TCP/IP.
-        A_Odczyty.wersja = int32_t(uint32_t(daneBajt(odp, 0)) | uint32_t(daneBajt(odp, 1)) << 8
-                                   | uint32_t(daneBajt(odp, 2)) << 16 | uint32_t(daneBajt(odp, 3)) << 24);
+        A_Odczyty.wersja = int32_t(uint32_t(daneBajt(odp, 0)) | uint32_t(daneBajt(odp, 1)) << 8 |
+                                   uint32_t(daneBajt(odp, 2)) << 16 | uint32_t(daneBajt(odp, 3)) << 24);
         return 0;
     } catch (...) {
         return kodLanWyjatek;
@@ -107,8 +107,8 @@ int lanZapiszUnlock(IKlientTcp &A_tc, uint32_t A_ustaw, const TUstawieniaSterown
         haslo[i] = uint8_t(A_ustaw >> (8 * i));
     const uint16_t crc = crcBajtow(4, haslo);
     QByteArray odp;
-    const int w = wymiana(A_tc, A_ust, magistrala::G, 0x08, bajty({crc & 0xFF, crc >> 8}), 1000,
-                          dlOdpowiedziBlokady, odp);
+    const int w =
+        wymiana(A_tc, A_ust, magistrala::G, 0x08, bajty({crc & 0xFF, crc >> 8}), 1000, dlOdpowiedziBlokady, odp);
     if (w != 0)
         return w;
     return daneBajt(odp, 0) == 1 ? 0 : kodLanHaslo;
@@ -117,8 +117,8 @@ int lanZapiszUnlock(IKlientTcp &A_tc, uint32_t A_ustaw, const TUstawieniaSterown
 int lanCzytajSetup(IKlientTcp &A_tc, TFunkcjeKvor3 &A_setup, const TUstawieniaSterownika &A_ust)
 {
     QByteArray odp;
-    const int w = wymiana(A_tc, A_ust, magistrala::F, blokSetup.podkomenda, {}, 1000, dlRamki(blokSetup.dlOdczytu),
-                          odp);
+    const int w =
+        wymiana(A_tc, A_ust, magistrala::F, blokSetup.podkomenda, {}, 1000, dlRamki(blokSetup.dlOdczytu), odp);
     if (w != 0)
         return w;
     rozpakujSetup(daneOdpowiedzi(odp, blokSetup.dlOdczytu), A_setup);
@@ -138,8 +138,8 @@ int lanCzytajModuly(IKlientTcp &A_tc, TModulyWejWyKonfig &A_ustaw, const TUstawi
 {
     A_ustaw = TModulyWejWyKonfig{};
     QByteArray odp;
-    const int w = wymiana(A_tc, A_ust, magistrala::F, blokModulow.podkomenda, {}, 2000,
-                          dlRamki(blokModulow.dlOdczytu), odp);
+    const int w =
+        wymiana(A_tc, A_ust, magistrala::F, blokModulow.podkomenda, {}, 2000, dlRamki(blokModulow.dlOdczytu), odp);
     if (w == 0)
         rozpakujModuly(daneOdpowiedzi(odp, blokModulow.dlOdczytu), A_ustaw);
     return w;

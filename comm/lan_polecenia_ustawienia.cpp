@@ -50,7 +50,6 @@ int lanZapisDodatki(IKlientTcp &A_tc, const tdanedodatki &A_ustaw, bool A_Bypass
                     const TUstawieniaSterownika &A_ust)
 {
     return bezWyjatku([&] {
-        return zapiszBlok(A_tc, A_ust, A_BypassSet73, blokDodatkow.podkomenda, spakujDodatki(A_ustaw),
-                          czasZapisuMs);
+        return zapiszBlok(A_tc, A_ust, A_BypassSet73, blokDodatkow.podkomenda, spakujDodatki(A_ustaw), czasZapisuMs);
     });
 }

@@ -55,21 +55,19 @@ int lanCzytajWejAnalogAlarmWzgledny(IKlientTcp &A_tc, int A_nr, TWejscieAnalogow
     return w;
 }
 
-int lanZapisWejAnalogAlarmWzgledny(IKlientTcp &A_tc, int A_nr, const TWejscieAnalogowe &A_ustaw,
-                                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
+int lanZapisWejAnalogAlarmWzgledny(IKlientTcp &A_tc, int A_nr, const TWejscieAnalogowe &A_ustaw, bool A_BypassSet73,
+                                   const TUstawieniaSterownika &A_ust)
 {
     QByteArray blok;
     const vxt_alarm_konfiguracja_t alarm = A_ustaw.alarm_wzgledny;
     // An input without a relative alarm: nothing is sent.
     if (!spakujAlarm(A_nr, alarm, blok))
         return kodLanBrakAlarmuWzglednego;
-    return bezWyjatku([&] {
-        return zapiszBlok(A_tc, A_ust, A_BypassSet73, blokAlarmuWzglednego.podkomenda, blok, czasZapisuMs);
-    });
+    return bezWyjatku(
+        [&] { return zapiszBlok(A_tc, A_ust, A_BypassSet73, blokAlarmuWzglednego.podkomenda, blok, czasZapisuMs); });
 }
 
-int lanCzytajWejsciaCyfrowe(IKlientTcp &A_tc, Tkvor350wejscieDwustanowe &A_ustaw,
-                            const TUstawieniaSterownika &A_ust)
+int lanCzytajWejsciaCyfrowe(IKlientTcp &A_tc, Tkvor350wejscieDwustanowe &A_ustaw, const TUstawieniaSterownika &A_ust)
 {
     const uint8_t wejscie = A_ustaw.nr_wejscia;
     const uint8_t karta = A_ustaw.nr_karty;

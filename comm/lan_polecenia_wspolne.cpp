@@ -4,8 +4,8 @@
 
 namespace lan {
 
-int wymiana(IKlientTcp &tc, const TUstawieniaSterownika &ust, char komenda, uint8_t podkomenda,
-            const QByteArray &dane, int czasMs, int n, QByteArray &odp)
+int wymiana(IKlientTcp &tc, const TUstawieniaSterownika &ust, char komenda, uint8_t podkomenda, const QByteArray &dane,
+            int czasMs, int n, QByteArray &odp)
 {
     try {
         if (czasMs > 0)
@@ -32,8 +32,7 @@ int czytajBlok(IKlientTcp &tc, const TUstawieniaSterownika &ust, const OpisBloku
     return w;
 }
 
-int wyslijBlok(IKlientTcp &tc, const TUstawieniaSterownika &ust, uint8_t podkomenda, const QByteArray &blok,
-               int czasMs)
+int wyslijBlok(IKlientTcp &tc, const TUstawieniaSterownika &ust, uint8_t podkomenda, const QByteArray &blok, int czasMs)
 {
     if (blok.isEmpty())
         return kodLanWyjatek;

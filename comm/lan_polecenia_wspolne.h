@@ -19,8 +19,8 @@ constexpr int czasKlienta = 0;
 // Sends one frame and reads exactly n reply bytes (czasMs > 0 sets the read
 // time-out first): 0, 335 when the read failed, 336 when fewer came, 334
 // when the frame could not be written.
-int wymiana(IKlientTcp &tc, const TUstawieniaSterownika &ust, char komenda, uint8_t podkomenda,
-            const QByteArray &dane, int czasMs, int n, QByteArray &odp);
+int wymiana(IKlientTcp &tc, const TUstawieniaSterownika &ust, char komenda, uint8_t podkomenda, const QByteArray &dane,
+            int czasMs, int n, QByteArray &odp);
 // Command 72 for the block o; on success `dane` holds the reply's data
 // part, o.dlOdczytu bytes.
 int czytajBlok(IKlientTcp &tc, const TUstawieniaSterownika &ust, const OpisBloku &o, const QByteArray &zapytanie,

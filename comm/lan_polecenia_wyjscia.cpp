@@ -56,8 +56,7 @@ int lanZapisPrzekazniki(IKlientTcp &A_tc, int A_nr, const TPrzekaznik &A_ustaw, 
 int lanCzytajPrzekaznikiAlarm(IKlientTcp &A_tc, int A_nr, vxt_alarm_konfiguracja_t &A_ustaw,
                               const TUstawieniaSterownika &A_ust)
 {
-    return czytajRekord(A_tc, A_ust, blokAlarmuWyjscia, bajty({A_nr - 1}), czasKlienta, A_ustaw,
-                        rozpakujAlarmWyjscia);
+    return czytajRekord(A_tc, A_ust, blokAlarmuWyjscia, bajty({A_nr - 1}), czasKlienta, A_ustaw, rozpakujAlarmWyjscia);
 }
 
 int lanZapisPrzekaznikiAlarm(IKlientTcp &A_tc, const TAlarmyF1F4Array &A_ustaw, bool A_BypassSet73,
@@ -66,8 +65,8 @@ int lanZapisPrzekaznikiAlarm(IKlientTcp &A_tc, const TAlarmyF1F4Array &A_ustaw, 
     return bezWyjatku([&] {
         return zapisWSesji(A_tc, A_ust, A_BypassSet73, [&] {
             for (int i = 0; i < alarmowWyjsc; ++i) {
-                const int w = wyslijBlok(A_tc, A_ust, blokAlarmuWyjscia.podkomenda,
-                                         blokAlarmuWyjsciaLan(A_ustaw[i], i), czasZapisuMs);
+                const int w = wyslijBlok(A_tc, A_ust, blokAlarmuWyjscia.podkomenda, blokAlarmuWyjsciaLan(A_ustaw[i], i),
+                                         czasZapisuMs);
                 if (w != 0)
                     return w;
             }

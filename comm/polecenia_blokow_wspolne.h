@@ -24,8 +24,8 @@ int zapisz(TFkomunikacja &k, int adres, const TParamTrans &trans, bool wszystkie
 
 // A read into a zeroed record, filled by `rozpakuj` on success.
 template <class T>
-int czytajRekord(TFkomunikacja &k, int adres, const TParamTrans &trans, const OpisBloku &o,
-                 const QByteArray &zapytanie, T &rekord, bool (*rozpakuj)(const QByteArray &, T &))
+int czytajRekord(TFkomunikacja &k, int adres, const TParamTrans &trans, const OpisBloku &o, const QByteArray &zapytanie,
+                 T &rekord, bool (*rozpakuj)(const QByteArray &, T &))
 {
     std::memset(&rekord, 0, sizeof rekord);
     QByteArray dane;

@@ -42,8 +42,8 @@ int CzytajProgramKVOR350(TFkomunikacja &k, TProgram &A_prog, int A_nr, const TUs
         QByteArray dane;
         int w;
         try {
-            w = bloki::czytaj(k, A_ust.adresRS, A_ust.ParametryTransmisji, blokCzesciProgramu,
-                              bloki::bajty({A_nr, p}), dane);
+            w = bloki::czytaj(k, A_ust.adresRS, A_ust.ParametryTransmisji, blokCzesciProgramu, bloki::bajty({A_nr, p}),
+                              dane);
         } catch (...) {
             return 2;
         }
@@ -62,11 +62,10 @@ int ZapisKomKrokiKvor350(TFkomunikacja &k, const TKrok &kr, int blok, int adres,
     return bloki::zapisz(k, adres, trans, wszystkie, o.podkomenda, spakujKrok(kr, blok));
 }
 
-int CzytajKomKrokiKVOR350(TFkomunikacja &k, TKrok &kr, int A_NrKroku, int adres, bool mycie,
-                          const TParamTrans &trans)
+int CzytajKomKrokiKVOR350(TFkomunikacja &k, TKrok &kr, int A_NrKroku, int adres, bool mycie, const TParamTrans &trans)
 {
-    const int w = bloki::czytajRekord(k, adres, trans, mycie ? blokKrokuMycia : blokKroku,
-                                      bloki::bajty({A_NrKroku}), kr, rozpakujKrok);
+    const int w = bloki::czytajRekord(k, adres, trans, mycie ? blokKrokuMycia : blokKroku, bloki::bajty({A_NrKroku}),
+                                      kr, rozpakujKrok);
     if (w == 0)
         kr.nr_kroku = A_NrKroku;
     return w;

@@ -9,7 +9,6 @@
 
 #include <cstring>
 
-
 int TFkomunikacja::polecenie(int adres, char funkcja, uint8_t podkomenda, const QByteArray &dane, int N,
                              const TParamTrans &trans, QByteArray &odp)
 {
@@ -24,8 +23,7 @@ int TFkomunikacja::sesjaZapisu(int adres, const TParamTrans &trans, bool start)
                  : polecenie(adres, magistrala::I, 0x82, {}, 7, trans, odp);
 }
 
-int TFkomunikacja::zapisBlokowy(int adres, const TParamTrans &trans, bool wszystkie,
-                                const std::function<int()> &bloki)
+int TFkomunikacja::zapisBlokowy(int adres, const TParamTrans &trans, bool wszystkie, const std::function<int()> &bloki)
 {
     if (wszystkie)
         return bloki();
@@ -55,8 +53,8 @@ int TFkomunikacja::CzytajNumerSeryjnyKVOR350(int adres, const TParamTrans &trans
     QByteArray odp;
     const int w = polecenie(adres, magistrala::F, 0x07, {}, 11, trans, odp);
     if (w == 0)
-        A_ns = int(uint32_t(daneBajt(odp, 0)) << 24 | uint32_t(daneBajt(odp, 1)) << 16
-                   | uint32_t(daneBajt(odp, 2)) << 8 | daneBajt(odp, 3));
+        A_ns = int(uint32_t(daneBajt(odp, 0)) << 24 | uint32_t(daneBajt(odp, 1)) << 16 |
+                   uint32_t(daneBajt(odp, 2)) << 8 | daneBajt(odp, 3));
     return w;
 }
 
@@ -113,8 +111,7 @@ int TFkomunikacja::ZapiszLockKVOR350(const TUstawieniaSterownika &A_ds)
 {
     QByteArray odp;
     int odebrano = 0;
-    return WyslijRamkeDlugosc(ZbudujRamke(A_ds.adresRS, magistrala::G, 0x09), odp, odebrano,
-                              A_ds.ParametryTransmisji);
+    return WyslijRamkeDlugosc(ZbudujRamke(A_ds.adresRS, magistrala::G, 0x09), odp, odebrano, A_ds.ParametryTransmisji);
 }
 
 int TFkomunikacja::set73onOffKVOR350(const TUstawieniaSterownika &A_ust, bool A_start)
@@ -155,8 +152,7 @@ int TFkomunikacja::CzytajModulyKVOR350(int adres, const TParamTrans &trans, TMod
     return w;
 }
 
-int TFkomunikacja::ZapisModulyKvor350(int adres, const TParamTrans &trans, const TModulyWejWyKonfig &moduly,
-                                      bool)
+int TFkomunikacja::ZapisModulyKvor350(int adres, const TParamTrans &trans, const TModulyWejWyKonfig &moduly, bool)
 {
     QByteArray dane;
     dane.append(char(moduly.ain));

@@ -13,8 +13,8 @@ int CzytajZadaneKVOR350(TFkomunikacja &k, TKvor350zadana &kr, int blok, int adre
     return bloki::czytajRekord(k, adres, trans, blokZadanej, bloki::bajty({blok}), kr, rozpakujZadana);
 }
 
-int ZapisKomWilgotnoscKvor350(TFkomunikacja &k, const Tkvor350wilgotnosc &kr, int adres,
-                              const TParamTrans &trans, bool wszystkie)
+int ZapisKomWilgotnoscKvor350(TFkomunikacja &k, const Tkvor350wilgotnosc &kr, int adres, const TParamTrans &trans,
+                              bool wszystkie)
 {
     return bloki::zapisz(k, adres, trans, wszystkie, blokWilgotnosci.podkomenda, spakujWilgotnosc(kr));
 }
@@ -35,14 +35,12 @@ int CzytajDodatkiKVOR350(TFkomunikacja &k, tdanedodatki &kr, int adres, const TP
     return bloki::czytajRekord(k, adres, trans, blokDodatkow, {}, kr, rozpakujDodatki);
 }
 
-int ZapisUstawieniaMyciaKvor350(TFkomunikacja &k, const TProjektDodatkiMycie &kr, int adres,
-                                const TParamTrans &trans)
+int ZapisUstawieniaMyciaKvor350(TFkomunikacja &k, const TProjektDodatkiMycie &kr, int adres, const TParamTrans &trans)
 {
     return bloki::zapisz(k, adres, trans, false, blokUstawienMycia.podkomenda, spakujUstawieniaMycia(kr));
 }
 
-int CzytajKomUstawieniaMyciaKVOR350(TFkomunikacja &k, TProjektDodatkiMycie &kr, int adres,
-                                    const TParamTrans &trans)
+int CzytajKomUstawieniaMyciaKVOR350(TFkomunikacja &k, TProjektDodatkiMycie &kr, int adres, const TParamTrans &trans)
 {
     return bloki::czytajRekord(k, adres, trans, blokUstawienMycia, {}, kr, rozpakujUstawieniaMycia);
 }

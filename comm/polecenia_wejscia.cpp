@@ -38,16 +38,15 @@ int ZapisKomWejAnalogAlarmWzglednyKvor350(TFkomunikacja &k, int a_numer, const v
     return bloki::zapisz(k, adres, trans, wszystkie, blokAlarmuWzglednego.podkomenda, dane);
 }
 
-int CzytajWejAnalogAlarmWzglednyKVOR350(TFkomunikacja &k, int a_numer, vxt_alarm_konfiguracja_t &a_Alarm,
-                                        int adres, const TParamTrans &trans)
+int CzytajWejAnalogAlarmWzglednyKVOR350(TFkomunikacja &k, int a_numer, vxt_alarm_konfiguracja_t &a_Alarm, int adres,
+                                        const TParamTrans &trans)
 {
     const int indeks = indeksAlarmuWzglednego(a_numer);
     if (indeks < 0) {
         a_Alarm = vxt_alarm_konfiguracja_t{};
         return kodBrakAlarmuWzglednego;
     }
-    return bloki::czytajRekord(k, adres, trans, blokAlarmuWzglednego, bloki::bajty({indeks}), a_Alarm,
-                               rozpakujAlarm);
+    return bloki::czytajRekord(k, adres, trans, blokAlarmuWzglednego, bloki::bajty({indeks}), a_Alarm, rozpakujAlarm);
 }
 
 int ZapisKomWejsciaCyfroweKvor350(TFkomunikacja &k, const Tkvor350wejscieDwustanowe &kr, int adres,

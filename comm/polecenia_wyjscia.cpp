@@ -9,8 +9,8 @@ constexpr int alarmowWyjsc = 4;
 
 } // namespace
 
-int ZapisKomPrzekaznikiKvor350(TFkomunikacja &k, const TPrzekaznik &kr, int blok, int adres,
-                               const TParamTrans &trans, bool wszystkie)
+int ZapisKomPrzekaznikiKvor350(TFkomunikacja &k, const TPrzekaznik &kr, int blok, int adres, const TParamTrans &trans,
+                               bool wszystkie)
 {
     return bloki::zapisz(k, adres, trans, wszystkie, blokPrzekaznika.podkomenda, spakujPrzekaznik(kr, blok));
 }
@@ -28,8 +28,8 @@ int ZapisKomPrzekaznikiAlarmKvor350(TFkomunikacja &k, const TAlarmyF1F4Array &A_
     return k.zapisBlokowy(adres, trans, wszystkie, [&] {
         for (int i = 0; i < alarmowWyjsc; ++i) {
             const vxt_alarm_konfiguracja_t alarm = A_alarmy[i];
-            if (const int w = bloki::wyslij(k, adres, trans, blokAlarmuWyjscia.podkomenda,
-                                            spakujAlarmWyjscia(alarm, i)))
+            if (const int w =
+                    bloki::wyslij(k, adres, trans, blokAlarmuWyjscia.podkomenda, spakujAlarmWyjscia(alarm, i)))
                 return w;
         }
         return 0;
@@ -43,8 +43,8 @@ int CzytajPrzekaznikiAlarmKVOR350(TFkomunikacja &k, vxt_alarm_konfiguracja_t &A_
                                rozpakujAlarmWyjscia);
 }
 
-int ZapisKomFunkcjeSpecKvor350(TFkomunikacja &k, const TFunkcjaSpec &kr, int blok, int adres,
-                               const TParamTrans &trans, bool wszystkie)
+int ZapisKomFunkcjeSpecKvor350(TFkomunikacja &k, const TFunkcjaSpec &kr, int blok, int adres, const TParamTrans &trans,
+                               bool wszystkie)
 {
     return bloki::zapisz(k, adres, trans, wszystkie, blokFunkcjiSpec.podkomenda, spakujFunkcjeSpec(kr, blok));
 }

@@ -20,8 +20,7 @@ QString powodBledu(QSerialPort &port, const QString &urzadzenie)
     case QSerialPort::PermissionError:
         // Qt reports a busy port the same way as missing rights.
         if (::access(QFile::encodeName(urzadzenie).constData(), R_OK | W_OK) != 0 && errno == EACCES)
-            return QCoreApplication::translate(
-                "PortQt", "brak uprawnień (użytkownik musi należeć do grupy dialout)");
+            return QCoreApplication::translate("PortQt", "brak uprawnień (użytkownik musi należeć do grupy dialout)");
         return QCoreApplication::translate("PortQt", "port jest zajęty przez inny program");
     default:
         return port.errorString();
@@ -44,10 +43,9 @@ bool PortQt::otworz(const QString &urzadzenie, int baud, QString *powod)
         port_.clearError();
         return false;
     }
-    const bool ustawiony = port_.setBaudRate(baud) && port_.setDataBits(QSerialPort::Data8)
-                           && port_.setParity(QSerialPort::NoParity)
-                           && port_.setStopBits(QSerialPort::TwoStop)
-                           && port_.setFlowControl(QSerialPort::NoFlowControl);
+    const bool ustawiony = port_.setBaudRate(baud) && port_.setDataBits(QSerialPort::Data8) &&
+                           port_.setParity(QSerialPort::NoParity) && port_.setStopBits(QSerialPort::TwoStop) &&
+                           port_.setFlowControl(QSerialPort::NoFlowControl);
     if (!ustawiony) {
         if (powod)
             *powod = port_.errorString();
@@ -160,8 +158,8 @@ QByteArray PortQt::czytaj(int n, int calkowityMs, int odstepMs)
         if (zostalo <= 0)
             break;
         if (!port_.waitForReadyRead(int(zostalo))) {
-            const bool przeterminowany = port_.error() == QSerialPort::TimeoutError
-                                         || port_.error() == QSerialPort::NoError;
+            const bool przeterminowany =
+                port_.error() == QSerialPort::TimeoutError || port_.error() == QSerialPort::NoError;
             port_.clearError();
             if (!przeterminowany)
                 break; // the device went away

@@ -7,10 +7,7 @@
 
 RozwiazywaczPortow::RozwiazywaczPortow() : lista_(&RozwiazywaczPortow::urzadzeniaSystemu) {}
 
-QString RozwiazywaczPortow::kluczUrzadzenia(int port)
-{
-    return QStringLiteral("COM%1Device").arg(port + 1);
-}
+QString RozwiazywaczPortow::kluczUrzadzenia(int port) { return QStringLiteral("COM%1Device").arg(port + 1); }
 
 QStringList RozwiazywaczPortow::urzadzeniaSystemu()
 {
@@ -24,9 +21,7 @@ QStringList RozwiazywaczPortow::uporzadkuj(QStringList urzadzenia)
 {
     const auto grupa = [](const QString &s) {
         const QString nazwa = s.section(QLatin1Char('/'), -1);
-        return nazwa.startsWith(QLatin1String("ttyUSB")) || nazwa.startsWith(QLatin1String("ttyACM"))
-                   ? 0
-                   : 1;
+        return nazwa.startsWith(QLatin1String("ttyUSB")) || nazwa.startsWith(QLatin1String("ttyACM")) ? 0 : 1;
     };
     QCollator porownaj;
     porownaj.setNumericMode(true);

@@ -67,11 +67,9 @@ int powtorzCzytajProgram(TProgram &A_prog, int A_nr, const TUstawieniaSterownika
     return domyslnie([&](TFkomunikacja &k) { return CzytajProgramKVOR350(k, A_prog, A_nr, A_ust); });
 }
 
-int powtorzZapisKomProgramu(const TProgram &A_prog, int A_nr, const TUstawieniaSterownika &A_ust,
-                            bool A_BypassSet73)
+int powtorzZapisKomProgramu(const TProgram &A_prog, int A_nr, const TUstawieniaSterownika &A_ust, bool A_BypassSet73)
 {
-    return domyslnie(
-        [&](TFkomunikacja &k) { return ZapisKomProgramuKVOR350(k, A_prog, A_nr, A_ust, A_BypassSet73); });
+    return domyslnie([&](TFkomunikacja &k) { return ZapisKomProgramuKVOR350(k, A_prog, A_nr, A_ust, A_BypassSet73); });
 }
 
 int powtorzCzytajKomKroki(TKrok &kr, int A_NrKroku, int adres, bool mycie, const TParamTrans &trans)
@@ -79,8 +77,7 @@ int powtorzCzytajKomKroki(TKrok &kr, int A_NrKroku, int adres, bool mycie, const
     return domyslnie([&](TFkomunikacja &k) { return CzytajKomKrokiKVOR350(k, kr, A_NrKroku, adres, mycie, trans); });
 }
 
-int powtorzZapisKomKroki(const TKrok &kr, int blok, int adres, const TParamTrans &trans, bool wszystkie,
-                         bool mycie)
+int powtorzZapisKomKroki(const TKrok &kr, int blok, int adres, const TParamTrans &trans, bool wszystkie, bool mycie)
 {
     return domyslnie(
         [&](TFkomunikacja &k) { return ZapisKomKrokiKvor350(k, kr, blok, adres, trans, wszystkie, mycie); });
@@ -91,8 +88,7 @@ int powtorzCzytajKomStany(TFunkcjaSpec &kr, int blok, int adres, const TParamTra
     return domyslnie([&](TFkomunikacja &k) { return CzytajKomStanyKVOR350(k, kr, blok, adres, trans); });
 }
 
-int powtorzZapisKomFunkcjeSpec(const TFunkcjaSpec &kr, int blok, int adres, const TParamTrans &trans,
-                               bool wszystkie)
+int powtorzZapisKomFunkcjeSpec(const TFunkcjaSpec &kr, int blok, int adres, const TParamTrans &trans, bool wszystkie)
 {
     return domyslnie(
         [&](TFkomunikacja &k) { return ZapisKomFunkcjeSpecKvor350(k, kr, blok, adres, trans, wszystkie); });
@@ -103,8 +99,7 @@ int powtorzCzytajKomPrzekazniki(TPrzekaznik &kr, int blok, int adres, const TPar
     return domyslnie([&](TFkomunikacja &k) { return CzytajKomPrzekaznikiKVOR350(k, kr, blok, adres, trans); });
 }
 
-int powtorzZapisKomPrzekazniki(const TPrzekaznik &kr, int blok, int adres, const TParamTrans &trans,
-                               bool wszystkie)
+int powtorzZapisKomPrzekazniki(const TPrzekaznik &kr, int blok, int adres, const TParamTrans &trans, bool wszystkie)
 {
     return domyslnie(
         [&](TFkomunikacja &k) { return ZapisKomPrzekaznikiKvor350(k, kr, blok, adres, trans, wszystkie); });
@@ -112,8 +107,7 @@ int powtorzZapisKomPrzekazniki(const TPrzekaznik &kr, int blok, int adres, const
 
 int powtorzCzytajKomWyjsciaAnalogowe(TWyjscieAnalogowe &kr, int blok, int adres, const TParamTrans &trans)
 {
-    return domyslnie(
-        [&](TFkomunikacja &k) { return CzytajKomWyjsciaAnalogoweKVOR350(k, kr, blok, adres, trans); });
+    return domyslnie([&](TFkomunikacja &k) { return CzytajKomWyjsciaAnalogoweKVOR350(k, kr, blok, adres, trans); });
 }
 
 int powtorzZapisKomWyjsciaAnalogowe(const TWyjscieAnalogowe &kr, int blok, int adres, const TParamTrans &trans,
@@ -123,8 +117,7 @@ int powtorzZapisKomWyjsciaAnalogowe(const TWyjscieAnalogowe &kr, int blok, int a
         [&](TFkomunikacja &k) { return ZapisKomWyjsciaAnalogoweKvor350(k, kr, blok, adres, trans, wszystkie); });
 }
 
-int powtorzCzytajWejsciaAnalogowe(TWejscieAnalogowe &A_wejscie, int A_numer, int adres,
-                                  const TParamTrans &trans)
+int powtorzCzytajWejsciaAnalogowe(TWejscieAnalogowe &A_wejscie, int A_numer, int adres, const TParamTrans &trans)
 {
     return domyslnie(
         [&](TFkomunikacja &k) { return CzytajWejsciaAnalogoweKVOR350(k, A_wejscie, A_numer, adres, trans); });
@@ -197,17 +190,14 @@ int powtorzCzytajWilgotnosc(Tkvor350wilgotnosc &kr, int adres, const TParamTrans
     return domyslnie([&](TFkomunikacja &k) { return CzytajWilgotnoscKVOR350(k, kr, adres, trans); });
 }
 
-int powtorzZapisKomWilgotnosc(const Tkvor350wilgotnosc &kr, int adres, const TParamTrans &trans,
-                              bool wszystkie)
+int powtorzZapisKomWilgotnosc(const Tkvor350wilgotnosc &kr, int adres, const TParamTrans &trans, bool wszystkie)
 {
     return domyslnie([&](TFkomunikacja &k) { return ZapisKomWilgotnoscKvor350(k, kr, adres, trans, wszystkie); });
 }
 
-int powtorzCzytajPrzekaznikiAlarm(vxt_alarm_konfiguracja_t &A_al, int A_numer, int adres,
-                                  const TParamTrans &trans)
+int powtorzCzytajPrzekaznikiAlarm(vxt_alarm_konfiguracja_t &A_al, int A_numer, int adres, const TParamTrans &trans)
 {
-    return domyslnie(
-        [&](TFkomunikacja &k) { return CzytajPrzekaznikiAlarmKVOR350(k, A_al, A_numer, adres, trans); });
+    return domyslnie([&](TFkomunikacja &k) { return CzytajPrzekaznikiAlarmKVOR350(k, A_al, A_numer, adres, trans); });
 }
 
 int powtorzZapisKomPrzekaznikiAlarm(const TAlarmyF1F4Array &A_alarmy, int adres, const TParamTrans &trans,
@@ -232,13 +222,12 @@ int powtorzZapisUstawieniaMycia(const TProjektDodatkiMycie &kr, int adres, const
 int powtorzZapisLogoPage(uint16_t a_pageNum, uint16_t A_logo_pageSize, const QByteArray &a_page, int adres,
                          const TParamTrans &trans)
 {
-    return domyslnie([&](TFkomunikacja &k) {
-        return ZapisLogoPageKvor350(k, a_pageNum, A_logo_pageSize, a_page, adres, trans);
-    });
+    return domyslnie(
+        [&](TFkomunikacja &k) { return ZapisLogoPageKvor350(k, a_pageNum, A_logo_pageSize, a_page, adres, trans); });
 }
 
-int powtorzZapisFirmwarePage(uint16_t a_pageNum, uint16_t A_firmware_PageSize, const QByteArray &a_page,
-                             int adres, const TParamTrans &trans)
+int powtorzZapisFirmwarePage(uint16_t a_pageNum, uint16_t A_firmware_PageSize, const QByteArray &a_page, int adres,
+                             const TParamTrans &trans)
 {
     return domyslnie([&](TFkomunikacja &k) {
         return ZapisFirmwarePageKvor350(k, a_pageNum, A_firmware_PageSize, a_page, adres, trans);
@@ -250,8 +239,8 @@ int powtorzZapisFirmwareCrc(uint16_t a_crc, int a_filesize, int adres, const TPa
     return domyslnie([&](TFkomunikacja &k) { return ZapisFirmwareCrcKvor350(k, a_crc, a_filesize, adres, trans); });
 }
 
-int powtorzZapisGrafikaPage(uint16_t a_pageNum, uint16_t A_firmware_PageSize, const QByteArray &a_page,
-                            int adres, const TParamTrans &trans)
+int powtorzZapisGrafikaPage(uint16_t a_pageNum, uint16_t A_firmware_PageSize, const QByteArray &a_page, int adres,
+                            const TParamTrans &trans)
 {
     return domyslnie([&](TFkomunikacja &k) {
         return ZapisGrafikaPageKvor350(k, a_pageNum, A_firmware_PageSize, a_page, adres, trans);
@@ -309,9 +298,8 @@ int powtorzCzytajModuly(int adres, const TParamTrans &a_trans, TModulyWejWyKonfi
 
 int powtorzZapisModuly(int adres, const TParamTrans &A_trans, const TModulyWejWyKonfig &moduly, bool A_BypassSet73)
 {
-    return powtarzaj({A_trans.ReadTotalTimeoutConstant}, A_trans.IlePowtorzen, {}, [&](TFkomunikacja &k) {
-        return k.ZapisModulyKvor350(adres, A_trans, moduly, A_BypassSet73);
-    });
+    return powtarzaj({A_trans.ReadTotalTimeoutConstant}, A_trans.IlePowtorzen, {},
+                     [&](TFkomunikacja &k) { return k.ZapisModulyKvor350(adres, A_trans, moduly, A_BypassSet73); });
 }
 
 int powtorzCzytajlock(int adres, const TParamTrans &A_trans, bool &A_blokada)

@@ -34,22 +34,17 @@ int zamknijSesjeZapisu(const TUstawieniaSterownika &A_ust);
 
 // ---- Section blocks --------------------------------------------------------
 int powtorzCzytajProgram(TProgram &A_prog, int A_nr, const TUstawieniaSterownika &A_ust);
-int powtorzZapisKomProgramu(const TProgram &A_prog, int A_nr, const TUstawieniaSterownika &A_ust,
-                            bool A_BypassSet73);
+int powtorzZapisKomProgramu(const TProgram &A_prog, int A_nr, const TUstawieniaSterownika &A_ust, bool A_BypassSet73);
 int powtorzCzytajKomKroki(TKrok &kr, int A_NrKroku, int adres, bool mycie, const TParamTrans &trans);
-int powtorzZapisKomKroki(const TKrok &kr, int blok, int adres, const TParamTrans &trans, bool wszystkie,
-                         bool mycie);
+int powtorzZapisKomKroki(const TKrok &kr, int blok, int adres, const TParamTrans &trans, bool wszystkie, bool mycie);
 int powtorzCzytajKomStany(TFunkcjaSpec &kr, int blok, int adres, const TParamTrans &trans);
-int powtorzZapisKomFunkcjeSpec(const TFunkcjaSpec &kr, int blok, int adres, const TParamTrans &trans,
-                               bool wszystkie);
+int powtorzZapisKomFunkcjeSpec(const TFunkcjaSpec &kr, int blok, int adres, const TParamTrans &trans, bool wszystkie);
 int powtorzCzytajKomPrzekazniki(TPrzekaznik &kr, int blok, int adres, const TParamTrans &trans);
-int powtorzZapisKomPrzekazniki(const TPrzekaznik &kr, int blok, int adres, const TParamTrans &trans,
-                               bool wszystkie);
+int powtorzZapisKomPrzekazniki(const TPrzekaznik &kr, int blok, int adres, const TParamTrans &trans, bool wszystkie);
 int powtorzCzytajKomWyjsciaAnalogowe(TWyjscieAnalogowe &kr, int blok, int adres, const TParamTrans &trans);
 int powtorzZapisKomWyjsciaAnalogowe(const TWyjscieAnalogowe &kr, int blok, int adres, const TParamTrans &trans,
                                     bool wszystkie);
-int powtorzCzytajWejsciaAnalogowe(TWejscieAnalogowe &A_wejscie, int A_numer, int adres,
-                                  const TParamTrans &trans);
+int powtorzCzytajWejsciaAnalogowe(TWejscieAnalogowe &A_wejscie, int A_numer, int adres, const TParamTrans &trans);
 int powtorzZapisKomWejsciaaAnalogowe(const TWejscieAnalogowe &kr, int blok, int adres, const TParamTrans &trans,
                                      bool wszystkie);
 int powtorzCzytajWejAnalogAlarmWzgledny(int a_numer, vxt_alarm_konfiguracja_t &a_Alarm, int adres,
@@ -65,11 +60,9 @@ int powtorzZapisZadana(const TKvor350zadana &kr, int blok, int adres, const TPar
 int powtorzCzytajDodatki(tdanedodatki &kr, int adres, const TParamTrans &trans);
 int powtorzZapisKomDodatki(const tdanedodatki &kr, int adres, const TParamTrans &trans, bool wszystkie);
 int powtorzCzytajWilgotnosc(Tkvor350wilgotnosc &kr, int adres, const TParamTrans &trans);
-int powtorzZapisKomWilgotnosc(const Tkvor350wilgotnosc &kr, int adres, const TParamTrans &trans,
-                              bool wszystkie);
+int powtorzZapisKomWilgotnosc(const Tkvor350wilgotnosc &kr, int adres, const TParamTrans &trans, bool wszystkie);
 // Alarm output A_numer 1..4 / all four.
-int powtorzCzytajPrzekaznikiAlarm(vxt_alarm_konfiguracja_t &A_al, int A_numer, int adres,
-                                  const TParamTrans &trans);
+int powtorzCzytajPrzekaznikiAlarm(vxt_alarm_konfiguracja_t &A_al, int A_numer, int adres, const TParamTrans &trans);
 int powtorzZapisKomPrzekaznikiAlarm(const TAlarmyF1F4Array &A_alarmy, int adres, const TParamTrans &trans,
                                     bool wszystkie);
 // 3 x timeoutStand.
@@ -79,11 +72,11 @@ int powtorzZapisUstawieniaMycia(const TProjektDodatkiMycie &kr, int adres, const
 // ---- Update and logo pages -------------------------------------------------
 int powtorzZapisLogoPage(uint16_t a_pageNum, uint16_t A_logo_pageSize, const QByteArray &a_page, int adres,
                          const TParamTrans &trans);
-int powtorzZapisFirmwarePage(uint16_t a_pageNum, uint16_t A_firmware_PageSize, const QByteArray &a_page,
-                             int adres, const TParamTrans &trans);
+int powtorzZapisFirmwarePage(uint16_t a_pageNum, uint16_t A_firmware_PageSize, const QByteArray &a_page, int adres,
+                             const TParamTrans &trans);
 int powtorzZapisFirmwareCrc(uint16_t a_crc, int a_filesize, int adres, const TParamTrans &trans);
-int powtorzZapisGrafikaPage(uint16_t a_pageNum, uint16_t A_firmware_PageSize, const QByteArray &a_page,
-                            int adres, const TParamTrans &trans);
+int powtorzZapisGrafikaPage(uint16_t a_pageNum, uint16_t A_firmware_PageSize, const QByteArray &a_page, int adres,
+                            const TParamTrans &trans);
 // 60000 ms.
 int powtorzZapisGrafikaCrc(uint16_t a_crc, int a_filesize, int adres, const TParamTrans &trans);
 

@@ -12,9 +12,8 @@ void kopiujParametryTransmisji(const TUstawieniaSterownika &z, TParamTrans &doRe
 
 int predkoscZKodu(int kod)
 {
-    static constexpr std::array<int, 15> predkosci = {
-        110, 300, 600, 1200, 2400, 4800, 9600, 14400, 19200,
-        38400, 56000, 57600, 115200, 128000, 256000};
+    static constexpr std::array<int, 15> predkosci = {110,   300,   600,   1200,  2400,   4800,   9600,  14400,
+                                                      19200, 38400, 56000, 57600, 115200, 128000, 256000};
     if (kod < 0 || kod >= int(predkosci.size()))
         return 0;
     return predkosci[size_t(kod)];

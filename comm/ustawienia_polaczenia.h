@@ -17,19 +17,19 @@ struct TParamTrans {
 // TCP/IP parameters.
 struct TUstawieniaIP {
     int NUMER_SERYJNY = 0;
-    int LAN_ACTIVE = 0;                 // 0 RS-485, 1 TCP/IP
-    QString LAN_IP;                     // dotted IPv4, at most 15 characters
+    int LAN_ACTIVE = 0; // 0 RS-485, 1 TCP/IP
+    QString LAN_IP;     // dotted IPv4, at most 15 characters
     int count = 3;
-    int timeout = 700;                  // [ms]
+    int timeout = 700; // [ms]
 };
 
 struct TUstawieniaSterownika {
-    int adresRS = 1;                    // bus address 0..247, sent modulo 256
+    int adresRS = 1; // bus address 0..247, sent modulo 256
     TParamTrans ParametryTransmisji;
     TConnectionType conectType = tct_rs485;
-    int stanSterownika = 0;             // reserved
-    QString EthernetPassword;           // reserved
-    bool Busy = false;                  // reserved
+    int stanSterownika = 0;   // reserved
+    QString EthernetPassword; // reserved
+    bool Busy = false;        // reserved
     TUstawieniaIP lan;
 };
 

@@ -97,8 +97,8 @@ void EdycjaZakresu<T>::krok(int kierunek)
     // long double holds every int sum exactly and a double sum past the
     // largest double.
     const long double w = static_cast<long double>(Value()) + static_cast<long double>(kierunek) * FIncrement;
-    setValue(static_cast<T>(std::clamp<long double>(w, std::numeric_limits<T>::lowest(),
-                                                    std::numeric_limits<T>::max())));
+    setValue(
+        static_cast<T>(std::clamp<long double>(w, std::numeric_limits<T>::lowest(), std::numeric_limits<T>::max())));
 }
 
 template class EdycjaZakresu<int>;

@@ -59,8 +59,8 @@ void TPrzelacznik::paintEvent(QPaintEvent *)
     p.drawPixmap((width() - px.width()) / 2, (height() - px.height()) / 2, px);
 }
 
-TKbProgress::TKbProgress(QWidget *AOwner, const QString &A_caption, int A_left, int A_top,
-                         TZmiana A_OnchangedProc, Wyrownanie a_align)
+TKbProgress::TKbProgress(QWidget *AOwner, const QString &A_caption, int A_left, int A_top, TZmiana A_OnchangedProc,
+                         Wyrownanie a_align)
     : QFrame(AOwner), FModyfikacja(std::move(A_OnchangedProc))
 {
     setObjectName(QStringLiteral("TKbProgress"));
@@ -143,10 +143,7 @@ void TKbProgress::changeEvent(QEvent *e)
     QFrame::changeEvent(e);
 }
 
-void TKbProgress::ulozPasek()
-{
-    FProgressBar->setGeometry(0, height() - wysokoscPaska_, width(), wysokoscPaska_);
-}
+void TKbProgress::ulozPasek() { FProgressBar->setGeometry(0, height() - wysokoscPaska_, width(), wysokoscPaska_); }
 
 void TKbProgress::resizeEvent(QResizeEvent *e)
 {
@@ -254,8 +251,7 @@ void TKbProgress::transEnd(bool A_ok, int A_weryfikacja)
     FImageResult->setPixmap(obrazek(A_ok ? QStringLiteral("TRANS_OK") : QStringLiteral("TRANS_ERROR")));
     FImageResult->show();
     if (A_weryfikacja >= 0) {
-        FImageVerify->setPixmap(
-            obrazek(A_weryfikacja == 1 ? QStringLiteral("COMP_ERROR") : QStringLiteral("COMP_OK")));
+        FImageVerify->setPixmap(obrazek(A_weryfikacja == 1 ? QStringLiteral("COMP_ERROR") : QStringLiteral("COMP_OK")));
         FImageVerify->show();
     }
     FProgressBar->hide();

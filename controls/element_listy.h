@@ -51,8 +51,8 @@ public:
 
     // Builds the row in the selectable state; A_OnchangedProc runs after
     // every real change of the tick.
-    TKbProgress(QWidget *AOwner, const QString &A_caption, int A_left, int A_top,
-                TZmiana A_OnchangedProc, Wyrownanie a_align = Wyrownanie::brak);
+    TKbProgress(QWidget *AOwner, const QString &A_caption, int A_left, int A_top, TZmiana A_OnchangedProc,
+                Wyrownanie a_align = Wyrownanie::brak);
 
     // Wide enough that the compare picture at left 340 is always visible.
     static constexpr int szerokoscMinimalna = 380;

@@ -18,8 +18,8 @@ QPoint polozenieNaSrodku(const QSize &ekran, const QSize &okno)
 }
 
 TpasekPostepu::TpasekPostepu(QWidget *parent)
-    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint |
-                          Qt::WindowTitleHint | Qt::WindowCloseButtonHint)
+    : QWidget(parent, Qt::Tool | Qt::WindowStaysOnTopHint | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                          Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("pasekPostepu"));
     setWindowModality(Qt::ApplicationModal);

@@ -22,8 +22,7 @@ BladRaportu::BladRaportu(const QString &k) : std::runtime_error(k.toStdString())
 
 TPasmo::TPasmo(QString n, TRodzajPasma r, qreal w, QString z)
     : TObiektRaportu(std::move(n)), rodzaj(r), wysokosc(w), zbior(std::move(z))
-{
-}
+{}
 
 TTekstRaportu &TPasmo::dodajTekst(const QString &nazwa, const QRectF &polozenie, const QString &tekst)
 {
@@ -43,8 +42,7 @@ TLiniaRaportu &TPasmo::dodajLinie(const QString &nazwa, const QRectF &polozenie)
     return static_cast<TLiniaRaportu &>(*obiekty.back());
 }
 
-TPasmo &TPasmo::dodajPasmo(const QString &nazwa, TRodzajPasma r, qreal w, const QString &z,
-                           const TPowiazanie &p)
+TPasmo &TPasmo::dodajPasmo(const QString &nazwa, TRodzajPasma r, qreal w, const QString &z, const TPowiazanie &p)
 {
     pasma.push_back(std::make_unique<TPasmo>(nazwa, r, w, z));
     pasma.back()->powiazanie = p;
@@ -92,10 +90,7 @@ TZbiorRaportu &TRaport::dodajZbior(const QString &n, const QStringList &pola)
     return *zbiory.back();
 }
 
-TZbiorRaportu *TRaport::zbior(const QString &n)
-{
-    return const_cast<TZbiorRaportu *>(std::as_const(*this).zbior(n));
-}
+TZbiorRaportu *TRaport::zbior(const QString &n) { return const_cast<TZbiorRaportu *>(std::as_const(*this).zbior(n)); }
 
 const TZbiorRaportu *TRaport::zbior(const QString &n) const
 {
@@ -159,10 +154,17 @@ public:
         nowaStrona();
         for (const auto &p : r_.pasma) {
             switch (p->rodzaj) {
-            case TRodzajPasma::Dane: wiersze(*p); break;
-            case TRodzajPasma::Komorki: komorki(*p); break;
-            case TRodzajPasma::Podrzedne: wydrukuj(*p); break;
-            default: break;
+            case TRodzajPasma::Dane:
+                wiersze(*p);
+                break;
+            case TRodzajPasma::Komorki:
+                komorki(*p);
+                break;
+            case TRodzajPasma::Podrzedne:
+                wydrukuj(*p);
+                break;
+            default:
+                break;
             }
         }
         zamknijStrone();
@@ -187,8 +189,7 @@ private:
                 nazwa(o->nazwa);
             const bool zeZbiorem = p.rodzaj == TRodzajPasma::Dane || p.rodzaj == TRodzajPasma::Komorki;
             if (zeZbiorem && !r_.zbior(p.zbior))
-                throw BladRaportu(
-                    TRaport::tr("Raport %1: brak zbioru danych %2").arg(r_.nazwa, p.zbior));
+                throw BladRaportu(TRaport::tr("Raport %1: brak zbioru danych %2").arg(r_.nazwa, p.zbior));
             for (const auto &d : p.pasma)
                 pasmo(*d);
         };
@@ -267,8 +268,7 @@ private:
         if (pole.size() >= 2 && pole.startsWith(QLatin1Char('"')) && pole.endsWith(QLatin1Char('"')))
             pole = pole.mid(1, pole.size() - 2);
         if (z->indeksPola(pole) < 0)
-            throw BladRaportu(TRaport::tr("Raport %1: zbiór danych %2 nie ma pola %3")
-                                  .arg(r_.nazwa, z->nazwa, pole));
+            throw BladRaportu(TRaport::tr("Raport %1: zbiór danych %2 nie ma pola %3").arg(r_.nazwa, z->nazwa, pole));
         return r_.wartoscPola(z->nazwa, pole);
     }
 
@@ -345,8 +345,8 @@ private:
                 for (const auto &[wlasne, nadrzedne] : p.powiazanie) {
                     const int i = z.indeksPola(wlasne);
                     if (i < 0)
-                        throw BladRaportu(TRaport::tr("Raport %1: zbiór danych %2 nie ma pola %3")
-                                              .arg(r_.nazwa, z.nazwa, wlasne));
+                        throw BladRaportu(
+                            TRaport::tr("Raport %1: zbiór danych %2 nie ma pola %3").arg(r_.nazwa, z.nazwa, wlasne));
                     if (zbiorPasma(*rodzic).indeksPola(nadrzedne) < 0)
                         throw BladRaportu(TRaport::tr("Raport %1: zbiór danych %2 nie ma pola %3")
                                               .arg(r_.nazwa, rodzic->zbior, nadrzedne));
@@ -384,10 +384,17 @@ private:
         y_ += p.wysokosc;
         for (auto &d : p.pasma) {
             switch (d->rodzaj) {
-            case TRodzajPasma::Dane: wiersze(*d); break;
-            case TRodzajPasma::Komorki: komorki(*d); break;
-            case TRodzajPasma::Podrzedne: wydrukuj(*d); break;
-            default: break;
+            case TRodzajPasma::Dane:
+                wiersze(*d);
+                break;
+            case TRodzajPasma::Komorki:
+                komorki(*d);
+                break;
+            case TRodzajPasma::Podrzedne:
+                wydrukuj(*d);
+                break;
+            default:
+                break;
             }
         }
     }
@@ -429,13 +436,12 @@ QList<TStronaWydruku> TRaport::przygotuj() { return UkladStron(*this).wykonaj();
 
 // ---- painting -------------------------------------------------------------
 
-bool rysujStrony(const TRaport::Strona &strona, const QList<TStronaWydruku> &strony,
-                 QPagedPaintDevice &urzadzenie)
+bool rysujStrony(const TRaport::Strona &strona, const QList<TStronaWydruku> &strony, QPagedPaintDevice &urzadzenie)
 {
     if (auto *d = dynamic_cast<QPrinter *>(&urzadzenie))
         d->setFullPage(true);
-    urzadzenie.setPageLayout(QPageLayout(strona.rozmiar, strona.orientacja, QMarginsF(0, 0, 0, 0),
-                                         QPageLayout::Millimeter));
+    urzadzenie.setPageLayout(
+        QPageLayout(strona.rozmiar, strona.orientacja, QMarginsF(0, 0, 0, 0), QPageLayout::Millimeter));
     QPainter p;
     if (!p.begin(&urzadzenie))
         return false;

@@ -19,9 +19,9 @@
 #include <QHash>
 #include <QList>
 #include <QMarginsF>
-#include <QPair>
 #include <QPageLayout>
 #include <QPageSize>
+#include <QPair>
 #include <QRectF>
 #include <QString>
 #include <QStringList>
@@ -59,7 +59,7 @@ public:
     QFont czcionka{QStringLiteral("Arial"), 9};
     QColor kolor = Qt::black;
     Qt::Alignment wyrownanie = Qt::AlignLeft | Qt::AlignVCenter;
-    qreal obrot = 0;        // degrees, counter-clockwise
+    qreal obrot = 0; // degrees, counter-clockwise
     bool ramka = false;
     bool zawijaj = false;
     bool ukryjZera = false; // a value equal to zero prints nothing
@@ -102,7 +102,7 @@ public:
     qreal wysokosc;
     QString zbior;
     TPowiazanie powiazanie;
-    int liczbaKomorek = 1;     // Komorki: cells in a line
+    int liczbaKomorek = 1;      // Komorki: cells in a line
     qreal szerokoscKomorki = 0; // Komorki: the objects move by this per cell
     // Runs before each printing of the band; it may hide it for this row.
     std::function<void(TPasmo &)> przedWydrukiem;
@@ -112,11 +112,10 @@ public:
 
     // Object names are unique in the whole report (checked when the report
     // is laid out).
-    TTekstRaportu &dodajTekst(const QString &nazwa, const QRectF &polozenie,
-                              const QString &tekst = QString());
+    TTekstRaportu &dodajTekst(const QString &nazwa, const QRectF &polozenie, const QString &tekst = QString());
     TLiniaRaportu &dodajLinie(const QString &nazwa, const QRectF &polozenie);
-    TPasmo &dodajPasmo(const QString &nazwa, TRodzajPasma rodzaj, qreal wysokosc,
-                       const QString &zbior = QString(), const TPowiazanie &powiazanie = {});
+    TPasmo &dodajPasmo(const QString &nazwa, TRodzajPasma rodzaj, qreal wysokosc, const QString &zbior = QString(),
+                       const TPowiazanie &powiazanie = {});
 };
 
 // The rows a band runs over; every value is the text to print.
@@ -164,8 +163,7 @@ public:
     } strona;
     QDate dataWydruku; // "[Date]"; the current date when not set
 
-    TPasmo &dodajPasmo(const QString &nazwa, TRodzajPasma rodzaj, qreal wysokosc,
-                       const QString &zbior = QString());
+    TPasmo &dodajPasmo(const QString &nazwa, TRodzajPasma rodzaj, qreal wysokosc, const QString &zbior = QString());
     TZbiorRaportu &dodajZbior(const QString &nazwa, const QStringList &pola);
     TZbiorRaportu *zbior(const QString &nazwa);
     const TZbiorRaportu *zbior(const QString &nazwa) const;
@@ -187,8 +185,7 @@ private:
 };
 
 // Paints laid-out pages; false when the device cannot be painted on.
-bool rysujStrony(const TRaport::Strona &strona, const QList<TStronaWydruku> &strony,
-                 QPagedPaintDevice &urzadzenie);
+bool rysujStrony(const TRaport::Strona &strona, const QList<TStronaWydruku> &strony, QPagedPaintDevice &urzadzenie);
 // Lays out and writes the report as a PDF file; throws BladRaportu.
 void zapiszRaportPdf(TRaport &raport, const QString &plik);
 
@@ -273,5 +270,4 @@ TPasmo &szablonListy(TRaport &raport, const QString &zbior, const QList<TKolumna
 // even count black 8-point text (the state). The cell's text object is
 // named nazwa + "_stan"; the counter is the window's own.
 TPasmo &dodajPasmoPrzekaznikow(TPasmo &rodzic, const QString &nazwa, const QString &zbior,
-                               const TPasmo::TPowiazanie &powiazanie, qreal szerokosc,
-                               qint64 *licznik);
+                               const TPasmo::TPowiazanie &powiazanie, qreal szerokosc, qint64 *licznik);

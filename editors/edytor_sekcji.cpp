@@ -139,7 +139,8 @@ QToolButton *TEdytorSekcji::dodajNarzedzie(Przycisk p, const char *nazwa, void (
     b->setIcon(ikona(p));
     b->setIconSize(QSize(24, 24));
     b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QToolButton::clicked, this, [this, polecenie] { wykonaj([this, polecenie] { (this->*polecenie)(); }); });
+    connect(b, &QToolButton::clicked, this,
+            [this, polecenie] { wykonaj([this, polecenie] { (this->*polecenie)(); }); });
     narzedzia_.append(b);
     return b;
 }
@@ -315,8 +316,7 @@ bool TEdytorSekcji::potwierdzCzyszczenie()
     return pytanie(tr("Potwierdzasz wyzerowanie danych dla bieżącego okna?"));
 }
 
-bool TEdytorSekcji::zapiszPlik(const void *dane, qint64 rozmiar, const QString &rozszerzenie,
-                               const QString &etykieta)
+bool TEdytorSekcji::zapiszPlik(const void *dane, qint64 rozmiar, const QString &rozszerzenie, const QString &etykieta)
 {
     const QString plik = wyborPliku().plikDoZapisu(filtrSekcji(rozszerzenie, etykieta), rozszerzenie, QString());
     if (plik.isEmpty())

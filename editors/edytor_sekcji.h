@@ -39,7 +39,7 @@ public:
 
     explicit TEdytorSekcji(Przyciski przyciski, QWidget *parent = nullptr);
 
-    bool wynik = false;         // changes that OK is to hand back
+    bool wynik = false; // changes that OK is to hand back
     int jezykId = 1045;
     TUstawieniaSterownika daneSterownika; // refreshed before every transfer
 
@@ -47,7 +47,7 @@ public:
     QToolButton *but_odczyt = nullptr, *but_wyslij = nullptr, *but_otworz = nullptr, *but_zapisz = nullptr,
                 *but_popraw = nullptr, *but_drukuj = nullptr, *sb_cls = nullptr;
     QPushButton *but_ok, *but_anuluj;
-    QWidget *obszar;            // the section's controls
+    QWidget *obszar; // the section's controls
 
     // The entry function's run on a fresh window: language and texts, the
     // caller's data copied into the window's copy and shown, the window
@@ -111,13 +111,13 @@ protected:
     enum class KoniecPetli { Calosc, Blad, Anulowano };
     struct Petla {
         int ile = 0;
-        QString tekst;                      // progress text; empty shows "Czekaj..."
-        std::function<bool(int)> pozycja;   // item i = 1..ile read into a scratch record, or sent
-        std::function<void(int)> zapisz;    // reads: keeps item i's scratch record (optional)
-        bool sprawdzajKoniec = true;        // "Anuluj" of the progress window ends the loop
-        bool zapiszAnulowana = true;        // reads: the item read when "Anuluj" was noticed is kept
+        QString tekst;                             // progress text; empty shows "Czekaj..."
+        std::function<bool(int)> pozycja;          // item i = 1..ile read into a scratch record, or sent
+        std::function<void(int)> zapisz;           // reads: keeps item i's scratch record (optional)
+        bool sprawdzajKoniec = true;               // "Anuluj" of the progress window ends the loop
+        bool zapiszAnulowana = true;               // reads: the item read when "Anuluj" was noticed is kept
         int probyOtwarcia = probyLanOtwarciaSesji; // sends: TCP/IP attempts to open the session
-        bool drugiKomunikat = false;        // sends: "Brak komunikacji" again after a failed item
+        bool drugiKomunikat = false;               // sends: "Brak komunikacji" again after a failed item
     };
     // Read all: "Anuluj" cleared, the connection record refreshed, progress
     // 0 of ile; per item: read (a failure ends the loop, the item's read

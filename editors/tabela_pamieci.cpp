@@ -8,8 +8,7 @@
 
 TTabelaPamieci::TTabelaPamieci(QStringList pola, QList<TKolumnaListy> kolumny, QObject *parent)
     : QAbstractTableModel(parent), pola_(std::move(pola)), kolumny_(std::move(kolumny))
-{
-}
+{}
 
 void TTabelaPamieci::ustaw(QList<QVariantList> wiersze)
 {
@@ -74,10 +73,7 @@ void TTabelaPamieci::doZbioru(TZbiorRaportu &zbior) const
 
 int TTabelaPamieci::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ileWierszy(); }
 
-int TTabelaPamieci::columnCount(const QModelIndex &parent) const
-{
-    return parent.isValid() ? 0 : int(kolumny_.size());
-}
+int TTabelaPamieci::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(kolumny_.size()); }
 
 QVariant TTabelaPamieci::data(const QModelIndex &i, int rola) const
 {

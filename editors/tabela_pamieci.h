@@ -15,13 +15,13 @@ class TZbiorRaportu;
 // One grid column over a field.
 struct TKolumnaListy {
     QString pole;
-    int szerokosc = 64;                   // [px]
+    int szerokosc = 64; // [px]
     Qt::Alignment wyrownanie = Qt::AlignLeft | Qt::AlignVCenter;
-    bool kolorPrzycisku = false;          // drawn in the button face colour
-    int miejscDziesietne = -1;            // >= 0: a number with that many decimals, in the locale's form
-    QString glowka;                       // printed with the head "h_" + glowka; empty: not printed
-    qreal szerokoscWydruku = 30;          // [mm]
-    QString tytul;                        // set by the window's texts
+    bool kolorPrzycisku = false; // drawn in the button face colour
+    int miejscDziesietne = -1;   // >= 0: a number with that many decimals, in the locale's form
+    QString glowka;              // printed with the head "h_" + glowka; empty: not printed
+    qreal szerokoscWydruku = 30; // [mm]
+    QString tytul;               // set by the window's texts
 };
 
 class TTabelaPamieci : public QAbstractTableModel {

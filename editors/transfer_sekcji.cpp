@@ -37,8 +37,7 @@ int sesja(const TUstawieniaSterownika &ust, bool start, int probyLan)
 
 } // namespace
 
-bool przeslijPozycje(const TUstawieniaSterownika &ust, int czasOdczytuMs, const TPrzezRs485 &rs,
-                     const TPrzezLan &lan)
+bool przeslijPozycje(const TUstawieniaSterownika &ust, int czasOdczytuMs, const TPrzezRs485 &rs, const TPrzezLan &lan)
 {
     TUstawieniaSterownika u = ust;
     if (czasOdczytuMs > 0)

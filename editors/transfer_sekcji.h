@@ -30,8 +30,7 @@ using TPrzezLan = std::function<int(TFormLan &lan, const TUstawieniaSterownika &
 // time-out (0: the caller's stays). Each function gets the prepared copy
 // and returns a result code; without the runner TCP/IP fails as
 // unreachable. True on 0.
-bool przeslijPozycje(const TUstawieniaSterownika &ust, int czasOdczytuMs, const TPrzezRs485 &rs,
-                     const TPrzezLan &lan);
+bool przeslijPozycje(const TUstawieniaSterownika &ust, int czasOdczytuMs, const TPrzezRs485 &rs, const TPrzezLan &lan);
 
 // A read into a scratch copy of the target, kept only on success: the
 // transports clear their target first, and a failed read must not wipe

@@ -42,8 +42,8 @@ public:
     int jezykId = 1045;
 
     QLabel *L_tytulZadana, *L_zadana, *L_nazwa, *L_wartosc;
-    QLineEdit *ed_nazwa;        // 15 characters typed at most
-    TFloatEdit *fe_wartosc;     // -200.0 .. 1000.0
+    QLineEdit *ed_nazwa;    // 15 characters typed at most
+    TFloatEdit *fe_wartosc; // -200.0 .. 1000.0
     QPushButton *but_ok, *but_anuluj;
 
     void jezyk();

@@ -19,8 +19,8 @@ struct Element {
 
 struct Lista {
     std::span<const Element> elementy;
-    bool wielkie = false;  // upper-cased after translation
-    int pierwszy = 0;      // code of the first item
+    bool wielkie = false; // upper-cased after translation
+    int pierwszy = 0;     // code of the first item
 };
 
 QStringList wszystkie(const Lista &l)
@@ -46,9 +46,18 @@ QString jeden(const Lista &l, int indeks)
 constexpr Element znak[] = {{QT_TRANSLATE_NOOP("Enumeracje", "Dodatnia")}, {QT_TRANSLATE_NOOP("Enumeracje", "Ujemna")}};
 
 constexpr Element stanSterownika[] = {
-    {QT_TRANSLATE_NOOP("Enumeracje", "off")},          {QT_TRANSLATE_NOOP("Enumeracje", "Stop")},           {QT_TRANSLATE_NOOP("Enumeracje", "Pauza")},       {QT_TRANSLATE_NOOP("Enumeracje", "Start")},
-    {QT_TRANSLATE_NOOP("Enumeracje", "Edycja")},       {QT_TRANSLATE_NOOP("Enumeracje", "Autostart")},      {QT_TRANSLATE_NOOP("Enumeracje", "koniec kroku")}, {QT_TRANSLATE_NOOP("Enumeracje", "koniec procesu")},
-    {QT_TRANSLATE_NOOP("Enumeracje", "kontynuacja")},  {QT_TRANSLATE_NOOP("Enumeracje", "Przerwany")},      {"..", "", true},   {QT_TRANSLATE_NOOP("Enumeracje", "Setup")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "off")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Stop")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Pauza")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Start")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Edycja")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Autostart")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "koniec kroku")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "koniec procesu")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "kontynuacja")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Przerwany")},
+    {"..", "", true},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Setup")},
     {QT_TRANSLATE_NOOP("Enumeracje", "Stop")},
 };
 
@@ -62,38 +71,58 @@ constexpr Element typWejsciaAI[] = {
     {"Kalbren Vane H", "", true},
 };
 
-constexpr Element reakcjaAlarmu[] = {
-    {QT_TRANSLATE_NOOP("Enumeracje", "Wyłączony")}, {QT_TRANSLATE_NOOP("Enumeracje", "Przerwanie programu")}, {QT_TRANSLATE_NOOP("Enumeracje", "Kontynuacja programu")}};
+constexpr Element reakcjaAlarmu[] = {{QT_TRANSLATE_NOOP("Enumeracje", "Wyłączony")},
+                                     {QT_TRANSLATE_NOOP("Enumeracje", "Przerwanie programu")},
+                                     {QT_TRANSLATE_NOOP("Enumeracje", "Kontynuacja programu")}};
 
-constexpr Element operacjaStanu[] = {
-    {QT_TRANSLATE_NOOP("Enumeracje", "Ustawienie stanu")}, {QT_TRANSLATE_NOOP("Enumeracje", "Dodanie stanu")}, {QT_TRANSLATE_NOOP("Enumeracje", "Odjęcie stanu")}};
+constexpr Element operacjaStanu[] = {{QT_TRANSLATE_NOOP("Enumeracje", "Ustawienie stanu")},
+                                     {QT_TRANSLATE_NOOP("Enumeracje", "Dodanie stanu")},
+                                     {QT_TRANSLATE_NOOP("Enumeracje", "Odjęcie stanu")}};
 
-constexpr Element typWyjsciaAO[] = {
-    {QT_TRANSLATE_NOOP("Enumeracje", "wyłączone")}, {QT_TRANSLATE_NOOP("Enumeracje", "Zadajnik")}, {QT_TRANSLATE_NOOP("Enumeracje", "Regulator PID ")}, {QT_TRANSLATE_NOOP("Enumeracje", "Regulator liniowy")}};
+constexpr Element typWyjsciaAO[] = {{QT_TRANSLATE_NOOP("Enumeracje", "wyłączone")},
+                                    {QT_TRANSLATE_NOOP("Enumeracje", "Zadajnik")},
+                                    {QT_TRANSLATE_NOOP("Enumeracje", "Regulator PID ")},
+                                    {QT_TRANSLATE_NOOP("Enumeracje", "Regulator liniowy")}};
 
-constexpr Element rodzajPrzekaznika[] = {{QT_TRANSLATE_NOOP("Enumeracje", "bistabilny")}, {QT_TRANSLATE_NOOP("Enumeracje", "monostabilny")}};
+constexpr Element rodzajPrzekaznika[] = {{QT_TRANSLATE_NOOP("Enumeracje", "bistabilny")},
+                                         {QT_TRANSLATE_NOOP("Enumeracje", "monostabilny")}};
 
-constexpr Element grzanieChlodzenie[] = {{QT_TRANSLATE_NOOP("Enumeracje", "grzanie")}, {QT_TRANSLATE_NOOP("Enumeracje", "chłodzenie")}};
+constexpr Element grzanieChlodzenie[] = {{QT_TRANSLATE_NOOP("Enumeracje", "grzanie")},
+                                         {QT_TRANSLATE_NOOP("Enumeracje", "chłodzenie")}};
 
 constexpr Element trybPrzekaznika[] = {
-    {QT_TRANSLATE_NOOP("Enumeracje", "Zawsze wyłączony")},     {QT_TRANSLATE_NOOP("Enumeracje", "Zawsze załączony")},
-    {QT_TRANSLATE_NOOP("Enumeracje", "Opóźnione załączenie")}, {QT_TRANSLATE_NOOP("Enumeracje", "Opóźnione wyłączenie")},
-    {QT_TRANSLATE_NOOP("Enumeracje", "Impulsator Start"), "=0"}, {QT_TRANSLATE_NOOP("Enumeracje", "Impulsator Start"), "=1"},
-    {QT_TRANSLATE_NOOP("Enumeracje", "Impuls Start"), "=0"},     {QT_TRANSLATE_NOOP("Enumeracje", "Impuls Start"), "=1"},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Zawsze wyłączony")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Zawsze załączony")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Opóźnione załączenie")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Opóźnione wyłączenie")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Impulsator Start"), "=0"},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Impulsator Start"), "=1"},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Impuls Start"), "=0"},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Impuls Start"), "=1"},
 };
 
 constexpr Element typRegulatora[] = {
-    {QT_TRANSLATE_NOOP("Enumeracje", "Regulacja wyłączona")},  {QT_TRANSLATE_NOOP("Enumeracje", "Grzanie \"dochodzenie\"")}, {QT_TRANSLATE_NOOP("Enumeracje", "Chłodzenie \"dochodzenie\"")},
-    {QT_TRANSLATE_NOOP("Enumeracje", "Histereza Grzanie")},    {QT_TRANSLATE_NOOP("Enumeracje", "Histereza Chłodzenie")},    {"PID", "", true},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Regulacja wyłączona")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Grzanie \"dochodzenie\"")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Chłodzenie \"dochodzenie\"")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Histereza Grzanie")},
+    {QT_TRANSLATE_NOOP("Enumeracje", "Histereza Chłodzenie")},
+    {"PID", "", true},
 };
 
-constexpr Element typRegulatoraAO[] = {
-    {QT_TRANSLATE_NOOP("Enumeracje", "Regulacja wyłączona")}, {QT_TRANSLATE_NOOP("Enumeracje", "Zadajnik")}, {QT_TRANSLATE_NOOP("Enumeracje", "Regulator liniowy")}, {"PID", "", true}};
+constexpr Element typRegulatoraAO[] = {{QT_TRANSLATE_NOOP("Enumeracje", "Regulacja wyłączona")},
+                                       {QT_TRANSLATE_NOOP("Enumeracje", "Zadajnik")},
+                                       {QT_TRANSLATE_NOOP("Enumeracje", "Regulator liniowy")},
+                                       {"PID", "", true}};
 
-constexpr Element pomiarWilgotnosci[] = {
-    {QT_TRANSLATE_NOOP("Enumeracje", "Mokry suchy")}, {QT_TRANSLATE_NOOP("Enumeracje", "Wejście prądowe")}, {QT_TRANSLATE_NOOP("Enumeracje", "Czujnik cyfrowy")}};
+constexpr Element pomiarWilgotnosci[] = {{QT_TRANSLATE_NOOP("Enumeracje", "Mokry suchy")},
+                                         {QT_TRANSLATE_NOOP("Enumeracje", "Wejście prądowe")},
+                                         {QT_TRANSLATE_NOOP("Enumeracje", "Czujnik cyfrowy")}};
 
-#define L(s) {s, "", true}
+#define L(s)                                                                                                           \
+    {                                                                                                                  \
+        s, "", true                                                                                                    \
+    }
 
 constexpr Element warunekKoncaPl[] = {
     L("C01 Off"),
@@ -209,8 +238,7 @@ QString nazwaFunkcjiSpecjalnej(int n, bool krotka)
     if (n < 1 || n > 14)
         return {};
     if (n <= 4)
-        return krotka ? QString::fromLatin1(krotkie[n - 1])
-                      : QCoreApplication::translate(kontekst, dlugie[n - 1]);
+        return krotka ? QString::fromLatin1(krotkie[n - 1]) : QCoreApplication::translate(kontekst, dlugie[n - 1]);
     return krotka ? QString::asprintf("FS%2.2d", n - 4) : QStringLiteral("F%1").arg(n - 4);
 }
 

@@ -13,12 +13,12 @@
 
 // One measuring input in a list.
 struct TAiMyStructure {
-    int nr = 0;             // input number 1..24
-    int nrWsterowniku = 0;  // number on the controller, nr - 1
-    int poz = 0;            // position on its card 1..6
-    int modul = 0;          // card 1..4
-    QString shortName;      // "AI<modul>.<poz>"
-    QString name;           // the input's name, or shortName when it has none
+    int nr = 0;            // input number 1..24
+    int nrWsterowniku = 0; // number on the controller, nr - 1
+    int poz = 0;           // position on its card 1..6
+    int modul = 0;         // card 1..4
+    QString shortName;     // "AI<modul>.<poz>"
+    QString name;          // the input's name, or shortName when it has none
 };
 
 using TListaAI = std::array<TAiMyStructure, 24>;

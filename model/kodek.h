@@ -23,8 +23,8 @@
 // address, function letter, sub-command, two length bytes, two CRC bytes.
 struct OpisBloku {
     uint8_t podkomenda;
-    int dlZapisu;   // data part of the write frame
-    int dlOdczytu;  // data part of the read reply
+    int dlZapisu;  // data part of the write frame
+    int dlOdczytu; // data part of the read reply
     constexpr int dlWspolna() const { return std::min(dlZapisu, dlOdczytu); }
 };
 
@@ -96,8 +96,7 @@ bool rozpakujPrzekaznik(const QByteArray &blok, TPrzekaznik &przekaznik);
 // One 40-byte definition block (hysteresis upper before lower, PID tp last).
 constexpr int dlDefinicjiPrzekaznika = 40;
 QByteArray spakujDefinicjePrzekaznika(const TDefinicjaPrzekaznika &definicja);
-bool rozpakujDefinicjePrzekaznika(const QByteArray &blok, int pozycja,
-                                  TDefinicjaPrzekaznika &definicja);
+bool rozpakujDefinicjePrzekaznika(const QByteArray &blok, int pozycja, TDefinicjaPrzekaznika &definicja);
 
 // ---- Alarm outputs F1..F4 ------------------------------------------------
 // Index 0..3, delay, reaction; logika, outputs and thresholds do not travel.

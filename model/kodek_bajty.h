@@ -35,20 +35,11 @@ inline void zapiszSlowo32(QByteArray &b, qsizetype poz, uint32_t v)
     zapiszSlowo(b, poz + 2, v >> 16);
 }
 
-inline uint8_t bajt(const QByteArray &b, qsizetype poz)
-{
-    return wZakresie(b, poz, 1) ? uint8_t(b[poz]) : 0;
-}
+inline uint8_t bajt(const QByteArray &b, qsizetype poz) { return wZakresie(b, poz, 1) ? uint8_t(b[poz]) : 0; }
 
-inline uint16_t slowo(const QByteArray &b, qsizetype poz)
-{
-    return uint16_t(bajt(b, poz) | bajt(b, poz + 1) << 8);
-}
+inline uint16_t slowo(const QByteArray &b, qsizetype poz) { return uint16_t(bajt(b, poz) | bajt(b, poz + 1) << 8); }
 
-inline int16_t slowoZeZnakiem(const QByteArray &b, qsizetype poz)
-{
-    return int16_t(slowo(b, poz));
-}
+inline int16_t slowoZeZnakiem(const QByteArray &b, qsizetype poz) { return int16_t(slowo(b, poz)); }
 
 inline uint32_t slowo32(const QByteArray &b, qsizetype poz)
 {

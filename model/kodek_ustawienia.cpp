@@ -8,7 +8,7 @@ namespace {
 
 constexpr int wejscNaKarcie = 6;
 constexpr int wyjscMycia = 32;
-constexpr int wartosciSetup = 100;  // F[1]..F[100]
+constexpr int wartosciSetup = 100; // F[1]..F[100]
 
 } // namespace
 

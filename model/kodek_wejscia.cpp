@@ -14,8 +14,7 @@ constexpr int wejscNaKarcie = 6;
 
 // Delay, logic, reaction and the 128 output bytes (132 bytes), with the two
 // thresholds at their own position.
-void spakujAlarmWBloku(const vxt_alarm_konfiguracja_t &a, QByteArray &b, qsizetype p,
-                       qsizetype progi)
+void spakujAlarmWBloku(const vxt_alarm_konfiguracja_t &a, QByteArray &b, qsizetype p, qsizetype progi)
 {
     zapiszSlowo(b, p, uint32_t(a.opoznienie));
     zapiszBajt(b, p + 2, a.logika);
@@ -25,8 +24,7 @@ void spakujAlarmWBloku(const vxt_alarm_konfiguracja_t &a, QByteArray &b, qsizety
     zapiszSlowo(b, progi + 2, uint32_t(a.warunek2));
 }
 
-void rozpakujAlarmZBloku(const QByteArray &b, qsizetype p, qsizetype progi,
-                         vxt_alarm_konfiguracja_t &a)
+void rozpakujAlarmZBloku(const QByteArray &b, qsizetype p, qsizetype progi, vxt_alarm_konfiguracja_t &a)
 {
     a.opoznienie = slowoZeZnakiem(b, p);
     a.logika = bajt(b, p + 2);
@@ -36,7 +34,7 @@ void rozpakujAlarmZBloku(const QByteArray &b, qsizetype p, qsizetype progi,
     a.warunek2 = slowoZeZnakiem(b, progi + 2);
 }
 
-constexpr int dlNazwyStr = 16;  // nazwa_str: length byte and 16 characters
+constexpr int dlNazwyStr = 16; // nazwa_str: length byte and 16 characters
 
 } // namespace
 
@@ -74,10 +72,7 @@ bool rozpakujWejscieAnalogowe(const QByteArray &tablica, TWejscieAnalogowe &wejs
     return true;
 }
 
-int indeksAlarmuWzglednego(int wejscie)
-{
-    return wejscie == 0 ? 0 : wejscie == 2 ? 1 : -1;
-}
+int indeksAlarmuWzglednego(int wejscie) { return wejscie == 0 ? 0 : wejscie == 2 ? 1 : -1; }
 
 bool spakujAlarm(int wejscie, const vxt_alarm_konfiguracja_t &alarm, QByteArray &tablica)
 {

@@ -65,8 +65,7 @@ QByteArray spakujDefinicjePrzekaznika(const TDefinicjaPrzekaznika &definicja)
     return b;
 }
 
-bool rozpakujDefinicjePrzekaznika(const QByteArray &blok, int pozycja,
-                                  TDefinicjaPrzekaznika &definicja)
+bool rozpakujDefinicjePrzekaznika(const QByteArray &blok, int pozycja, TDefinicjaPrzekaznika &definicja)
 {
     if (!wZakresie(blok, pozycja, dlDefinicjiPrzekaznika))
         return false;
@@ -99,8 +98,7 @@ bool rozpakujPrzekaznik(const QByteArray &blok, TPrzekaznik &przekaznik)
     przekaznik.moc = slowo(blok, 37);
     przekaznik.koszt_energii = bajt(blok, 39);
     for (int i = 0; i < 4; ++i)
-        rozpakujDefinicje(blok, poczatekDefinicji + dlDefinicjiPrzekaznika * i,
-                          przekaznik.parametry[i]);
+        rozpakujDefinicje(blok, poczatekDefinicji + dlDefinicjiPrzekaznika * i, przekaznik.parametry[i]);
     return true;
 }
 

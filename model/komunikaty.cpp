@@ -9,12 +9,14 @@ class KomunikatyZapasowe final : public IKomunikaty {
 public:
     int pokaz(RodzajKomunikatu rodzaj, const QString &tekst) override
     {
-        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(tytulKomunikatu(rodzaj)),
-                     qUtf8Printable(tekst));
+        std::fprintf(stderr, "%s: %s\n", qUtf8Printable(tytulKomunikatu(rodzaj)), qUtf8Printable(tekst));
         switch (rodzaj) {
-        case RodzajKomunikatu::PytanieTakNieAnuluj: return -1;
-        case RodzajKomunikatu::PytanieMyDlg: return 7;
-        default: return 0;
+        case RodzajKomunikatu::PytanieTakNieAnuluj:
+            return -1;
+        case RodzajKomunikatu::PytanieMyDlg:
+            return 7;
+        default:
+            return 0;
         }
     }
 };
@@ -51,25 +53,16 @@ QString tytulKomunikatu(RodzajKomunikatu rodzaj)
 
 void pokazBlad(const QString &tekst) { komunikaty().pokaz(RodzajKomunikatu::Blad, tekst); }
 
-void pokazOstrzezenie(const QString &tekst)
-{
-    komunikaty().pokaz(RodzajKomunikatu::Ostrzezenie, tekst);
-}
+void pokazOstrzezenie(const QString &tekst) { komunikaty().pokaz(RodzajKomunikatu::Ostrzezenie, tekst); }
 
 bool pytanieOstrzezenie(const QString &tekst)
 {
     return komunikaty().pokaz(RodzajKomunikatu::PytanieOstrzezenie, tekst) == 1;
 }
 
-void pokazInformacje(const QString &tekst)
-{
-    komunikaty().pokaz(RodzajKomunikatu::Informacja, tekst);
-}
+void pokazInformacje(const QString &tekst) { komunikaty().pokaz(RodzajKomunikatu::Informacja, tekst); }
 
-bool pytanie(const QString &tekst)
-{
-    return komunikaty().pokaz(RodzajKomunikatu::Pytanie, tekst) == 1;
-}
+bool pytanie(const QString &tekst) { return komunikaty().pokaz(RodzajKomunikatu::Pytanie, tekst) == 1; }
 
 int pytanieTakNieAnuluj(const QString &tekst)
 {
@@ -77,10 +70,7 @@ int pytanieTakNieAnuluj(const QString &tekst)
     return (w == 1 || w == 0) ? w : -1;
 }
 
-void pokazKomunikat(const QString &tekst)
-{
-    komunikaty().pokaz(RodzajKomunikatu::Komunikat, tekst);
-}
+void pokazKomunikat(const QString &tekst) { komunikaty().pokaz(RodzajKomunikatu::Komunikat, tekst); }
 
 int pytanieMyDlg(const QString &tekst)
 {

@@ -5,14 +5,14 @@
 #include <QString>
 
 enum class RodzajKomunikatu {
-    Blad,                 // "Błąd", OK
-    Ostrzezenie,          // "Ostrzeżenie", OK
-    PytanieOstrzezenie,   // "Ostrzeżenie", Yes/No, No default
-    Informacja,           // "Informacja", OK
-    Pytanie,              // "Pytanie", Yes/No, No default
-    PytanieTakNieAnuluj,  // "Pytanie", Yes/No/Cancel, No default
-    Komunikat,            // own window, OK, the application title as caption
-    PytanieMyDlg,         // own window "Tak"/"Nie", empty caption
+    Blad,                // "Błąd", OK
+    Ostrzezenie,         // "Ostrzeżenie", OK
+    PytanieOstrzezenie,  // "Ostrzeżenie", Yes/No, No default
+    Informacja,          // "Informacja", OK
+    Pytanie,             // "Pytanie", Yes/No, No default
+    PytanieTakNieAnuluj, // "Pytanie", Yes/No/Cancel, No default
+    Komunikat,           // own window, OK, the application title as caption
+    PytanieMyDlg,        // own window "Tak"/"Nie", empty caption
 };
 
 class IKomunikaty {

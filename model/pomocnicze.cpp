@@ -66,8 +66,8 @@ QString tekstDziesiatych(qint64 v)
 {
     const QLocale l;
     const quint64 a = v < 0 ? quint64(0) - quint64(v) : quint64(v);
-    return (v < 0 ? l.negativeSign() : QString()) + QString::number(a / 10) + l.decimalPoint()
-           + QString::number(a % 10);
+    return (v < 0 ? l.negativeSign() : QString()) + QString::number(a / 10) + l.decimalPoint() +
+           QString::number(a % 10);
 }
 
 QString tekstWersji(int v)
@@ -116,10 +116,7 @@ QString zamienZnak(const QString &tekst, QChar stary, QChar nowy)
     return s;
 }
 
-int indeksTekstu(const QStringList &lista, const QString &tekst)
-{
-    return int(lista.indexOf(tekst));
-}
+int indeksTekstu(const QStringList &lista, const QString &tekst) { return int(lista.indexOf(tekst)); }
 
 int liczbaZListy(const QStringList &lista, int indeks, int domyslna)
 {
@@ -186,8 +183,8 @@ void wstawTekstDoBajtow(const QByteArray &tekst, QByteArray &tablica, int indeks
 
 void kopiujZnaki40(const QString &tekst, std::span<uint8_t> bufor, int ile)
 {
-    const qsizetype n = std::clamp<qsizetype>(
-        std::min<qsizetype>({qsizetype(ile), 40, tekst.size(), qsizetype(bufor.size())}), 0, 40);
+    const qsizetype n =
+        std::clamp<qsizetype>(std::min<qsizetype>({qsizetype(ile), 40, tekst.size(), qsizetype(bufor.size())}), 0, 40);
     for (qsizetype i = 0; i < n; ++i)
         bufor[i] = uint8_t(tekst.at(i).unicode() & 0xFF);
 }
@@ -211,10 +208,7 @@ TNazwa50char tekstNaSlowa50(const QByteArray &tekst, int pozycja, int n)
     return slowa50(tekst, qsizetype(pozycja) - 1, n);
 }
 
-TNazwa50char bajtyNaSlowa50(const QByteArray &tablica, int indeks, int n)
-{
-    return slowa50(tablica, indeks, n);
-}
+TNazwa50char bajtyNaSlowa50(const QByteArray &tablica, int indeks, int n) { return slowa50(tablica, indeks, n); }
 
 QString slowaNaTekst(std::span<const char16_t> znaki)
 {
@@ -234,8 +228,8 @@ QString slowaNaTekst(const Tkvor350wejscieDwustanowe &we)
 
 void bajtyDoWejsciaCyfrowego(const QByteArray &tekst, Tkvor350wejscieDwustanowe &we, int n)
 {
-    const qsizetype ile = std::clamp<qsizetype>(std::min<qsizetype>(tekst.size(), n), 0,
-                                                sizeof(Tkvor350wejscieDwustanowe));
+    const qsizetype ile =
+        std::clamp<qsizetype>(std::min<qsizetype>(tekst.size(), n), 0, sizeof(Tkvor350wejscieDwustanowe));
     std::memcpy(&we, tekst.constData(), size_t(ile));
 }
 
@@ -304,7 +298,4 @@ void czasNaSekundyBajty(const QTime &czas, uint8_t &mlodszy, uint8_t &starszy)
 
 QTime sekundyNaCzas(uint16_t s) { return QTime(s / 3600, (s / 60) % 60, s % 60); }
 
-QTime bajtySekundNaCzas(uint8_t mlodszy, uint8_t starszy)
-{
-    return sekundyNaCzas(slowoZBajtow(mlodszy, starszy));
-}
+QTime bajtySekundNaCzas(uint8_t mlodszy, uint8_t starszy) { return sekundyNaCzas(slowoZBajtow(mlodszy, starszy)); }

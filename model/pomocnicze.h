@@ -21,10 +21,7 @@
 #include <span>
 
 // The bytes of a QByteArray as a writable buffer.
-inline std::span<uint8_t> jakoBajty(QByteArray &b)
-{
-    return {reinterpret_cast<uint8_t *>(b.data()), size_t(b.size())};
-}
+inline std::span<uint8_t> jakoBajty(QByteArray &b) { return {reinterpret_cast<uint8_t *>(b.data()), size_t(b.size())}; }
 inline std::span<const uint8_t> jakoBajty(const QByteArray &b)
 {
     return {reinterpret_cast<const uint8_t *>(b.constData()), size_t(b.size())};

@@ -16,8 +16,8 @@ struct TCyklProgramu {
 
 struct TProgram {
     TNazwa50char nazwa;
-    TCyklProgramu cykle[100];  // rows 1..50 used, 51..100 reserved
-    int32_t nr_prog;           // 0..99 on the bus, 100 = washing program
+    TCyklProgramu cykle[100]; // rows 1..50 used, 51..100 reserved
+    int32_t nr_prog;          // 0..99 on the bus, 100 = washing program
     int32_t xxx1;
     int32_t xxx2;
     int32_t xxx3;
@@ -26,55 +26,55 @@ struct TProgram {
 struct TKrok {
     int32_t nr_kroku;
     TNazwa50char nazwa;
-    int32_t warunek_konca;     // end condition 0..24
-    TByteArr32x4 przekazniki;  // 0 off, 1..4 on with DEF1..DEF4
-    int16_t zadane4[5];        // ZS1..ZS5, whole units
+    int32_t warunek_konca;    // end condition 0..24
+    TByteArr32x4 przekazniki; // 0 off, 1..4 on with DEF1..DEF4
+    int16_t zadane4[5];       // ZS1..ZS5, whole units
     int16_t r1;
     int32_t r2;
 };
 
 // How an output behaves when switched on with this definition.
 struct TDefinicjaPrzekaznika {
-    int32_t tryb;              // time mode 0..7
+    int32_t tryb; // time mode 0..7
     int32_t ta;
     int32_t tb;
-    int32_t regulator;         // regulator type 0..5
-    uint8_t hist_zadany;       // hysteresis: setpoint channel
-    uint8_t hist_pomiarowy;    // hysteresis: measuring channel
-    uint8_t wyzwalanie;        // 0 "Krok", 1 "Regulator"
+    int32_t regulator;      // regulator type 0..5
+    uint8_t hist_zadany;    // hysteresis: setpoint channel
+    uint8_t hist_pomiarowy; // hysteresis: measuring channel
+    uint8_t wyzwalanie;     // 0 "Krok", 1 "Regulator"
     uint8_t rez;
-    int32_t offset;            // tenths
-    int32_t okno;              // tenths
-    int32_t hist_dolna;        // tenths
-    int32_t hist_gorna;        // tenths
+    int32_t offset;     // tenths
+    int32_t okno;       // tenths
+    int32_t hist_dolna; // tenths
+    int32_t hist_gorna; // tenths
     vxt_pid_t pid;
 };
 
 struct TPrzekaznik {
     int32_t nr;
-    uint8_t koszt_energii;     // 0..3
-    uint8_t rez_wyr[3];        // alignment gap
+    uint8_t koszt_energii; // 0..3
+    uint8_t rez_wyr[3];    // alignment gap
     uint32_t moc;
     TNazwa50char nazwa;
     TDefinicjaPrzekaznika parametry[4];
-    int32_t ikona;             // 0..31
+    int32_t ikona; // 0..31
     int32_t r4;
 };
 
 struct TFunkcjaSpec {
-    int32_t nr_funkcji;        // 1..14
+    int32_t nr_funkcji; // 1..14
     TNazwa50char nazwa;
-    int32_t czas_wyl;          // seconds, -1 = unlimited
-    int32_t logika;            // 0..2
+    int32_t czas_wyl; // seconds, -1 = unlimited
+    int32_t logika;   // 0..2
     uint8_t przekazniki[128];
-    int32_t tryb;              // 0 bistable, 1 monostable
+    int32_t tryb; // 0 bistable, 1 monostable
     int32_t r2;
     int32_t r3;
     int32_t r4;
 };
 
 using TProgramyArray100 = TProgram[100];
-using TKrokiArray = TKrok[33];               // slot 0 carries no step
+using TKrokiArray = TKrok[33]; // slot 0 carries no step
 using TPrzekaznikiArray = TPrzekaznik[128];
 using TFunkcjeSpecjalneArray = TFunkcjaSpec[14];
 using TWyjsciaAoArray = TWyjscieAnalogowe[4];
@@ -113,9 +113,9 @@ struct TProjektVXTNew {
 
 // Washing settings, kept in the project's sidecar file.
 struct TProjektDodatkiMycie {
-    uint16_t czaDoMycia;       // minutes
-    uint8_t przekazniki[128];  // 1 = counted output
-    uint8_t rez_wyr[2];        // alignment gap
+    uint16_t czaDoMycia;      // minutes
+    uint8_t przekazniki[128]; // 1 = counted output
+    uint8_t rez_wyr[2];       // alignment gap
     uint8_t r[800];
 };
 

@@ -7,8 +7,7 @@
 #include <cstddef>
 #include <cstdint>
 
-static_assert(std::endian::native == std::endian::little,
-              "records are raw little-endian dumps");
+static_assert(std::endian::native == std::endian::little, "records are raw little-endian dumps");
 
 #pragma pack(push, 1)
 
@@ -21,32 +20,32 @@ struct TNazwa50char {
 using TByteArr32x4 = uint8_t[128];
 
 struct vxt_alarm_konfiguracja_t {
-    int16_t opoznienie;        // delay [s]
-    uint8_t logika;            // state operation 0..2
-    uint8_t status;            // alarm reaction 0..2
-    uint8_t przekazniki[128];  // output states set by the alarm
-    int16_t warunek1;          // "Wartość min", tenths
-    int16_t warunek2;          // "Wartość max", tenths
+    int16_t opoznienie;       // delay [s]
+    uint8_t logika;           // state operation 0..2
+    uint8_t status;           // alarm reaction 0..2
+    uint8_t przekazniki[128]; // output states set by the alarm
+    int16_t warunek1;         // "Wartość min", tenths
+    int16_t warunek2;         // "Wartość max", tenths
     uint8_t rezerwa[84];
 };
 
 struct vxt_pid_t {
     int16_t tp;
-    int16_t k;                 // tenths
+    int16_t k; // tenths
     int16_t td;
     int16_t ti;
     int16_t tto;
     int16_t grzanie_chlodzenie;
-    uint8_t zadany;            // setpoint channel
-    uint8_t pomiarowy;         // measuring channel
+    uint8_t zadany;    // setpoint channel
+    uint8_t pomiarowy; // measuring channel
     uint8_t r[2];
 };
 
 struct TWejscieAnalogowe {
     TNazwa50char nazwa;
-    uint8_t input_type;        // 0..6
-    uint8_t rez_wyr;           // alignment gap
-    int16_t offset;            // tenths
+    uint8_t input_type; // 0..6
+    uint8_t rez_wyr;    // alignment gap
+    int16_t offset;     // tenths
     uint8_t res1;
     uint8_t res2;
     int16_t p1;
@@ -60,11 +59,11 @@ struct TWejscieAnalogowe {
 struct TWyjscieAnalogowe {
     TNazwa50char nazwa;
     uint8_t rrr[100];
-    uint16_t output_type;      // 0..3
+    uint16_t output_type; // 0..3
     uint16_t zadajnik_kanal_zadany;
-    uint8_t typ_04;            // 0: 0..20 mA, 1: 4..20 mA
-    uint8_t koszt_energii;     // 0..3
-    uint8_t rez_wyr1[2];       // alignment gap
+    uint8_t typ_04;        // 0: 0..20 mA, 1: 4..20 mA
+    uint8_t koszt_energii; // 0..3
+    uint8_t rez_wyr1[2];   // alignment gap
     int32_t min;
     int32_t max;
     int32_t stop;
@@ -74,7 +73,7 @@ struct TWyjscieAnalogowe {
     uint8_t liniowypomiarowy;
     uint8_t liniowyZadana0;
     uint8_t liniowyZadana20;
-    uint8_t rez_wyr2;          // alignment gap
+    uint8_t rez_wyr2; // alignment gap
     int32_t aktywnystop;
     uint8_t rezerwa[68];
 };
@@ -82,8 +81,8 @@ struct TWyjscieAnalogowe {
 struct Tkvor350wejscieDwustanowe {
     int32_t wersja;
     char16_t nazwa_array[16];
-    uint8_t logika;            // 0 "Dodatnia", 1 "Ujemna"
-    uint8_t zasilanie;         // 0 DC, 1 AC
+    uint8_t logika;    // 0 "Dodatnia", 1 "Ujemna"
+    uint8_t zasilanie; // 0 DC, 1 AC
     uint8_t rezerwa[2];
     uint8_t alarm_opoznienieL;
     uint8_t alarm_opoznienieH;
@@ -96,9 +95,9 @@ struct Tkvor350wejscieDwustanowe {
     uint8_t alarm_warunek2L;
     uint8_t alarm_warunek2H;
     uint8_t rezerwa2[32];
-    uint8_t nr_wejscia;        // 0-based on its card
-    uint8_t nr_karty;          // 0 = base card
-    uint8_t nazwa_str[17];     // length byte + 16 one-byte characters
+    uint8_t nr_wejscia;    // 0-based on its card
+    uint8_t nr_karty;      // 0 = base card
+    uint8_t nazwa_str[17]; // length byte + 16 one-byte characters
 };
 
 struct TKvor350zadana {
@@ -109,7 +108,7 @@ struct TKvor350zadana {
 };
 
 struct Tkvor350wilgotnosc {
-    int32_t sposob_pomiaru;    // 0..2
+    int32_t sposob_pomiaru; // 0..2
     uint8_t numer_karty;
     uint8_t numer_wejscia;
     int16_t min_zadana;
@@ -119,8 +118,8 @@ struct Tkvor350wilgotnosc {
 };
 
 struct tdanedodatki {
-    uint8_t iledodatki;        // 0..8
-    uint8_t rez_wyr;           // alignment gap
+    uint8_t iledodatki; // 0..8
+    uint8_t rez_wyr;    // alignment gap
     int16_t dodatki_max[8];
     int16_t dodatki_min[8];
 };
@@ -144,7 +143,7 @@ struct TSieciowe {
     uint8_t rez1;
     uint8_t rez2;
     uint8_t rez3;
-    uint32_t ip;               // a.b.c.d as a*2^24 + b*2^16 + c*2^8 + d
+    uint32_t ip; // a.b.c.d as a*2^24 + b*2^16 + c*2^8 + d
     uint32_t maska;
     uint32_t brama;
     uint32_t dns1;

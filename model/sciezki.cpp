@@ -29,8 +29,8 @@ QString katalogProgramu()
         // Not AppDataLocation: it follows the application name, which the
         // main window changes at start-up.
         QString dane = QStandardPaths::writableLocation(QStandardPaths::GenericDataLocation);
-        dane = dane.isEmpty() ? QDir::homePath() + QStringLiteral("/.kvor-setup")
-                              : dane + QStringLiteral("/kvor-setup");
+        dane =
+            dane.isEmpty() ? QDir::homePath() + QStringLiteral("/.kvor-setup") : dane + QStringLiteral("/kvor-setup");
         QDir().mkpath(dane);
         return dane;
     }();

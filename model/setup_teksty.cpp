@@ -1,7 +1,7 @@
 #include "setup_teksty.h"
 
-#include "pomocnicze.h"
 #include "kodek.h"
+#include "pomocnicze.h"
 
 #include <QCoreApplication>
 
@@ -113,7 +113,18 @@ QString tekstWartosciSetup(int n, int wartosc)
     case 3:
     case 8:
         return QString::asprintf("%2.2d:%2.2d", wartosc / 60, wartosc % 60);
-    case 4: case 16: case 17: case 19: case 27: case 37: case 38: case 39: case 42: case 46: case 48: case 49:
+    case 4:
+    case 16:
+    case 17:
+    case 19:
+    case 27:
+    case 37:
+    case 38:
+    case 39:
+    case 42:
+    case 46:
+    case 48:
+    case 49:
         return slowo(wlWyl, wartosc);
     case 5:
         if (wartosc == 0)
@@ -125,7 +136,10 @@ QString tekstWartosciSetup(int n, int wartosc)
         static const char *const delty[] = {"off", "TK/TB", "TK/min"};
         return slowo(delty, wartosc);
     }
-    case 9: case 10: case 11: case 12:
+    case 9:
+    case 10:
+    case 11:
+    case 12:
         return tekstDziesiatych(wartosc);
     case 14: {
         static const char *const wejscia[] = {"DI", "DO"};
@@ -137,13 +151,20 @@ QString tekstWartosciSetup(int n, int wartosc)
         if (wartosc == 1)
             return przetlumacz(minSek);
         break;
-    case 20: case 31: case 32: case 43: case 45: case 47:
+    case 20:
+    case 31:
+    case 32:
+    case 43:
+    case 45:
+    case 47:
         return slowo(wylWl, wartosc);
     case 30: {
         static const char *const czasy[] = {"off", "15 [s]", "30 [s]", "1 [min]", "2 [min]", "5 [min]"};
         return slowo(czasy, wartosc);
     }
-    case 34: case 35: case 36:
+    case 34:
+    case 35:
+    case 36:
         return QStringLiteral("***");
     case 40:
         return wartosc == 0 ? QStringLiteral("off") : QStringLiteral("***");

@@ -31,8 +31,8 @@ void ustawKolor(QLabel *l, const QColor &c)
 } // namespace
 
 TFormHaslo::TFormHaslo(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint
-                          | Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint)
+    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
+                          Qt::WindowCloseButtonHint)
 {
     setObjectName(QStringLiteral("TFormHaslo"));
     setFixedSize(449, 191);
@@ -185,10 +185,7 @@ void TFormHaslo::InitTestHaslo()
     l_czekaj->setText(tr("Czekaj"));
 }
 
-bool TFormHaslo::zamrozenieMinelo() const
-{
-    return zegar().tickMs() - startDt >= TimerFreez->interval();
-}
+bool TFormHaslo::zamrozenieMinelo() const { return zegar().tickMs() - startDt >= TimerFreez->interval(); }
 
 void TFormHaslo::TimerFreezTimer()
 {

@@ -34,8 +34,8 @@ public:
     void TimerFreezTimer();
 
     int jezykId = 1045;
-    int licznikProb = 2;   // confirmations left; below 0: frozen at the next opening
-    qint64 startDt = 0;    // tick count [ms] at which the freeze began
+    int licznikProb = 2; // confirmations left; below 0: frozen at the next opening
+    qint64 startDt = 0;  // tick count [ms] at which the freeze began
 
     QStackedWidget *PageControl1;
     QWidget *TabSheet1;

@@ -9,9 +9,8 @@
 
 namespace {
 
-constexpr Qt::WindowFlags stylOkna =
-    Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-    Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
+constexpr Qt::WindowFlags stylOkna = Qt::Dialog | Qt::CustomizeWindowHint | Qt::WindowTitleHint |
+                                     Qt::WindowSystemMenuHint | Qt::WindowCloseButtonHint | Qt::WindowStaysOnTopHint;
 
 void wysrodkujNaEkranie(QWidget &w)
 {
@@ -149,9 +148,15 @@ int KomunikatyOkienne::pokaz(RodzajKomunikatu rodzaj, const QString &surowy)
         return MyShowMe(tekst, tytulKomunikatu(rodzaj));
     case RodzajKomunikatu::PytanieMyDlg:
         return MyMessageDlg(tekst);
-    case RodzajKomunikatu::Blad: ikona = QMessageBox::Critical; break;
-    case RodzajKomunikatu::Ostrzezenie: ikona = QMessageBox::Warning; break;
-    case RodzajKomunikatu::Informacja: ikona = QMessageBox::Information; break;
+    case RodzajKomunikatu::Blad:
+        ikona = QMessageBox::Critical;
+        break;
+    case RodzajKomunikatu::Ostrzezenie:
+        ikona = QMessageBox::Warning;
+        break;
+    case RodzajKomunikatu::Informacja:
+        ikona = QMessageBox::Information;
+        break;
     case RodzajKomunikatu::PytanieOstrzezenie:
         ikona = QMessageBox::Warning;
         przyciski = B::Yes | B::No;
@@ -204,7 +209,7 @@ QString WyborPlikuOkienny::plikDoOtwarcia(const QString &filtr, const QString &d
 }
 
 QString WyborPlikuOkienny::plikDoZapisu(const QString &filtr, const QString &domyslneRozszerzenie,
-                                       const QString &nazwaPoczatkowa)
+                                        const QString &nazwaPoczatkowa)
 {
     QFileDialog d(oknoWlasciciela(), QString(), QString(), filtrQt(filtr));
     d.setAcceptMode(QFileDialog::AcceptSave);

@@ -2,8 +2,8 @@
 // from the readings and the lock state, the protocol-version notes, the
 // unlock confirmed by a setpoint read, the password window as the prompt;
 // then the lock end to end from a section button of the main window.
-#include "sym_okna.h"
 #include "qtest_komunikaty.h"
+#include "sym_okna.h"
 
 #include "blokada_okna.h"
 #include "crc.h"

@@ -1,8 +1,8 @@
 #include "element_listy.h"
 #include "jezyk.h"
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
 #include "pasek_postepu.h"
+#include "qtest_komunikaty.h"
 
 #include <QDir>
 #include <QFile>
@@ -13,10 +13,7 @@
 #include <QtTest>
 
 // The built modules lie in KVOR_BIN beside the built program.
-static QString modul(const char *skrot)
-{
-    return QStringLiteral(KVOR_BIN "/kvor-setup") + QLatin1String(skrot);
-}
+static QString modul(const char *skrot) { return QStringLiteral(KVOR_BIN "/kvor-setup") + QLatin1String(skrot); }
 
 static QString przetlumacz(const char *kontekst, const char *tekst)
 {
@@ -82,8 +79,9 @@ private slots:
             << "/opt/kvor/kvor-setup" << 2057 << QStringList{"/opt/kvor/kvor-setupENG", "/opt/kvor/kvor-setupEN"};
         QTest::newRow("kropka w katalogu")
             << "/opt/kvor.d/kvor-setup" << 1049 << QStringList{"/opt/kvor.d/kvor-setupRUS", "/opt/kvor.d/kvor-setupRU"};
-        QTest::newRow("rozszerzenie exe") << "C:/Program Files/kvor/kvor.exe" << 2057
-                                          << QStringList{"C:/Program Files/kvor/kvor.ENG", "C:/Program Files/kvor/kvor.EN"};
+        QTest::newRow("rozszerzenie exe")
+            << "C:/Program Files/kvor/kvor.exe" << 2057
+            << QStringList{"C:/Program Files/kvor/kvor.ENG", "C:/Program Files/kvor/kvor.EN"};
         QTest::newRow("dwie kropki w nazwie")
             << "/usr/bin/kvor.setup.bin" << 1045 << QStringList{"/usr/bin/kvor.setup.PLK", "/usr/bin/kvor.setup.PL"};
         QTest::newRow("kropka na koncu") << "/x/kvor." << 2057 << QStringList{"/x/kvor.ENG", "/x/kvor.EN"};

@@ -1,8 +1,8 @@
 #include "edycja_liczb.h"
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
 #include "okno_glowne.h"
 #include "przycisk_plaski.h"
+#include "qtest_komunikaty.h"
 #include "sciezki.h"
 #include "start.h"
 #include "ustawienia_ini.h"
@@ -203,12 +203,12 @@ private slots:
         QTest::newRow("last port") << QByteArray("ComboBoxPort=254") << 254 << 2 << 1 << "0.0.0.0" << 0;
         QTest::newRow("past the list") << QByteArray("ComboBoxPort=255\nComboBoxPredkosc=3") << -1 << 2 << 1
                                        << "0.0.0.0" << 0;
-        QTest::newRow("negative") << QByteArray("ComboBoxPort=-3\nComboBoxPredkosc=-1\nIntEditAdres=-4") << -1
-                                  << 2 << 0 << "0.0.0.0" << 0;
-        QTest::newRow("too high") << QByteArray("IntEditAdres=300\nconnectionType=5") << -1 << 2 << 247
+        QTest::newRow("negative") << QByteArray("ComboBoxPort=-3\nComboBoxPredkosc=-1\nIntEditAdres=-4") << -1 << 2 << 0
                                   << "0.0.0.0" << 0;
-        QTest::newRow("not numbers") << QByteArray("ComboBoxPort=COM3\nIntEditAdres=x\nIpAddress=10.1.2")
-                                     << -1 << 2 << 1 << "0.0.0.0" << 0;
+        QTest::newRow("too high") << QByteArray("IntEditAdres=300\nconnectionType=5") << -1 << 2 << 247 << "0.0.0.0"
+                                  << 0;
+        QTest::newRow("not numbers") << QByteArray("ComboBoxPort=COM3\nIntEditAdres=x\nIpAddress=10.1.2") << -1 << 2
+                                     << 1 << "0.0.0.0" << 0;
         QTest::newRow("bad address") << QByteArray("IpAddress=300.1.2.3") << -1 << 2 << 1 << "0.0.0.0" << 0;
     }
     void wartosciPozaZakresem()
@@ -319,7 +319,7 @@ private slots:
     void pytanieOZapis_data()
     {
         QTest::addColumn<int>("odpowiedz");
-        QTest::addColumn<QString>("plik");       // answer of the save dialog, if asked
+        QTest::addColumn<QString>("plik"); // answer of the save dialog, if asked
         QTest::addColumn<bool>("zamkniete");
         QTest::addColumn<bool>("zapisany");
         QTest::newRow("Cancel") << -1 << QString() << false << false;
@@ -470,11 +470,10 @@ private slots:
     {
         TForm1 okno;
         okno.show();
-        const QList<TAOLButton *> bezPolecenia{okno.AOL_setup, okno.AOL_Ai, okno.AOL_Ao, okno.AOL_di,
-                                               okno.aol_moduly, okno.AOL_zadane, okno.AOL_dodatki,
-                                               okno.AOL_wilgotnosc, okno.AOL_stany, okno.AOL_kroki,
-                                               okno.AOL_programy, okno.AOL_krokiMycia, okno.AOL_programMycia,
-                                               okno.AOL_mycieUstaw};
+        const QList<TAOLButton *> bezPolecenia{
+            okno.AOL_setup,    okno.AOL_Ai,         okno.AOL_Ao,           okno.AOL_di,        okno.aol_moduly,
+            okno.AOL_zadane,   okno.AOL_dodatki,    okno.AOL_wilgotnosc,   okno.AOL_stany,     okno.AOL_kroki,
+            okno.AOL_programy, okno.AOL_krokiMycia, okno.AOL_programMycia, okno.AOL_mycieUstaw};
         const QColor szary(128, 128, 128);
         // Unlocked by the new project; only what has a command works.
         for (TAOLButton *b : {okno.AOL_do, okno.Aol_Test}) {
@@ -536,16 +535,15 @@ private slots:
         QCOMPARE(teksty(okno.Projekt),
                  QStringList({"Odczytanie projektu ze sterownika", "Wysyłanie projektu do sterownika"}));
         QCOMPARE(okno.Narzedzia->title(), QString("Narzędzia"));
-        QCOMPARE(teksty(okno.Narzedzia),
-                 QStringList({"Wysłanie graficznego LOGO ", "Wgranie aktualizacji firmware", "Wysłanie grafik",
-                              "Wybierz język", "Ustawienie daty i czasu"}));
+        QCOMPARE(teksty(okno.Narzedzia), QStringList({"Wysłanie graficznego LOGO ", "Wgranie aktualizacji firmware",
+                                                      "Wysłanie grafik", "Wybierz język", "Ustawienie daty i czasu"}));
         QCOMPARE(teksty(okno.WybierzJezyk), QStringList({"Polski", "Angielski"}));
         QVERIFY(okno.Polski->isCheckable() && okno.Angielski->isCheckable());
         for (QAction *a : okno.Plik->actions())
             QVERIFY(a->isEnabled());
         // What needs the controller or the editors does not pretend to work.
-        for (QAction *a : {okno.OdczytProjektu, okno.WysylanieProjektu, okno.WyslanieLogo,
-                           okno.AktualizacjaFirmware, okno.WyslanieGrafik, okno.DataCzas})
+        for (QAction *a : {okno.OdczytProjektu, okno.WysylanieProjektu, okno.WyslanieLogo, okno.AktualizacjaFirmware,
+                           okno.WyslanieGrafik, okno.DataCzas})
             QVERIFY2(!a->isEnabled(), qPrintable(a->text()));
         for (QAction *a : {okno.Polski, okno.Angielski, okno.WybierzJezyk->menuAction()})
             QVERIFY2(a->isEnabled(), qPrintable(a->text()));
@@ -617,8 +615,8 @@ private slots:
         QCOMPARE(okno.MyszPoint, okno.itemsPanel->geometry().bottomRight());
 
         // A move over another button reaches the window through its filter.
-        QMouseEvent ruch(QEvent::MouseMove, QPointF(5, 5), okno.AOL_Ai->mapToGlobal(QPointF(5, 5)),
-                         Qt::NoButton, Qt::NoButton, Qt::NoModifier);
+        QMouseEvent ruch(QEvent::MouseMove, QPointF(5, 5), okno.AOL_Ai->mapToGlobal(QPointF(5, 5)), Qt::NoButton,
+                         Qt::NoButton, Qt::NoModifier);
         QApplication::sendEvent(okno.AOL_Ai, &ruch);
         QVERIFY(!okno.itemsPanel->isVisible());
         QCOMPARE(okno.MyszPoint, okno.AOL_Ai->geometry().topLeft() + QPoint(5, 5));

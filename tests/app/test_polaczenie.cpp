@@ -6,13 +6,13 @@
 #include "enumeracje.h"
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
 #include "lan.h"
 #include "okno_glowne.h"
 #include "polaczenie.h"
 #include "port_qt.h"
 #include "powtorz.h"
 #include "przycisk_plaski.h"
+#include "qtest_komunikaty.h"
 #include "sciezki.h"
 #include "symulator_pty.h"
 #include "symulator_tcp.h"
@@ -82,8 +82,7 @@ class TestPolaczenie : public QObject {
     // TCP/IP to the simulator's network front with its serial number.
     void iniZSymulatoremTcp(const QByteArray &inne = {}) const
     {
-        zapiszIni("[Parametry]\n" + inne + "connectionType=1\nSN=123456\nIpAddress=" + tcp->adres().toUtf8()
-                  + "\n");
+        zapiszIni("[Parametry]\n" + inne + "connectionType=1\nSN=123456\nIpAddress=" + tcp->adres().toUtf8() + "\n");
     }
     // A supported controller whose clock runs with the PC's.
     void sterownikKvor(uint32_t wersja = 2116, uint16_t protokol = 4)
@@ -445,7 +444,7 @@ private slots:
     {
         QTest::addColumn<QByteArray>("ini");
         QTest::addColumn<bool>("odmowa");
-        QTest::addColumn<QString>("wynik");       // empty: no result shown
+        QTest::addColumn<QString>("wynik"); // empty: no result shown
         QTest::addColumn<QString>("ostrzezenie");
         QTest::newRow("OK") << QByteArray() << false << "OK" << QString();
         QTest::newRow("another serial number") << QByteArray("SN=123457\n") << false << "ERR" << QString();

@@ -32,10 +32,7 @@ void zapisz(const QString &p, const QByteArray &b)
     ASSERT_EQ(f.write(b), b.size());
 }
 
-QByteArray bajty(const TProjektVXTNew &p)
-{
-    return QByteArray(reinterpret_cast<const char *>(&p), sizeof p);
-}
+QByteArray bajty(const TProjektVXTNew &p) { return QByteArray(reinterpret_cast<const char *>(&p), sizeof p); }
 
 int32_t int32Pod(const QByteArray &b, qsizetype off)
 {
@@ -98,8 +95,7 @@ TEST_F(Projekt, DomyslneWartosciNowegoProjektuWPliku)
     ASSERT_EQ(b.size(), 1804268);
 
     // Network settings: the controller's default address, mask and gateway.
-    EXPECT_EQ(b.mid(2, 20).toHex(' '),
-              QByteArray("00 00 00 00 f8 00 a8 c0 00 ff ff ff 01 00 a8 c0 00 00 00 00"));
+    EXPECT_EQ(b.mid(2, 20).toHex(' '), QByteArray("00 00 00 00 f8 00 a8 c0 00 ff ff ff 01 00 a8 c0 00 00 00 00"));
     // Programs: P01 is "Test" and numbered 0, P100 numbered 99; washing program 100.
     EXPECT_EQ(nazwaPod(b, 200), QStringLiteral("Test"));
     EXPECT_EQ(int32Pod(b, 200 + 16900), 0);
@@ -134,10 +130,15 @@ TEST_F(Projekt, DomyslneWartosciNowegoProjektuWPliku)
     EXPECT_EQ(int16_t(uint8_t(b[1773056 + 108]) | uint8_t(b[1773056 + 109]) << 8), 1000);
     // Digital inputs: base card DIN 1..8, then DIN 1..16 on the first card.
     const qsizetype di9 = 1793504 + 8 * 230;
-    EXPECT_EQ(b.mid(di9 + 213, 6), QByteArray("\x05" "DIN 1"));
-    EXPECT_EQ(b.mid(di9 + 4, 10), QByteArray("D\0I\0N\0 \0" "1\0", 10));
-    EXPECT_EQ(b.mid(1793504 + 7 * 230 + 213, 6), QByteArray("\x05" "DIN 8"));
-    EXPECT_EQ(b.mid(1793504 + 23 * 230 + 213, 7), QByteArray("\x06" "DIN 16"));
+    EXPECT_EQ(b.mid(di9 + 213, 6), QByteArray("\x05"
+                                              "DIN 1"));
+    EXPECT_EQ(b.mid(di9 + 4, 10), QByteArray("D\0I\0N\0 \0"
+                                             "1\0",
+                                             10));
+    EXPECT_EQ(b.mid(1793504 + 7 * 230 + 213, 6), QByteArray("\x05"
+                                                            "DIN 8"));
+    EXPECT_EQ(b.mid(1793504 + 23 * 230 + 213, 7), QByteArray("\x06"
+                                                             "DIN 16"));
     EXPECT_EQ(b[1793504 + 24 * 230 + 213], 0);
     // Setpoints Z1..Z10.
     EXPECT_EQ(nazwaPod(b, 1800864 + 9 * 204), QStringLiteral("Z10"));
@@ -240,8 +241,7 @@ TEST_F(Projekt, NieudanyZapisZostawiaStaryPlikIZglaszaBlad)
         QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::ExeOwner);
         komunikaty.oczekuj(R::Blad, "Plik projektu nie został zapisany!");
         EXPECT_FALSE(a.zapiszProjekt(false));
-        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner |
-                                              QFileDevice::ExeOwner);
+        QFile::setPermissions(dir.path(), QFileDevice::ReadOwner | QFileDevice::WriteOwner | QFileDevice::ExeOwner);
         EXPECT_EQ(czytaj(p), stary);
         EXPECT_EQ(czytaj(p + "pdo"), staryMycia);
     }

@@ -104,8 +104,8 @@ private slots:
             QCOMPARE(r->L_wersjaInfo->text(), QStringLiteral("Dostępna wersja:2.116"));
             QCOMPARE(kolor(r->L_wersjaInfo), zielony);
             // The note does not cover the version text.
-            QVERIFY(r->L_wersjaInfo->x() >= r->L_wersja->x() + r->L_wersja->fontMetrics().horizontalAdvance(
-                                                                     r->L_wersja->text()));
+            QVERIFY(r->L_wersjaInfo->x() >=
+                    r->L_wersja->x() + r->L_wersja->fontMetrics().horizontalAdvance(r->L_wersja->text()));
         }
     }
 

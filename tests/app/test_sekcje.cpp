@@ -2,8 +2,8 @@
 // works on a copy, a confirmed change reaches the project and its changed
 // flag, anything else leaves both alone; a busy controller is announced
 // first; the window stays locked while the editor is open.
-#include "sym_okna.h"
 #include "qtest_komunikaty.h"
+#include "sym_okna.h"
 
 #include "dane_sterownika.h"
 #include "edycja_liczb.h"

@@ -91,7 +91,7 @@ TEST_F(Ini, ZmianaWartosciZostawiaResztePliku)
     zapisz("; komentarz\r\n[Parametry]\r\nIpAddress =  1.2.3.4\r\nObcy=x\r\n\r\n[language]\r\nlangId=1045\r\n");
     PlikIni ini(sciezka());
     ini.zapiszTekst(P, "ipaddress", "10.0.0.1");
-    ini.zapiszLiczbe(P, "AutoRead", 0);        // new key: after the section's last key
+    ini.zapiszLiczbe(P, "AutoRead", 0);              // new key: after the section's last key
     ini.zapiszLiczbe("Nowa", "Klucz z odstepem", 3); // new section: at the end, no %20
     ASSERT_TRUE(ini.zapisz());
     EXPECT_EQ(czytaj(), QByteArray("; komentarz\r\n[Parametry]\r\nIpAddress =  10.0.0.1\r\nObcy=x\r\n"
@@ -136,14 +136,17 @@ TEST_F(Ini, PierwszyZPowtorzonychKluczy)
 TEST_F(Ini, TekstOsmiobitowy)
 {
     // Latin-1 (not UTF-8): read as Latin-1, written back as it was.
-    const QByteArray latin("[Parametry]\nOpis=Zak\xb3" "ad\nSN=1\n");
+    const QByteArray latin("[Parametry]\nOpis=Zak\xb3"
+                           "ad\nSN=1\n");
     zapisz(latin);
     {
         PlikIni ini(sciezka());
-        EXPECT_EQ(ini.czytajTekst(P, "Opis"), QString::fromLatin1("Zak\xb3" "ad"));
+        EXPECT_EQ(ini.czytajTekst(P, "Opis"), QString::fromLatin1("Zak\xb3"
+                                                                  "ad"));
         ini.zapiszLiczbe(P, "SN", 2);
         ASSERT_TRUE(ini.zapisz());
-        EXPECT_EQ(czytaj(), QByteArray("[Parametry]\nOpis=Zak\xb3" "ad\nSN=2\n"));
+        EXPECT_EQ(czytaj(), QByteArray("[Parametry]\nOpis=Zak\xb3"
+                                       "ad\nSN=2\n"));
     }
     const QByteArray utf8 = QStringLiteral("[Sekcja ł]\nKlucz ą=Zakład\n").toUtf8();
     zapisz(utf8);
@@ -156,10 +159,22 @@ TEST_F(Ini, TekstOsmiobitowy)
 TEST_F(Ini, Liczby)
 {
     const std::pair<const char *, int> przypadki[] = {
-        {"12", 12},       {" -5 ", -5},         {"+7", 7},           {"0x1F", 31},
-        {"$1f", 31},      {"-$10", -16},        {"abc", -99},        {"", -99},
-        {"12abc", -99},   {"1-2", -99},         {"-", -99},          {"99999999999", -99},
-        {"2147483647", INT_MAX}, {"-2147483648", INT_MIN}, {"2147483648", -99}, {"1.5", -99},
+        {"12", 12},
+        {" -5 ", -5},
+        {"+7", 7},
+        {"0x1F", 31},
+        {"$1f", 31},
+        {"-$10", -16},
+        {"abc", -99},
+        {"", -99},
+        {"12abc", -99},
+        {"1-2", -99},
+        {"-", -99},
+        {"99999999999", -99},
+        {"2147483647", INT_MAX},
+        {"-2147483648", INT_MIN},
+        {"2147483648", -99},
+        {"1.5", -99},
     };
     QByteArray b("[Parametry]\n");
     int n = 0;

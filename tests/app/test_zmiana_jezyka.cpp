@@ -1,14 +1,14 @@
 // The main window's language switch with the built language modules:
 // English, Russian and back, the menu check, the fallback to Polish
 // without a module, the lock state kept and the serial port closed.
+#include "jezyk.h"
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
-#include "jezyk.h"
 #include "okno_glowne.h"
 #include "pasek_postepu.h"
 #include "powtorz.h"
 #include "przycisk_plaski.h"
+#include "qtest_komunikaty.h"
 #include "sciezki.h"
 #include "wersja.h"
 

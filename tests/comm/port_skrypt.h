@@ -61,8 +61,8 @@ public:
 
     QStringList zdarzenia;
     QByteArray wyslane;
-    QByteArray odpowiedz;          // what the "controller" sent
-    bool czyscOdpowiedz = false;   // discard it on a buffer clear
+    QByteArray odpowiedz;        // what the "controller" sent
+    bool czyscOdpowiedz = false; // discard it on a buffer clear
     bool daSieOtworzyc = true;
     bool parzystoscOk = true;
     qint64 limitZapisu = -1;

@@ -12,8 +12,8 @@ namespace {
 
 // Callbacks that play back a script and record what the lock did.
 struct Skrypt {
-    std::deque<int> stany;                 // results of the lock check, last one repeats
-    std::deque<QString> wpisy;             // typed passwords; none left = cancel
+    std::deque<int> stany;     // results of the lock check, last one repeats
+    std::deque<QString> wpisy; // typed passwords; none left = cancel
     std::function<int(const QString &)> odpowiedz = [](const QString &) { return 0; };
     QStringList wyslane;
     int pytania = 0;
@@ -370,7 +370,10 @@ TEST_F(BlokadaSym, BusyControllerIsNotAskedForTheLock)
     usterki.wyczysc();
     poczekajNaSym();
 
-    sterownik.zmien([](StanSterownika &s) { s.odczyty.stan = 0; s.zablokowany = false; });
+    sterownik.zmien([](StanSterownika &s) {
+        s.odczyty.stan = 0;
+        s.zablokowany = false;
+    });
     EXPECT_EQ(b.fnProcess(), 0);
     EXPECT_FALSE(b.Busy());
 }

@@ -129,8 +129,8 @@ protected:
         for (int i = 0; i < 24; ++i)
             krok(ZapisKomWejsciaaAnalogoweKvor350(k, p.FWejsciaPomiarowe[i], i, a, trans, wszystkie));
         for (const int slot : {0, 1})
-            krok(ZapisKomWejAnalogAlarmWzglednyKvor350(k, slot, p.FWejsciaPomiarowe[2 * slot].alarm_wzgledny, a,
-                                                       trans, wszystkie));
+            krok(ZapisKomWejAnalogAlarmWzglednyKvor350(k, slot, p.FWejsciaPomiarowe[2 * slot].alarm_wzgledny, a, trans,
+                                                       wszystkie));
         for (int i = 0; i < 24; ++i)
             krok(ZapisKomWejsciaCyfroweKvor350(k, p.WejsciaCyfrowe[i], a, trans, wszystkie));
         for (int i = 0; i < 10; ++i)
@@ -281,22 +281,30 @@ TEST_F(BlokiNaLaczu, ZapytaniaOdczytu)
     const TUstawieniaSterownika u = ust;
     const TParamTrans t = trans;
     const std::vector<Przypadek> przypadki = {
-        {"program 7", [&](TFkomunikacja &k) { return CzytajProgramKVOR350(k, r.pr, 7, u); },
+        {"program 7",
+         [&](TFkomunikacja &k) { return CzytajProgramKVOR350(k, r.pr, 7, u); },
          {"01 48 0f 00 09 07 00", "01 48 0f 00 09 07 01", "01 48 0f 00 09 07 02", "01 48 0f 00 09 07 03",
           "01 48 0f 00 09 07 04"}},
-        {"step 5", [&](TFkomunikacja &k) { return CzytajKomKrokiKVOR350(k, r.kr, 5, 1, false, t); },
+        {"step 5",
+         [&](TFkomunikacja &k) { return CzytajKomKrokiKVOR350(k, r.kr, 5, 1, false, t); },
          {"01 48 02 00 08 05"}},
-        {"washing step 5", [&](TFkomunikacja &k) { return CzytajKomKrokiKVOR350(k, r.kr, 5, 1, true, t); },
+        {"washing step 5",
+         [&](TFkomunikacja &k) { return CzytajKomKrokiKVOR350(k, r.kr, 5, 1, true, t); },
          {"01 48 0b 00 08 05"}},
-        {"digital output 33", [&](TFkomunikacja &k) { return CzytajKomPrzekaznikiKVOR350(k, r.prz, 33, 1, t); },
+        {"digital output 33",
+         [&](TFkomunikacja &k) { return CzytajKomPrzekaznikiKVOR350(k, r.prz, 33, 1, t); },
          {"01 48 04 00 09 01 01"}},
-        {"alarm output 2", [&](TFkomunikacja &k) { return CzytajPrzekaznikiAlarmKVOR350(k, r.al, 2, 1, t); },
+        {"alarm output 2",
+         [&](TFkomunikacja &k) { return CzytajPrzekaznikiAlarmKVOR350(k, r.al, 2, 1, t); },
          {"01 48 10 00 08 01"}},
-        {"special mode 3", [&](TFkomunikacja &k) { return CzytajKomStanyKVOR350(k, r.fs, 3, 1, t); },
+        {"special mode 3",
+         [&](TFkomunikacja &k) { return CzytajKomStanyKVOR350(k, r.fs, 3, 1, t); },
          {"01 48 03 00 08 03"}},
-        {"analog output 2", [&](TFkomunikacja &k) { return CzytajKomWyjsciaAnalogoweKVOR350(k, r.ao, 2, 1, t); },
+        {"analog output 2",
+         [&](TFkomunikacja &k) { return CzytajKomWyjsciaAnalogoweKVOR350(k, r.ao, 2, 1, t); },
          {"01 48 05 00 09 02 00"}},
-        {"measuring input 13", [&](TFkomunikacja &k) { return CzytajWejsciaAnalogoweKVOR350(k, r.ai, 13, 1, t); },
+        {"measuring input 13",
+         [&](TFkomunikacja &k) { return CzytajWejsciaAnalogoweKVOR350(k, r.ai, 13, 1, t); },
          {"01 48 06 00 09 01 02"}},
         {"relative alarm of input 2",
          [&](TFkomunikacja &k) { return CzytajWejAnalogAlarmWzglednyKVOR350(k, 2, r.al, 1, t); },
@@ -311,7 +319,8 @@ TEST_F(BlokiNaLaczu, ZapytaniaOdczytu)
         {"setpoint 4", [&](TFkomunikacja &k) { return CzytajZadaneKVOR350(k, r.z, 4, 1, t); }, {"01 48 0a 00 08 04"}},
         {"humidity", [&](TFkomunikacja &k) { return CzytajWilgotnoscKVOR350(k, r.wi, 1, t); }, {"01 48 0d 00 07"}},
         {"additions", [&](TFkomunikacja &k) { return CzytajDodatkiKVOR350(k, r.dd, 1, t); }, {"01 48 0e 00 07"}},
-        {"washing settings", [&](TFkomunikacja &k) { return CzytajKomUstawieniaMyciaKVOR350(k, r.my, 1, t); },
+        {"washing settings",
+         [&](TFkomunikacja &k) { return CzytajKomUstawieniaMyciaKVOR350(k, r.my, 1, t); },
          {"01 48 0c 00 07"}},
     };
     for (const Przypadek &p : przypadki) {
@@ -345,12 +354,12 @@ TEST_F(BlokiNaLaczu, RamkiZapisu)
     const QString nazwa = QStringLiteral("Wędzenie szynki ABCD");
     for (int i = 0; i < nazwa.size(); ++i)
         pr.nazwa.z[i] = nazwa.at(i).unicode();
-    pr.cykle[0].v[0] = 3;  // step
-    pr.cykle[0].v[5] = 2;  // 2 h 30 min
+    pr.cykle[0].v[0] = 3; // step
+    pr.cykle[0].v[5] = 2; // 2 h 30 min
     pr.cykle[0].v[6] = 30;
     pr.cykle[0].v[1] = 85; // chamber setpoint
     pr.cykle[0].v[2] = -10;
-    pr.cykle[0].v[7] = -2; // D1
+    pr.cykle[0].v[7] = -2;  // D1
     pr.cykle[0].v[4] = -15; // delta
     TKrok kr{};
     kr.nr_kroku = 9;
@@ -399,39 +408,72 @@ TEST_F(BlokiNaLaczu, RamkiZapisu)
     const TParamTrans t = trans;
     const std::vector<Przypadek> przypadki = {
         // Written with A_nr 3: the number travels from the record.
-        {"program 7, part 0", [&](TFkomunikacja &k) { return ZapisKomProgramuKVOR350(k, pr, 3, u, true); },
-         "01 49 0f 01 a3", 419,
+        {"program 7, part 0",
+         [&](TFkomunikacja &k) { return ZapisKomProgramuKVOR350(k, pr, 3, u, true); },
+         "01 49 0f 01 a3",
+         419,
          {{0, "07 00 00 00"},
           {4, "57 00 19 01 64 00 7a 00 65 00 6e 00 69 00 65 00 20 00 73 00 7a 00 79 00 6e 00 6b 00 69 00 00 00"},
           {52, "03 96 00 52 03 9c ff 00 00 fe ff"},
           {52 + 25, "f1 ff"}}},
-        {"step 5", [&](TFkomunikacja &k) { return ZapisKomKrokiKvor350(k, kr, 5, 1, t, true, false); },
-         "01 49 02 00 cf", 207, {{0, "05 00 00 00"}, {36, "04 00 00 00 02"}, {168, "fa 00 ce ff 00 00 e8 03 00 00"}}},
-        {"washing step 5", [&](TFkomunikacja &k) { return ZapisKomKrokiKvor350(k, kr, 5, 1, t, true, true); },
-         "01 49 0b 00 cf", 207, {{0, "05"}}},
-        {"digital output 33", [&](TFkomunikacja &k) { return ZapisKomPrzekaznikiKvor350(k, prz, 33, 1, t, true); },
-         "01 49 04 00 ef", 239,
-         {{0, "01 01 00 00"}, {37, "70 11"}, {40 + 4, "70 11"}, {40 + 12, "f1 ff"}, {40 + 16, "0b 00 16 00"},
+        {"step 5",
+         [&](TFkomunikacja &k) { return ZapisKomKrokiKvor350(k, kr, 5, 1, t, true, false); },
+         "01 49 02 00 cf",
+         207,
+         {{0, "05 00 00 00"}, {36, "04 00 00 00 02"}, {168, "fa 00 ce ff 00 00 e8 03 00 00"}}},
+        {"washing step 5",
+         [&](TFkomunikacja &k) { return ZapisKomKrokiKvor350(k, kr, 5, 1, t, true, true); },
+         "01 49 0b 00 cf",
+         207,
+         {{0, "05"}}},
+        {"digital output 33",
+         [&](TFkomunikacja &k) { return ZapisKomPrzekaznikiKvor350(k, prz, 33, 1, t, true); },
+         "01 49 04 00 ef",
+         239,
+         {{0, "01 01 00 00"},
+          {37, "70 11"},
+          {40 + 4, "70 11"},
+          {40 + 12, "f1 ff"},
+          {40 + 16, "0b 00 16 00"},
           {40 + 33, "34 12"}}},
-        {"special mode 3", [&](TFkomunikacja &k) { return ZapisKomFunkcjeSpecKvor350(k, fs, 3, 1, t, true); },
-         "01 49 03 00 cf", 207, {{0, "03"}, {36, "ff ff"}}},
-        {"analog output 2", [&](TFkomunikacja &k) { return ZapisKomWyjsciaAnalogoweKvor350(k, ao, 2, 1, t, true); },
-         "01 49 05 00 68", 104, {{0, "02 00"}, {40, "fd ff"}}},
+        {"special mode 3",
+         [&](TFkomunikacja &k) { return ZapisKomFunkcjeSpecKvor350(k, fs, 3, 1, t, true); },
+         "01 49 03 00 cf",
+         207,
+         {{0, "03"}, {36, "ff ff"}}},
+        {"analog output 2",
+         [&](TFkomunikacja &k) { return ZapisKomWyjsciaAnalogoweKvor350(k, ao, 2, 1, t, true); },
+         "01 49 05 00 68",
+         104,
+         {{0, "02 00"}, {40, "fd ff"}}},
         {"measuring input 13",
-         [&](TFkomunikacja &k) { return ZapisKomWejsciaaAnalogoweKvor350(k, ai, 13, 1, t, true); }, "01 49 06 01 63",
-         355, {{0, "01 02"}, {37, "fe ff"}}},
+         [&](TFkomunikacja &k) { return ZapisKomWejsciaaAnalogoweKvor350(k, ai, 13, 1, t, true); },
+         "01 49 06 01 63",
+         355,
+         {{0, "01 02"}, {37, "fe ff"}}},
         {"relative alarm slot 1",
-         [&](TFkomunikacja &k) {
-             return ZapisKomWejAnalogAlarmWzglednyKvor350(k, 1, ai.alarm_wzgledny, 1, t, true);
-         },
-         "01 49 09 00 b7", 183, {{0, "01"}}},
-        {"digital input 2 of card 1", [&](TFkomunikacja &k) { return ZapisKomWejsciaCyfroweKvor350(k, di, 1, t, true); },
-         "01 49 07 00 d7", 215, {{0, "02 01"}, {4, "41 00 62 00 63 00 00 00"}, {172, "34 12 78 56"}}},
-        {"setpoint 4", [&](TFkomunikacja &k) { return ZapisZadanaKvor350(k, z, 4, 1, t, true); }, "01 49 0a 00 2f", 47,
+         [&](TFkomunikacja &k) { return ZapisKomWejAnalogAlarmWzglednyKvor350(k, 1, ai.alarm_wzgledny, 1, t, true); },
+         "01 49 09 00 b7",
+         183,
+         {{0, "01"}}},
+        {"digital input 2 of card 1",
+         [&](TFkomunikacja &k) { return ZapisKomWejsciaCyfroweKvor350(k, di, 1, t, true); },
+         "01 49 07 00 d7",
+         215,
+         {{0, "02 01"}, {4, "41 00 62 00 63 00 00 00"}, {172, "34 12 78 56"}}},
+        {"setpoint 4",
+         [&](TFkomunikacja &k) { return ZapisZadanaKvor350(k, z, 4, 1, t, true); },
+         "01 49 0a 00 2f",
+         47,
          {{0, "04"}, {36, "d4 fe 00 00"}}},
-        {"humidity", [&](TFkomunikacja &k) { return ZapisKomWilgotnoscKvor350(k, wi, 1, t, true); }, "01 49 0d 00 97",
-         151, {{4, "00 0f 2c"}}},
-        {"additions", [&](TFkomunikacja &k) { return ZapisKomDodatkiKvor350(k, dd, 1, t, true); }, "01 49 0e 00 2c",
+        {"humidity",
+         [&](TFkomunikacja &k) { return ZapisKomWilgotnoscKvor350(k, wi, 1, t, true); },
+         "01 49 0d 00 97",
+         151,
+         {{4, "00 0f 2c"}}},
+        {"additions",
+         [&](TFkomunikacja &k) { return ZapisKomDodatkiKvor350(k, dd, 1, t, true); },
+         "01 49 0e 00 2c",
          44,
          {{4, "08 01 00 02 00 03 00 04 00 05 00 06 00 07 00 08 00 0b 00 0c 00 0d 00 0e 00 0f 00 10 00 11 00 12 00"}}},
     };
@@ -559,7 +601,8 @@ TEST_F(BlokiNaLaczu, NieudanyZapisZamykaWlasnaSesje)
     const vxt_alarm_konfiguracja_t al{};
     const TKrok kr{};
     const std::vector<Przypadek> przypadki = {
-        {"alarm outputs, second frame", [&](bool w) { return ZapisKomPrzekaznikiAlarmKvor350(*lacze, alarmy, 1, trans, w); },
+        {"alarm outputs, second frame",
+         [&](bool w) { return ZapisKomPrzekaznikiAlarmKvor350(*lacze, alarmy, 1, trans, w); },
          [](const QByteArray &r) { return r.at(1) == 'I' && uint8_t(r.at(2)) == 0x10; }, 0x10, 4, 2},
         {"program, part 2", [&](bool w) { return ZapisKomProgramuKVOR350(*lacze, pr, 0, ust, w); },
          [](const QByteArray &r) { return r.at(1) == 'I' && uint8_t(r.at(2)) == 0x0F && r.at(6) == 1; }, 0x0F,
@@ -619,14 +662,22 @@ TEST_F(BlokiNaLaczu, NieudaneIZaszumioneOdczyty)
     lacze->ustawMnoznikOdczytu(0); // short replies end at the 40 ms time-out
     const std::vector<Odczyt> odczyty = {
         {"program", 'H', 0x0F, 419, &r.pr, sizeof r.pr, [&] { return CzytajProgramKVOR350(k, r.pr, 1, ust); }},
-        {"step", 'H', 0x02, 215, &r.kr, sizeof r.kr, [&] { return CzytajKomKrokiKVOR350(k, r.kr, 1, 1, false, trans); }},
-        {"washing step", 'H', 0x0B, 215, &r.kr, sizeof r.kr, [&] { return CzytajKomKrokiKVOR350(k, r.kr, 1, 1, true, trans); }},
-        {"digital output", 'H', 0x04, 239, &r.prz, sizeof r.prz, [&] { return CzytajKomPrzekaznikiKVOR350(k, r.prz, 1, 1, trans); }},
-        {"alarm output", 'H', 0x10, 183, &r.al, sizeof r.al, [&] { return CzytajPrzekaznikiAlarmKVOR350(k, r.al, 1, 1, trans); }},
-        {"special mode", 'H', 0x03, 207, &r.fs, sizeof r.fs, [&] { return CzytajKomStanyKVOR350(k, r.fs, 1, 1, trans); }},
-        {"analog output", 'H', 0x05, 104, &r.ao, sizeof r.ao, [&] { return CzytajKomWyjsciaAnalogoweKVOR350(k, r.ao, 1, 1, trans); }},
-        {"measuring input", 'H', 0x06, 355, &r.ai, sizeof r.ai, [&] { return CzytajWejsciaAnalogoweKVOR350(k, r.ai, 1, 1, trans); }},
-        {"relative alarm", 'H', 0x09, 183, &r.al, sizeof r.al, [&] { return CzytajWejAnalogAlarmWzglednyKVOR350(k, 0, r.al, 1, trans); }},
+        {"step", 'H', 0x02, 215, &r.kr, sizeof r.kr,
+         [&] { return CzytajKomKrokiKVOR350(k, r.kr, 1, 1, false, trans); }},
+        {"washing step", 'H', 0x0B, 215, &r.kr, sizeof r.kr,
+         [&] { return CzytajKomKrokiKVOR350(k, r.kr, 1, 1, true, trans); }},
+        {"digital output", 'H', 0x04, 239, &r.prz, sizeof r.prz,
+         [&] { return CzytajKomPrzekaznikiKVOR350(k, r.prz, 1, 1, trans); }},
+        {"alarm output", 'H', 0x10, 183, &r.al, sizeof r.al,
+         [&] { return CzytajPrzekaznikiAlarmKVOR350(k, r.al, 1, 1, trans); }},
+        {"special mode", 'H', 0x03, 207, &r.fs, sizeof r.fs,
+         [&] { return CzytajKomStanyKVOR350(k, r.fs, 1, 1, trans); }},
+        {"analog output", 'H', 0x05, 104, &r.ao, sizeof r.ao,
+         [&] { return CzytajKomWyjsciaAnalogoweKVOR350(k, r.ao, 1, 1, trans); }},
+        {"measuring input", 'H', 0x06, 355, &r.ai, sizeof r.ai,
+         [&] { return CzytajWejsciaAnalogoweKVOR350(k, r.ai, 1, 1, trans); }},
+        {"relative alarm", 'H', 0x09, 183, &r.al, sizeof r.al,
+         [&] { return CzytajWejAnalogAlarmWzglednyKVOR350(k, 0, r.al, 1, trans); }},
         {"digital input", 'H', 0x07, 219, &r.di, sizeof r.di,
          [&] {
              r.di.nr_wejscia = 1;
@@ -636,7 +687,8 @@ TEST_F(BlokiNaLaczu, NieudaneIZaszumioneOdczyty)
         {"setpoint", 'H', 0x0A, 79, &r.z, sizeof r.z, [&] { return CzytajZadaneKVOR350(k, r.z, 1, 1, trans); }},
         {"humidity", 'H', 0x0D, 151, &r.wi, sizeof r.wi, [&] { return CzytajWilgotnoscKVOR350(k, r.wi, 1, trans); }},
         {"additions", 'H', 0x0E, 44, &r.dd, sizeof r.dd, [&] { return CzytajDodatkiKVOR350(k, r.dd, 1, trans); }},
-        {"washing settings", 'H', 0x0C, 37, &r.my, sizeof r.my, [&] { return CzytajKomUstawieniaMyciaKVOR350(k, r.my, 1, trans); }},
+        {"washing settings", 'H', 0x0C, 37, &r.my, sizeof r.my,
+         [&] { return CzytajKomUstawieniaMyciaKVOR350(k, r.my, 1, trans); }},
     };
     const struct {
         Usterka u;
@@ -745,10 +797,13 @@ TEST_F(BlokiNaLaczu, RamkiStronIZatwierdzenia)
         const char *naglowek;
         int dlugosc;
     } przypadki[] = {
-        {"firmware", [&] { return ZapisFirmwarePageKvor350(*lacze, 258, 512, strona, 1, trans); }, "01 4a 08 02 09 02 01", 521},
-        {"graphics", [&] { return ZapisGrafikaPageKvor350(*lacze, 258, 512, strona, 1, trans); }, "01 4a 0f 02 09 02 01", 521},
+        {"firmware", [&] { return ZapisFirmwarePageKvor350(*lacze, 258, 512, strona, 1, trans); },
+         "01 4a 08 02 09 02 01", 521},
+        {"graphics", [&] { return ZapisGrafikaPageKvor350(*lacze, 258, 512, strona, 1, trans); },
+         "01 4a 0f 02 09 02 01", 521},
         {"logo", [&] { return ZapisLogoPageKvor350(*lacze, 258, 512, strona, 1, trans); }, "01 4a 0e 02 09 02 01", 521},
-        {"empty page", [&] { return ZapisFirmwarePageKvor350(*lacze, 3, 0, strona, 1, trans); }, "01 4a 08 00 09 03 00", 9},
+        {"empty page", [&] { return ZapisFirmwarePageKvor350(*lacze, 3, 0, strona, 1, trans); }, "01 4a 08 00 09 03 00",
+         9},
     };
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.nazwa);
@@ -786,7 +841,7 @@ TEST_F(BlokiNaLaczu, PotwierdzenieZatwierdzenia)
         QByteArray odpowiedz;
         int kod;
     } przypadki[] = {
-        {ok, 0}, {nie, kodBrakPotwierdzenia}, {okZleCRC, 4}, {nieZleCRC, kodBrakPotwierdzenia},
+        {ok, 0},         {nie, kodBrakPotwierdzenia},         {okZleCRC, 4},    {nieZleCRC, kodBrakPotwierdzenia},
         {ok.left(7), 3}, {nie.left(7), kodBrakPotwierdzenia}, {nie.left(6), 3},
     };
     for (const auto &p : przypadki) {

@@ -22,9 +22,8 @@ TEST(KvorSim, OdpowiadaNaPtyZWlasnegoProcesu)
     ASSERT_TRUE(sciezka.startsWith(QLatin1String("/dev/")));
 
     TFkomunikacja lacze;
-    lacze.porty().ustawOdczytKlucza([&](const QString &k) {
-        return k == QLatin1String("COM1Device") ? sciezka : QString();
-    });
+    lacze.porty().ustawOdczytKlucza(
+        [&](const QString &k) { return k == QLatin1String("COM1Device") ? sciezka : QString(); });
     lacze.ustawCzasOdczytu(100);
     TParamTrans t;
     t.predkosc = 12;

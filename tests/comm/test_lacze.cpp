@@ -10,7 +10,7 @@
 
 namespace {
 
-const QByteArray zapytanieNumeru = hex("01 46 07 00 07 fc 8b"); // F 0x07, reply N 11
+const QByteArray zapytanieNumeru = hex("01 46 07 00 07 fc 8b");  // F 0x07, reply N 11
 const QByteArray zapytanieBlokady = hex("01 47 09 00 07 9c b4"); // G 0x09, length-prefixed
 
 struct Usterkowy {
@@ -63,8 +63,8 @@ TEST_F(LaczeSym, WynikiWymianZUsterek)
             }
             EXPECT_EQ(odebrano, odp.size());
             if (!p.usterka && (dlugosc ? p.wynikDlugosc : p.wynikStala) == 0) {
-                EXPECT_EQ(odp, dlugosc ? SterownikSym::zbuduj(1, 'G', 0x09, {})
-                                       : hex("01 46 07 00 0b 00 01 e2 40 48 eb"));
+                EXPECT_EQ(odp,
+                          dlugosc ? SterownikSym::zbuduj(1, 'G', 0x09, {}) : hex("01 46 07 00 0b 00 01 e2 40 48 eb"));
             }
             poczekajNaSym();
             usterki.wyczysc();
@@ -191,16 +191,15 @@ TEST_F(LaczeSym, DziennikRamek)
 
     QFile f(katalog.filePath(QStringLiteral("trans.txt")));
     ASSERT_TRUE(f.open(QIODevice::ReadOnly));
-    EXPECT_EQ(QString::fromUtf8(f.readAll()),
-              QStringLiteral(" \n11.04.2023 10:15:00\n \n"
-                             "  M: 01 46 07 00 07 fc 8b    [7]\n"
-                             "  S: 01 46 07 00 0b 00 01 e2 40 48 eb    [11] 0\n"
-                             " \n11.04.2023 10:15:00\n \n"
-                             "  M: 01 46 07 00 07 fc 8b    [7]\n"
-                             "  S:    [0] 8\n"
-                             " \n11.04.2023 10:15:00\n \n"
-                             "  M: 01 46 07 00 07 fc 8b    [7]\n"
-                             "  S: 01 46 07    [3] 3\n"));
+    EXPECT_EQ(QString::fromUtf8(f.readAll()), QStringLiteral(" \n11.04.2023 10:15:00\n \n"
+                                                             "  M: 01 46 07 00 07 fc 8b    [7]\n"
+                                                             "  S: 01 46 07 00 0b 00 01 e2 40 48 eb    [11] 0\n"
+                                                             " \n11.04.2023 10:15:00\n \n"
+                                                             "  M: 01 46 07 00 07 fc 8b    [7]\n"
+                                                             "  S:    [0] 8\n"
+                                                             " \n11.04.2023 10:15:00\n \n"
+                                                             "  M: 01 46 07 00 07 fc 8b    [7]\n"
+                                                             "  S: 01 46 07    [3] 3\n"));
 }
 
 TEST_F(LaczeSym, KierunekRecznyNaPty)
@@ -255,9 +254,8 @@ TEST_F(LaczeSkrypt, KierunekRecznyCzekaNaOstatniBajtPrzedOpuszczeniemRTS)
     QByteArray odp;
     int n = 0;
     ASSERT_EQ(lacze->WyslijRamke(hex("01 49 82 00 07 ee 76"), odp, 7, n, trans), 0);
-    EXPECT_EQ(port->zdarzenia,
-              QStringList({"otworz /dev/ttyTEST", "czysc", "rts 1", "znak 01", "znak 49", "znak 82", "znak 00",
-                           "znak 07", "znak ee", "znak 76", "oproznij", "rts 0"}));
+    EXPECT_EQ(port->zdarzenia, QStringList({"otworz /dev/ttyTEST", "czysc", "rts 1", "znak 01", "znak 49", "znak 82",
+                                            "znak 00", "znak 07", "znak ee", "znak 76", "oproznij", "rts 0"}));
     EXPECT_EQ(zegar.przespane, 10 + 7);
     EXPECT_EQ(zegar.dokladne, std::vector<int>{7});
 

@@ -22,12 +22,12 @@ namespace {
 // What the transport asked of its clients.
 struct Nagranie {
     int polaczen = 0;
-    std::vector<int> czasyPolaczenia;   // connect time-out of each attempt
+    std::vector<int> czasyPolaczenia; // connect time-out of each attempt
     std::vector<quint16> porty;
-    std::vector<qint64> chwilePolaczen; // fake-clock time of each attempt
-    std::vector<int> czasyOdczytu;      // read time-out in force at each read
-    std::vector<QByteArray> zapisane;   // frames, in order
-    std::function<void(int)> przedPolaczeniem;           // attempt number from 1
+    std::vector<qint64> chwilePolaczen;                   // fake-clock time of each attempt
+    std::vector<int> czasyOdczytu;                        // read time-out in force at each read
+    std::vector<QByteArray> zapisane;                     // frames, in order
+    std::function<void(int)> przedPolaczeniem;            // attempt number from 1
     std::function<void(const QByteArray &)> przedZapisem; // before the frame leaves
 };
 
@@ -96,7 +96,10 @@ bool zera(const QByteArray &r, int od, int doWlacznie)
             return false;
     return true;
 }
-bool ramkaSesji(const QByteArray &r) { return r.at(5) == 'I' && (uint8_t(r.at(6)) == 0x81 || uint8_t(r.at(6)) == 0x82); }
+bool ramkaSesji(const QByteArray &r)
+{
+    return r.at(5) == 'I' && (uint8_t(r.at(6)) == 0x81 || uint8_t(r.at(6)) == 0x82);
+}
 
 std::unique_ptr<TProjektVXTNew> nowyProjekt()
 {
@@ -125,9 +128,19 @@ TEST(Lan, AdresyIDaneLan)
         const char *tekst;
         const char *adres;
     } adresy[] = {
-        {"192.168.1.10", "192.168.1.10"}, {" 127.0.0.1 ", "127.0.0.1"}, {"010.001.000.001", "10.1.0.1"},
-        {"255.255.255.255", "255.255.255.255"}, {"0.0.0.0", ""}, {"000.0.00.0", ""}, {"256.1.1.1", ""},
-        {"1.2.3", ""}, {"1.2.3.4.5", ""}, {"1.2.3.-4", ""}, {"a.b.c.d", ""}, {"kvor.local", ""}, {"::1", ""},
+        {"192.168.1.10", "192.168.1.10"},
+        {" 127.0.0.1 ", "127.0.0.1"},
+        {"010.001.000.001", "10.1.0.1"},
+        {"255.255.255.255", "255.255.255.255"},
+        {"0.0.0.0", ""},
+        {"000.0.00.0", ""},
+        {"256.1.1.1", ""},
+        {"1.2.3", ""},
+        {"1.2.3.4.5", ""},
+        {"1.2.3.-4", ""},
+        {"a.b.c.d", ""},
+        {"kvor.local", ""},
+        {"::1", ""},
         {"", ""},
     };
     for (const auto &a : adresy)
@@ -324,7 +337,11 @@ TEST_F(LanSym, RamkiBajtWBajt)
         int czasOdczytu;
     };
     const std::vector<Wiersz> wiersze = {
-        {"controller type", [](LanSym &t) { QString s; return t.lan.make(1, lanCzytajTypSterownika, s, t.ust); },
+        {"controller type",
+         [](LanSym &t) {
+             QString s;
+             return t.lan.make(1, lanCzytajTypSterownika, s, t.ust);
+         },
          "40 e2 01 00 01 46 07 00 07 fc 8b", 700},
         {"session open", [](LanSym &t) { return t.lan.make(1, sesjaZapisu, true, t.ust); },
          "40 e2 01 00 01 49 81 00 07 1e 76", 2000},
@@ -332,38 +349,62 @@ TEST_F(LanSym, RamkiBajtWBajt)
          "40 e2 01 00 01 49 82 00 07 ee 76", 20000},
         {"unlock 123456", [](LanSym &t) { return t.lan.make(1, lanZapiszUnlock, uint32_t(123456), t.ust); },
          "40 e2 01 00 01 47 08 00 09 b4 42 c2 45", 1000},
-        {"lock state", [](LanSym &t) { bool b; return t.lan.make(1, lanCzytajLock, b, t.ust); },
+        {"lock state",
+         [](LanSym &t) {
+             bool b;
+             return t.lan.make(1, lanCzytajLock, b, t.ust);
+         },
          "40 e2 01 00 01 47 07 00 07 fd 77", 1000},
-        {"live readings, 301 ms", [](LanSym &t) {
+        {"live readings, 301 ms",
+         [](LanSym &t) {
              TOdczyty o;
              t.ust.ParametryTransmisji.ReadTotalTimeoutConstant = 301;
-             return t.lan.make(1, lanCzytajStatus, o, t.ust); },
+             return t.lan.make(1, lanCzytajStatus, o, t.ust);
+         },
          "40 e2 01 00 01 46 01 00 07 1c 8a", 1000},
-        {"live readings, 1500 ms", [](LanSym &t) {
+        {"live readings, 1500 ms",
+         [](LanSym &t) {
              TOdczyty o;
              t.ust.ParametryTransmisji.ReadTotalTimeoutConstant = 1500;
-             return t.lan.make(1, lanCzytajStatus, o, t.ust); },
+             return t.lan.make(1, lanCzytajStatus, o, t.ust);
+         },
          "40 e2 01 00 01 46 01 00 07 1c 8a", 1500},
         // 500 ms later is the next day.
-        {"clock 23:59:59.600", [](LanSym &t) {
-             return t.lan.make(1, lanZapiszCzas, QDateTime(QDate(2023, 4, 11), QTime(23, 59, 59, 600)), t.ust); },
+        {"clock 23:59:59.600",
+         [](LanSym &t) {
+             return t.lan.make(1, lanZapiszCzas, QDateTime(QDate(2023, 4, 11), QTime(23, 59, 59, 600)), t.ust);
+         },
          "40 e2 01 00 01 47 04 00 0d 00 00 00 0c 04 17 dd db", 700},
-        {"setpoint 3, lan.timeout 2500", [](LanSym &t) {
+        {"setpoint 3, lan.timeout 2500",
+         [](LanSym &t) {
              TKvor350zadana z;
              t.ust.lan.timeout = 2500;
-             return t.lan.make(1, lanCzytajZadane, 3, z, t.ust); },
+             return t.lan.make(1, lanCzytajZadane, 3, z, t.ust);
+         },
          "40 e2 01 00 01 48 0a 00 08 03 a5 dd", 2500},
-        {"digital output 33", [](LanSym &t) { TPrzekaznik p; return t.lan.make(1, lanCzytajPrzekazniki, 33, p, t.ust); },
+        {"digital output 33",
+         [](LanSym &t) {
+             TPrzekaznik p;
+             return t.lan.make(1, lanCzytajPrzekazniki, 33, p, t.ust);
+         },
          "40 e2 01 00 01 48 04 00 09 01 01 e5 da", 700},
-        {"analog output 2", [](LanSym &t) {
+        {"analog output 2",
+         [](LanSym &t) {
              TWyjscieAnalogowe a;
-             return t.lan.make(1, lanCzytajWyjsciaAnalogowe, 2, a, t.ust); },
+             return t.lan.make(1, lanCzytajWyjsciaAnalogowe, 2, a, t.ust);
+         },
          "40 e2 01 00 01 48 05 00 09 02 00 19 2a", 700},
-        {"relative alarm of input 2", [](LanSym &t) {
+        {"relative alarm of input 2",
+         [](LanSym &t) {
              TWejscieAnalogowe w;
-             return t.lan.make(1, lanCzytajWejAnalogAlarmWzgledny, 2, w, t.ust); },
+             return t.lan.make(1, lanCzytajWejAnalogAlarmWzgledny, 2, w, t.ust);
+         },
          "40 e2 01 00 01 48 09 00 08 01 24 58", 700},
-        {"program 7, part 0", [](LanSym &t) { TProgram p; return t.lan.make(1, lanCzytajProgram, 7, p, t.ust); },
+        {"program 7, part 0",
+         [](LanSym &t) {
+             TProgram p;
+             return t.lan.make(1, lanCzytajProgram, 7, p, t.ust);
+         },
          "40 e2 01 00 01 48 0f 00 09 07 00 82 7b", 1000},
     };
     for (const Wiersz &w : wiersze) {
@@ -494,8 +535,8 @@ TEST_F(LanSym, RamkiZapisu)
         const TModulyWejWyKonfig m{1, 2, 3, 4};
         TProjektDodatkiMycie my{};
         my.przekazniki[0] = my.przekazniki[7] = my.przekazniki[31] = 1;
-        const int w = mycie ? lan.make(3, lanZapisUstawieniaMycia, my, true, ust)
-                            : lan.make(3, lanZapisModuly, m, true, ust);
+        const int w =
+            mycie ? lan.make(3, lanZapisUstawieniaMycia, my, true, ust) : lan.make(3, lanZapisModuly, m, true, ust);
         ASSERT_EQ(w, 0);
         ASSERT_EQ(nagranie.zapisane.size(), 3u);
         EXPECT_EQ(nagranie.zapisane[0], hex("40 e2 01 00 01 49 81 00 07 1e 76"));
@@ -560,10 +601,11 @@ TEST_F(LanUsterki, PowtorzeniaIPrzerwy)
     };
     const std::vector<Wiersz> wiersze = {
         {"refused, 3 attempts", [](LanSym &t) { t.tcp.ustawTryb(SymulatorTcp::Tryb::Odmowa); }, 3, 200, 3, 3},
-        {"silent once, then answers",
-         [](LanSym &t) { t.usterki.dodaj('F', 0x06, {RodzajUsterki::BrakOdpowiedzi}); }, 3, 0, 2, 1},
-        {"never answers", [](LanSym &t) { t.usterki.dodaj('F', 0x06, {RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze); },
-         3, 335, 3, 3},
+        {"silent once, then answers", [](LanSym &t) { t.usterki.dodaj('F', 0x06, {RodzajUsterki::BrakOdpowiedzi}); }, 3,
+         0, 2, 1},
+        {"never answers",
+         [](LanSym &t) { t.usterki.dodaj('F', 0x06, {RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze); }, 3, 335, 3,
+         3},
         {"335, then no connection keeps 335",
          [](LanSym &t) {
              t.usterki.dodaj('F', 0x06, {RodzajUsterki::BrakOdpowiedzi});
@@ -575,7 +617,8 @@ TEST_F(LanUsterki, PowtorzeniaIPrzerwy)
          2, 335, 2, 2},
         {"dropped on the first attempt", [](LanSym &t) { t.tcp.zerwijPrzyOdpowiedzi(1); }, 2, 0, 2, 1},
         {"one attempt, answered", [](LanSym &) {}, 1, 0, 1, 0},
-        {"settings-file default address", [](LanSym &t) { t.ust.lan.LAN_IP = QStringLiteral("0.0.0.0"); }, 3, 200, 0, 0},
+        {"settings-file default address", [](LanSym &t) { t.ust.lan.LAN_IP = QStringLiteral("0.0.0.0"); }, 3, 200, 0,
+         0},
         {"no address at all", [](LanSym &t) { t.ust.lan.LAN_IP = QStringLiteral("kvor.local"); }, 3, 200, 0, 0},
     };
     for (const Wiersz &w : wiersze) {
@@ -693,8 +736,7 @@ TEST_F(LanUsterki, UsterkiDajaSwojeKody)
         {"short reply, controller type", krotka('F', 0x07), typ, 334},
         {"short reply, live readings", krotka('F', 0x01), odczyty, 334},
         {"short reply, lock state", krotka('G', 0x07), blokada, 335},
-        {"unlock refused",
-         [](LanSym &t) { t.sterownik.zmien([](StanSterownika &s) { s.haslo = 1; }); },
+        {"unlock refused", [](LanSym &t) { t.sterownik.zmien([](StanSterownika &s) { s.haslo = 1; }); },
          [](LanSym &t) { return t.lan.make(1, lanZapiszUnlock, uint32_t(2), t.ust); }, 66},
         {"clock set, no reply", [](LanSym &t) { t.usterki.dodaj('G', 0x04, {RodzajUsterki::BrakOdpowiedzi}); },
          [](LanSym &t) { return t.lan.make(1, lanZapiszCzas, QDateTime::currentDateTime(), t.ust); }, 335},

@@ -27,28 +27,57 @@ TUstawieniaSterownika ustawienia(int adres, const TParamTrans &t)
 const std::vector<Polecenie> &polecenia()
 {
     static const std::vector<Polecenie> p = {
-        {"typ", [](TFkomunikacja &k, int a, const TParamTrans &t) { QString s; return k.CzytajTypSterownika(a, t, s); },
+        {"typ",
+         [](TFkomunikacja &k, int a, const TParamTrans &t) {
+             QString s;
+             return k.CzytajTypSterownika(a, t, s);
+         },
          "01 46 00 00 07 4d 4a", "f7 46 00 00 07 85 5f"},
-        {"odczyty", [](TFkomunikacja &k, int a, const TParamTrans &t) { TOdczyty o{}; return k.CzytajStatusKVOR350(a, t, o); },
+        {"odczyty",
+         [](TFkomunikacja &k, int a, const TParamTrans &t) {
+             TOdczyty o{};
+             return k.CzytajStatusKVOR350(a, t, o);
+         },
          "01 46 01 00 07 1c 8a", "f7 46 01 00 07 d4 9f"},
-        {"setup", [](TFkomunikacja &k, int a, const TParamTrans &t) { TFunkcjeKvor3 s{}; return k.CzytajKomSetupKvor350(a, t, s); },
+        {"setup",
+         [](TFkomunikacja &k, int a, const TParamTrans &t) {
+             TFunkcjeKvor3 s{};
+             return k.CzytajKomSetupKvor350(a, t, s);
+         },
          "01 46 06 00 07 ad 4b", "f7 46 06 00 07 65 5e"},
-        {"numer", [](TFkomunikacja &k, int a, const TParamTrans &t) { int n = 0; return k.CzytajNumerSeryjnyKVOR350(a, t, n); },
+        {"numer",
+         [](TFkomunikacja &k, int a, const TParamTrans &t) {
+             int n = 0;
+             return k.CzytajNumerSeryjnyKVOR350(a, t, n);
+         },
          "01 46 07 00 07 fc 8b", "f7 46 07 00 07 34 9e"},
-        {"moduly", [](TFkomunikacja &k, int a, const TParamTrans &t) { TModulyWejWyKonfig m{}; return k.CzytajModulyKVOR350(a, t, m); },
+        {"moduly",
+         [](TFkomunikacja &k, int a, const TParamTrans &t) {
+             TModulyWejWyKonfig m{};
+             return k.CzytajModulyKVOR350(a, t, m);
+         },
          "01 46 10 00 07 4c 8f", "f7 46 10 00 07 84 9a"},
-        {"zegar", [](TFkomunikacja &k, int a, const TParamTrans &t) {
-             return k.ZapiszCzaskVOR350(QDateTime(QDate(2023, 4, 11), QTime(10, 15, 0)), uint8_t(a), t); },
+        {"zegar",
+         [](TFkomunikacja &k, int a, const TParamTrans &t) {
+             return k.ZapiszCzaskVOR350(QDateTime(QDate(2023, 4, 11), QTime(10, 15, 0)), uint8_t(a), t);
+         },
          "01 47 04 00 0d 0a 0f 00 0b 04 17 38 b1", "f7 47 04 00 0d 0a 0f 00 0b 04 17 25 3a"},
-        {"blokada", [](TFkomunikacja &k, int a, const TParamTrans &t) { bool b = false; return k.CzytajlockKVOR350(a, t, b); },
+        {"blokada",
+         [](TFkomunikacja &k, int a, const TParamTrans &t) {
+             bool b = false;
+             return k.CzytajlockKVOR350(a, t, b);
+         },
          "01 47 07 00 07 fd 77", "f7 47 07 00 07 35 62"},
         {"odblokuj", [](TFkomunikacja &k, int a, const TParamTrans &t) { return k.ZapiszUnlockKVOR350(a, t, 1234); },
          "01 47 08 00 09 78 9d d6 dd", "f7 47 08 00 09 78 9d 40 d2"},
-        {"zablokuj", [](TFkomunikacja &k, int a, const TParamTrans &t) { return k.ZapiszLockKVOR350(ustawienia(a, t)); },
+        {"zablokuj",
+         [](TFkomunikacja &k, int a, const TParamTrans &t) { return k.ZapiszLockKVOR350(ustawienia(a, t)); },
          "01 47 09 00 07 9c b4", "f7 47 09 00 07 54 a1"},
-        {"sesja start", [](TFkomunikacja &k, int a, const TParamTrans &t) { return k.set73onOffKVOR350(ustawienia(a, t), true); },
+        {"sesja start",
+         [](TFkomunikacja &k, int a, const TParamTrans &t) { return k.set73onOffKVOR350(ustawienia(a, t), true); },
          "01 49 81 00 07 1e 76", "f7 49 81 00 07 d6 63"},
-        {"sesja stop", [](TFkomunikacja &k, int a, const TParamTrans &t) { return k.set73onOffKVOR350(ustawienia(a, t), false); },
+        {"sesja stop",
+         [](TFkomunikacja &k, int a, const TParamTrans &t) { return k.set73onOffKVOR350(ustawienia(a, t), false); },
          "01 49 82 00 07 ee 76", "f7 49 82 00 07 26 63"},
     };
     return p;

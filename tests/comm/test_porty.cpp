@@ -8,11 +8,11 @@
 
 TEST(Porty, KolejnoscUrzadzen)
 {
-    const QStringList wejscie = {"/dev/ttyS1", "/dev/ttyUSB10", "/dev/ttyS0", "/dev/ttyACM0",
-                                 "/dev/ttyUSB2", "/dev/ttyAMA0", "/dev/ttyS10", "/dev/ttyS2"};
+    const QStringList wejscie = {"/dev/ttyS1",   "/dev/ttyUSB10", "/dev/ttyS0",  "/dev/ttyACM0",
+                                 "/dev/ttyUSB2", "/dev/ttyAMA0",  "/dev/ttyS10", "/dev/ttyS2"};
     EXPECT_EQ(RozwiazywaczPortow::uporzadkuj(wejscie),
-              QStringList({"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyAMA0", "/dev/ttyS0",
-                           "/dev/ttyS1", "/dev/ttyS2", "/dev/ttyS10"}));
+              QStringList({"/dev/ttyACM0", "/dev/ttyUSB2", "/dev/ttyUSB10", "/dev/ttyAMA0", "/dev/ttyS0", "/dev/ttyS1",
+                           "/dev/ttyS2", "/dev/ttyS10"}));
 }
 
 TEST(Porty, KluczUstawienWygrywa)

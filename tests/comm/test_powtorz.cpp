@@ -20,9 +20,9 @@ struct Fasada {
     std::function<int()> wywolaj;
     char funkcja; // the command frame whose reply is spoiled
     uint8_t podkomenda;
-    int czas;     // the port's time-out afterwards
+    int czas; // the port's time-out afterwards
     int proby;
-    int kodBledu; // of a reply with a bad CRC
+    int kodBledu;         // of a reply with a bad CRC
     int ramekUdanych = 1; // command frames of a successful attempt
 };
 
@@ -86,14 +86,14 @@ protected:
              0x04, S, N, 4},
             {"powtorzCzytajKomWyjsciaAnalogowe", [=] { return powtorzCzytajKomWyjsciaAnalogowe(p->ao, 1, 1, t); }, 'H',
              0x05, S, N, 4},
-            {"powtorzZapisKomWyjsciaAnalogowe",
-             [=] { return powtorzZapisKomWyjsciaAnalogowe(p->ao, 1, 1, t, false); }, 'I', 0x05, S, N, 4},
+            {"powtorzZapisKomWyjsciaAnalogowe", [=] { return powtorzZapisKomWyjsciaAnalogowe(p->ao, 1, 1, t, false); },
+             'I', 0x05, S, N, 4},
             {"powtorzCzytajWejsciaAnalogowe", [=] { return powtorzCzytajWejsciaAnalogowe(p->ai, 7, 1, t); }, 'H', 0x06,
              S, N, 4},
             {"powtorzZapisKomWejsciaaAnalogowe",
              [=] { return powtorzZapisKomWejsciaaAnalogowe(p->ai, 7, 1, t, false); }, 'I', 0x06, S, N, 4},
-            {"powtorzCzytajWejAnalogAlarmWzgledny",
-             [=] { return powtorzCzytajWejAnalogAlarmWzgledny(2, p->al, 1, t); }, 'H', 0x09, S, N, 4},
+            {"powtorzCzytajWejAnalogAlarmWzgledny", [=] { return powtorzCzytajWejAnalogAlarmWzgledny(2, p->al, 1, t); },
+             'H', 0x09, S, N, 4},
             {"powtorzZapisKomWejAnalogAlarmWzgledny",
              [=] { return powtorzZapisKomWejAnalogAlarmWzgledny(1, p->al, 1, t, false); }, 'I', 0x09, S, N, 4},
             {"powtorzCzytajWejsciaCyfrowe",
@@ -114,16 +114,15 @@ protected:
              N, 4},
             {"powtorzCzytajPrzekaznikiAlarm", [=] { return powtorzCzytajPrzekaznikiAlarm(p->al, 2, 1, t); }, 'H', 0x10,
              S, N, 4},
-            {"powtorzZapisKomPrzekaznikiAlarm",
-             [=] { return powtorzZapisKomPrzekaznikiAlarm(p->alarmy, 1, t, false); }, 'I', 0x10, S, N, 4, 4},
-            {"powtorzCzytajKomUstawieniaMycia", [=] { return powtorzCzytajKomUstawieniaMycia(p->my, 1, t); }, 'H',
-             0x0C, 3 * S, N, 4},
-            {"powtorzZapisUstawieniaMycia", [=] { return powtorzZapisUstawieniaMycia(p->my, 1, t); }, 'I', 0x0C,
+            {"powtorzZapisKomPrzekaznikiAlarm", [=] { return powtorzZapisKomPrzekaznikiAlarm(p->alarmy, 1, t, false); },
+             'I', 0x10, S, N, 4, 4},
+            {"powtorzCzytajKomUstawieniaMycia", [=] { return powtorzCzytajKomUstawieniaMycia(p->my, 1, t); }, 'H', 0x0C,
              3 * S, N, 4},
+            {"powtorzZapisUstawieniaMycia", [=] { return powtorzZapisUstawieniaMycia(p->my, 1, t); }, 'I', 0x0C, 3 * S,
+             N, 4},
             {"powtorzCzytajKomSetup", [=] { return powtorzCzytajKomSetup(1, t, p->setup); }, 'F', 0x06, S, N, 4},
             {"powtorzZapisKomSetup", [=] { return powtorzZapisKomSetup(1, t, p->setup); }, 'G', 0x06, S, N, 4},
-            {"powtorzZapisLogoPage", [=] { return powtorzZapisLogoPage(0, 512, p->strona, 1, t); }, 'J', 0x0E, S, N,
-             4},
+            {"powtorzZapisLogoPage", [=] { return powtorzZapisLogoPage(0, 512, p->strona, 1, t); }, 'J', 0x0E, S, N, 4},
             {"powtorzZapisFirmwarePage", [=] { return powtorzZapisFirmwarePage(0, 512, p->strona, 1, t); }, 'J', 0x08,
              S, N, 4},
             {"powtorzZapisFirmwareCrc",
@@ -183,10 +182,7 @@ protected:
     int zapamietaneProby = 0;
 };
 
-TEST_F(PowtorzSym, JednaFasadaNaPolecenie)
-{
-    EXPECT_EQ(fasady().size(), 44u);
-}
+TEST_F(PowtorzSym, JednaFasadaNaPolecenie) { EXPECT_EQ(fasady().size(), 44u); }
 
 // A fault on the first attempt: the second succeeds after one pause, with
 // the same request, and the port keeps the facade's time-out.
@@ -284,10 +280,12 @@ TEST_F(PowtorzSym, KodyZatrzymania)
         {"live readings", [&] { return powtorzCzytajStatus(1, brak, o); }, 0},
         // No stop code here: three attempts, one message (the port's name
         // changed only for the first).
-        {"SETUP read", [&] {
+        {"SETUP read",
+         [&] {
              TFunkcjeKvor3 s;
              return powtorzCzytajKomSetup(1, brak, s);
-         }, 3},
+         },
+         3},
     };
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.nazwa);

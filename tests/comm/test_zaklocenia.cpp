@@ -22,20 +22,48 @@ int wywolaj(TFkomunikacja &k, int ktore, const TParamTrans &t, QRandomGenerator 
     QByteArray odp;
     int n = 0;
     switch (ktore) {
-    case 0: { QString s; return k.CzytajTypSterownika(1, t, s); }
-    case 1: { TOdczyty o{}; return k.CzytajStatusKVOR350(1, t, o); }
-    case 2: { int ns = 0; return k.CzytajNumerSeryjnyKVOR350(1, t, ns); }
-    case 3: { bool b = false; return k.CzytajlockKVOR350(1, t, b); }
-    case 4: return k.ZapiszUnlockKVOR350(1, t, los.generate());
-    case 5: return k.ZapiszLockKVOR350(u);
-    case 6: return k.set73onOffKVOR350(u, los.bounded(2) == 0);
-    case 7: return k.ZapiszCzaskVOR350(QDateTime(QDate(2024, 2, 29), QTime(1, 2, 3)), 1, t);
-    case 8: { TModulyWejWyKonfig m{}; return k.CzytajModulyKVOR350(1, t, m); }
-    case 9: return k.ZapisModulyKvor350(1, t, TModulyWejWyKonfig{1, 2, 3, 4});
-    case 10: { TFunkcjeKvor3 s{}; return k.CzytajKomSetupKvor350(1, t, s); }
-    case 11: { QByteArray b = ZbudujRamke(1, 'F', 0x07); return k.WyslijRamkeBajty(b, int(b.size()), t, int(los.bounded(0, 40))); }
-    case 12: return k.WyslijRamke(ZbudujRamke(1, 'F', 0x07), odp, int(los.bounded(-2, 40)), n, t);
-    default: return k.WyslijRamkeDlugosc(ZbudujRamke(1, 'G', 0x09), odp, n, t);
+    case 0: {
+        QString s;
+        return k.CzytajTypSterownika(1, t, s);
+    }
+    case 1: {
+        TOdczyty o{};
+        return k.CzytajStatusKVOR350(1, t, o);
+    }
+    case 2: {
+        int ns = 0;
+        return k.CzytajNumerSeryjnyKVOR350(1, t, ns);
+    }
+    case 3: {
+        bool b = false;
+        return k.CzytajlockKVOR350(1, t, b);
+    }
+    case 4:
+        return k.ZapiszUnlockKVOR350(1, t, los.generate());
+    case 5:
+        return k.ZapiszLockKVOR350(u);
+    case 6:
+        return k.set73onOffKVOR350(u, los.bounded(2) == 0);
+    case 7:
+        return k.ZapiszCzaskVOR350(QDateTime(QDate(2024, 2, 29), QTime(1, 2, 3)), 1, t);
+    case 8: {
+        TModulyWejWyKonfig m{};
+        return k.CzytajModulyKVOR350(1, t, m);
+    }
+    case 9:
+        return k.ZapisModulyKvor350(1, t, TModulyWejWyKonfig{1, 2, 3, 4});
+    case 10: {
+        TFunkcjeKvor3 s{};
+        return k.CzytajKomSetupKvor350(1, t, s);
+    }
+    case 11: {
+        QByteArray b = ZbudujRamke(1, 'F', 0x07);
+        return k.WyslijRamkeBajty(b, int(b.size()), t, int(los.bounded(0, 40)));
+    }
+    case 12:
+        return k.WyslijRamke(ZbudujRamke(1, 'F', 0x07), odp, int(los.bounded(-2, 40)), n, t);
+    default:
+        return k.WyslijRamkeDlugosc(ZbudujRamke(1, 'G', 0x09), odp, n, t);
     }
 }
 constexpr int ileWywolan = 14;
@@ -86,8 +114,8 @@ TEST_F(LaczeSym, ZepsuteOdpowiedziNaPty)
         usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::Surowa, 0, odpowiedz}, PlanUsterek::zawsze);
         lacze->UjemneOfesty[0] = los.bounded(4) == 0;
         const int w = wywolaj(*lacze, ktore, trans, los);
-        EXPECT_TRUE(znaneWyniki.count(w)) << "call " << ktore << " reply " << odpowiedz.toHex(' ').toStdString()
-                                          << " gave " << w;
+        EXPECT_TRUE(znaneWyniki.count(w))
+            << "call " << ktore << " reply " << odpowiedz.toHex(' ').toStdString() << " gave " << w;
         poczekajNaSym();
     }
     EXPECT_LT(t.elapsed(), 20000);
@@ -113,7 +141,7 @@ TEST(ZepsuteOdpowiedzi, PortBezUrzadzenia)
         k.UjemneOfesty[0] = los.bounded(4) == 0;
         const int ktore = int(los.bounded(ileWywolan));
         const int w = wywolaj(k, ktore, t, los);
-        ASSERT_TRUE(znaneWyniki.count(w)) << "call " << ktore << " reply "
-                                          << odpowiedz.toHex(' ').toStdString() << " gave " << w;
+        ASSERT_TRUE(znaneWyniki.count(w))
+            << "call " << ktore << " reply " << odpowiedz.toHex(' ').toStdString() << " gave " << w;
     }
 }

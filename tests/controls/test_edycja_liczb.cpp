@@ -184,16 +184,26 @@ private slots:
         QTest::addColumn<int>("precyzja");
         QTest::addColumn<QString>("wpisany");
         QTest::addColumn<QString>("tekst");
-        QTest::newRow("12,34 p1") << 1 << "12,34" << "12,3";
-        QTest::newRow("12,30 stays") << 1 << "12,30" << "12,30";
-        QTest::newRow("12,3 stays") << 1 << "12,3" << "12,3";
-        QTest::newRow("0,29 p2 stays") << 2 << "0,29" << "0,29";
-        QTest::newRow("0,299 p2") << 2 << "0,299" << "0,29";
-        QTest::newRow("1,005 p2") << 2 << "1,005" << "1";
-        QTest::newRow("-0,77 p1") << 1 << "-0,77" << "-0,7";
-        QTest::newRow("-0,01 p1") << 1 << "-0,01" << "0";
-        QTest::newRow("4,56789 p4") << 4 << "4,56789" << "4,5678";
-        QTest::newRow("12,3001 p1") << 1 << "12,3001" << "12,3";
+        QTest::newRow("12,34 p1") << 1 << "12,34"
+                                  << "12,3";
+        QTest::newRow("12,30 stays") << 1 << "12,30"
+                                     << "12,30";
+        QTest::newRow("12,3 stays") << 1 << "12,3"
+                                    << "12,3";
+        QTest::newRow("0,29 p2 stays") << 2 << "0,29"
+                                       << "0,29";
+        QTest::newRow("0,299 p2") << 2 << "0,299"
+                                  << "0,29";
+        QTest::newRow("1,005 p2") << 2 << "1,005"
+                                  << "1";
+        QTest::newRow("-0,77 p1") << 1 << "-0,77"
+                                  << "-0,7";
+        QTest::newRow("-0,01 p1") << 1 << "-0,01"
+                                  << "0";
+        QTest::newRow("4,56789 p4") << 4 << "4,56789"
+                                    << "4,5678";
+        QTest::newRow("12,3001 p1") << 1 << "12,3001"
+                                    << "12,3";
     }
     void precyzjaTnieNaCyfrach()
     {

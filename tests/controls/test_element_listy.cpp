@@ -1,7 +1,7 @@
 #include "element_listy.h"
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
 #include "obrazki.h"
+#include "qtest_komunikaty.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -25,10 +25,7 @@ class TestElementListy : public QObject {
     int zmiany_ = 0;
 
 private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-    }
+    void initTestCase() { bledyKomunikatowWQtTest(); }
 
     void init()
     {
@@ -36,8 +33,8 @@ private slots:
         wlasciciel_ = std::make_unique<QWidget>();
         wlasciciel_->resize(500, 300);
         zmiany_ = 0;
-        wiersz_ = new TKbProgress(wlasciciel_.get(), QStringLiteral("Setup"), 0, 0,
-                                  [this](TKbProgress *) { ++zmiany_; });
+        wiersz_ =
+            new TKbProgress(wlasciciel_.get(), QStringLiteral("Setup"), 0, 0, [this](TKbProgress *) { ++zmiany_; });
         wlasciciel_->show();
     }
 
@@ -114,11 +111,16 @@ private slots:
         QTest::addColumn<int>("weryfikacja");
         QTest::addColumn<QString>("wynik");
         QTest::addColumn<QString>("porownanie"); // empty: not shown
-        QTest::newRow("ok bez porownania") << true << -1 << "TRANS_OK" << "";
-        QTest::newRow("blad, rozne") << false << 1 << "TRANS_ERROR" << "COMP_ERROR";
-        QTest::newRow("ok, rowne") << true << 0 << "TRANS_OK" << "COMP_OK";
-        QTest::newRow("ok, inna wartosc") << true << 5 << "TRANS_OK" << "COMP_OK";
-        QTest::newRow("blad bez porownania") << false << -2 << "TRANS_ERROR" << "";
+        QTest::newRow("ok bez porownania") << true << -1 << "TRANS_OK"
+                                           << "";
+        QTest::newRow("blad, rozne") << false << 1 << "TRANS_ERROR"
+                                     << "COMP_ERROR";
+        QTest::newRow("ok, rowne") << true << 0 << "TRANS_OK"
+                                   << "COMP_OK";
+        QTest::newRow("ok, inna wartosc") << true << 5 << "TRANS_OK"
+                                          << "COMP_OK";
+        QTest::newRow("blad bez porownania") << false << -2 << "TRANS_ERROR"
+                                             << "";
     }
     void koniecTransmisji()
     {

@@ -1,7 +1,7 @@
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
 #include "okna_komunikatow.h"
 #include "pasek_postepu.h"
+#include "qtest_komunikaty.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -26,10 +26,7 @@ class TestPasekPostepu : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-    }
+    void initTestCase() { bledyKomunikatowWQtTest(); }
 
     void cleanup()
     {

@@ -179,8 +179,8 @@ static pid_t uruchomXvfb(const QString &xvfb, QString &ekran)
         }
         const std::string fd = std::to_string(rura[1]);
         const QByteArray program = xvfb.toLocal8Bit();
-        execl(program.constData(), program.constData(), "-displayfd", fd.c_str(), "-screen", "0",
-              "1280x1024x24", "-nolisten", "tcp", static_cast<char *>(nullptr));
+        execl(program.constData(), program.constData(), "-displayfd", fd.c_str(), "-screen", "0", "1280x1024x24",
+              "-nolisten", "tcp", static_cast<char *>(nullptr));
         _exit(127);
     }
     close(rura[1]);

@@ -44,13 +44,13 @@ private slots:
         b.setRaiseColor(QColor(1, 2, 3));
         const QImage o = b.grab().toImage();
         const int W = 121, H = 33;
-        QCOMPARE(o.pixelColor(0, 0), QColor(Qt::black));           // frame
+        QCOMPARE(o.pixelColor(0, 0), QColor(Qt::black)); // frame
         QCOMPARE(o.pixelColor(W - 1, H - 1), QColor(Qt::black));
-        QCOMPARE(o.pixelColor(1, H / 2), QColor(1, 2, 3));          // light left edge
-        QCOMPARE(o.pixelColor(W / 2, 2), QColor(1, 2, 3));          // light top edge
-        QCOMPARE(o.pixelColor(W - 2, H / 2), QColor(Qt::black));    // dark right edge
-        QCOMPARE(o.pixelColor(W / 2, H - 3), QColor(Qt::black));    // dark bottom edge
-        QCOMPARE(o.pixelColor(10, H / 2), QColor(20, 41, 65));      // face
+        QCOMPARE(o.pixelColor(1, H / 2), QColor(1, 2, 3));       // light left edge
+        QCOMPARE(o.pixelColor(W / 2, 2), QColor(1, 2, 3));       // light top edge
+        QCOMPARE(o.pixelColor(W - 2, H / 2), QColor(Qt::black)); // dark right edge
+        QCOMPARE(o.pixelColor(W / 2, H - 3), QColor(Qt::black)); // dark bottom edge
+        QCOMPARE(o.pixelColor(10, H / 2), QColor(20, 41, 65));   // face
 
         // A change shows at once.
         b.setColor(QColor(64, 128, 128));

@@ -1,6 +1,6 @@
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
 #include "okno_modalne.h"
+#include "qtest_komunikaty.h"
 #include "raport.h"
 
 #include <QApplication>
@@ -35,8 +35,8 @@ void listaZadanych(TRaport &r, int wierszy)
                   {QStringLiteral("nazwa"), QStringLiteral("nazwa"), 80},
                   {QStringLiteral("wartosc"), QStringLiteral("wartosc"), 30, Qt::AlignRight | Qt::AlignVCenter}});
     for (int i = 1; i <= wierszy; ++i)
-        z.dodajWiersz({QStringLiteral("Z%1").arg(i), QStringLiteral("Pozycja %1").arg(i),
-                       QStringLiteral("%1,5").arg(i * 10)});
+        z.dodajWiersz(
+            {QStringLiteral("Z%1").arg(i), QStringLiteral("Pozycja %1").arg(i), QStringLiteral("%1,5").arg(i * 10)});
     r.dataWydruku = dzien;
 }
 
@@ -84,10 +84,10 @@ private slots:
         QVERIFY(wypelnij(r, QStringLiteral("Zadane")));
         zapiszRaportPdf(r, plik(QStringLiteral("zadane.pdf")));
         const QString t = tekstPdf(plik(QStringLiteral("zadane.pdf")));
-        for (const QString &s : {QStringLiteral("Zadane"), QStringLiteral("Setup kVOR 350 1.05.2116"),
-                                 QStringLiteral("Nr"), QStringLiteral("Nazwa"), QStringLiteral("Wartość"),
-                                 QStringLiteral("Pozycja 1 "), QStringLiteral("Pozycja 10"),
-                                 QStringLiteral("100,5"), QStringLiteral("Z7")})
+        for (const QString &s :
+             {QStringLiteral("Zadane"), QStringLiteral("Setup kVOR 350 1.05.2116"), QStringLiteral("Nr"),
+              QStringLiteral("Nazwa"), QStringLiteral("Wartość"), QStringLiteral("Pozycja 1 "),
+              QStringLiteral("Pozycja 10"), QStringLiteral("100,5"), QStringLiteral("Z7")})
             QVERIFY2(t.contains(s), qPrintable(s + QStringLiteral(" not in:\n") + t));
         const QString data = QStringLiteral("Wydrukowano: ") + QLocale().toString(dzien, QLocale::ShortFormat);
         QVERIFY2(t.contains(data), qPrintable(t));
@@ -98,9 +98,12 @@ private slots:
     {
         QTest::addColumn<QString>("nazwa");
         QTest::addColumn<QString>("komunikat");
-        QTest::newRow("brak") << "MemoBrak" << "brak obiektu MemoBrak";
-        QTest::newRow("pasmo") << "MasterData1" << "MasterData1 nie jest obiektem tekstowym";
-        QTest::newRow("linia") << "LiniaNaglowka" << "LiniaNaglowka nie jest obiektem tekstowym";
+        QTest::newRow("brak") << "MemoBrak"
+                              << "brak obiektu MemoBrak";
+        QTest::newRow("pasmo") << "MasterData1"
+                               << "MasterData1 nie jest obiektem tekstowym";
+        QTest::newRow("linia") << "LiniaNaglowka"
+                               << "LiniaNaglowka nie jest obiektem tekstowym";
     }
     void bledneNazwy()
     {
@@ -168,9 +171,9 @@ private slots:
         TZbiorRaportu &we = r.dodajZbior(QStringLiteral("memproj"), {QStringLiteral("nr"), QStringLiteral("Nazwa")});
         TZbiorRaportu &al = r.dodajZbior(QStringLiteral("memAlarmy"),
                                          {QStringLiteral("nr"), QStringLiteral("alarm"), QStringLiteral("alNazwa")});
-        TZbiorRaportu &pk = r.dodajZbior(QStringLiteral("memPrzekazniki"),
-                                         {QStringLiteral("nr"), QStringLiteral("alarm"),
-                                          QStringLiteral("przekaznik"), QStringLiteral("stan")});
+        TZbiorRaportu &pk =
+            r.dodajZbior(QStringLiteral("memPrzekazniki"), {QStringLiteral("nr"), QStringLiteral("alarm"),
+                                                            QStringLiteral("przekaznik"), QStringLiteral("stan")});
         for (int n = 1; n <= 2; ++n) {
             we.dodajWiersz({QString::number(n), QStringLiteral("Wejście %1").arg(n)});
             for (int a = 1; a <= 2; ++a) {
@@ -189,9 +192,10 @@ private slots:
                                  {{QStringLiteral("nr"), QStringLiteral("nr")}});
         d.dodajTekst(QStringLiteral("d_alarm"), QRectF(5, 0, 100, 5), QStringLiteral("[memAlarmy.alNazwa]"));
         qint64 ileTemp = 0;
-        dodajPasmoPrzekaznikow(d, QStringLiteral("Przekazniki"), pk.nazwa,
-                               {{QStringLiteral("nr"), QStringLiteral("nr")}, {QStringLiteral("alarm"), QStringLiteral("alarm")}},
-                               190, &ileTemp);
+        dodajPasmoPrzekaznikow(
+            d, QStringLiteral("Przekazniki"), pk.nazwa,
+            {{QStringLiteral("nr"), QStringLiteral("nr")}, {QStringLiteral("alarm"), QStringLiteral("alarm")}}, 190,
+            &ileTemp);
         auto *komorka = dynamic_cast<TTekstRaportu *>(r.znajdzObiekt(QStringLiteral("przekazniki_stan")));
         QVERIFY(komorka);
         komorka->ukryjZera = true;
@@ -237,7 +241,8 @@ private slots:
     void pasmaZaleznieOdWiersza()
     {
         TRaport r;
-        TZbiorRaportu &z = r.dodajZbior(QStringLiteral("memproj"), {QStringLiteral("nr"), QStringLiteral("TypPracyStr")});
+        TZbiorRaportu &z =
+            r.dodajZbior(QStringLiteral("memproj"), {QStringLiteral("nr"), QStringLiteral("TypPracyStr")});
         z.dodajWiersz({QStringLiteral("1"), QString()});
         z.dodajWiersz({QStringLiteral("2"), QStringLiteral("Regulator PID")});
         TPasmo &m = r.dodajPasmo(QStringLiteral("MasterData1"), TRodzajPasma::Dane, 6, z.nazwa);

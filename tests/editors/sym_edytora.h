@@ -7,8 +7,8 @@
 #include "bloki_sym.h"
 #include "dane_sterownika.h"
 #include "komunikacja.h"
-#include "lan.h"
 #include "komunikaty_skrypt.h"
+#include "lan.h"
 #include "pasek_postepu.h"
 #include "port_qt.h"
 #include "powtorz.h"
@@ -135,7 +135,7 @@ public:
     std::unique_ptr<TFkomunikacja> lacze;
     bool gotowy = false;
     int lanAktywny = 0;
-    int probyLan = 3;           // lan.count of the record
+    int probyLan = 3; // lan.count of the record
     int pobrania = 0;
     int sprawdzeniaBlokady = 0;
 };

@@ -1,8 +1,8 @@
 // The setpoint list and editor offscreen against the simulator: opening and
 // closing with and without changes, read-all and send-all with their
 // failures, the row editor's value rules, clearing, printing.
-#include "sym_edytora.h"
 #include "qtest_komunikaty.h"
+#include "sym_edytora.h"
 
 #include "edycja_liczb.h"
 #include "nazwy.h"
@@ -470,10 +470,10 @@ private slots:
         p.start("pdftotext", {"-layout", wydruk.pliki.at(0), "-"});
         QVERIFY(p.waitForFinished(20000));
         const QString tekst = QString::fromUtf8(p.readAllStandardOutput());
-        for (const QString &t : {QString("Zadane"), QString("Setup kVOR 350 1.05.2116"), QString("Nr"),
-                                 QString("Nazwa"), QString("Wartość"), QString("Z10"), QString("stara 10"),
-                                 QString("12,5"),
-                                 QString("Wydrukowano: ") + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)})
+        for (const QString &t :
+             {QString("Zadane"), QString("Setup kVOR 350 1.05.2116"), QString("Nr"), QString("Nazwa"),
+              QString("Wartość"), QString("Z10"), QString("stara 10"), QString("12,5"),
+              QString("Wydrukowano: ") + QLocale().toString(QDate::currentDate(), QLocale::ShortFormat)})
             QVERIFY2(tekst.contains(t), qPrintable(t + " in:\n" + tekst));
     }
 

@@ -15,11 +15,11 @@ TEST(Crc, Wektory)
         QByteArray dane;
         uint16_t crc;
     } const przypadki[] = {
-        {QByteArray("123456789"), 0x4B37},        // the standard check value
-        {QByteArray(), 0xFFFF},                   // empty range: the seed
+        {QByteArray("123456789"), 0x4B37}, // the standard check value
+        {QByteArray(), 0xFFFF},            // empty range: the seed
         {hex("00"), 0x40BF},
         {hex("ffffffff"), 0xB001},
-        {hex("01030000000a"), 0xCDC5},           // read 10 registers from 1
+        {hex("01030000000a"), 0xCDC5}, // read 10 registers from 1
         {hex("1103006b0003"), 0x8776},
     };
     for (const auto &p : przypadki) {

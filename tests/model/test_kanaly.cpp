@@ -31,8 +31,11 @@ TEST_F(Kanaly, OpisyWejsc)
     nazwij(7, QStringLiteral("Dym"));
     nazwij(2, QStringLiteral("   "));
     const TListaAI l = budujListeAI();
-    struct Przypadek { int n, poz, modul; const char *krotka, *nazwa; } const przypadki[] = {
-        {1, 1, 1, "AI1.1", "Komora"}, {2, 2, 1, "AI1.2", "AI1.2"}, {6, 6, 1, "AI1.6", "AI1.6"},
+    struct Przypadek {
+        int n, poz, modul;
+        const char *krotka, *nazwa;
+    } const przypadki[] = {
+        {1, 1, 1, "AI1.1", "Komora"}, {2, 2, 1, "AI1.2", "AI1.2"},  {6, 6, 1, "AI1.6", "AI1.6"},
         {7, 1, 2, "AI2.1", "Dym"},    {12, 6, 2, "AI2.6", "AI2.6"}, {24, 6, 4, "AI4.6", "AI4.6"},
     };
     for (const auto &p : przypadki) {
@@ -56,13 +59,12 @@ TEST_F(Kanaly, ListaZWilgotnosciaMaTylkoPierwszaKarte)
     nazwij(3, QStringLiteral("Baton"));
     QStringList podpisy{QStringLiteral("stary")}, numery{QStringLiteral("99")};
     listaWejscAnalogowych(24, podpisy, numery, true);
-    EXPECT_EQ(podpisy, (QStringList{QStringLiteral("Wilgotność"), QStringLiteral("AI1.1 AI1.1"),
-                                    QStringLiteral("AI1.2 AI1.2"), QStringLiteral("AI1.3 Baton"),
-                                    QStringLiteral("AI1.4 AI1.4"), QStringLiteral("AI1.5 AI1.5"),
-                                    QStringLiteral("AI1.6 AI1.6")}));
-    EXPECT_EQ(numery, (QStringList{QStringLiteral("24"), QStringLiteral("0"), QStringLiteral("1"),
-                                   QStringLiteral("2"), QStringLiteral("3"), QStringLiteral("4"),
-                                   QStringLiteral("5")}));
+    EXPECT_EQ(podpisy,
+              (QStringList{QStringLiteral("Wilgotność"), QStringLiteral("AI1.1 AI1.1"), QStringLiteral("AI1.2 AI1.2"),
+                           QStringLiteral("AI1.3 Baton"), QStringLiteral("AI1.4 AI1.4"), QStringLiteral("AI1.5 AI1.5"),
+                           QStringLiteral("AI1.6 AI1.6")}));
+    EXPECT_EQ(numery, (QStringList{QStringLiteral("24"), QStringLiteral("0"), QStringLiteral("1"), QStringLiteral("2"),
+                                   QStringLiteral("3"), QStringLiteral("4"), QStringLiteral("5")}));
     listaWejscAnalogowych(2, podpisy, numery, false);
     EXPECT_EQ(numery, (QStringList{QStringLiteral("0"), QStringLiteral("1")}));
 
@@ -75,7 +77,7 @@ TEST_F(Kanaly, ListaZWilgotnosciaMaTylkoPierwszaKarte)
 TEST_F(Kanaly, MaskaKart)
 {
     QStringList podpisy, numery;
-    listaWejscAnalogowychMaska(24, podpisy, numery, true, 0b1010);  // cards 2 and 4
+    listaWejscAnalogowychMaska(24, podpisy, numery, true, 0b1010); // cards 2 and 4
     ASSERT_EQ(numery.size(), 12);
     EXPECT_EQ(numery.first(), QStringLiteral("6"));
     EXPECT_EQ(podpisy.first(), QStringLiteral("AI2.1 AI2.1"));
@@ -98,9 +100,12 @@ TEST(KanalyZadane, ZrodlaZadanej)
 {
     const QStringList l = listaZrodelZadanej();
     ASSERT_EQ(l.size(), 25);
-    struct Przypadek { int i; const char *tekst; } const przypadki[] = {
-        {0, "Temp. Komory"}, {1, "Temp. Batonu"}, {2, "Wilgotność"}, {3, "D1"}, {10, "D8"},
-        {11, "ZS1"},         {14, "ZS4"},         {15, "Z1"},         {24, "Z10"},
+    struct Przypadek {
+        int i;
+        const char *tekst;
+    } const przypadki[] = {
+        {0, "Temp. Komory"}, {1, "Temp. Batonu"}, {2, "Wilgotność"}, {3, "D1"},   {10, "D8"},
+        {11, "ZS1"},         {14, "ZS4"},         {15, "Z1"},        {24, "Z10"},
     };
     for (const auto &p : przypadki) {
         EXPECT_EQ(opisZrodlaZadanej(p.i), QString::fromUtf8(p.tekst)) << p.i;

@@ -22,22 +22,21 @@ TNazwa50char nazwa(std::u16string_view s)
     return n;
 }
 
-template <class R> QByteArray bajtyRekordu(const R &r)
+template <class R>
+QByteArray bajtyRekordu(const R &r)
 {
     return QByteArray(reinterpret_cast<const char *>(&r), sizeof r);
 }
 
-template <class R> void losuj(R &r, std::mt19937 &los)
+template <class R>
+void losuj(R &r, std::mt19937 &los)
 {
     auto *p = reinterpret_cast<uint8_t *>(&r);
     for (size_t i = 0; i < sizeof r; ++i)
         p[i] = uint8_t(los());
 }
 
-int16_t los16(std::mt19937 &los, int od, int do_)
-{
-    return int16_t(std::uniform_int_distribution<int>(od, do_)(los));
-}
+int16_t los16(std::mt19937 &los, int od, int do_) { return int16_t(std::uniform_int_distribution<int>(od, do_)(los)); }
 
 // A block of 'dl' zero bytes with the given bytes set: the expected blocks
 // below are written from the layout tables, byte by byte.
@@ -82,8 +81,7 @@ struct Obieg {
 };
 
 template <class R>
-Obieg obieg(const char *n, std::function<void(R &, std::mt19937 &)> popraw,
-            std::function<QByteArray(const R &)> spakuj,
+Obieg obieg(const char *n, std::function<void(R &, std::mt19937 &)> popraw, std::function<QByteArray(const R &)> spakuj,
             std::function<bool(const QByteArray &, R &)> rozpakuj, std::vector<Zakres> nie)
 {
     Obieg o;
@@ -111,7 +109,8 @@ Obieg obieg(const char *n, std::function<void(R &, std::mt19937 &)> popraw,
     return o;
 }
 
-#define POLE(T, f) Zakres{offsetof(T, f), sizeof(T::f)}
+#define POLE(T, f)                                                                                                     \
+    Zakres { offsetof(T, f), sizeof(T::f) }
 
 void poprawAlarm(vxt_alarm_konfiguracja_t &, std::mt19937 &) {}
 
@@ -202,8 +201,8 @@ std::vector<Obieg> obiegi()
         }()));
 
     o.push_back(obieg<vxt_alarm_konfiguracja_t>(
-        "alarm output", poprawAlarm,
-        [](const vxt_alarm_konfiguracja_t &a) { return spakujAlarmWyjscia(a, 2); }, rozpakujAlarmWyjscia,
+        "alarm output", poprawAlarm, [](const vxt_alarm_konfiguracja_t &a) { return spakujAlarmWyjscia(a, 2); },
+        rozpakujAlarmWyjscia,
         {POLE(vxt_alarm_konfiguracja_t, logika), POLE(vxt_alarm_konfiguracja_t, przekazniki),
          POLE(vxt_alarm_konfiguracja_t, warunek1), POLE(vxt_alarm_konfiguracja_t, warunek2),
          POLE(vxt_alarm_konfiguracja_t, rezerwa)}));
@@ -217,8 +216,7 @@ std::vector<Obieg> obiegi()
             f.tryb = los16(los, 0, 255);
         },
         [](const TFunkcjaSpec &f) { return spakujFunkcjeSpec(f, 13); }, rozpakujFunkcjeSpec,
-        {POLE(TFunkcjaSpec, nr_funkcji), POLE(TFunkcjaSpec, r2), POLE(TFunkcjaSpec, r3),
-         POLE(TFunkcjaSpec, r4)}));
+        {POLE(TFunkcjaSpec, nr_funkcji), POLE(TFunkcjaSpec, r2), POLE(TFunkcjaSpec, r3), POLE(TFunkcjaSpec, r4)}));
 
     o.push_back(obieg<TWyjscieAnalogowe>(
         "analog output",
@@ -234,34 +232,36 @@ std::vector<Obieg> obiegi()
             w.moc = uint16_t(los());
             w.pid.grzanie_chlodzenie = los16(los, 0, 255);
         },
-        [](const TWyjscieAnalogowe &w) { return spakujWyjscieAnalogowe(w, 3); },
-        rozpakujWyjscieAnalogowe,
-        {POLE(TWyjscieAnalogowe, rrr), POLE(TWyjscieAnalogowe, rez_wyr1),
-         POLE(TWyjscieAnalogowe, rez_wyr2), POLE(TWyjscieAnalogowe, rezerwa),
+        [](const TWyjscieAnalogowe &w) { return spakujWyjscieAnalogowe(w, 3); }, rozpakujWyjscieAnalogowe,
+        {POLE(TWyjscieAnalogowe, rrr),
+         POLE(TWyjscieAnalogowe, rez_wyr1),
+         POLE(TWyjscieAnalogowe, rez_wyr2),
+         POLE(TWyjscieAnalogowe, rezerwa),
          {offsetof(TWyjscieAnalogowe, pid) + offsetof(vxt_pid_t, r), 2}}));
 
     o.push_back(obieg<TWejscieAnalogowe>(
-        "measuring input",
-        [](TWejscieAnalogowe &w, std::mt19937 &) { w.nazwa = nazwa(nazwa15); },
+        "measuring input", [](TWejscieAnalogowe &w, std::mt19937 &) { w.nazwa = nazwa(nazwa15); },
         [](const TWejscieAnalogowe &w) {
             QByteArray b;
             EXPECT_TRUE(spakujWejscieAnalogowe(17, w, b));
             return b;
         },
         rozpakujWejscieAnalogowe,
-        {POLE(TWejscieAnalogowe, rez_wyr), POLE(TWejscieAnalogowe, res1), POLE(TWejscieAnalogowe, res2),
-         POLE(TWejscieAnalogowe, alarm_wzgledny), POLE(TWejscieAnalogowe, rezerwa),
+        {POLE(TWejscieAnalogowe, rez_wyr),
+         POLE(TWejscieAnalogowe, res1),
+         POLE(TWejscieAnalogowe, res2),
+         POLE(TWejscieAnalogowe, alarm_wzgledny),
+         POLE(TWejscieAnalogowe, rezerwa),
          {offsetof(TWejscieAnalogowe, alarm_bezwzgledny) + offsetof(vxt_alarm_konfiguracja_t, rezerwa), 84},
          {offsetof(TWejscieAnalogowe, alarm_brak_czujnika) + offsetof(vxt_alarm_konfiguracja_t, rezerwa), 84}}));
 
-    o.push_back(obieg<vxt_alarm_konfiguracja_t>(
-        "relative alarm", poprawAlarm,
-        [](const vxt_alarm_konfiguracja_t &a) {
-            QByteArray b;
-            EXPECT_TRUE(spakujAlarm(2, a, b));
-            return b;
-        },
-        rozpakujAlarm, {POLE(vxt_alarm_konfiguracja_t, rezerwa)}));
+    o.push_back(obieg<vxt_alarm_konfiguracja_t>("relative alarm", poprawAlarm,
+                                                [](const vxt_alarm_konfiguracja_t &a) {
+                                                    QByteArray b;
+                                                    EXPECT_TRUE(spakujAlarm(2, a, b));
+                                                    return b;
+                                                },
+                                                rozpakujAlarm, {POLE(vxt_alarm_konfiguracja_t, rezerwa)}));
 
     o.push_back(obieg<Tkvor350wejscieDwustanowe>(
         "digital input",
@@ -300,24 +300,24 @@ std::vector<Obieg> obiegi()
         {{offsetof(Tkvor350wilgotnosc, alarm) + offsetof(vxt_alarm_konfiguracja_t, rezerwa), 84},
          POLE(Tkvor350wilgotnosc, rezerwa)}));
 
-    o.push_back(obieg<tdanedodatki>("additions", [](tdanedodatki &, std::mt19937 &) {}, spakujDodatki,
-                                    rozpakujDodatki, {POLE(tdanedodatki, rez_wyr)}));
+    o.push_back(obieg<tdanedodatki>("additions", [](tdanedodatki &, std::mt19937 &) {}, spakujDodatki, rozpakujDodatki,
+                                    {POLE(tdanedodatki, rez_wyr)}));
 
-    o.push_back(obieg<TProjektDodatkiMycie>(
-        "washing settings",
-        [](TProjektDodatkiMycie &m, std::mt19937 &los) {
-            for (int i = 0; i < 32; ++i)
-                m.przekazniki[i] = uint8_t(los() & 1);
-        },
-        spakujUstawieniaMycia, rozpakujUstawieniaMycia,
-        {{offsetof(TProjektDodatkiMycie, przekazniki) + 32, 96}, POLE(TProjektDodatkiMycie, rez_wyr),
-         POLE(TProjektDodatkiMycie, r)}));
+    o.push_back(obieg<TProjektDodatkiMycie>("washing settings",
+                                            [](TProjektDodatkiMycie &m, std::mt19937 &los) {
+                                                for (int i = 0; i < 32; ++i)
+                                                    m.przekazniki[i] = uint8_t(los() & 1);
+                                            },
+                                            spakujUstawieniaMycia, rozpakujUstawieniaMycia,
+                                            {{offsetof(TProjektDodatkiMycie, przekazniki) + 32, 96},
+                                             POLE(TProjektDodatkiMycie, rez_wyr),
+                                             POLE(TProjektDodatkiMycie, r)}));
 
-    o.push_back(obieg<TModulyWejWyKonfig>("extra modules", [](TModulyWejWyKonfig &, std::mt19937 &) {},
-                                          spakujModuly, rozpakujModuly, {}));
+    o.push_back(obieg<TModulyWejWyKonfig>("extra modules", [](TModulyWejWyKonfig &, std::mt19937 &) {}, spakujModuly,
+                                          rozpakujModuly, {}));
 
-    o.push_back(obieg<TFunkcjeKvor3>("SETUP", [](TFunkcjeKvor3 &, std::mt19937 &) {}, spakujSetup,
-                                     rozpakujSetup, {{0, 4}}));
+    o.push_back(
+        obieg<TFunkcjeKvor3>("SETUP", [](TFunkcjeKvor3 &, std::mt19937 &) {}, spakujSetup, rozpakujSetup, {{0, 4}}));
     return o;
 }
 
@@ -352,8 +352,8 @@ TEST(Kodek, ObiegKazdejSekcji)
 TEST(Kodek, BlokCzesciProgramu)
 {
     TProgram p{};
-    p.nr_prog = 0x107;  // only the low byte travels
-    p.nazwa = nazwa(u"Szynka parzona Łódź");  // 19 characters: 15 travel
+    p.nr_prog = 0x107;                       // only the low byte travels
+    p.nazwa = nazwa(u"Szynka parzona Łódź"); // 19 characters: 15 travel
     TCyklProgramu &w = p.cykle[10];          // row 11: the first of part 1
     w.v[0] = 3;
     w.v[5] = 2;
@@ -364,20 +364,21 @@ TEST(Kodek, BlokCzesciProgramu)
     w.v[7] = -1;
     w.v[14] = 2;
     w.v[4] = -15;
-    w.v[20] = 99;  // fields past 14 do not travel
-    p.cykle[19].v[0] = 0x1FF;  // row 20, the last of part 1: low byte
-    p.cykle[20].v[0] = 9;      // row 21 belongs to part 2
+    w.v[20] = 99;             // fields past 14 do not travel
+    p.cykle[19].v[0] = 0x1FF; // row 20, the last of part 1: low byte
+    p.cykle[20].v[0] = 9;     // row 21 belongs to part 2
 
     QByteArray b(412, '\x77');
     ASSERT_TRUE(spakujBlokProgramu(p, 1, b, 0));
-    const QByteArray oczekiwany = blok(412, {
-        {0, {0x07, 0x01}},
-        {4, {'S', 0, 'z', 0, 'y', 0, 'n', 0, 'k', 0, 'a', 0, ' ', 0, 'p', 0, 'a', 0, 'r', 0,
-             'z', 0, 'o', 0, 'n', 0, 'a', 0, ' ', 0}},
-        {52, {0x03, 0x96, 0x00, 0x52, 0x03, 0x9C, 0xFF, 0x3C, 0x00,
-              0xFF, 0xFF, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0, 0x02, 0x00, 0xF1, 0xFF}},
-        {52 + 9 * 36, {0xFF}},
-    });
+    const QByteArray oczekiwany =
+        blok(412, {
+                      {0, {0x07, 0x01}},
+                      {4, {'S', 0,   'z', 0,   'y', 0,   'n', 0,   'k', 0,   'a', 0,   ' ', 0,   'p',
+                           0,   'a', 0,   'r', 0,   'z', 0,   'o', 0,   'n', 0,   'a', 0,   ' ', 0}},
+                      {52, {0x03, 0x96, 0x00, 0x52, 0x03, 0x9C, 0xFF, 0x3C, 0x00, 0xFF, 0xFF, 0,    0,   0,
+                            0,    0,    0,    0,    0,    0,    0,    0,    0,    0x02, 0x00, 0xF1, 0xFF}},
+                      {52 + 9 * 36, {0xFF}},
+                  });
     EXPECT_EQ(b, oczekiwany);
 
     TProgram r{};
@@ -388,8 +389,8 @@ TEST(Kodek, BlokCzesciProgramu)
 TEST(Kodek, BlokKroku)
 {
     TKrok k{};
-    k.nr_kroku = 9;  // the slot comes from the argument
-    k.nazwa = nazwa(u"ABCDEFGHIJKLMNOP");  // 16 characters: 15 and a zero unit
+    k.nr_kroku = 9;                       // the slot comes from the argument
+    k.nazwa = nazwa(u"ABCDEFGHIJKLMNOP"); // 16 characters: 15 and a zero unit
     k.warunek_konca = 3;
     k.przekazniki[0] = 1;
     k.przekazniki[31] = 4;
@@ -400,13 +401,13 @@ TEST(Kodek, BlokKroku)
     for (char c = 'A'; c <= 'O'; ++c)
         n.insert(n.end(), {uint8_t(c), 0});
     const QByteArray oczekiwany = blok(200, {
-        {0, {5}},
-        {4, n},
-        {36, {3}},
-        {40, {1}},
-        {71, {4}},
-        {168, {0xFA, 0x00, 0xCE, 0xFF, 0x00, 0x00, 0xE8, 0x03}},
-    });
+                                                {0, {5}},
+                                                {4, n},
+                                                {36, {3}},
+                                                {40, {1}},
+                                                {71, {4}},
+                                                {168, {0xFA, 0x00, 0xCE, 0xFF, 0x00, 0x00, 0xE8, 0x03}},
+                                            });
     const QByteArray b = spakujKrok(k, 5);
     EXPECT_EQ(b, oczekiwany);
 
@@ -430,7 +431,7 @@ TEST(Kodek, BlokPrzekaznikaIDefinicji)
     TDefinicjaPrzekaznika &d = p.parametry[0];
     d.tryb = 1;
     d.wyzwalanie = 1;
-    d.ta = 70000;  // 70000 mod 65536 = 4464
+    d.ta = 70000; // 70000 mod 65536 = 4464
     d.tb = 5;
     d.hist_zadany = 2;
     d.hist_pomiarowy = 3;
@@ -439,17 +440,18 @@ TEST(Kodek, BlokPrzekaznikaIDefinicji)
     d.okno = 20;
     d.hist_dolna = 3;
     d.hist_gorna = 7;
-    d.pid = {15, 11, 12, 13, 14, 1, 6, 5, {0, 0}};  // tp k td ti tto kierunek zadany pomiarowy
-    p.parametry[3].tryb = 0x102;  // DEF4: the low byte
+    d.pid = {15, 11, 12, 13, 14, 1, 6, 5, {0, 0}}; // tp k td ti tto kierunek zadany pomiarowy
+    p.parametry[3].tryb = 0x102;                   // DEF4: the low byte
 
-    const QByteArray oczekiwany = blok(232, {
-        {0, {1, 1}},
-        {4, {'D', 0, 'y', 0, 'm', 0}},
-        {36, {7, 0xDC, 0x05, 2}},
-        {40, {1, 1, 0, 0, 0x70, 0x11, 0x05, 0x00, 2, 3, 4, 0, 0xF1, 0xFF, 0x14, 0x00,
-              0x07, 0x00, 0x03, 0x00, 1, 5, 6, 0, 0, 11, 0, 12, 0, 13, 0, 14, 0, 15, 0}},
-        {40 + 3 * 40, {0x02}},
-    });
+    const QByteArray oczekiwany =
+        blok(232, {
+                      {0, {1, 1}},
+                      {4, {'D', 0, 'y', 0, 'm', 0}},
+                      {36, {7, 0xDC, 0x05, 2}},
+                      {40, {1,    1,    0, 0, 0x70, 0x11, 0x05, 0x00, 2, 3,  4, 0,  0xF1, 0xFF, 0x14, 0x00, 0x07, 0x00,
+                            0x03, 0x00, 1, 5, 6,    0,    0,    11,   0, 12, 0, 13, 0,    14,   0,    15,   0}},
+                      {40 + 3 * 40, {0x02}},
+                  });
     const QByteArray b = spakujPrzekaznik(p, 33);
     EXPECT_EQ(b, oczekiwany);
     EXPECT_EQ(spakujDefinicjePrzekaznika(d), oczekiwany.mid(40, 40));
@@ -469,10 +471,10 @@ TEST(Kodek, BlokiWyjscAlarmowychFunkcjiIWyjscAnalogowych)
 {
     vxt_alarm_konfiguracja_t a{};
     a.opoznienie = 0x0203;
-    a.logika = 2;  // does not travel
+    a.logika = 2; // does not travel
     a.status = 1;
-    a.przekazniki[0] = 3;  // does not travel
-    a.warunek1 = 100;      // does not travel
+    a.przekazniki[0] = 3; // does not travel
+    a.warunek1 = 100;     // does not travel
     EXPECT_EQ(spakujAlarmWyjscia(a, 3), blok(176, {{0, {3}}, {4, {0x03, 0x02, 0x00, 0x01}}}));
 
     TFunkcjaSpec f{};
@@ -482,10 +484,9 @@ TEST(Kodek, BlokiWyjscAlarmowychFunkcjiIWyjscAnalogowych)
     f.tryb = 1;
     f.przekazniki[127] = 4;
     const QByteArray bf = spakujFunkcjeSpec(f, 13);
-    EXPECT_EQ(bf, blok(200, {{0, {13}},
-                             {4, {'M', 0, 'y', 0, 'c', 0, 'i', 0, 'e', 0}},
-                             {36, {0xFF, 0xFF, 2, 1}},
-                             {167, {4}}}));
+    EXPECT_EQ(
+        bf,
+        blok(200, {{0, {13}}, {4, {'M', 0, 'y', 0, 'c', 0, 'i', 0, 'e', 0}}, {36, {0xFF, 0xFF, 2, 1}}, {167, {4}}}));
     TFunkcjaSpec rf{};
     ASSERT_TRUE(rozpakujFunkcjeSpec(bf, rf));
     EXPECT_EQ(rf.czas_wyl, -1);
@@ -501,7 +502,7 @@ TEST(Kodek, BlokiWyjscAlarmowychFunkcjiIWyjscAnalogowych)
     w.stop = 1;
     w.pause = 2;
     w.pid = {5, 6, 7, 8, 9, 1, 20, 21, {0, 0}};
-    w.moc = 70000;  // the low 16 bits: 4464
+    w.moc = 70000; // the low 16 bits: 4464
     w.liniowypomiarowy = 4;
     w.liniowyZadana0 = 5;
     w.liniowyZadana20 = 6;
@@ -509,8 +510,8 @@ TEST(Kodek, BlokiWyjscAlarmowychFunkcjiIWyjscAnalogowych)
     EXPECT_EQ(spakujWyjscieAnalogowe(w, 2),
               blok(97, {{0, {2, 0}},
                         {4, {'A', 0, 'O', 0}},
-                        {36, {2, 1, 17, 3, 0x9C, 0xFF, 0xE8, 0x03, 1, 0, 2, 0, 1, 21, 20, 0, 0,
-                              6, 0, 7, 0, 8, 0, 9, 0, 5, 0, 0x70, 0x11, 4, 5, 6, 0xFE, 0xFF}}}));
+                        {36, {2, 1, 17, 3, 0x9C, 0xFF, 0xE8, 0x03, 1, 0, 2,    0,    1, 21, 20, 0,    0,
+                              6, 0, 7,  0, 8,    0,    9,    0,    5, 0, 0x70, 0x11, 4, 5,  6,  0xFE, 0xFF}}}));
     EXPECT_EQ(spakujWyjscieAnalogowe(w, 5).left(2), QByteArray("\x01\x01", 2));
 }
 
@@ -531,7 +532,7 @@ TEST(Kodek, BlokWejsciaAnalogowegoIAlarmuWzglednego)
     w.alarm_brak_czujnika.opoznienie = 0x0506;
     w.alarm_brak_czujnika.przekazniki[127] = 4;
     w.alarm_brak_czujnika.warunek2 = 1;
-    w.alarm_wzgledny.opoznienie = 99;  // has its own block
+    w.alarm_wzgledny.opoznienie = 99; // has its own block
 
     QByteArray b("garbage");
     ASSERT_TRUE(spakujWejscieAnalogowe(13, w, b));
@@ -560,12 +561,12 @@ TEST(Kodek, BlokWejsciaAnalogowegoIAlarmuWzglednego)
 TEST(Kodek, BlokWejsciaCyfrowego)
 {
     Tkvor350wejscieDwustanowe w{};
-    w.wersja = 0x11223344;  // does not travel
+    w.wersja = 0x11223344; // does not travel
     w.nr_wejscia = 3;
     w.nr_karty = 1;
     w.nazwa_str[0] = 3;
-    std::memcpy(w.nazwa_str + 1, "D\xB3z", 3);  // "Dłz" in Windows-1250
-    w.nazwa_array[5] = u'x';  // the rest of the array travels as held
+    std::memcpy(w.nazwa_str + 1, "D\xB3z", 3); // "Dłz" in Windows-1250
+    w.nazwa_array[5] = u'x';                   // the rest of the array travels as held
     w.logika = 1;
     w.zasilanie = 1;
     w.alarm_opoznienieL = 0x2C;
@@ -585,7 +586,7 @@ TEST(Kodek, BlokWejsciaCyfrowego)
                             {172, {0x34, 0x12, 0x78, 0x56}}}));
 
     Tkvor350wejscieDwustanowe r{};
-    r.nr_wejscia = 7;  // the numbers asked for stay
+    r.nr_wejscia = 7; // the numbers asked for stay
     r.nr_karty = 2;
     std::memset(r.nazwa_str, 0xEE, sizeof r.nazwa_str);
     ASSERT_TRUE(rozpakujWejscieCyfrowe(b, r));
@@ -619,7 +620,7 @@ TEST(Kodek, BlokiUstawien)
     h.sposob_pomiaru = 1;
     h.numer_karty = 2;
     h.numer_wejscia = 3;
-    h.min_zadana = 300;  // low byte 44
+    h.min_zadana = 300; // low byte 44
     h.max_zadana = 95;
     h.alarm.opoznienie = 0x0102;
     h.alarm.logika = 1;
@@ -641,16 +642,15 @@ TEST(Kodek, BlokiUstawien)
         d.dodatki_min[i] = int16_t(1 + i);
         d.dodatki_max[i] = int16_t(11 + i);
     }
-    EXPECT_EQ(spakujDodatki(d),
-              blok(37, {{4, {8, 1, 0, 2, 0, 3, 0, 4, 0, 5, 0, 6, 0, 7, 0, 8, 0,
-                             11, 0, 12, 0, 13, 0, 14, 0, 15, 0, 16, 0, 17, 0, 18, 0}}}));
+    EXPECT_EQ(spakujDodatki(d), blok(37, {{4, {8,  1, 0,  2, 0,  3, 0,  4, 0,  5, 0,  6, 0,  7, 0,  8, 0,
+                                               11, 0, 12, 0, 13, 0, 14, 0, 15, 0, 16, 0, 17, 0, 18, 0}}}));
 
     TProjektDodatkiMycie m{};
     m.czaDoMycia = 0x0102;
-    m.przekazniki[0] = 1;   // output 1
-    m.przekazniki[7] = 3;   // output 8: any non-zero entry
-    m.przekazniki[31] = 1;  // output 32
-    m.przekazniki[32] = 1;  // output 33 does not travel
+    m.przekazniki[0] = 1;  // output 1
+    m.przekazniki[7] = 3;  // output 8: any non-zero entry
+    m.przekazniki[31] = 1; // output 32
+    m.przekazniki[32] = 1; // output 33 does not travel
     const QByteArray bm = spakujUstawieniaMycia(m);
     EXPECT_EQ(bm, blok(22, {{4, {0x02, 0x01, 0x81, 0x00, 0x00, 0x80}}}));
     TProjektDodatkiMycie rm{};
@@ -658,11 +658,11 @@ TEST(Kodek, BlokiUstawien)
     for (int i = 0; i < 128; ++i)
         EXPECT_EQ(rm.przekazniki[i], (i == 0 || i == 7 || i == 31) ? 1 : 0) << i;
 
-    const TModulyWejWyKonfig mod{1, 2, 3, 4};  // ain aout din dout
+    const TModulyWejWyKonfig mod{1, 2, 3, 4}; // ain aout din dout
     EXPECT_EQ(spakujModuly(mod), QByteArray("\x01\x03\x02\x04", 4));
 
     TFunkcjeKvor3 s{};
-    s.F[0] = 77;  // does not travel
+    s.F[0] = 77; // does not travel
     s.F[1] = 1;
     s.F[2] = 0x01020304;
     s.F[100] = -1;
@@ -718,7 +718,7 @@ TEST(Kodek, BlokProgramuWDluzszejTablicy)
     TProgram p{};
     p.nr_prog = 4;
     p.nazwa = nazwa(u"P");
-    p.cykle[49].v[0] = 0x33;  // row 50, the last of part 4
+    p.cykle[49].v[0] = 0x33; // row 50, the last of part 4
     QByteArray t(1000, '\xFF');
     ASSERT_TRUE(spakujBlokProgramu(p, 4, t, 7));
     for (int i = 0; i < 1000; ++i) {
@@ -739,16 +739,16 @@ TEST(Kodek, BlokProgramuWDluzszejTablicy)
 TEST(Kodek, WierszProgramu)
 {
     struct Przypadek {
-        std::vector<uint8_t> bajty;  // the first bytes of a row block
+        std::vector<uint8_t> bajty; // the first bytes of a row block
         int indeks, wartosc;
     } const przypadki[] = {
-        {{0, 150, 0}, 5, 2},                  // 150 minutes: 2 h ...
-        {{0, 150, 0}, 6, 30},                 // ... 30 min
-        {{0, 0xFF, 0xFF}, 5, 1092},           // the duration is unsigned
-        {{0, 0, 0, 255, 0}, 1, 25},           // 255 tenths: 25, the 5 dropped
-        {{0, 0, 0, 0x9C, 0xFF}, 1, -10},      // -100: signed on both transports
+        {{0, 150, 0}, 5, 2},             // 150 minutes: 2 h ...
+        {{0, 150, 0}, 6, 30},            // ... 30 min
+        {{0, 0xFF, 0xFF}, 5, 1092},      // the duration is unsigned
+        {{0, 0, 0, 255, 0}, 1, 25},      // 255 tenths: 25, the 5 dropped
+        {{0, 0, 0, 0x9C, 0xFF}, 1, -10}, // -100: signed on both transports
         {{0, 0, 0, 0, 0, 0x9C, 0xFF}, 2, -10},
-        {{0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF}, 3, 65535},  // humidity unsigned
+        {{0, 0, 0, 0, 0, 0, 0, 0xFF, 0xFF}, 3, 65535}, // humidity unsigned
         {{7}, 0, 7},
     };
     for (const auto &p : przypadki) {
@@ -770,7 +770,7 @@ TEST(Kodek, WierszProgramu)
     pr.cykle[0].v[6] = 30;
     QByteArray t(412, '\0');
     ASSERT_TRUE(spakujBlokProgramu(pr, 0, t, 0));
-    EXPECT_EQ(t.mid(52 + 1, 4), QByteArray("\x96\x00\xFA\x00", 4));  // 150 and 250
+    EXPECT_EQ(t.mid(52 + 1, 4), QByteArray("\x96\x00\xFA\x00", 4)); // 150 and 250
 }
 
 TEST(Kodek, AlarmWzglednyTylkoDlaWejsc1I3)
@@ -782,7 +782,7 @@ TEST(Kodek, AlarmWzglednyTylkoDlaWejsc1I3)
     for (int i : {1, 3, -1, 23}) {
         QByteArray b("poprzedni blok");
         EXPECT_FALSE(spakujAlarm(i, a, b)) << i;
-        EXPECT_TRUE(b.isEmpty()) << i;  // nothing left to send by mistake
+        EXPECT_TRUE(b.isEmpty()) << i; // nothing left to send by mistake
         EXPECT_EQ(indeksAlarmuWzglednego(i), -1);
     }
 }
@@ -853,7 +853,7 @@ TEST(Kodek, Strona1250)
 
 struct Czytnik {
     const char *nazwa;
-    int potrzebne;  // shortest block that is read
+    int potrzebne; // shortest block that is read
     std::function<bool(const QByteArray &, std::vector<uint8_t> &)> czytaj;
     size_t rozmiar;
 };
@@ -879,18 +879,15 @@ TEST(Kodek, LosoweIKrotkieBloki)
                           [](const QByteArray &b, TProgram &p) { return rozpakujBlokProgramu(b, 0, p); }),
         czytnik<TProgram>("program part 4", 412,
                           [](const QByteArray &b, TProgram &p) { return rozpakujBlokProgramu(b, 4, p); }),
-        czytnik<TCyklProgramu>("row", 36, [](const QByteArray &b, TCyklProgramu &w) {
-            return rozpakujWierszProgramu(w, b, 0);
-        }),
-        czytnik<TCyklProgramu>("row 2", 36, [](const QByteArray &b, TCyklProgramu &w) {
-            return rozpakujWierszProgramu2(w, b, 0);
-        }),
+        czytnik<TCyklProgramu>("row", 36,
+                               [](const QByteArray &b, TCyklProgramu &w) { return rozpakujWierszProgramu(w, b, 0); }),
+        czytnik<TCyklProgramu>("row 2", 36,
+                               [](const QByteArray &b, TCyklProgramu &w) { return rozpakujWierszProgramu2(w, b, 0); }),
         czytnik<TKrok>("step", 200, rozpakujKrok),
         czytnik<TPrzekaznik>("digital output", 232, rozpakujPrzekaznik),
-        czytnik<TDefinicjaPrzekaznika>("definition", 40,
-                                       [](const QByteArray &b, TDefinicjaPrzekaznika &d) {
-                                           return rozpakujDefinicjePrzekaznika(b, 0, d);
-                                       }),
+        czytnik<TDefinicjaPrzekaznika>(
+            "definition", 40,
+            [](const QByteArray &b, TDefinicjaPrzekaznika &d) { return rozpakujDefinicjePrzekaznika(b, 0, d); }),
         czytnik<vxt_alarm_konfiguracja_t>("alarm output", 176, rozpakujAlarmWyjscia),
         czytnik<TFunkcjaSpec>("special mode", 200, rozpakujFunkcjeSpec),
         czytnik<TWyjscieAnalogowe>("analog output", 97, rozpakujWyjscieAnalogowe),

@@ -1,5 +1,5 @@
-#include "komunikaty.h"
 #include "gtest_qt.h"
+#include "komunikaty.h"
 #include "komunikaty_skrypt.h"
 
 #include <gtest/gtest.h>

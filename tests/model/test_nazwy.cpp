@@ -27,8 +27,8 @@ TEST(Nazwy, OdczytPomijaZeraIPrzycinaBrzegi)
         const char *oczekiwany;
     } const przypadki[] = {
         {u"  Z1  ", 6, "Z1"},
-        {u"A\0B", 3, "AB"},          // zero units inside are dropped
-        {u"\0\0 C \t", 6, "C"},      // control units count as blanks
+        {u"A\0B", 3, "AB"},     // zero units inside are dropped
+        {u"\0\0 C \t", 6, "C"}, // control units count as blanks
         {u"", 0, ""},
     };
     for (const auto &p : przypadki) {

@@ -36,10 +36,12 @@ TEST(Pomocnicze, WersjaPlikuBezZasobuToZera)
 
 TEST(Pomocnicze, TekstWersji)
 {
-    struct Przypadek { int v; const char *tekst; } const przypadki[] = {
-        {0, "0.00"},   {5, "0.05"},     {215, "2.15"},   {998, "9.98"},     {999, "0.999"},
-        {1000, "1.0"}, {1005, "1.5"},   {1234, "1.234"}, {12345, "12.345"}, {-5, "-0.05"},
-        {-1234, "-1.234"}, {INT_MIN, "-2147483.647"},
+    struct Przypadek {
+        int v;
+        const char *tekst;
+    } const przypadki[] = {
+        {0, "0.00"},   {5, "0.05"},     {215, "2.15"},     {998, "9.98"}, {999, "0.999"},    {1000, "1.0"},
+        {1005, "1.5"}, {1234, "1.234"}, {12345, "12.345"}, {-5, "-0.05"}, {-1234, "-1.234"}, {INT_MIN, "-2147483.647"},
     };
     for (const auto &p : przypadki)
         EXPECT_EQ(tekstWersji(p.v), QString::fromLatin1(p.tekst)) << p.v;
@@ -47,9 +49,12 @@ TEST(Pomocnicze, TekstWersji)
 
 TEST(Pomocnicze, CzasMinSekOgraniczaMinutyDo99)
 {
-    struct Przypadek { QTime czas; const char *tekst; } const przypadki[] = {
-        {QTime(0, 0, 5), "00:05"},  {QTime(1, 2, 3), "62:03"},  {QTime(1, 39, 59), "99:59"},
-        {QTime(1, 40, 0), "99:00"}, {QTime(2, 0, 0), "99:00"},  {QTime(23, 59, 59), "99:59"},
+    struct Przypadek {
+        QTime czas;
+        const char *tekst;
+    } const przypadki[] = {
+        {QTime(0, 0, 5), "00:05"},  {QTime(1, 2, 3), "62:03"}, {QTime(1, 39, 59), "99:59"},
+        {QTime(1, 40, 0), "99:00"}, {QTime(2, 0, 0), "99:00"}, {QTime(23, 59, 59), "99:59"},
         {QTime(), "00:00"},
     };
     for (const auto &p : przypadki)
@@ -74,11 +79,14 @@ TEST(Pomocnicze, TekstDziesiatychWedlugJezyka)
 
 TEST(Pomocnicze, SprawdzZakresTekstu)
 {
-    struct Przypadek { const char *tekst; double max, min; int wynik; } const przypadki[] = {
-        {"12,5", 100, 0, 0}, {"12.5", 100, 0, 0}, {"100", 100, 0, 0}, {"0", 100, 0, 0},
-        {"100,1", 100, 0, 2}, {"-1", 100, 0, 2},  {"-0,5", 0, -1, 0},
-        {"abc", 100, 0, 1},  {"", 100, 0, 1},      {"12x", 100, 0, 1}, {"nan", 100, 0, 1},
-        {"inf", 1e300, 0, 1},
+    struct Przypadek {
+        const char *tekst;
+        double max, min;
+        int wynik;
+    } const przypadki[] = {
+        {"12,5", 100, 0, 0},  {"12.5", 100, 0, 0}, {"100", 100, 0, 0}, {"0", 100, 0, 0},
+        {"100,1", 100, 0, 2}, {"-1", 100, 0, 2},   {"-0,5", 0, -1, 0}, {"abc", 100, 0, 1},
+        {"", 100, 0, 1},      {"12x", 100, 0, 1},  {"nan", 100, 0, 1}, {"inf", 1e300, 0, 1},
     };
     for (const auto &p : przypadki)
         EXPECT_EQ(sprawdzZakresTekstu(QString::fromUtf8(p.tekst), p.max, p.min), p.wynik) << p.tekst;
@@ -102,8 +110,7 @@ TEST(Pomocnicze, TekstDoZnakuIZamienZnakPatrzaNa255Znakow)
 
 TEST(Pomocnicze, ListyTekstow)
 {
-    const QStringList l{QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("abc"),
-                        QStringLiteral("Abc")};
+    const QStringList l{QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("abc"), QStringLiteral("Abc")};
     EXPECT_EQ(indeksTekstu(l, QStringLiteral("19200")), 1);
     EXPECT_EQ(indeksTekstu(l, QStringLiteral("Abc")), 3);
     EXPECT_EQ(indeksTekstu(l, QStringLiteral("ABC")), -1);
@@ -111,17 +118,25 @@ TEST(Pomocnicze, ListyTekstow)
 
     EXPECT_EQ(liczbaZListy(l, 0, -7), 9600);
     EXPECT_EQ(liczbaZListy(l, 1, -7), 19200);
-    EXPECT_EQ(liczbaZListy(l, 2, -7), -7);  // not an integer
-    EXPECT_EQ(liczbaZListy(l, 4, -7), -7);  // no such item
+    EXPECT_EQ(liczbaZListy(l, 2, -7), -7); // not an integer
+    EXPECT_EQ(liczbaZListy(l, 4, -7), -7); // no such item
     EXPECT_EQ(liczbaZListy(l, -1, -7), -7);
 }
 
 TEST(Pomocnicze, NazwaDlaSymbolu)
 {
-    struct Przypadek { const char *typ; const char *nazwa; } const przypadki[] = {
-        {"kvor350X1.05", "Kvor 350"}, {"kvor350", "Kvor 350"}, {"KVOR350XYZ", "Kvor 350"},
-        {"Kvor350", "Kvor 350"},      {"kvor351X", ""},        {"kvor350x", ""},
-        {"", ""},                     {"X", ""},
+    struct Przypadek {
+        const char *typ;
+        const char *nazwa;
+    } const przypadki[] = {
+        {"kvor350X1.05", "Kvor 350"},
+        {"kvor350", "Kvor 350"},
+        {"KVOR350XYZ", "Kvor 350"},
+        {"Kvor350", "Kvor 350"},
+        {"kvor351X", ""},
+        {"kvor350x", ""},
+        {"", ""},
+        {"X", ""},
     };
     for (const auto &p : przypadki)
         EXPECT_EQ(nazwaDlaSymbolu(QString::fromLatin1(p.typ)), QString::fromLatin1(p.nazwa)) << p.typ;
@@ -155,7 +170,11 @@ TEST(Pomocnicze, TekstNaBuforUtf16)
 
 TEST(Pomocnicze, NazwaDoBufora16NajwyzejSzesnascieZnakow)
 {
-    struct Przypadek { int dlugosc, ile; size_t rozmiar; int zapisane; } const przypadki[] = {
+    struct Przypadek {
+        int dlugosc, ile;
+        size_t rozmiar;
+        int zapisane;
+    } const przypadki[] = {
         {20, 20, 40, 32}, {20, 3, 40, 6}, {2, 10, 40, 4}, {20, 20, 10, 10}, {5, -1, 40, 0},
     };
     for (const auto &p : przypadki) {
@@ -173,14 +192,14 @@ TEST(Pomocnicze, KopiowanieBajtowZatrzymujeSieNaKoncu)
     QByteArray tablica(10, '.');
     wstawTekstDoBajtow(QByteArray("abcdef"), tablica, 2, 4);
     EXPECT_EQ(tablica, QByteArray("..abcd...."));
-    wstawTekstDoBajtow(QByteArray("xyz"), tablica, 8, 3);  // array ends after 2
+    wstawTekstDoBajtow(QByteArray("xyz"), tablica, 8, 3); // array ends after 2
     EXPECT_EQ(tablica, QByteArray("..abcd..xy"));
     wstawTekstDoBajtow(QByteArray("qq"), tablica, -1, 2);
     wstawTekstDoBajtow(QByteArray("qq"), tablica, 20, 2);
     EXPECT_EQ(tablica, QByteArray("..abcd..xy"));
 
     uint8_t bufor[50] = {};
-    kopiujZnaki40(QString(45, QChar(0x0141)), bufor, 50);  // 'Ł' keeps its low byte
+    kopiujZnaki40(QString(45, QChar(0x0141)), bufor, 50); // 'Ł' keeps its low byte
     EXPECT_EQ(std::count(std::begin(bufor), std::end(bufor), 0x41), 40);
     uint8_t maly[4] = {};
     kopiujZnaki40(QStringLiteral("abcdef"), maly, 40);
@@ -199,9 +218,9 @@ TEST(Pomocnicze, SlowaNaTekstCzytaParyOdPozycji)
     const QByteArray b = hex("ffff") + hex("41004201") + hex("0000") + hex("4300");
     EXPECT_EQ(slowaTekstuNaTekst(b, 3, 10), QStringLiteral("Ał"));
     EXPECT_EQ(slowaTekstuNaTekst(b, 3, 1), QStringLiteral("A"));
-    EXPECT_EQ(slowaTekstuNaTekst(b, 7, 10), QString());          // zero unit at once
+    EXPECT_EQ(slowaTekstuNaTekst(b, 7, 10), QString()); // zero unit at once
     EXPECT_EQ(slowaTekstuNaTekst(b, 9, 10), QStringLiteral("C"));
-    EXPECT_EQ(slowaTekstuNaTekst(b, 10, 10), QString());         // 0x00 and nothing after it
+    EXPECT_EQ(slowaTekstuNaTekst(b, 10, 10), QString()); // 0x00 and nothing after it
     EXPECT_EQ(slowaTekstuNaTekst(hex("41"), 1, 10), QStringLiteral("A"));
     EXPECT_EQ(slowaTekstuNaTekst(b, 0, 10), QString());
     EXPECT_EQ(slowaTekstuNaTekst(b, 100, 10), QString());
@@ -212,7 +231,10 @@ TEST(Pomocnicze, Slowa50CzytajaNajwyzejNZnakowINieDalejNizPole)
     QByteArray b;
     for (int i = 0; i < 60; ++i)
         b.append(char('a' + i % 26)).append('\0');
-    struct Przypadek { int n; int przeczytane; } const przypadki[] = {{0, 0}, {15, 15}, {16, 16}, {50, 50}, {99, 50}};
+    struct Przypadek {
+        int n;
+        int przeczytane;
+    } const przypadki[] = {{0, 0}, {15, 15}, {16, 16}, {50, 50}, {99, 50}};
     for (const auto &p : przypadki) {
         const TNazwa50char z = bajtyNaSlowa50(b, 0, p.n);
         const TNazwa50char t = tekstNaSlowa50(b, 1, p.n);
@@ -264,7 +286,7 @@ TEST(Pomocnicze, TekstJednobajtowy)
     uint8_t pole[17] = {};
     ustawTekstJednobajtowy(pole, QStringLiteral("Wejście ąę Łódź"));
     EXPECT_EQ(pole[0], 15);
-    EXPECT_EQ(pole[4], 0x9C);  // 'ś' in Windows-1250
+    EXPECT_EQ(pole[4], 0x9C); // 'ś' in Windows-1250
     EXPECT_EQ(tekstJednobajtowy(pole), QStringLiteral("Wejście ąę Łódź"));
 
     // Cut to 16; the characters after the text keep their bytes.
@@ -316,10 +338,17 @@ TEST(Pomocnicze, BityIBajty)
 
 TEST(Pomocnicze, CzasJakoSekundy16Bitowe)
 {
-    struct Przypadek { QTime czas; uint16_t sekundy; } const przypadki[] = {
-        {QTime(0, 0, 0), 0},           {QTime(0, 1, 5), 65},           {QTime(1, 0, 0), 3600},
-        {QTime(18, 12, 15), 65535},    {QTime(18, 12, 16), 0},         // wraps from here on
-        {QTime(23, 59, 59), uint16_t(86399 - 65536)},                  {QTime(), 0},
+    struct Przypadek {
+        QTime czas;
+        uint16_t sekundy;
+    } const przypadki[] = {
+        {QTime(0, 0, 0), 0},
+        {QTime(0, 1, 5), 65},
+        {QTime(1, 0, 0), 3600},
+        {QTime(18, 12, 15), 65535},
+        {QTime(18, 12, 16), 0}, // wraps from here on
+        {QTime(23, 59, 59), uint16_t(86399 - 65536)},
+        {QTime(), 0},
     };
     for (const auto &p : przypadki) {
         EXPECT_EQ(czasNaSekundy(p.czas), p.sekundy) << p.czas.toString().toStdString();

@@ -36,15 +36,9 @@ std::set<size_t> zakres(size_t od, size_t doo)
 
 } // namespace
 
-TEST(Porownania, AlarmPomijaRezerwe)
-{
-    sprawdzKazdyBajt<vxt_alarm_konfiguracja_t>(porownajAlarm, zakres(136, 220));
-}
+TEST(Porownania, AlarmPomijaRezerwe) { sprawdzKazdyBajt<vxt_alarm_konfiguracja_t>(porownajAlarm, zakres(136, 220)); }
 
-TEST(Porownania, CzasyDefPomijajaDwaBajtyRezerwy)
-{
-    sprawdzKazdyBajt<vxt_pid_t>(porownajCzasyDef, {14, 15});
-}
+TEST(Porownania, CzasyDefPomijajaDwaBajtyRezerwy) { sprawdzKazdyBajt<vxt_pid_t>(porownajCzasyDef, {14, 15}); }
 
 TEST(Porownania, DefinicjaPrzekaznikaPomijaBajt19IRezerwePid)
 {

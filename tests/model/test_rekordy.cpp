@@ -12,8 +12,11 @@ TEST(Rekordy, InitSieciowe)
     TSieciowe s;
     std::memset(&s, 0xAA, sizeof s);
     initSieciowe(s);
-    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(&s), sizeof s),
-              QByteArray::fromHex("00000000" "f800a8c0" "00ffffff" "0100a8c0" "00000000"));
+    EXPECT_EQ(QByteArray(reinterpret_cast<const char *>(&s), sizeof s), QByteArray::fromHex("00000000"
+                                                                                            "f800a8c0"
+                                                                                            "00ffffff"
+                                                                                            "0100a8c0"
+                                                                                            "00000000"));
 }
 
 TEST(Rekordy, WejsciaCyfroweWProjekcieLezaBezWyrownania)

@@ -7,7 +7,10 @@
 
 TEST(Zegar, CzekajMsSpiPo10MsAzMinieWiecejNizN)
 {
-    struct Przypadek { int n; qint64 oczekiwane; } const przypadki[] = {
+    struct Przypadek {
+        int n;
+        qint64 oczekiwane;
+    } const przypadki[] = {
         {0, 10}, {5, 10}, {10, 20}, {95, 100}, {7000, 7010},
     };
     for (const auto &p : przypadki) {

@@ -78,9 +78,8 @@ bool zatwierdz(StrumienSym &st, uint16_t crc, int64_t rozmiar)
     if (st.poZatwierdzeniu && crc == st.crcZatwierdzonego && rozmiar == st.zatwierdzony.size())
         return true;
     const int64_t mamy = st.dane.size();
-    const bool ok = !st.zepsuty && st.nastepna > 0 && rozmiar >= 0 && rozmiar <= mamy
-                    && mamy - rozmiar <= mamy - st.poczatekOstatniej
-                    && obliczCRC16(st.dane, rozmiar) == crc;
+    const bool ok = !st.zepsuty && st.nastepna > 0 && rozmiar >= 0 && rozmiar <= mamy &&
+                    mamy - rozmiar <= mamy - st.poczatekOstatniej && obliczCRC16(st.dane, rozmiar) == crc;
     if (ok) {
         st.zatwierdzony = st.dane.left(rozmiar);
         st.crcZatwierdzonego = crc;
@@ -141,8 +140,7 @@ void zeruj(T &r)
 
 } // namespace
 
-BlokiSym::BlokiSym(SterownikSym &sterownik)
-    : sterownik_(sterownik), projekt_(std::make_unique<TProjektVXTNew>())
+BlokiSym::BlokiSym(SterownikSym &sterownik) : sterownik_(sterownik), projekt_(std::make_unique<TProjektVXTNew>())
 {
     std::memset(projekt_.get(), 0, sizeof *projekt_);
     for (int i = 0; i < 100; ++i)
@@ -299,8 +297,7 @@ void BlokiSym::zarejestruj()
             return QByteArray();
         });
     };
-    const auto odczyt = [this](const OpisBloku &o, int dlZapytania,
-                               std::function<QByteArray(const QByteArray &)> daj) {
+    const auto odczyt = [this](const OpisBloku &o, int dlZapytania, std::function<QByteArray(const QByteArray &)> daj) {
         sterownik_.dodajObsluge('H', o.podkomenda, [o, dlZapytania, daj](StanSterownika &, const QByteArray &d) -> Odp {
             if (d.size() != dlZapytania)
                 return std::nullopt;
@@ -465,9 +462,8 @@ void BlokiSym::zarejestruj()
                                     if (d.size() != dlKoncaAktualizacji)
                                         return std::nullopt;
                                     const uint16_t crc = uint16_t(b(d, 0) | b(d, 1) << 8);
-                                    const int64_t rozmiar =
-                                        int64_t(b(d, 2)) | int64_t(b(d, 3)) << 8 | int64_t(b(d, 4)) << 16
-                                        | int64_t(b(d, 5)) << 24;
+                                    const int64_t rozmiar = int64_t(b(d, 2)) | int64_t(b(d, 3)) << 8 |
+                                                            int64_t(b(d, 4)) << 16 | int64_t(b(d, 5)) << 24;
                                     return QByteArray(zatwierdz(*st, crc, rozmiar) ? "OK" : "NO");
                                 });
     }

@@ -16,16 +16,16 @@
 
 // One page stream (firmware or graphics) as the controller receives it.
 struct StrumienSym {
-    QByteArray dane;          // the pages so far, in order
-    int nastepna = 0;         // the page number expected next
+    QByteArray dane;           // the pages so far, in order
+    int nastepna = 0;          // the page number expected next
     int poczatekOstatniej = 0; // offset of the last page taken (a repeat replaces it)
-    bool zepsuty = false;     // a page out of order since page 0
-    int stron = 0;            // pages taken, repeats included
-    QByteArray zatwierdzony;  // the file of the last commit that matched
+    bool zepsuty = false;      // a page out of order since page 0
+    int stron = 0;             // pages taken, repeats included
+    QByteArray zatwierdzony;   // the file of the last commit that matched
     uint16_t crcZatwierdzonego = 0;
     bool poZatwierdzeniu = false; // no page since that commit: its repeat is answered "OK" again
-    int zatwierdzen = 0;      // commits answered "OK"
-    int odrzuconych = 0;      // commits answered "NO"
+    int zatwierdzen = 0;          // commits answered "OK"
+    int odrzuconych = 0;          // commits answered "NO"
 };
 
 class BlokiSym {

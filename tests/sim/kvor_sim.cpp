@@ -12,27 +12,31 @@
 
 namespace {
 
-const char *uzycie =
-    "usage: kvor-sim [options]\n"
-    "  --adres N         bus address (default 1)\n"
-    "  --numer N         serial number (default 123456)\n"
-    "  --typ TEXT        controller type text (default kVOR350)\n"
-    "  --haslo N         start locked; N unlocks\n"
-    "  --bez-blokady     no lock commands (old firmware)\n"
-    "  --tempo           pace replies at the line's baud rate\n"
-    "  --usterka C:K[:P[:N]]  fault K on command C (e.g. F01, G07, * for all),\n"
-    "                    parameter P, for N replies (default: always); K is one of\n"
-    "                    brak krotka crc adres potwierdzenie zero nadmiar wolno bajty dlugosc\n"
-    "  -v                print every exchange\n";
+const char *uzycie = "usage: kvor-sim [options]\n"
+                     "  --adres N         bus address (default 1)\n"
+                     "  --numer N         serial number (default 123456)\n"
+                     "  --typ TEXT        controller type text (default kVOR350)\n"
+                     "  --haslo N         start locked; N unlocks\n"
+                     "  --bez-blokady     no lock commands (old firmware)\n"
+                     "  --tempo           pace replies at the line's baud rate\n"
+                     "  --usterka C:K[:P[:N]]  fault K on command C (e.g. F01, G07, * for all),\n"
+                     "                    parameter P, for N replies (default: always); K is one of\n"
+                     "                    brak krotka crc adres potwierdzenie zero nadmiar wolno bajty dlugosc\n"
+                     "  -v                print every exchange\n";
 
 bool rodzaj(const QString &s, RodzajUsterki &r)
 {
     static const std::map<QString, RodzajUsterki> nazwy = {
-        {"brak", RodzajUsterki::BrakOdpowiedzi},     {"krotka", RodzajUsterki::KrotkaOdpowiedz},
-        {"crc", RodzajUsterki::ZleCRC},              {"adres", RodzajUsterki::ZlyAdres},
-        {"potwierdzenie", RodzajUsterki::ZlePotwierdzenie}, {"zero", RodzajUsterki::ZeroNaPoczatku},
-        {"nadmiar", RodzajUsterki::NadmiaroweBajty}, {"wolno", RodzajUsterki::Wolno},
-        {"bajty", RodzajUsterki::BajtPoBajcie},      {"dlugosc", RodzajUsterki::ZlaDlugosc},
+        {"brak", RodzajUsterki::BrakOdpowiedzi},
+        {"krotka", RodzajUsterki::KrotkaOdpowiedz},
+        {"crc", RodzajUsterki::ZleCRC},
+        {"adres", RodzajUsterki::ZlyAdres},
+        {"potwierdzenie", RodzajUsterki::ZlePotwierdzenie},
+        {"zero", RodzajUsterki::ZeroNaPoczatku},
+        {"nadmiar", RodzajUsterki::NadmiaroweBajty},
+        {"wolno", RodzajUsterki::Wolno},
+        {"bajty", RodzajUsterki::BajtPoBajcie},
+        {"dlugosc", RodzajUsterki::ZlaDlugosc},
     };
     const auto it = nazwy.find(s);
     if (it == nazwy.end())

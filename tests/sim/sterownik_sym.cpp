@@ -112,10 +112,7 @@ QByteArray SterownikSym::ramkaNieznana(int adres)
     return r;
 }
 
-void SterownikSym::ustawSetup(StanSterownika &s, int i, int32_t v)
-{
-    std::memcpy(s.setup.data() + 4 * (i - 1), &v, 4);
-}
+void SterownikSym::ustawSetup(StanSterownika &s, int i, int32_t v) { std::memcpy(s.setup.data() + 4 * (i - 1), &v, 4); }
 
 int32_t SterownikSym::wartoscSetup(const StanSterownika &s, int i)
 {

@@ -17,7 +17,7 @@
 
 // Live readings as the controller reports them (raw wire units).
 struct OdczytySym {
-    uint32_t wersja = 0x010203;     // 24 bits
+    uint32_t wersja = 0x010203; // 24 bits
     uint8_t stan = 0;
     // States "Start" and "Edycja": the controller is busy with a process.
     static constexpr uint8_t stanStart = 3, stanEdycja = 4;
@@ -31,19 +31,19 @@ struct OdczytySym {
 
 struct StanSterownika {
     int adres = 1;
-    QByteArray typ = "kVOR350";     // data bytes 60..72, blank-padded
+    QByteArray typ = "kVOR350"; // data bytes 60..72, blank-padded
     uint32_t numerSeryjny = 123456;
     OdczytySym odczyty;
     QDateTime zegar{QDate(2024, 1, 2), QTime(3, 4, 5)};
-    bool znaLock = true;            // false: an old firmware without G 0x07..0x09
+    bool znaLock = true; // false: an old firmware without G 0x07..0x09
     bool zablokowany = false;
-    uint32_t haslo = 0;             // the password that unlocks
-    int blokadaPoMs = 0;            // relocks this long after the last accepted unlock; 0 never
-    qint64 odblokowanyOd = 0;       // controller clock at the last accepted unlock
-    int ileOdblokowan = 0;          // unlock requests received, right or wrong
+    uint32_t haslo = 0;       // the password that unlocks
+    int blokadaPoMs = 0;      // relocks this long after the last accepted unlock; 0 never
+    qint64 odblokowanyOd = 0; // controller clock at the last accepted unlock
+    int ileOdblokowan = 0;    // unlock requests received, right or wrong
     bool sesjaOtwarta = false;
-    int ileSesji = 0;               // write sessions opened
-    int zapisyPozaSesja = 0;        // writes received with no session open
+    int ileSesji = 0;        // write sessions opened
+    int zapisyPozaSesja = 0; // writes received with no session open
     TModulyWejWyKonfig moduly{};
     QByteArray setup = QByteArray(1024, '\0'); // SETUP data as read back
 };

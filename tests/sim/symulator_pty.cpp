@@ -26,10 +26,7 @@ void surowy(int fd)
 
 } // namespace
 
-SymulatorPty::SymulatorPty(SterownikSym &sterownik, PlanUsterek &usterki)
-    : sterownik_(sterownik), usterki_(usterki)
-{
-}
+SymulatorPty::SymulatorPty(SterownikSym &sterownik, PlanUsterek &usterki) : sterownik_(sterownik), usterki_(usterki) {}
 
 SymulatorPty::~SymulatorPty() { zatrzymaj(); }
 
@@ -110,15 +107,24 @@ int SymulatorPty::baud() const
     if (tcgetattr(slave_, &t) != 0)
         return 9600;
     switch (cfgetospeed(&t)) {
-    case B1200: return 1200;
-    case B2400: return 2400;
-    case B4800: return 4800;
-    case B19200: return 19200;
-    case B38400: return 38400;
-    case B57600: return 57600;
-    case B115200: return 115200;
-    case B230400: return 230400;
-    default: return 9600;
+    case B1200:
+        return 1200;
+    case B2400:
+        return 2400;
+    case B4800:
+        return 4800;
+    case B19200:
+        return 19200;
+    case B38400:
+        return 38400;
+    case B57600:
+        return 57600;
+    case B115200:
+        return 115200;
+    case B230400:
+        return 230400;
+    default:
+        return 9600;
     }
 }
 

@@ -53,8 +53,8 @@ private:
     SterownikSym &sterownik_;
     PlanUsterek &usterki_;
     int master_ = -1;
-    int slave_ = -1;   // held open so the master never sees a hang-up
-    int stop_ = -1;    // eventfd
+    int slave_ = -1; // held open so the master never sees a hang-up
+    int stop_ = -1;  // eventfd
     QString sciezka_;
     std::thread watek_;
     std::atomic<bool> zatrzymany_{false};

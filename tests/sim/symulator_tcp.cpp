@@ -67,7 +67,10 @@ bool adresPetli(const QString &adres)
     return inet_pton(AF_INET, adres.toLatin1().constData(), &a) == 1 && (ntohl(a.s_addr) >> 24) == 127;
 }
 
-QString opisBledu(const char *co) { return QStringLiteral("%1: %2").arg(QLatin1String(co), QString::fromLocal8Bit(std::strerror(errno))); }
+QString opisBledu(const char *co)
+{
+    return QStringLiteral("%1: %2").arg(QLatin1String(co), QString::fromLocal8Bit(std::strerror(errno)));
+}
 
 } // namespace
 
@@ -229,8 +232,8 @@ bool SymulatorTcp::spij(int ms)
         const auto teraz = std::chrono::steady_clock::now();
         if (teraz >= koniec)
             return true;
-        std::this_thread::sleep_for(std::min<std::chrono::steady_clock::duration>(koniec - teraz,
-                                                                                  std::chrono::milliseconds(5)));
+        std::this_thread::sleep_for(
+            std::min<std::chrono::steady_clock::duration>(koniec - teraz, std::chrono::milliseconds(5)));
     }
     return false;
 }

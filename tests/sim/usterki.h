@@ -10,17 +10,17 @@
 #include <optional>
 
 enum class RodzajUsterki {
-    BrakOdpowiedzi,     // silence
-    KrotkaOdpowiedz,    // the last `parametr` bytes missing (default 1)
-    ZleCRC,             // CRC bytes swapped and spoiled
-    ZlyAdres,           // address byte + 1, CRC recomputed
-    ZlePotwierdzenie,   // function letter replaced by `parametr` (default 'X'), CRC recomputed
-    ZeroNaPoczatku,     // a 0x00 byte in front
-    NadmiaroweBajty,    // `parametr` bytes 0x55 after the reply (default 1)
-    Wolno,              // the reply after `parametr` ms
-    BajtPoBajcie,       // one byte every `parametr` ms
-    ZlaDlugosc,         // length field set to `parametr`, CRC recomputed
-    Surowa,             // `surowa` sent instead of the reply
+    BrakOdpowiedzi,   // silence
+    KrotkaOdpowiedz,  // the last `parametr` bytes missing (default 1)
+    ZleCRC,           // CRC bytes swapped and spoiled
+    ZlyAdres,         // address byte + 1, CRC recomputed
+    ZlePotwierdzenie, // function letter replaced by `parametr` (default 'X'), CRC recomputed
+    ZeroNaPoczatku,   // a 0x00 byte in front
+    NadmiaroweBajty,  // `parametr` bytes 0x55 after the reply (default 1)
+    Wolno,            // the reply after `parametr` ms
+    BajtPoBajcie,     // one byte every `parametr` ms
+    ZlaDlugosc,       // length field set to `parametr`, CRC recomputed
+    Surowa,           // `surowa` sent instead of the reply
 };
 
 struct Usterka {
@@ -32,8 +32,8 @@ struct Usterka {
 // What a transport puts on the line for one reply.
 struct Wysylka {
     QByteArray bajty;
-    int opoznienieMs = 0;   // before the first byte
-    int odstepMs = 0;       // between bytes (0: all at once)
+    int opoznienieMs = 0; // before the first byte
+    int odstepMs = 0;     // between bytes (0: all at once)
 };
 
 Wysylka zastosujUsterke(const std::optional<Usterka> &u, const QByteArray &odpowiedz);

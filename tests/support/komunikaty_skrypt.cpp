@@ -15,14 +15,22 @@ std::function<void(const QString &)> &KomunikatySkrypt::naBlad()
 QString nazwaRodzaju(RodzajKomunikatu r)
 {
     switch (r) {
-    case RodzajKomunikatu::Blad: return QStringLiteral("pokazBlad");
-    case RodzajKomunikatu::Ostrzezenie: return QStringLiteral("pokazOstrzezenie");
-    case RodzajKomunikatu::PytanieOstrzezenie: return QStringLiteral("pytanieOstrzezenie");
-    case RodzajKomunikatu::Informacja: return QStringLiteral("pokazInformacje");
-    case RodzajKomunikatu::Pytanie: return QStringLiteral("pytanie");
-    case RodzajKomunikatu::PytanieTakNieAnuluj: return QStringLiteral("pytanieTakNieAnuluj");
-    case RodzajKomunikatu::Komunikat: return QStringLiteral("pokazKomunikat");
-    case RodzajKomunikatu::PytanieMyDlg: return QStringLiteral("pytanieMyDlg");
+    case RodzajKomunikatu::Blad:
+        return QStringLiteral("pokazBlad");
+    case RodzajKomunikatu::Ostrzezenie:
+        return QStringLiteral("pokazOstrzezenie");
+    case RodzajKomunikatu::PytanieOstrzezenie:
+        return QStringLiteral("pytanieOstrzezenie");
+    case RodzajKomunikatu::Informacja:
+        return QStringLiteral("pokazInformacje");
+    case RodzajKomunikatu::Pytanie:
+        return QStringLiteral("pytanie");
+    case RodzajKomunikatu::PytanieTakNieAnuluj:
+        return QStringLiteral("pytanieTakNieAnuluj");
+    case RodzajKomunikatu::Komunikat:
+        return QStringLiteral("pokazKomunikat");
+    case RodzajKomunikatu::PytanieMyDlg:
+        return QStringLiteral("pytanieMyDlg");
     }
     return {};
 }
@@ -33,12 +41,10 @@ KomunikatySkrypt::~KomunikatySkrypt()
 {
     ustawKomunikaty(nullptr);
     for (const auto &o : oczekiwane_)
-        naBlad()(QStringLiteral("expected box not shown: %1 \"%2\"")
-                     .arg(nazwaRodzaju(o.rodzaj), o.fragment));
+        naBlad()(QStringLiteral("expected box not shown: %1 \"%2\"").arg(nazwaRodzaju(o.rodzaj), o.fragment));
 }
 
-KomunikatySkrypt &KomunikatySkrypt::oczekuj(RodzajKomunikatu rodzaj, const QString &fragment,
-                                            int odpowiedz)
+KomunikatySkrypt &KomunikatySkrypt::oczekuj(RodzajKomunikatu rodzaj, const QString &fragment, int odpowiedz)
 {
     oczekiwane_.push_back({rodzaj, fragment, odpowiedz});
     return *this;
@@ -49,8 +55,7 @@ int KomunikatySkrypt::pokaz(RodzajKomunikatu rodzaj, const QString &tekst)
     pokazane.push_back({rodzaj, tekst});
     if (oczekiwane_.empty()) {
         naBlad()(QStringLiteral("unexpected box: %1 \"%2\"").arg(nazwaRodzaju(rodzaj), tekst));
-        return rodzaj == RodzajKomunikatu::PytanieMyDlg ? 7
-               : rodzaj == RodzajKomunikatu::PytanieTakNieAnuluj ? -1 : 0;
+        return rodzaj == RodzajKomunikatu::PytanieMyDlg ? 7 : rodzaj == RodzajKomunikatu::PytanieTakNieAnuluj ? -1 : 0;
     }
     const Oczekiwany o = oczekiwane_.front();
     oczekiwane_.pop_front();
@@ -102,8 +107,7 @@ QString WyborPlikuSkrypt::plikDoOtwarcia(const QString &filtr, const QString &)
     return w;
 }
 
-QString WyborPlikuSkrypt::plikDoZapisu(const QString &filtr, const QString &,
-                                      const QString &nazwaPoczatkowa)
+QString WyborPlikuSkrypt::plikDoZapisu(const QString &filtr, const QString &, const QString &nazwaPoczatkowa)
 {
     ++ileZapisow;
     filtry << filtr;

@@ -23,7 +23,7 @@ public:
     // Reports a test failure (set by the test framework's main).
     static std::function<void(const QString &)> &naBlad();
 
-    KomunikatySkrypt();   // installs itself
+    KomunikatySkrypt();           // installs itself
     ~KomunikatySkrypt() override; // uninstalls; unused expectations fail
 
     // The next box must be of this kind and contain the fragment.
@@ -46,7 +46,7 @@ QString nazwaRodzaju(RodzajKomunikatu r);
 
 class ZegarTestowy final : public IZegar {
 public:
-    ZegarTestowy();   // installs itself
+    ZegarTestowy(); // installs itself
     ~ZegarTestowy() override;
 
     qint64 tickMs() override { return teraz; }
@@ -55,8 +55,8 @@ public:
     void czekajDokladnie(int ms) override;
 
     qint64 teraz = 1000;
-    qint64 przespane = 0;          // sum of sleeps
-    std::vector<int> dokladne;     // every precise wait
+    qint64 przespane = 0;              // sum of sleeps
+    std::vector<int> dokladne;         // every precise wait
     bool przetwarzajZdarzenia = false; // also run the real event loop
     std::function<void()> naPrzetworz; // runs at each message processing
 };
@@ -67,8 +67,7 @@ public:
     ~WyborPlikuSkrypt() override;
 
     QString plikDoOtwarcia(const QString &filtr, const QString &rozszerzenie) override;
-    QString plikDoZapisu(const QString &filtr, const QString &rozszerzenie,
-                         const QString &nazwaPoczatkowa) override;
+    QString plikDoZapisu(const QString &filtr, const QString &rozszerzenie, const QString &nazwaPoczatkowa) override;
 
     std::deque<QString> odpowiedzi; // empty string = cancel
     QStringList filtry;

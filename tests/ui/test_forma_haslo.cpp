@@ -5,8 +5,8 @@
 #include "forma_haslo.h"
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
 #include "port_qt.h"
+#include "qtest_komunikaty.h"
 #include "symulator_pty.h"
 
 #include <QApplication>
@@ -61,10 +61,7 @@ class TestFormaHaslo : public QObject {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-    }
+    void initTestCase() { bledyKomunikatowWQtTest(); }
 
     void tekstyIPrzyciski()
     {
@@ -260,9 +257,8 @@ private slots:
         });
         TFkomunikacja lacze(std::make_unique<PortQt>());
         const QString urzadzenie = pty.sciezka();
-        lacze.porty().ustawOdczytKlucza([urzadzenie](const QString &k) {
-            return k == QLatin1String("COM1Device") ? urzadzenie : QString();
-        });
+        lacze.porty().ustawOdczytKlucza(
+            [urzadzenie](const QString &k) { return k == QLatin1String("COM1Device") ? urzadzenie : QString(); });
         lacze.porty().ustawListeUrzadzen([] { return QStringList(); });
         lacze.ustawCzasOdczytu(500);
         TParamTrans trans;

@@ -1,7 +1,7 @@
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
 #include "okna_komunikatow.h"
 #include "okno_modalne.h"
+#include "qtest_komunikaty.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -58,9 +58,7 @@ private slots:
         gdyOknoModalne([](QWidget *w) { w->close(); });
         QCOMPARE(pytanieTakNieAnuluj("?"), -1);
 
-        gdyOknoModalne([](QWidget *w) {
-            qobject_cast<QMessageBox *>(w)->button(QMessageBox::Yes)->click();
-        });
+        gdyOknoModalne([](QWidget *w) { qobject_cast<QMessageBox *>(w)->button(QMessageBox::Yes)->click(); });
         QCOMPARE(pytanieTakNieAnuluj("?"), 1);
 
         // Escape on a Yes/No box answers No.
@@ -70,7 +68,11 @@ private slots:
 
     void ikonyIBledy()
     {
-        struct { RodzajKomunikatu r; QMessageBox::Icon i; const char *t; } const przypadki[] = {
+        struct {
+            RodzajKomunikatu r;
+            QMessageBox::Icon i;
+            const char *t;
+        } const przypadki[] = {
             {RodzajKomunikatu::Blad, QMessageBox::Critical, "Błąd"},
             {RodzajKomunikatu::Ostrzezenie, QMessageBox::Warning, "Ostrzeżenie"},
             {RodzajKomunikatu::Informacja, QMessageBox::Information, "Informacja"},
