@@ -325,6 +325,12 @@ class TestTransfery : public QObject {
         return w;
     }
 
+    static void wierszeLaczy()
+    {
+        QTest::addColumn<bool>("lan");
+        QTest::newRow("RS-485") << false;
+        QTest::newRow("TCP/IP") << true;
+    }
     static void wierszeSekcji()
     {
         QTest::addColumn<int>("sekcja");
@@ -416,11 +422,14 @@ private slots:
         QVERIFY(s->komunikaty.pokazane.empty());
     }
 
-    // A failed read shows one "Brak komunikacji" and leaves the record as
-    // it was, also when a part of it had come in.
-    void odczytNieudany_data()
+    // A failed read or send shows one "Brak komunikacji" and answers
+    // false; a read leaves the record as it was, also when a part of it
+    // had come in. RS-485 breaks the command's replies from the given one
+    // on, TCP/IP every reply.
+    void usterka_data()
     {
         QTest::addColumn<int>("sekcja");
+        QTest::addColumn<bool>("odczyt");
         QTest::addColumn<bool>("lan");
         QTest::addColumn<int>("nr");
         QTest::addColumn<int>("f");
@@ -428,16 +437,25 @@ private slots:
         QTest::addColumn<int>("dobrych");
         for (int i = 0; i < int(sekcje().size()); ++i) {
             const Sekcja &x = sekcje()[i];
-            for (const bool lan : {false, true})
-                QTest::addRow("%s, %s", x.nazwa, qPrintable(nazwaLacza(lan)))
-                    << i << lan << x.numery.front() << int(x.odczyt.f) << int(x.odczyt.sub) << x.dobrychPrzedUsterka;
+            for (const bool odczyt : {true, false}) {
+                const Polecenie p = odczyt ? x.odczyt : x.zapis;
+                for (const bool lan : {false, true})
+                    QTest::addRow("%s, %s, %s", x.nazwa, odczyt ? "read" : "send", qPrintable(nazwaLacza(lan)))
+                        << i << odczyt << lan << x.numery.front() << int(p.f) << int(p.sub)
+                        << (odczyt ? x.dobrychPrzedUsterka : 0);
+            }
         }
-        QTest::newRow("measuring input 3, its relative alarm")
-            << indeksSekcji("measuring inputs") << false << 3 << int('H') << int(blokAlarmuWzglednego.podkomenda) << 0;
+        const int ai = indeksSekcji("measuring inputs");
+        const int alarm = blokAlarmuWzglednego.podkomenda;
+        QTest::newRow("measuring input 3, read, its relative alarm")
+            << ai << true << false << 3 << int('H') << alarm << 0;
+        QTest::newRow("measuring input 1, send, its relative alarm")
+            << ai << false << false << 1 << int('I') << alarm << 0;
     }
-    void odczytNieudany()
+    void usterka()
     {
         QFETCH(int, sekcja);
+        QFETCH(bool, odczyt);
         QFETCH(bool, lan);
         QFETCH(int, nr);
         QFETCH(int, f);
@@ -450,9 +468,10 @@ private slots:
         } else {
             s->zepsujOd(char(f), uint8_t(sub), dobrych);
         }
+        const U u = ust();
         const QByteArray przed = surowe(*nasz);
         s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
-        QVERIFY(!x.czytaj(*nasz, nr, ust()));
+        QVERIFY(!(odczyt ? x.czytaj(*nasz, nr, u) : x.wyslij(*nasz, nr, false, u)));
         QVERIFY(s->komunikaty.pusty());
         QCOMPARE(int(s->komunikaty.pokazane.size()), 1);
         QVERIFY(surowe(*nasz) == przed);
@@ -460,45 +479,6 @@ private slots:
             QCOMPARE(s->tcp.polaczen(), probyLanSekcji);
         else
             QVERIFY(int(dane(char(f), uint8_t(sub)).size()) > dobrych);
-    }
-
-    // A failed send shows one "Brak komunikacji" and answers false.
-    void wyslanieNieudane_data()
-    {
-        QTest::addColumn<int>("sekcja");
-        QTest::addColumn<bool>("lan");
-        QTest::addColumn<int>("nr");
-        QTest::addColumn<int>("f");
-        QTest::addColumn<int>("sub");
-        for (int i = 0; i < int(sekcje().size()); ++i) {
-            const Sekcja &x = sekcje()[i];
-            for (const bool lan : {false, true})
-                QTest::addRow("%s, %s", x.nazwa, qPrintable(nazwaLacza(lan)))
-                    << i << lan << x.numery.front() << int(x.zapis.f) << int(x.zapis.sub);
-        }
-        QTest::newRow("measuring input 1, its relative alarm")
-            << indeksSekcji("measuring inputs") << false << 1 << int('I') << int(blokAlarmuWzglednego.podkomenda);
-    }
-    void wyslanieNieudane()
-    {
-        QFETCH(int, sekcja);
-        QFETCH(bool, lan);
-        QFETCH(int, nr);
-        QFETCH(int, f);
-        QFETCH(int, sub);
-        const Sekcja &x = sekcje()[sekcja];
-        if (lan) {
-            QVERIFY(s->przezLan());
-            s->tcp.zerwijPrzyOdpowiedzi(PlanUsterek::zawsze);
-        } else {
-            s->zepsujOd(char(f), uint8_t(sub), 0);
-        }
-        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
-        QVERIFY(!x.wyslij(*nasz, nr, false, ust()));
-        QVERIFY(s->komunikaty.pusty());
-        QCOMPARE(int(s->komunikaty.pokazane.size()), 1);
-        if (!lan)
-            QVERIFY(!dane(char(f), uint8_t(sub)).empty());
     }
 
     // With LAN_ACTIVE neither 0 nor 1 nothing is sent, each transfer fails
@@ -582,12 +562,7 @@ private slots:
 
     // The fourteen modes in list order travel as 0, 1, 12, 13, 2..11; a
     // read names the four fixed modes and numbers every mode by the list.
-    void trybySpecjalneNaLinii_data()
-    {
-        QTest::addColumn<bool>("lan");
-        QTest::newRow("RS-485") << false;
-        QTest::newRow("TCP/IP") << true;
-    }
+    void trybySpecjalneNaLinii_data() { wierszeLaczy(); }
     void trybySpecjalneNaLinii()
     {
         QFETCH(bool, lan);
@@ -747,12 +722,7 @@ private slots:
 
     // Number 100 is the washing program, and a program goes out under the
     // number it is sent as, whatever its own nr_prog says.
-    void programMycia_data()
-    {
-        QTest::addColumn<bool>("lan");
-        QTest::newRow("RS-485") << false;
-        QTest::newRow("TCP/IP") << true;
-    }
+    void programMycia_data() { wierszeLaczy(); }
     void programMycia()
     {
         QFETCH(bool, lan);
