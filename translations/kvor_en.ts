@@ -463,6 +463,25 @@
     </message>
 </context>
 <context>
+    <name>SetupTransfer</name>
+    <message>
+        <source>Wpisz hasło serwisowe</source>
+        <translation>Enter the service password</translation>
+    </message>
+    <message>
+        <source>Hasło jest wymagane, ponieważ zmieniasz ustawienie kodu fabrycznego!</source>
+        <translation>The password is required because you are changing the factory code setting!</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowe hasło serwisowe!</source>
+        <translation>Incorrect service password!</translation>
+    </message>
+    <message>
+        <source>Przerwano wysyłanie, gdyż pod nowymi ustawieniami transmijsji znaleziono sterownik o numerze seryjnym</source>
+        <translation>Sending stopped: a controller was found under the new transmission settings, serial number</translation>
+    </message>
+</context>
+<context>
     <name>TBiezacyProjekt</name>
     <message>
         <source>Czy zapisać zmiany w projekcie?</source>

@@ -463,6 +463,25 @@
     </message>
 </context>
 <context>
+    <name>SetupTransfer</name>
+    <message>
+        <source>Wpisz hasło serwisowe</source>
+        <translation>Введите сервисный пароль</translation>
+    </message>
+    <message>
+        <source>Hasło jest wymagane, ponieważ zmieniasz ustawienie kodu fabrycznego!</source>
+        <translation>Пароль требуется, так как вы изменяете настройку заводского кода!</translation>
+    </message>
+    <message>
+        <source>Nieprawidłowe hasło serwisowe!</source>
+        <translation>Неверный сервисный пароль!</translation>
+    </message>
+    <message>
+        <source>Przerwano wysyłanie, gdyż pod nowymi ustawieniami transmijsji znaleziono sterownik o numerze seryjnym</source>
+        <translation>Отправка прервана: при новых настройках передачи найден контроллер с серийным номером</translation>
+    </message>
+</context>
+<context>
     <name>TBiezacyProjekt</name>
     <message>
         <source>Czy zapisać zmiany w projekcie?</source>
