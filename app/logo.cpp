@@ -80,6 +80,8 @@ TFormLogo::TFormLogo(QWidget *parent)
     L_uwaga = etykieta("L_uwaga");
     kolorTekstu(L_uwaga, Qt::red);
     L_uwaga->setFont(gruba);
+    // The window keeps its size when the warning comes and goes.
+    L_uwaga->setMinimumHeight(L_uwaga->fontMetrics().height());
 
     // 600 x 128 shown in a 604 x 132 frame; a click chooses a picture.
     Image1 = etykieta("Image1");
@@ -100,6 +102,9 @@ TFormLogo::TFormLogo(QWidget *parent)
 
     // FormCreate: the status row, hidden until a transfer runs.
     progress = new TKbProgress(this, QString(), 0, 0, nullptr);
+    QSizePolicy zachowaj = progress->sizePolicy();
+    zachowaj.setRetainSizeWhenHidden(true);
+    progress->setSizePolicy(zachowaj);
     progress->hide();
 
     auto *uklad = new QVBoxLayout(this);

@@ -161,7 +161,7 @@ TFormPlikWyslij::TFormPlikWyslij(QWidget *parent)
     przyciski->addWidget(but_aktualizujGrafike);
     przyciski->addWidget(but_zamknij);
     uklad->addLayout(przyciski);
-    setFixedSize(560, 250);
+    setFixedSize(560, 220);
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
