@@ -4,6 +4,7 @@
 #include "komunikaty.h"
 #include "lan.h"
 #include "lan_polecenia.h"
+#include "okna_narzedzi.h"
 #include "polaczenie.h"
 #include "powtorz.h"
 #include "zegar.h"
@@ -32,13 +33,6 @@ constexpr int przerwaPrzedUstawieniemMs = 500;
 constexpr int czasOdczytuMs = 350;
 
 const QColor granatowy(0, 0, 128);
-
-void kolorTekstu(QLabel *l, const QColor &c)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, c);
-    l->setPalette(p);
-}
 
 QString tekstCzasu(const QTime &t) { return t.toString(QStringLiteral("HH:mm:ss")); }
 
@@ -78,16 +72,10 @@ QString tekstRoznicyCzasu(qint64 roznicaMs)
     return (d > 0 ? QStringLiteral("+") : QStringLiteral("-")) + tekstCzasu(QTime(0, 0).addMSecs(int(ms)));
 }
 
-TFormDataCzas::TFormDataCzas(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+TFormDataCzas::TFormDataCzas(QWidget *parent) : QDialog(parent, flagiOknaNarzedzia())
 {
     setObjectName(QStringLiteral("TFormDataCzas"));
-    const auto etykieta = [](QWidget *rodzic, const char *nazwa) {
-        auto *l = new QLabel(rodzic);
-        l->setObjectName(QString::fromLatin1(nazwa));
-        return l;
-    };
+    const auto etykieta = nowaEtykieta;
     QFont duza = font();
     duza.setPointSize(duza.pointSize() + 3);
     duza.setBold(true);
@@ -116,9 +104,7 @@ TFormDataCzas::TFormDataCzas(QWidget *parent)
     l_dt->setFont(duza);
     L_diff = etykieta(TabSheet2, "L_diff");
     L_diff->setFont(duza);
-    but_wyslij = new QPushButton(TabSheet2);
-    but_wyslij->setObjectName(QStringLiteral("but_wyslij"));
-    but_wyslij->setAutoDefault(false);
+    but_wyslij = nowyPrzycisk(TabSheet2, "but_wyslij");
     auto *strona2 = new QGridLayout(TabSheet2);
     strona2->setHorizontalSpacing(14);
     strona2->setColumnStretch(2, 1);

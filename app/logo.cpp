@@ -5,6 +5,7 @@
 #include "element_listy.h"
 #include "etykieta_pliku.h"
 #include "komunikaty.h"
+#include "okna_narzedzi.h"
 #include "sciezki.h"
 #include "wybor_pliku.h"
 #include "wysylanie_stron.h"
@@ -30,45 +31,13 @@ namespace {
 constexpr int rozmiarBuforaLogo = 308225;
 constexpr int przerwaPoWyslaniuMs = 2000;
 
-QString brakPolaczenia() { return TFormLogo::tr("Brak połączenia.\nSprawdź ustawienia sterownika."); }
-
-template <class F>
-void wykonaj(F &&f)
-{
-    try {
-        f();
-    } catch (const std::exception &e) {
-        pokazBlad(TFormLogo::tr("Nieoczekiwany błąd") + QStringLiteral(": ") + QString::fromUtf8(e.what()));
-    } catch (...) {
-        pokazBlad(TFormLogo::tr("Nieoczekiwany błąd"));
-    }
-}
-
-void kolorTekstu(QLabel *l, const QColor &c)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, c);
-    l->setPalette(p);
-}
-
 } // namespace
 
-TFormLogo::TFormLogo(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+TFormLogo::TFormLogo(QWidget *parent) : QDialog(parent, flagiOknaNarzedzia())
 {
     setObjectName(QStringLiteral("TFormLogo"));
-    const auto przycisk = [this](const char *nazwa) {
-        auto *b = new QPushButton(this);
-        b->setObjectName(QString::fromLatin1(nazwa));
-        b->setAutoDefault(false);
-        return b;
-    };
-    const auto etykieta = [this](const char *nazwa) {
-        auto *l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(nazwa));
-        return l;
-    };
+    const auto przycisk = [this](const char *nazwa) { return nowyPrzycisk(this, nazwa); };
+    const auto etykieta = [this](const char *nazwa) { return nowaEtykieta(this, nazwa); };
     but_wybierz = przycisk("but_wybierz");
     L_zalecane = etykieta("L_zalecane");
     L_wybrany = etykieta("L_wybrany");
@@ -136,10 +105,10 @@ TFormLogo::TFormLogo(QWidget *parent)
 
     otworzKatalog = [](const QString &k) { QDesktopServices::openUrl(QUrl::fromLocalFile(k)); };
 
-    connect(but_wybierz, &QPushButton::clicked, this, [this] { wykonaj([this] { but_wybierzClick(); }); });
-    connect(cb_reset, &QCheckBox::clicked, this, [this] { wykonaj([this] { cb_resetClick(); }); });
-    connect(but_plik, &QPushButton::clicked, this, [this] { wykonaj([this] { but_plikClick(); }); });
-    connect(but_wyslij, &QPushButton::clicked, this, [this] { wykonaj([this] { but_wyslijClick(); }); });
+    connect(but_wybierz, &QPushButton::clicked, this, [this] { wykonajBezpiecznie([this] { but_wybierzClick(); }); });
+    connect(cb_reset, &QCheckBox::clicked, this, [this] { wykonajBezpiecznie([this] { cb_resetClick(); }); });
+    connect(but_plik, &QPushButton::clicked, this, [this] { wykonajBezpiecznie([this] { but_plikClick(); }); });
+    connect(but_wyslij, &QPushButton::clicked, this, [this] { wykonajBezpiecznie([this] { but_wyslijClick(); }); });
     connect(but_zamknij, &QPushButton::clicked, this, &QDialog::reject);
 
     jezyk();
@@ -193,7 +162,7 @@ bool TFormLogo::eventFilter(QObject *o, QEvent *e)
 {
     if (o == Image1 && e->type() == QEvent::MouseButtonRelease && Image1->isEnabled() &&
         static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
-        wykonaj([this] { but_wybierzClick(); });
+        wykonajBezpiecznie([this] { but_wybierzClick(); });
         return true;
     }
     return QDialog::eventFilter(o, e);
@@ -311,10 +280,7 @@ void TFormLogo::but_plikClick()
 void TFormLogo::but_wyslijClick()
 {
     blokuj(true);
-    const struct Odblokuj {
-        TFormLogo &o;
-        ~Odblokuj() { o.blokuj(false); }
-    } odblokuj{*this};
+    const NaKoniec odblokuj([this] { blokuj(false); });
     if (sprawdzBlokade)
         sprawdzBlokade();
     czekajMs(400);
@@ -323,7 +289,7 @@ void TFormLogo::but_wyslijClick()
     PolaczenieStrumienia polaczenie;
     if (!polaczenie.otworz(DaneSterownika)) {
         czekajMs(przerwaPoWyslaniuMs);
-        pokazOstrzezenie(brakPolaczenia());
+        pokazOstrzezenie(tekstBrakPolaczenia());
         return;
     }
     const bool wyczysc = cb_reset->isChecked();
@@ -338,7 +304,7 @@ void TFormLogo::but_wyslijClick()
         ok = przeslijStroneLogo(uint16_t(i), bufor.mid(i * rozmiarStrony, rozmiarStrony), DaneSterownika,
                                 polaczenie.klient());
         if (!ok)
-            pokazOstrzezenie(brakPolaczenia());
+            pokazOstrzezenie(tekstBrakPolaczenia());
         progress->transStep(i / 10);
         zegar().przetworzZdarzenia();
         if (wyczysc)

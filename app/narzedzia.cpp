@@ -2,6 +2,7 @@
 
 #include "data_czas.h"
 #include "logo.h"
+#include "okna_narzedzi.h"
 #include "okno_glowne.h"
 #include "plik_wyslij.h"
 #include "sekcje.h"
@@ -20,10 +21,7 @@ void podlaczNarzedzia(TForm1 &okno)
     // controller is busy with a process.
     const auto aktualizacja = [&okno, plikWyslij](TFormPlikWyslij::Rodzaj r) {
         okno.blokuj(true);
-        const struct Odblokuj {
-            TForm1 &o;
-            ~Odblokuj() { o.blokuj(false); }
-        } odblokuj{okno};
+        const NaKoniec odblokuj([&okno] { okno.blokuj(false); });
         SprawdzStanSterownika(okno, false);
         if (okno.lockService.Busy())
             return;

@@ -6,6 +6,7 @@
 #include "etykieta_pliku.h"
 #include "komunikaty.h"
 #include "kopia_ustawien.h"
+#include "okna_narzedzi.h"
 #include "polaczenie.h"
 #include "pomocnicze.h"
 #include "potwierdz_dlg.h"
@@ -33,37 +34,10 @@ constexpr int odstepSprawdzaniaMs = 1800;
 constexpr int czasOdczytuMs = 250;
 constexpr int przerwaPoAktualizacjiMs = 2000;
 
-QString brakPolaczenia() { return TFormPlikWyslij::tr("Brak połączenia.\nSprawdź ustawienia sterownika."); }
-
 QString nieoczekiwanyBlad(const QString &powod)
 {
     const QString t = TFormPlikWyslij::tr("Unexpected Error");
     return powod.isEmpty() ? t : t + QStringLiteral(": ") + powod;
-}
-
-// Unlocks the window when the update ends, however it ends.
-class Odblokuj {
-public:
-    explicit Odblokuj(TFormPlikWyslij &o) : o_(o) {}
-    ~Odblokuj() { o_.blokuj(false); }
-    Odblokuj(const Odblokuj &) = delete;
-    Odblokuj &operator=(const Odblokuj &) = delete;
-
-private:
-    TFormPlikWyslij &o_;
-};
-
-// Runs a handler; what it raises becomes an error box, never a crash.
-template <class F>
-void wykonaj(F &&f)
-{
-    try {
-        f();
-    } catch (const std::exception &e) {
-        pokazBlad(nieoczekiwanyBlad(QString::fromUtf8(e.what())));
-    } catch (...) {
-        pokazBlad(nieoczekiwanyBlad(QString()));
-    }
 }
 
 bool otworzPlik(QFile &plik)
@@ -94,22 +68,11 @@ bool TStrumienStron::nastepna()
     return true;
 }
 
-TFormPlikWyslij::TFormPlikWyslij(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+TFormPlikWyslij::TFormPlikWyslij(QWidget *parent) : QDialog(parent, flagiOknaNarzedzia())
 {
     setObjectName(QStringLiteral("TFormPlikWyslij"));
-    const auto przycisk = [this](const char *nazwa) {
-        auto *b = new QPushButton(this);
-        b->setObjectName(QString::fromLatin1(nazwa));
-        b->setAutoDefault(false);
-        return b;
-    };
-    const auto etykieta = [this](const char *nazwa) {
-        auto *l = new QLabel(this);
-        l->setObjectName(QString::fromLatin1(nazwa));
-        return l;
-    };
+    const auto przycisk = [this](const char *nazwa) { return nowyPrzycisk(this, nazwa); };
+    const auto etykieta = [this](const char *nazwa) { return nowaEtykieta(this, nazwa); };
     L_wybrany = etykieta("L_wybrany");
     L_plik = new TEtykietaPliku(this);
     L_plik->setObjectName(QStringLiteral("L_plik"));
@@ -168,18 +131,18 @@ TFormPlikWyslij::TFormPlikWyslij(QWidget *parent)
     Timer1->setInterval(odstepSprawdzaniaMs);
     Timer1->setSingleShot(true);
 
-    connect(but_wybierz, &QPushButton::clicked, this, [this] { wykonaj([this] { but_wybierzClick(); }); });
-    connect(but_check, &QPushButton::clicked, this, [this] { wykonaj([this] { but_checkClick(); }); });
+    connect(but_wybierz, &QPushButton::clicked, this, [this] { wykonajBezpiecznie([this] { but_wybierzClick(); }); });
+    connect(but_check, &QPushButton::clicked, this, [this] { wykonajBezpiecznie([this] { but_checkClick(); }); });
     connect(but_aktualizujFirmware, &QPushButton::clicked, this,
-            [this] { wykonaj([this] { but_aktualizujFirmwareClick(); }); });
+            [this] { wykonajBezpiecznie([this] { but_aktualizujFirmwareClick(); }); });
     connect(but_aktualizujGrafike, &QPushButton::clicked, this,
-            [this] { wykonaj([this] { but_aktualizujGrafikeClick(); }); });
+            [this] { wykonajBezpiecznie([this] { but_aktualizujGrafikeClick(); }); });
     connect(but_zamknij, &QPushButton::clicked, this, &QDialog::reject);
     connect(but_przerwij, &QPushButton::clicked, this, [this] {
         przerwij = true;
         but_przerwij->setEnabled(false);
     });
-    connect(Timer1, &QTimer::timeout, this, [this] { wykonaj([this] { Timer1Timer(); }); });
+    connect(Timer1, &QTimer::timeout, this, [this] { wykonajBezpiecznie([this] { Timer1Timer(); }); });
 
     jezyk(firmware);
     my_init();
@@ -308,10 +271,7 @@ void TFormPlikWyslij::but_checkClick(bool zTimera)
     if (stage == ms_init || sprawdzanie_)
         return;
     sprawdzanie_ = true;
-    const struct Koniec {
-        bool &b;
-        ~Koniec() { b = false; }
-    } koniec{sprawdzanie_};
+    const NaKoniec koniec([this] { sprawdzanie_ = false; });
     Timer1->stop();
     typ.clear();
     but_aktualizujFirmware->setEnabled(false);
@@ -330,12 +290,12 @@ void TFormPlikWyslij::but_checkClick(bool zTimera)
     if (kvor)
         l_sterownik->setText(nazwaDlaSymbolu(typ) + QStringLiteral("  S/N: %1").arg(numerSeryjny));
     else
-        l_sterownik->setText(brakPolaczenia());
+        l_sterownik->setText(tekstBrakPolaczenia());
     if (ok) {
         stage = ms_checkedController;
     } else {
         if (!zTimera)
-            pokazOstrzezenie(brakPolaczenia());
+            pokazOstrzezenie(tekstBrakPolaczenia());
         if (isVisible())
             Timer1->start();
     }
@@ -372,7 +332,7 @@ bool TFormPlikWyslij::plikDoWyslania()
 bool TFormPlikWyslij::zapiszProj(int A_numerSeryjny)
 {
     blokuj(true);
-    const Odblokuj odblokuj(*this);
+    const NaKoniec odblokuj([this] { blokuj(false); });
     return projekt && KopiaUstawien::zapisz(*projekt, A_numerSeryjny);
 }
 
@@ -413,14 +373,15 @@ void TFormPlikWyslij::but_aktualizujGrafikeClick()
 
 void TFormPlikWyslij::wyslijPlik()
 {
-    const Odblokuj odblokuj(*this);
+    // Unlocked when the update ends, however it ends.
+    const NaKoniec odblokuj([this] { blokuj(false); });
     const bool grafiki = rodzaj == grafika;
     przerwij = false;
 
     PolaczenieStrumienia polaczenie;
     if (!grafiki && !polaczenie.otworz(DaneSterownika)) {
         czekajMs(przerwaPoAktualizacjiMs);
-        pokazOstrzezenie(brakPolaczenia());
+        pokazOstrzezenie(tekstBrakPolaczenia());
         return;
     }
     QFile plik(L_plik->text());
@@ -469,7 +430,7 @@ void TFormPlikWyslij::wyslijPlik()
     else if (przerwano)
         pokazOstrzezenie(tr("Przerwano aktualizację."));
     else if (!ok)
-        pokazOstrzezenie(brakPolaczenia());
+        pokazOstrzezenie(tekstBrakPolaczenia());
     else if (grafiki)
         pokazInformacje(tr("Wykonano aktualizacje Grafik. \nMoże być wymagany restart sterownika!"));
     else

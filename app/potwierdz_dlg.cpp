@@ -1,26 +1,23 @@
 #include "potwierdz_dlg.h"
 
+#include "okna_narzedzi.h"
+
 #include <QCheckBox>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QPushButton>
 #include <QVBoxLayout>
 
-TFormConfirmDlg::TFormConfirmDlg(QWidget *parent)
-    : QDialog(parent, Qt::Dialog | Qt::MSWindowsFixedSizeDialogHint | Qt::WindowTitleHint | Qt::WindowSystemMenuHint |
-                          Qt::WindowCloseButtonHint)
+TFormConfirmDlg::TFormConfirmDlg(QWidget *parent) : QDialog(parent, flagiOknaNarzedzia())
 {
     setObjectName(QStringLiteral("TFormConfirmDlg"));
     cb_potwierdz = new QCheckBox(this);
     cb_potwierdz->setObjectName(QStringLiteral("cb_potwierdz"));
     cb_kopiaPc = new QCheckBox(this);
     cb_kopiaPc->setObjectName(QStringLiteral("cb_kopiaPc"));
-    but_ok = new QPushButton(this);
-    but_ok->setObjectName(QStringLiteral("but_ok"));
+    but_ok = nowyPrzycisk(this, "but_ok");
     but_ok->setDefault(true);
-    but_anuluj = new QPushButton(this);
-    but_anuluj->setObjectName(QStringLiteral("but_anuluj"));
-    but_anuluj->setAutoDefault(false);
+    but_anuluj = nowyPrzycisk(this, "but_anuluj");
 
     auto *uklad = new QVBoxLayout(this);
     uklad->setContentsMargins(20, 20, 20, 12);

@@ -242,6 +242,19 @@
     </message>
 </context>
 <context>
+    <name>Narzedzia</name>
+    <message>
+        <source>Brak połączenia.
+Sprawdź ustawienia sterownika.</source>
+        <translation>No connection.
+Check the controller settings.</translation>
+    </message>
+    <message>
+        <source>Nieoczekiwany błąd</source>
+        <translation>Unexpected error</translation>
+    </message>
+</context>
+<context>
     <name>Polaczenie</name>
     <message>
         <source>Brak komunikacji</source>
@@ -929,16 +942,6 @@
 <context>
     <name>TFormLogo</name>
     <message>
-        <source>Brak połączenia.
-Sprawdź ustawienia sterownika.</source>
-        <translation>No connection.
-Check the controller settings.</translation>
-    </message>
-    <message>
-        <source>Nieoczekiwany błąd</source>
-        <translation>Unexpected error</translation>
-    </message>
-    <message>
         <source>Wysłanie graficznego LOGO </source>
         <translation>Send the graphic LOGO </translation>
     </message>
@@ -1013,12 +1016,6 @@ Connect the USB stick to the Kvor350 and choose "Zapisz Logo".</translation>
 </context>
 <context>
     <name>TFormPlikWyslij</name>
-    <message>
-        <source>Brak połączenia.
-Sprawdź ustawienia sterownika.</source>
-        <translation>No connection.
-Check the controller settings.</translation>
-    </message>
     <message>
         <source>Unexpected Error</source>
         <translation>Unexpected Error</translation>

@@ -242,6 +242,19 @@
     </message>
 </context>
 <context>
+    <name>Narzedzia</name>
+    <message>
+        <source>Brak połączenia.
+Sprawdź ustawienia sterownika.</source>
+        <translation>Нет соединения.
+Проверьте настройки контроллера.</translation>
+    </message>
+    <message>
+        <source>Nieoczekiwany błąd</source>
+        <translation>Непредвиденная ошибка</translation>
+    </message>
+</context>
+<context>
     <name>Polaczenie</name>
     <message>
         <source>Brak komunikacji</source>
@@ -929,16 +942,6 @@
 <context>
     <name>TFormLogo</name>
     <message>
-        <source>Brak połączenia.
-Sprawdź ustawienia sterownika.</source>
-        <translation>Нет соединения.
-Проверьте настройки контроллера.</translation>
-    </message>
-    <message>
-        <source>Nieoczekiwany błąd</source>
-        <translation>Непредвиденная ошибка</translation>
-    </message>
-    <message>
         <source>Wysłanie graficznego LOGO </source>
         <translation>Отправка графического ЛОГОТИПА </translation>
     </message>
@@ -1013,12 +1016,6 @@ Podłącz pendrive do Kvor350, wybierz "Zapisz Logo".</source>
 </context>
 <context>
     <name>TFormPlikWyslij</name>
-    <message>
-        <source>Brak połączenia.
-Sprawdź ustawienia sterownika.</source>
-        <translation>Нет соединения.
-Проверьте настройки контроллера.</translation>
-    </message>
     <message>
         <source>Unexpected Error</source>
         <translation>Непредвиденная ошибка</translation>
