@@ -411,6 +411,8 @@ void TFormPlikWyslij::wyslijPlik()
                 przerwano = true;
             }
         }
+        // The pages are out: what follows cannot be stopped.
+        but_przerwij->setEnabled(false);
         if (ok) {
             const int rozmiarPliku = int(strony.przeczytano());
             ok = grafiki ? przeslijCrcGrafiki(strony.crc(), rozmiarPliku, DaneSterownika)
