@@ -2,6 +2,7 @@
 #include "forma_haslo.h"
 #include "komunikacja.h"
 #include "lan.h"
+#include "narzedzia.h"
 #include "okna_komunikatow.h"
 #include "okno_glowne.h"
 #include "pasek_postepu.h"
@@ -31,17 +32,19 @@ int main(int argc, char *argv[])
         TFkomunikacja komunikacja;
         logujRamki = zadanyLogRamek;
         ustawFkomunikacja(&komunikacja);
-        // TFormDOwybierzDef, TFormLogo and TFormPlikWyslij come with their
-        // editors.
+        // TFormDOwybierzDef comes with its editor; TFormLogo and
+        // TFormPlikWyslij with podlaczNarzedzia below.
         TFormHaslo haslo;
         const auto blokada = blokadaOkna(okno, &haslo);
         pasekPostepu();
         // TFormProjInfo and TFormWybierzPozycjeDlg come with their editors.
         TFormLan formLan;
         ustawFormLan(&formLan);
-        // TFormLista, TFormPorownaj, TFormDataCzas, TFormAOwybierzDef,
-        // TFormConfirmDlg and TFormSiec follow as they come.
+        // TFormLista, TFormPorownaj, TFormAOwybierzDef and TFormSiec follow
+        // as they come; TFormDataCzas and TFormConfirmDlg come with
+        // podlaczNarzedzia.
         podlaczSekcje(okno);
+        podlaczNarzedzia(okno);
 
         okno.zmienJezyk(okno.jezykId);
         okno.show();

@@ -219,6 +219,42 @@
     </message>
 </context>
 <context>
+    <name>KopiaUstawien</name>
+    <message>
+        <source>Plik %1 istnieje. Przerwano zapis ustawień.</source>
+        <translation>File %1 exists. Saving the settings was stopped.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać kopii ustawień</source>
+        <translation>The copy of the settings could not be saved</translation>
+    </message>
+    <message>
+        <source>Zapisano ustawienia w pliku: %1</source>
+        <translation>The settings were saved in the file: %1</translation>
+    </message>
+    <message>
+        <source>Nie udało się ustawić atrybutu tylko do odczytu.</source>
+        <translation>The file could not be made read-only.</translation>
+    </message>
+    <message>
+        <source>UWAGA: plik ma ustawiony atrybut tylko do odczytu!</source>
+        <translation>NOTE: the file is read-only!</translation>
+    </message>
+</context>
+<context>
+    <name>Narzedzia</name>
+    <message>
+        <source>Brak połączenia.
+Sprawdź ustawienia sterownika.</source>
+        <translation>No connection.
+Check the controller settings.</translation>
+    </message>
+    <message>
+        <source>Nieoczekiwany błąd</source>
+        <translation>Unexpected error</translation>
+    </message>
+</context>
+<context>
     <name>Polaczenie</name>
     <message>
         <source>Brak komunikacji</source>
@@ -831,6 +867,60 @@
     </message>
 </context>
 <context>
+    <name>TFormConfirmDlg</name>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Confirmation</translation>
+    </message>
+    <message>
+        <source>Posiadam kopię ustawień sterownika</source>
+        <translation>I have a copy of the controller settings</translation>
+    </message>
+    <message>
+        <source>Wykonaj teraz kopię ustawień w programie</source>
+        <translation>Make a copy of the settings in the program now</translation>
+    </message>
+    <message>
+        <source>Dalej</source>
+        <translation>Next</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TFormDataCzas</name>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>No communication</translation>
+    </message>
+    <message>
+        <source>Ustawienie daty i czasu</source>
+        <translation>Date and time setting</translation>
+    </message>
+    <message>
+        <source>Data i czas komputera</source>
+        <translation>Computer date and time</translation>
+    </message>
+    <message>
+        <source>Data i czas sterownika</source>
+        <translation>Controller date and time</translation>
+    </message>
+    <message>
+        <source>Czekaj</source>
+        <translation>Wait</translation>
+    </message>
+    <message>
+        <source>Wyślij</source>
+        <translation>Send</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+</context>
+<context>
     <name>TFormHaslo</name>
     <message>
         <source>Hasło:</source>
@@ -866,6 +956,208 @@
     <message>
         <source>Wpisz poprawny adres IP </source>
         <translation>Enter a valid IP address </translation>
+    </message>
+</context>
+<context>
+    <name>TFormLogo</name>
+    <message>
+        <source>Wysłanie graficznego LOGO </source>
+        <translation>Send the graphic LOGO </translation>
+    </message>
+    <message>
+        <source>Wybierz plik logo</source>
+        <translation>Choose the logo file</translation>
+    </message>
+    <message>
+        <source>zalecany format</source>
+        <translation>recommended format</translation>
+    </message>
+    <message>
+        <source>Wybrany</source>
+        <translation>Selected</translation>
+    </message>
+    <message>
+        <source>Wyczyść grafikę w urządzeniu</source>
+        <translation>Clear the graphic in the device</translation>
+    </message>
+    <message>
+        <source>Utwórz plik do wgrania przez USB</source>
+        <translation>Create a file to load over USB</translation>
+    </message>
+    <message>
+        <source>Wyślij do sterownika</source>
+        <translation>Send to the controller</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Wysyłanie grafiki LOGO</source>
+        <translation>Sending the LOGO graphic</translation>
+    </message>
+    <message>
+        <source>Wszystkie</source>
+        <translation>All</translation>
+    </message>
+    <message>
+        <source>Plik  PNG</source>
+        <translation>PNG file</translation>
+    </message>
+    <message>
+        <source>Bitmapa</source>
+        <translation>Bitmap</translation>
+    </message>
+    <message>
+        <source>Nie można wczytać grafiki z pliku</source>
+        <translation>Cannot load a picture from the file</translation>
+    </message>
+    <message>
+        <source>Wymagane wymiary: %1x%2, wybrana grafika: %3x%4</source>
+        <translation>Required size: %1x%2, selected picture: %3x%4</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć folderu</source>
+        <translation>Cannot create the folder</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku</source>
+        <translation>The file could not be saved</translation>
+    </message>
+    <message>
+        <source>Przygotowano plik z grafiką LOGO, dla sterownika.
+Umieść plik %1 na pendrivie 
+Podłącz pendrive do Kvor350, wybierz "Zapisz Logo".</source>
+        <translation>The file with the LOGO graphic for the controller is ready.
+Put the file %1 on a USB stick 
+Connect the USB stick to the Kvor350 and choose "Zapisz Logo".</translation>
+    </message>
+</context>
+<context>
+    <name>TFormPlikWyslij</name>
+    <message>
+        <source>Unexpected Error</source>
+        <translation>Unexpected Error</translation>
+    </message>
+    <message>
+        <source>Brak pliku</source>
+        <translation>No file</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć pliku</source>
+        <translation>Cannot open the file</translation>
+    </message>
+    <message>
+        <source>Wybrany plik jest za duży.</source>
+        <translation>The selected file is too large.</translation>
+    </message>
+    <message>
+        <source>Aktualizacja Firmware </source>
+        <translation>Firmware update </translation>
+    </message>
+    <message>
+        <source>plik firmware Kvor</source>
+        <translation>Kvor firmware file</translation>
+    </message>
+    <message>
+        <source>wszystkie pliki</source>
+        <translation>all files</translation>
+    </message>
+    <message>
+        <source>Aktualizacja Grafik</source>
+        <translation>Graphics update</translation>
+    </message>
+    <message>
+        <source>plik grafik Kvor</source>
+        <translation>Kvor graphics file</translation>
+    </message>
+    <message>
+        <source>Wgranie aktualizacji firmware</source>
+        <translation>Firmware update upload</translation>
+    </message>
+    <message>
+        <source>Wysłanie grafik</source>
+        <translation>Send graphics</translation>
+    </message>
+    <message>
+        <source>Wybierz</source>
+        <translation>Choose</translation>
+    </message>
+    <message>
+        <source>Wybrany</source>
+        <translation>Selected</translation>
+    </message>
+    <message>
+        <source>Dane sterownika</source>
+        <translation>Controller data</translation>
+    </message>
+    <message>
+        <source>sprawdź</source>
+        <translation>check</translation>
+    </message>
+    <message>
+        <source>Wykonaj aktualizację</source>
+        <translation>Update</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Czekaj trwa łączenie</source>
+        <translation>Wait, connecting</translation>
+    </message>
+    <message>
+        <source>Wybrany plik jest pusty.</source>
+        <translation>The selected file is empty.</translation>
+    </message>
+    <message>
+        <source>Wybrany plik jest za duży: %1 bajtów, najwięcej %2.</source>
+        <translation>The selected file is too large: %1 bytes, at most %2.</translation>
+    </message>
+    <message>
+        <source>UWAGA: wysyłanie firmwaru do sterownika powinno być poprzedzone zrobieniem kopii ustawień sterownika na USB</source>
+        <translation>NOTE: before sending firmware to the controller, a copy of the controller settings should be made on USB</translation>
+    </message>
+    <message>
+        <source>Skorzystaj na sterowniku z funkcji</source>
+        <translation>Use the controller function</translation>
+    </message>
+    <message>
+        <source>Zapisz konfigurację na USB</source>
+        <translation>Save configuration to USB</translation>
+    </message>
+    <message>
+        <source>Kontynuować?</source>
+        <translation>Continue?</translation>
+    </message>
+    <message>
+        <source>Wykonanie kopii zakończone błędem!</source>
+        <translation>Making the copy failed!</translation>
+    </message>
+    <message>
+        <source>Czy jesteś pewien, że chcesz wykonać aktualizację?</source>
+        <translation>Are you sure you want to update?</translation>
+    </message>
+    <message>
+        <source>Przerwano aktualizację.</source>
+        <translation>The update was stopped.</translation>
+    </message>
+    <message>
+        <source>Wykonano aktualizacje Grafik. 
+Może być wymagany restart sterownika!</source>
+        <translation>The graphics were updated. 
+The controller may need a restart!</translation>
+    </message>
+    <message>
+        <source>Wykonano aktualizację firmware
+Nastąpi reset sterownika...</source>
+        <translation>The firmware was updated
+The controller will reset...</translation>
     </message>
 </context>
 <context>

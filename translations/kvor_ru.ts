@@ -219,6 +219,42 @@
     </message>
 </context>
 <context>
+    <name>KopiaUstawien</name>
+    <message>
+        <source>Plik %1 istnieje. Przerwano zapis ustawień.</source>
+        <translation>Файл %1 существует. Сохранение настроек прервано.</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać kopii ustawień</source>
+        <translation>Не удалось сохранить копию настроек</translation>
+    </message>
+    <message>
+        <source>Zapisano ustawienia w pliku: %1</source>
+        <translation>Настройки сохранены в файле: %1</translation>
+    </message>
+    <message>
+        <source>Nie udało się ustawić atrybutu tylko do odczytu.</source>
+        <translation>Не удалось установить атрибут «только для чтения».</translation>
+    </message>
+    <message>
+        <source>UWAGA: plik ma ustawiony atrybut tylko do odczytu!</source>
+        <translation>ВНИМАНИЕ: файл имеет атрибут «только для чтения»!</translation>
+    </message>
+</context>
+<context>
+    <name>Narzedzia</name>
+    <message>
+        <source>Brak połączenia.
+Sprawdź ustawienia sterownika.</source>
+        <translation>Нет соединения.
+Проверьте настройки контроллера.</translation>
+    </message>
+    <message>
+        <source>Nieoczekiwany błąd</source>
+        <translation>Непредвиденная ошибка</translation>
+    </message>
+</context>
+<context>
     <name>Polaczenie</name>
     <message>
         <source>Brak komunikacji</source>
@@ -831,6 +867,60 @@
     </message>
 </context>
 <context>
+    <name>TFormConfirmDlg</name>
+    <message>
+        <source>Potwierdzenie</source>
+        <translation>Подтверждение</translation>
+    </message>
+    <message>
+        <source>Posiadam kopię ustawień sterownika</source>
+        <translation>У меня есть копия настроек контроллера</translation>
+    </message>
+    <message>
+        <source>Wykonaj teraz kopię ustawień w programie</source>
+        <translation>Сделать копию настроек в программе сейчас</translation>
+    </message>
+    <message>
+        <source>Dalej</source>
+        <translation>Далее</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TFormDataCzas</name>
+    <message>
+        <source>Brak komunikacji</source>
+        <translation>Нет связи</translation>
+    </message>
+    <message>
+        <source>Ustawienie daty i czasu</source>
+        <translation>Установка даты и времени</translation>
+    </message>
+    <message>
+        <source>Data i czas komputera</source>
+        <translation>Дата и время компьютера</translation>
+    </message>
+    <message>
+        <source>Data i czas sterownika</source>
+        <translation>Дата и время контроллера</translation>
+    </message>
+    <message>
+        <source>Czekaj</source>
+        <translation>Ждите</translation>
+    </message>
+    <message>
+        <source>Wyślij</source>
+        <translation>Отправить</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрыть</translation>
+    </message>
+</context>
+<context>
     <name>TFormHaslo</name>
     <message>
         <source>Hasło:</source>
@@ -866,6 +956,208 @@
     <message>
         <source>Wpisz poprawny adres IP </source>
         <translation>Введите правильный IP-адрес </translation>
+    </message>
+</context>
+<context>
+    <name>TFormLogo</name>
+    <message>
+        <source>Wysłanie graficznego LOGO </source>
+        <translation>Отправка графического ЛОГОТИПА </translation>
+    </message>
+    <message>
+        <source>Wybierz plik logo</source>
+        <translation>Выбрать файл логотипа</translation>
+    </message>
+    <message>
+        <source>zalecany format</source>
+        <translation>рекомендуемый формат</translation>
+    </message>
+    <message>
+        <source>Wybrany</source>
+        <translation>Выбран</translation>
+    </message>
+    <message>
+        <source>Wyczyść grafikę w urządzeniu</source>
+        <translation>Очистить графику в устройстве</translation>
+    </message>
+    <message>
+        <source>Utwórz plik do wgrania przez USB</source>
+        <translation>Создать файл для загрузки через USB</translation>
+    </message>
+    <message>
+        <source>Wyślij do sterownika</source>
+        <translation>Отправить в контроллер</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Wysyłanie grafiki LOGO</source>
+        <translation>Отправка графики ЛОГОТИПА</translation>
+    </message>
+    <message>
+        <source>Wszystkie</source>
+        <translation>Все</translation>
+    </message>
+    <message>
+        <source>Plik  PNG</source>
+        <translation>Файл PNG</translation>
+    </message>
+    <message>
+        <source>Bitmapa</source>
+        <translation>Растровое изображение</translation>
+    </message>
+    <message>
+        <source>Nie można wczytać grafiki z pliku</source>
+        <translation>Невозможно загрузить изображение из файла</translation>
+    </message>
+    <message>
+        <source>Wymagane wymiary: %1x%2, wybrana grafika: %3x%4</source>
+        <translation>Требуемый размер: %1x%2, выбранное изображение: %3x%4</translation>
+    </message>
+    <message>
+        <source>Nie można utworzyć folderu</source>
+        <translation>Невозможно создать папку</translation>
+    </message>
+    <message>
+        <source>Nie udało się zapisać pliku</source>
+        <translation>Не удалось сохранить файл</translation>
+    </message>
+    <message>
+        <source>Przygotowano plik z grafiką LOGO, dla sterownika.
+Umieść plik %1 na pendrivie 
+Podłącz pendrive do Kvor350, wybierz "Zapisz Logo".</source>
+        <translation>Файл с графикой ЛОГОТИПА для контроллера подготовлен.
+Поместите файл %1 на флешку 
+Подключите флешку к Kvor350 и выберите "Zapisz Logo".</translation>
+    </message>
+</context>
+<context>
+    <name>TFormPlikWyslij</name>
+    <message>
+        <source>Unexpected Error</source>
+        <translation>Непредвиденная ошибка</translation>
+    </message>
+    <message>
+        <source>Brak pliku</source>
+        <translation>Нет файла</translation>
+    </message>
+    <message>
+        <source>Nie można otworzyć pliku</source>
+        <translation>Невозможно открыть файл</translation>
+    </message>
+    <message>
+        <source>Wybrany plik jest za duży.</source>
+        <translation>Выбранный файл слишком велик.</translation>
+    </message>
+    <message>
+        <source>Aktualizacja Firmware </source>
+        <translation>Обновление прошивки </translation>
+    </message>
+    <message>
+        <source>plik firmware Kvor</source>
+        <translation>файл прошивки Kvor</translation>
+    </message>
+    <message>
+        <source>wszystkie pliki</source>
+        <translation>все файлы</translation>
+    </message>
+    <message>
+        <source>Aktualizacja Grafik</source>
+        <translation>Обновление графики</translation>
+    </message>
+    <message>
+        <source>plik grafik Kvor</source>
+        <translation>файл графики Kvor</translation>
+    </message>
+    <message>
+        <source>Wgranie aktualizacji firmware</source>
+        <translation>Загрузка обновления прошивки</translation>
+    </message>
+    <message>
+        <source>Wysłanie grafik</source>
+        <translation>Отправка графики</translation>
+    </message>
+    <message>
+        <source>Wybierz</source>
+        <translation>Выбрать</translation>
+    </message>
+    <message>
+        <source>Wybrany</source>
+        <translation>Выбран</translation>
+    </message>
+    <message>
+        <source>Dane sterownika</source>
+        <translation>Данные контроллера</translation>
+    </message>
+    <message>
+        <source>sprawdź</source>
+        <translation>проверить</translation>
+    </message>
+    <message>
+        <source>Wykonaj aktualizację</source>
+        <translation>Выполнить обновление</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Czekaj trwa łączenie</source>
+        <translation>Ждите, идёт соединение</translation>
+    </message>
+    <message>
+        <source>Wybrany plik jest pusty.</source>
+        <translation>Выбранный файл пуст.</translation>
+    </message>
+    <message>
+        <source>Wybrany plik jest za duży: %1 bajtów, najwięcej %2.</source>
+        <translation>Выбранный файл слишком велик: %1 байт, не более %2.</translation>
+    </message>
+    <message>
+        <source>UWAGA: wysyłanie firmwaru do sterownika powinno być poprzedzone zrobieniem kopii ustawień sterownika na USB</source>
+        <translation>ВНИМАНИЕ: перед отправкой прошивки в контроллер следует сделать копию настроек контроллера на USB</translation>
+    </message>
+    <message>
+        <source>Skorzystaj na sterowniku z funkcji</source>
+        <translation>Используйте на контроллере функцию</translation>
+    </message>
+    <message>
+        <source>Zapisz konfigurację na USB</source>
+        <translation>Сохранить конфигурацию на USB</translation>
+    </message>
+    <message>
+        <source>Kontynuować?</source>
+        <translation>Продолжить?</translation>
+    </message>
+    <message>
+        <source>Wykonanie kopii zakończone błędem!</source>
+        <translation>Создание копии завершилось ошибкой!</translation>
+    </message>
+    <message>
+        <source>Czy jesteś pewien, że chcesz wykonać aktualizację?</source>
+        <translation>Вы уверены, что хотите выполнить обновление?</translation>
+    </message>
+    <message>
+        <source>Przerwano aktualizację.</source>
+        <translation>Обновление прервано.</translation>
+    </message>
+    <message>
+        <source>Wykonano aktualizacje Grafik. 
+Może być wymagany restart sterownika!</source>
+        <translation>Графика обновлена. 
+Может потребоваться перезапуск контроллера!</translation>
+    </message>
+    <message>
+        <source>Wykonano aktualizację firmware
+Nastąpi reset sterownika...</source>
+        <translation>Прошивка обновлена
+Контроллер будет перезапущен...</translation>
     </message>
 </context>
 <context>
