@@ -904,6 +904,13 @@
     </message>
 </context>
 <context>
+    <name>TGridFilter</name>
+    <message>
+        <source>Filtr</source>
+        <translation>Filter</translation>
+    </message>
+</context>
+<context>
     <name>TKbProgress</name>
     <message>
         <source>Wybierz do transmisji</source>
