@@ -610,6 +610,24 @@
     </message>
 </context>
 <context>
+    <name>TFTypPrzekTable</name>
+    <message>
+        <source>Typ czasowy</source>
+        <translation>Time mode</translation>
+    </message>
+</context>
+<context>
+    <name>TFTypReglerTable</name>
+    <message>
+        <source>Typ regulatora</source>
+        <translation>Regulator type</translation>
+    </message>
+    <message>
+        <source>Algortym</source>
+        <translation>Algorithm</translation>
+    </message>
+</context>
+<context>
     <name>TFkomunikacja</name>
     <message>
         <source>nie znaleziono portu szeregowego</source>
@@ -850,6 +868,103 @@
     </message>
 </context>
 <context>
+    <name>TFormLista</name>
+    <message>
+        <source>Wybrany</source>
+        <translation>Selected</translation>
+    </message>
+    <message>
+        <source>Alarm Min/Max</source>
+        <translation>Min/Max alarm</translation>
+    </message>
+    <message>
+        <source>Alarm względny</source>
+        <translation>Relative alarm</translation>
+    </message>
+    <message>
+        <source>Alarm Brak czujnika</source>
+        <translation>Sensor missing alarm</translation>
+    </message>
+    <message>
+        <source>Wilgotność</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Ustawienia mycia</source>
+        <translation>Washing settings</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kopiuj do schowka</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>Skopiowano do schowka.</source>
+        <translation>Copied to the clipboard.</translation>
+    </message>
+    <message>
+        <source>Informacja o użyciu wyjść cyfrowych [DO] </source>
+        <translation>Use of the digital outputs [DO] </translation>
+    </message>
+</context>
+<context>
+    <name>TFormPorownaj</name>
+    <message>
+        <source>Id/Nr</source>
+        <translation>Id/No.</translation>
+    </message>
+    <message>
+        <source>Nazwa pozycji</source>
+        <translation>Item name</translation>
+    </message>
+    <message>
+        <source>W programie</source>
+        <translation>In the program</translation>
+    </message>
+    <message>
+        <source>W sterowniku</source>
+        <translation>In the controller</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>W programie na PC</source>
+        <translation>In the PC program</translation>
+    </message>
+</context>
+<context>
+    <name>TFormWybierzPozycjeDlg</name>
+    <message>
+        <source>Wybierz pozycję</source>
+        <translation>Choose an item</translation>
+    </message>
+    <message>
+        <source>Kopiuj z</source>
+        <translation>Copy from</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TFormZadane</name>
     <message>
         <source>Zadane</source>
@@ -965,6 +1080,32 @@
     <message>
         <source>Raport %1: obiekt %2 nie jest obiektem tekstowym</source>
         <translation>Report %1: object %2 is not a text object</translation>
+    </message>
+</context>
+<context>
+    <name>TTabelaTypow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Tfwyborikony</name>
+    <message>
+        <source>Wybierz ikonę</source>
+        <translation>Choose an icon</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby wybrać</source>
+        <translation>Click to choose</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

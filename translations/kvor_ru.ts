@@ -610,6 +610,24 @@
     </message>
 </context>
 <context>
+    <name>TFTypPrzekTable</name>
+    <message>
+        <source>Typ czasowy</source>
+        <translation>Временной режим</translation>
+    </message>
+</context>
+<context>
+    <name>TFTypReglerTable</name>
+    <message>
+        <source>Typ regulatora</source>
+        <translation>Тип регулятора</translation>
+    </message>
+    <message>
+        <source>Algortym</source>
+        <translation>Алгоритм</translation>
+    </message>
+</context>
+<context>
     <name>TFkomunikacja</name>
     <message>
         <source>nie znaleziono portu szeregowego</source>
@@ -850,6 +868,103 @@
     </message>
 </context>
 <context>
+    <name>TFormLista</name>
+    <message>
+        <source>Wybrany</source>
+        <translation>Выбран</translation>
+    </message>
+    <message>
+        <source>Alarm Min/Max</source>
+        <translation>Авария мин./макс.</translation>
+    </message>
+    <message>
+        <source>Alarm względny</source>
+        <translation>Относительная авария</translation>
+    </message>
+    <message>
+        <source>Alarm Brak czujnika</source>
+        <translation>Авария: нет датчика</translation>
+    </message>
+    <message>
+        <source>Wilgotność</source>
+        <translation>Влажность</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Авария</translation>
+    </message>
+    <message>
+        <source>Ustawienia mycia</source>
+        <translation>Настройки мойки</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Kopiuj do schowka</source>
+        <translation>Копировать в буфер обмена</translation>
+    </message>
+    <message>
+        <source>Skopiowano do schowka.</source>
+        <translation>Скопировано в буфер обмена.</translation>
+    </message>
+    <message>
+        <source>Informacja o użyciu wyjść cyfrowych [DO] </source>
+        <translation>Использование цифровых выходов [DO] </translation>
+    </message>
+</context>
+<context>
+    <name>TFormPorownaj</name>
+    <message>
+        <source>Id/Nr</source>
+        <translation>Id/№</translation>
+    </message>
+    <message>
+        <source>Nazwa pozycji</source>
+        <translation>Название позиции</translation>
+    </message>
+    <message>
+        <source>W programie</source>
+        <translation>В программе</translation>
+    </message>
+    <message>
+        <source>W sterowniku</source>
+        <translation>В контроллере</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>W programie na PC</source>
+        <translation>В программе на ПК</translation>
+    </message>
+</context>
+<context>
+    <name>TFormWybierzPozycjeDlg</name>
+    <message>
+        <source>Wybierz pozycję</source>
+        <translation>Выберите позицию</translation>
+    </message>
+    <message>
+        <source>Kopiuj z</source>
+        <translation>Копировать из</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>TFormZadane</name>
     <message>
         <source>Zadane</source>
@@ -965,6 +1080,32 @@
     <message>
         <source>Raport %1: obiekt %2 nie jest obiektem tekstowym</source>
         <translation>Отчёт %1: объект %2 не является текстовым</translation>
+    </message>
+</context>
+<context>
+    <name>TTabelaTypow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Tfwyborikony</name>
+    <message>
+        <source>Wybierz ikonę</source>
+        <translation>Выберите значок</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby wybrać</source>
+        <translation>Нажмите, чтобы выбрать</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
