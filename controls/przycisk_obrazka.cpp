@@ -8,6 +8,8 @@ TPrzyciskObrazka::TPrzyciskObrazka(QWidget *parent) : QAbstractButton(parent)
 {
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
+    // Repainted when the mouse comes and goes.
+    setAttribute(Qt::WA_Hover);
 }
 
 void TPrzyciskObrazka::setObraz(const QPixmap &p)
@@ -29,20 +31,6 @@ QSize TPrzyciskObrazka::sizeHint() const
     return {o.width() + 8, o.height() + 8 + (text().isEmpty() ? 0 : 2 * fontMetrics().height() + 2)};
 }
 
-void TPrzyciskObrazka::enterEvent(QEnterEvent *e)
-{
-    nad_ = true;
-    update();
-    QAbstractButton::enterEvent(e);
-}
-
-void TPrzyciskObrazka::leaveEvent(QEvent *e)
-{
-    nad_ = false;
-    update();
-    QAbstractButton::leaveEvent(e);
-}
-
 void TPrzyciskObrazka::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
@@ -51,9 +39,9 @@ void TPrzyciskObrazka::paintEvent(QPaintEvent *)
     const QPalette &pal = palette();
     if (wcisniety)
         p.fillRect(r, pal.color(QPalette::Button).darker(112));
-    else if (nad_ && isEnabled())
+    else if (underMouse() && isEnabled())
         p.fillRect(r, pal.color(QPalette::Button).lighter(106));
-    if (wcisniety || nad_) {
+    if (wcisniety || underMouse()) {
         // Sunken: dark top and left edges; raised: light ones.
         const QColor jasny = pal.color(QPalette::Light), ciemny = pal.color(QPalette::Dark);
         p.setPen(wcisniety ? ciemny : jasny);

@@ -20,10 +20,7 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
-    void enterEvent(QEnterEvent *e) override;
-    void leaveEvent(QEvent *e) override;
 
 private:
     QPixmap obraz_;
-    bool nad_ = false;
 };

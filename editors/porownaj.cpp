@@ -52,15 +52,16 @@ TFormPorownaj::TFormPorownaj(QWidget *parent) : QDialog(parent)
 
     connect(but_zamknij, &QPushButton::clicked, this, &QDialog::reject);
     // The design's titles until pokazOkno gives the language's.
-    memproj->setHorizontalHeaderLabels({tr("Id/Nr"), tr("Nazwa pozycji"), tr("W programie"), tr("W sterowniku")});
-    but_zamknij->setText(tr("Zamknij"));
+    teksty(tr("W programie"));
 }
 
-void TFormPorownaj::jezyk()
+void TFormPorownaj::teksty(const QString &program)
 {
     but_zamknij->setText(tr("Zamknij"));
-    memproj->setHorizontalHeaderLabels({tr("Id/Nr"), tr("Nazwa pozycji"), tr("W programie na PC"), tr("W sterowniku")});
+    memproj->setHorizontalHeaderLabels({tr("Id/Nr"), tr("Nazwa pozycji"), program, tr("W sterowniku")});
 }
+
+void TFormPorownaj::jezyk() { teksty(tr("W programie na PC")); }
 
 void TFormPorownaj::changeEvent(QEvent *e)
 {

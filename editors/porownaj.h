@@ -35,6 +35,10 @@ public:
 
 protected:
     void changeEvent(QEvent *e) override;
+
+private:
+    // The texts, with the title of the PC's column.
+    void teksty(const QString &program);
 };
 
 // The compare window of the run, created on first use.

@@ -27,26 +27,14 @@ TPrzelacznikIkony::TPrzelacznikIkony(int ikona, QWidget *parent)
     setCursor(Qt::PointingHandCursor);
     setFocusPolicy(Qt::StrongFocus);
     setFixedSize(sizeHint());
-}
-
-void TPrzelacznikIkony::enterEvent(QEnterEvent *e)
-{
-    nad_ = true;
-    update();
-    QAbstractButton::enterEvent(e);
-}
-
-void TPrzelacznikIkony::leaveEvent(QEvent *e)
-{
-    nad_ = false;
-    update();
-    QAbstractButton::leaveEvent(e);
+    // Repainted when the mouse comes and goes.
+    setAttribute(Qt::WA_Hover);
 }
 
 void TPrzelacznikIkony::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QPixmap &obraz = nad_ || isDown() || hasFocus() ? wlaczona_ : wylaczona_;
+    const QPixmap &obraz = underMouse() || isDown() || hasFocus() ? wlaczona_ : wylaczona_;
     if (!obraz.isNull()) {
         const QSize o = obraz.deviceIndependentSize().toSize();
         p.drawPixmap((width() - o.width()) / 2, (height() - o.height()) / 2, obraz);

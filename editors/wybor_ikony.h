@@ -20,12 +20,9 @@ public:
 
 protected:
     void paintEvent(QPaintEvent *e) override;
-    void enterEvent(QEnterEvent *e) override;
-    void leaveEvent(QEvent *e) override;
 
 private:
     QPixmap wylaczona_, wlaczona_;
-    bool nad_ = false;
 };
 
 class Tfwyborikony : public QDialog {
