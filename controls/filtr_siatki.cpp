@@ -89,6 +89,7 @@ void TGridFilter::umiescNadSiatka()
     QWidget *rodzic = g->parentWidget();
     if (!rodzic)
         return;
+    const bool ukryta = g->isHidden();
     if (QLayout *l = rodzic->layout()) {
         // In a layout the grid's place goes to a column of the panel over
         // the grid.
@@ -102,7 +103,10 @@ void TGridFilter::umiescNadSiatka()
             setParent(kolumna);
             u->addWidget(this);
             u->addWidget(g);
-            show();
+            // Moving to the column hides them; a grid in sight stays so.
+            g->setHidden(ukryta);
+            setHidden(ukryta);
+            kolumna->setHidden(ukryta);
             return;
         }
         delete kolumna;
@@ -113,7 +117,7 @@ void TGridFilter::umiescNadSiatka()
     setParent(rodzic);
     setGeometry(g->x(), g->y(), g->width(), wysokosc);
     g->setGeometry(g->x(), g->y() + wysokosc, g->width(), std::max(g->height() - wysokosc, 0));
-    show();
+    setHidden(ukryta);
 }
 
 int TGridFilter::kolumnZrodla() const { return zrodlo_ ? zrodlo_->columnCount() : 0; }

@@ -61,8 +61,9 @@ class TestFiltrSiatki : public QObject {
     QStandardItemModel *model_ = nullptr;
     TGridFilter *filtr_ = nullptr;
 
-    // The panel over a grid in a dialog's layout.
-    void zbuduj(TDataBaseKind rodzaj = dbkRxMemData)
+    // The panel over a grid in a dialog's layout, attached before the
+    // dialog is shown or, `poPokazaniu`, after.
+    void zbuduj(TDataBaseKind rodzaj = dbkRxMemData, bool poPokazaniu = false)
     {
         okno_ = std::make_unique<QDialog>();
         okno_->resize(420, 300);
@@ -73,6 +74,10 @@ class TestFiltrSiatki : public QObject {
         u->addWidget(grid_);
         filtr_ = new TGridFilter(okno_.get());
         filtr_->setDatabaseKind(rodzaj);
+        if (poPokazaniu) {
+            okno_->show();
+            QVERIFY(QTest::qWaitForWindowExposed(okno_.get()));
+        }
         filtr_->setGrid(grid_);
         okno_->show();
         QVERIFY(QTest::qWaitForWindowExposed(okno_.get()));
@@ -249,6 +254,17 @@ private slots:
         grid_->verticalHeader()->show();
         QTRY_VERIFY(grid_->verticalHeader()->width() > 0);
         QTRY_COMPARE(edycja(0)->mapTo(okno_.get(), QPoint()).x(), grid_->viewport()->mapTo(okno_.get(), QPoint()).x());
+    }
+
+    void dolaczonyDoWidocznegoOkna()
+    {
+        zbuduj(dbkRxMemData, true);
+        QVERIFY(grid_->isVisible());
+        QVERIFY(filtr_->isVisible());
+        QTRY_COMPARE(filtr_->mapTo(okno_.get(), QPoint(0, filtr_->height())).y(),
+                     grid_->mapTo(okno_.get(), QPoint()).y());
+        for (int i = 0; i < 3; ++i)
+            podKolumna(i);
     }
 
     void siatkaBezUkladu()
