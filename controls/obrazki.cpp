@@ -4,6 +4,7 @@ static void zaladujZasoby()
 {
     // The pictures live in a static library: nothing else pulls them in.
     Q_INIT_RESOURCE(obrazki);
+    Q_INIT_RESOURCE(obrazki_wyjsc);
 }
 
 QPixmap obrazek(const QString &nazwa)

@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pl">
 <context>
@@ -160,12 +160,12 @@
         <translation>Control off</translation>
     </message>
     <message>
-        <source>Grzanie "dochodzenie"</source>
-        <translation>Heating "approach"</translation>
+        <source>Grzanie &quot;dochodzenie&quot;</source>
+        <translation>Heating &quot;approach&quot;</translation>
     </message>
     <message>
-        <source>Chłodzenie "dochodzenie"</source>
-        <translation>Cooling "approach"</translation>
+        <source>Chłodzenie &quot;dochodzenie&quot;</source>
+        <translation>Cooling &quot;approach&quot;</translation>
     </message>
     <message>
         <source>Histereza Grzanie</source>
@@ -532,8 +532,8 @@ Check the controller settings.</translation>
         <translation>Cannot read the project file</translation>
     </message>
     <message>
-        <source>Brak pliku dla "Ustawienia mycia". <byte value="xd" />Zostaną ustawione wartości domyślne</source>
-        <translation>No file for "Washing settings". <byte value="xd" />Default values will be set</translation>
+        <source>Brak pliku dla &quot;Ustawienia mycia&quot;. <byte value="xd"/>Zostaną ustawione wartości domyślne</source>
+        <translation>No file for &quot;Washing settings&quot;. <byte value="xd"/>Default values will be set</translation>
     </message>
     <message>
         <source>Plik projektu nie został zapisany!</source>
@@ -662,6 +662,24 @@ Check the controller settings.</translation>
     <message>
         <source>Nie</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>TFTypPrzekTable</name>
+    <message>
+        <source>Typ czasowy</source>
+        <translation>Time mode</translation>
+    </message>
+</context>
+<context>
+    <name>TFTypReglerTable</name>
+    <message>
+        <source>Typ regulatora</source>
+        <translation>Regulator type</translation>
+    </message>
+    <message>
+        <source>Algortym</source>
+        <translation>Algorithm</translation>
     </message>
 </context>
 <context>
@@ -959,6 +977,57 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFormLista</name>
+    <message>
+        <source>Wybrany</source>
+        <translation>Selected</translation>
+    </message>
+    <message>
+        <source>Alarm Min/Max</source>
+        <translation>Min/Max alarm</translation>
+    </message>
+    <message>
+        <source>Alarm względny</source>
+        <translation>Relative alarm</translation>
+    </message>
+    <message>
+        <source>Alarm Brak czujnika</source>
+        <translation>Sensor missing alarm</translation>
+    </message>
+    <message>
+        <source>Wilgotność</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Ustawienia mycia</source>
+        <translation>Washing settings</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Kopiuj do schowka</source>
+        <translation>Copy to clipboard</translation>
+    </message>
+    <message>
+        <source>Skopiowano do schowka.</source>
+        <translation>Copied to the clipboard.</translation>
+    </message>
+    <message>
+        <source>Informacja o użyciu wyjść cyfrowych [DO] </source>
+        <translation>Use of the digital outputs [DO] </translation>
+    </message>
+</context>
+<context>
     <name>TFormLogo</name>
     <message>
         <source>Wysłanie graficznego LOGO </source>
@@ -1027,10 +1096,10 @@ Check the controller settings.</translation>
     <message>
         <source>Przygotowano plik z grafiką LOGO, dla sterownika.
 Umieść plik %1 na pendrivie 
-Podłącz pendrive do Kvor350, wybierz "Zapisz Logo".</source>
+Podłącz pendrive do Kvor350, wybierz &quot;Zapisz Logo&quot;.</source>
         <translation>The file with the LOGO graphic for the controller is ready.
 Put the file %1 on a USB stick 
-Connect the USB stick to the Kvor350 and choose "Zapisz Logo".</translation>
+Connect the USB stick to the Kvor350 and choose &quot;Zapisz Logo&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1230,52 @@ The controller will reset...</translation>
     </message>
 </context>
 <context>
+    <name>TFormPorownaj</name>
+    <message>
+        <source>Id/Nr</source>
+        <translation>Id/No.</translation>
+    </message>
+    <message>
+        <source>Nazwa pozycji</source>
+        <translation>Item name</translation>
+    </message>
+    <message>
+        <source>W programie</source>
+        <translation>In the program</translation>
+    </message>
+    <message>
+        <source>W sterowniku</source>
+        <translation>In the controller</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>W programie na PC</source>
+        <translation>In the PC program</translation>
+    </message>
+</context>
+<context>
+    <name>TFormWybierzPozycjeDlg</name>
+    <message>
+        <source>Wybierz pozycję</source>
+        <translation>Choose an item</translation>
+    </message>
+    <message>
+        <source>Kopiuj z</source>
+        <translation>Copy from</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
     <name>TFormZadane</name>
     <message>
         <source>Zadane</source>
@@ -1212,6 +1327,13 @@ The controller will reset...</translation>
     <message>
         <source>Nieobsługiwane urządzenie!!!</source>
         <translation>Unsupported device!!!</translation>
+    </message>
+</context>
+<context>
+    <name>TGridFilter</name>
+    <message>
+        <source>Filtr</source>
+        <translation>Filter</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1391,32 @@ The controller will reset...</translation>
     <message>
         <source>Raport %1: obiekt %2 nie jest obiektem tekstowym</source>
         <translation>Report %1: object %2 is not a text object</translation>
+    </message>
+</context>
+<context>
+    <name>TTabelaTypow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Tfwyborikony</name>
+    <message>
+        <source>Wybierz ikonę</source>
+        <translation>Choose an icon</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby wybrać</source>
+        <translation>Click to choose</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

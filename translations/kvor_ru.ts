@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="pl">
 <context>
@@ -160,12 +160,12 @@
         <translation>Регулирование выключено</translation>
     </message>
     <message>
-        <source>Grzanie "dochodzenie"</source>
-        <translation>Нагрев "приближение"</translation>
+        <source>Grzanie &quot;dochodzenie&quot;</source>
+        <translation>Нагрев &quot;приближение&quot;</translation>
     </message>
     <message>
-        <source>Chłodzenie "dochodzenie"</source>
-        <translation>Охлаждение "приближение"</translation>
+        <source>Chłodzenie &quot;dochodzenie&quot;</source>
+        <translation>Охлаждение &quot;приближение&quot;</translation>
     </message>
     <message>
         <source>Histereza Grzanie</source>
@@ -532,8 +532,8 @@ Sprawdź ustawienia sterownika.</source>
         <translation>Не удаётся прочитать файл проекта</translation>
     </message>
     <message>
-        <source>Brak pliku dla "Ustawienia mycia". <byte value="xd" />Zostaną ustawione wartości domyślne</source>
-        <translation>Нет файла для «Настройки мойки». <byte value="xd" />Будут установлены значения по умолчанию</translation>
+        <source>Brak pliku dla &quot;Ustawienia mycia&quot;. <byte value="xd"/>Zostaną ustawione wartości domyślne</source>
+        <translation>Нет файла для «Настройки мойки». <byte value="xd"/>Будут установлены значения по умолчанию</translation>
     </message>
     <message>
         <source>Plik projektu nie został zapisany!</source>
@@ -662,6 +662,24 @@ Sprawdź ustawienia sterownika.</source>
     <message>
         <source>Nie</source>
         <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>TFTypPrzekTable</name>
+    <message>
+        <source>Typ czasowy</source>
+        <translation>Временной режим</translation>
+    </message>
+</context>
+<context>
+    <name>TFTypReglerTable</name>
+    <message>
+        <source>Typ regulatora</source>
+        <translation>Тип регулятора</translation>
+    </message>
+    <message>
+        <source>Algortym</source>
+        <translation>Алгоритм</translation>
     </message>
 </context>
 <context>
@@ -959,6 +977,57 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFormLista</name>
+    <message>
+        <source>Wybrany</source>
+        <translation>Выбран</translation>
+    </message>
+    <message>
+        <source>Alarm Min/Max</source>
+        <translation>Авария мин./макс.</translation>
+    </message>
+    <message>
+        <source>Alarm względny</source>
+        <translation>Относительная авария</translation>
+    </message>
+    <message>
+        <source>Alarm Brak czujnika</source>
+        <translation>Авария: нет датчика</translation>
+    </message>
+    <message>
+        <source>Wilgotność</source>
+        <translation>Влажность</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Авария</translation>
+    </message>
+    <message>
+        <source>Ustawienia mycia</source>
+        <translation>Настройки мойки</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Kopiuj do schowka</source>
+        <translation>Копировать в буфер обмена</translation>
+    </message>
+    <message>
+        <source>Skopiowano do schowka.</source>
+        <translation>Скопировано в буфер обмена.</translation>
+    </message>
+    <message>
+        <source>Informacja o użyciu wyjść cyfrowych [DO] </source>
+        <translation>Использование цифровых выходов [DO] </translation>
+    </message>
+</context>
+<context>
     <name>TFormLogo</name>
     <message>
         <source>Wysłanie graficznego LOGO </source>
@@ -1027,10 +1096,10 @@ Sprawdź ustawienia sterownika.</source>
     <message>
         <source>Przygotowano plik z grafiką LOGO, dla sterownika.
 Umieść plik %1 na pendrivie 
-Podłącz pendrive do Kvor350, wybierz "Zapisz Logo".</source>
+Podłącz pendrive do Kvor350, wybierz &quot;Zapisz Logo&quot;.</source>
         <translation>Файл с графикой ЛОГОТИПА для контроллера подготовлен.
 Поместите файл %1 на флешку 
-Подключите флешку к Kvor350 и выберите "Zapisz Logo".</translation>
+Подключите флешку к Kvor350 и выберите &quot;Zapisz Logo&quot;.</translation>
     </message>
 </context>
 <context>
@@ -1161,6 +1230,52 @@ Nastąpi reset sterownika...</source>
     </message>
 </context>
 <context>
+    <name>TFormPorownaj</name>
+    <message>
+        <source>Id/Nr</source>
+        <translation>Id/№</translation>
+    </message>
+    <message>
+        <source>Nazwa pozycji</source>
+        <translation>Название позиции</translation>
+    </message>
+    <message>
+        <source>W programie</source>
+        <translation>В программе</translation>
+    </message>
+    <message>
+        <source>W sterowniku</source>
+        <translation>В контроллере</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>W programie na PC</source>
+        <translation>В программе на ПК</translation>
+    </message>
+</context>
+<context>
+    <name>TFormWybierzPozycjeDlg</name>
+    <message>
+        <source>Wybierz pozycję</source>
+        <translation>Выберите позицию</translation>
+    </message>
+    <message>
+        <source>Kopiuj z</source>
+        <translation>Копировать из</translation>
+    </message>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
     <name>TFormZadane</name>
     <message>
         <source>Zadane</source>
@@ -1212,6 +1327,13 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Nieobsługiwane urządzenie!!!</source>
         <translation>Неподдерживаемое устройство!!!</translation>
+    </message>
+</context>
+<context>
+    <name>TGridFilter</name>
+    <message>
+        <source>Filtr</source>
+        <translation>Фильтр</translation>
     </message>
 </context>
 <context>
@@ -1269,6 +1391,32 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Raport %1: obiekt %2 nie jest obiektem tekstowym</source>
         <translation>Отчёт %1: объект %2 не является текстовым</translation>
+    </message>
+</context>
+<context>
+    <name>TTabelaTypow</name>
+    <message>
+        <source>OK</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Tfwyborikony</name>
+    <message>
+        <source>Wybierz ikonę</source>
+        <translation>Выберите значок</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby wybrać</source>
+        <translation>Нажмите, чтобы выбрать</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>
