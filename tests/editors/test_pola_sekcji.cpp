@@ -3,6 +3,7 @@
 // report's fields, a proxy model between the table and the grid) and the
 // in-cell editors.
 #include "qtest_komunikaty.h"
+#include "komunikaty_skrypt.h"
 
 #include "edycja_liczb.h"
 #include "edytor_listy.h"
@@ -12,6 +13,10 @@
 #include "tabela_pamieci.h"
 
 #include <QComboBox>
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QtTest>
@@ -61,9 +66,10 @@ const TPolaSekcji<Rek> &polaProby()
 
 class ListaProby : public TListaSekcji<RekArray> {
 public:
-    ListaProby() : TListaSekcji(Edycja, 4)
+    ListaProby() : TListaSekcji(Edycja | Otwarcie | Zapis, 4)
     {
         ustawPola(polaProby());
+        rozszerzenie = QStringLiteral("k3prob");
         for (int i = 0; i < 4; ++i) {
             tekstNaNazwe50(QStringLiteral("poz %1").arg(i + 1), dane[i].nazwa);
             dane[i].dziesiate = int16_t(10 * i + 5);
@@ -180,6 +186,51 @@ private slots:
         QCOMPARE(z.wiersze[0][0], QString("1"));
         QCOMPARE(z.wiersze[0][2], QString("poz 1"));
         QCOMPARE(o.DBGrid1->columnWidth(0), 40);
+        // A section's own look of a cell.
+        t.styl = [](int w, int, int rola) {
+            return w == 1 && rola == Qt::ForegroundRole ? QVariant(QColor(Qt::red)) : QVariant();
+        };
+        QCOMPARE(t.index(1, 3).data(Qt::ForegroundRole).value<QColor>(), QColor(Qt::red));
+        QVERIFY(!t.index(2, 3).data(Qt::ForegroundRole).isValid());
+        QCOMPARE(t.index(1, 3).data().toString(), QString("0,0"));
+    }
+
+    // The list's file is the whole section: saved as the copy holds it,
+    // loaded into the copy and shown; a short file changes nothing.
+    void plikListy()
+    {
+        QTemporaryDir katalog;
+        WyborPlikuSkrypt wybor;
+        KomunikatySkrypt komunikaty;
+        const QString plik = katalog.filePath("l.k3prob");
+        ListaProby o;
+        o.memProjlistaTworz();
+        wybor.odpowiedzi = {plik};
+        o.but_zapisz->click();
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::ReadOnly));
+        const QByteArray zapisane = f.readAll();
+        QCOMPARE(zapisane.size(), qint64(sizeof(RekArray)));
+        f.close();
+
+        ListaProby p;
+        p.memProjlistaTworz();
+        p.wynik = false;
+        p.but_ok->setEnabled(false);
+        QFile krotki(katalog.filePath("k.k3prob"));
+        QVERIFY(krotki.open(QIODevice::WriteOnly));
+        krotki.write(zapisane.left(zapisane.size() - 1));
+        krotki.close();
+        tekstNaNazwe50(QStringLiteral("inna"), p.dane[2].nazwa);
+        wybor.odpowiedzi = {krotki.fileName(), plik};
+        komunikaty.oczekuj(RodzajKomunikatu::Blad, "Bład przetwarzania pliku");
+        p.but_otworz->click();
+        QCOMPARE(p.memproj->index(2, 1).data().toString(), QString("inna"));
+        QVERIFY(!p.but_ok->isEnabled());
+        p.but_otworz->click();
+        QCOMPARE(p.memproj->index(2, 1).data().toString(), QString("poz 3"));
+        QVERIFY(p.wynik && p.but_ok->isEnabled());
+        QCOMPARE(wybor.filtry, QStringList({"Kvor350|*.k3prob", "Kvor350|*.k3prob", "Kvor350|*.k3prob"}));
     }
 
     // A filter between the table and the grid: the current row's number
