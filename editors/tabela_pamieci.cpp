@@ -145,7 +145,18 @@ Qt::ItemFlags TTabelaPamieci::flags(const QModelIndex &i) const
 
 QVariant TTabelaPamieci::headerData(int sekcja, Qt::Orientation o, int rola) const
 {
-    if (o == Qt::Horizontal && rola == Qt::DisplayRole && sekcja >= 0 && sekcja < kolumn_)
-        return pola_[size_t(sekcja)].opis.tytulTekstu();
+    if (o == Qt::Horizontal && sekcja >= 0 && sekcja < kolumn_) {
+        const TKolumnaTabeli &k = pola_[size_t(sekcja)];
+        switch (rola) {
+        case Qt::DisplayRole:
+            return k.opis.tytulTekstu();
+        case RolaPola:
+            return k.opis.nazwa;
+        case RolaObliczone:
+            return k.opis.rodzaj == TRodzajPola::Tekst && !k.zEdycji;
+        default:
+            break;
+        }
+    }
     return QAbstractTableModel::headerData(sekcja, o, rola);
 }

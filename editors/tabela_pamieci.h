@@ -40,6 +40,10 @@ public:
         RolaMax,
         RolaZnakow,
         RolaListy, // Lista: the items
+        // Of a column (headerData, Qt::Horizontal): its field's name, and
+        // whether it is computed from other fields (a filter leaves it out).
+        RolaPola,
+        RolaObliczone,
     };
 
     explicit TTabelaPamieci(QObject *parent = nullptr);

@@ -2,8 +2,8 @@
 // a field table, the list table over a section copy (live cells, the
 // report's fields, a proxy model between the table and the grid) and the
 // in-cell editors.
-#include "qtest_komunikaty.h"
 #include "komunikaty_skrypt.h"
+#include "qtest_komunikaty.h"
 
 #include "edycja_liczb.h"
 #include "edytor_listy.h"
@@ -15,10 +15,10 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
-#include <QTemporaryDir>
-#include <QToolButton>
 #include <QSortFilterProxyModel>
 #include <QTableView>
+#include <QTemporaryDir>
+#include <QToolButton>
 #include <QtTest>
 
 namespace {
@@ -172,6 +172,9 @@ private slots:
         QCOMPARE(t.rowCount(), 4);
         QCOMPARE(t.columnCount(), 6);
         QCOMPARE(t.headerData(2, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Dziesiąte"));
+        QCOMPARE(t.headerData(2, Qt::Horizontal, TTabelaPamieci::RolaPola).toString(), QString("d"));
+        QVERIFY(t.headerData(0, Qt::Horizontal, TTabelaPamieci::RolaObliczone).toBool());
+        QVERIFY(!t.headerData(1, Qt::Horizontal, TTabelaPamieci::RolaObliczone).toBool());
         QCOMPARE(t.index(1, 0).data().toString(), QString("R2"));
         QCOMPARE(t.index(1, 2).data().toString(), QString("1,5"));
         o.dane[1].dziesiate = -33;
