@@ -103,21 +103,20 @@ const std::vector<SekcjaProby> &sekcje()
     return t;
 }
 
-// Every row's texts as the grid shows them.
-QStringList tekstyListy(const TEdytorListy &o)
-{
-    QStringList t;
-    for (int w = 0; w < o.memproj->rowCount(); ++w)
-        for (int k = 0; k < o.memproj->columnCount(); ++k)
-            t << o.memproj->index(w, k).data().toString();
-    return t;
-}
-
+// A row's texts as the grid shows them.
 QStringList tekstyWiersza(const TEdytorListy &o, int wiersz)
 {
     QStringList t;
     for (int k = 0; k < o.memproj->columnCount(); ++k)
         t << o.memproj->index(wiersz, k).data().toString();
+    return t;
+}
+
+QStringList tekstyListy(const TEdytorListy &o)
+{
+    QStringList t;
+    for (int w = 0; w < o.memproj->rowCount(); ++w)
+        t << tekstyWiersza(o, w);
     return t;
 }
 
@@ -133,6 +132,12 @@ class TestSekcjeWspolne : public QObject {
     QByteArray staryBlok(const SekcjaProby &x) const { return x.blokZ(*inny); }
 
     void dodajSekcje() { QTest::addColumn<int>("sekcja"); }
+    // A row per section and nothing more.
+    void tylkoSekcje(const char *wariant)
+    {
+        dodajSekcje();
+        wierszeSekcji(wariant);
+    }
     const SekcjaProby &sekcja()
     {
         QFETCH(int, sekcja);
@@ -292,11 +297,7 @@ private slots:
     }
 
     // The read-all's requests: one per item, the progress at its end.
-    void odczytCaly_data()
-    {
-        dodajSekcje();
-        wierszeSekcji("all");
-    }
+    void odczytCaly_data() { tylkoSekcje("all"); }
     void odczytCaly()
     {
         const SekcjaProby &x = sekcja();
@@ -317,11 +318,7 @@ private slots:
 
     // While a transfer runs the tool buttons are disabled: clicking them
     // from inside the loop starts nothing.
-    void przyciskiWTrakcie_data()
-    {
-        dodajSekcje();
-        wierszeSekcji("read-all");
-    }
+    void przyciskiWTrakcie_data() { tylkoSekcje("read-all"); }
     void przyciskiWTrakcie()
     {
         const SekcjaProby &x = sekcja();
@@ -348,11 +345,7 @@ private slots:
 
     // A session that cannot be opened: one box, no item sent, no close,
     // no success message.
-    void sesjaNieOtwarta_data()
-    {
-        dodajSekcje();
-        wierszeSekcji("RS-485");
-    }
+    void sesjaNieOtwarta_data() { tylkoSekcje("RS-485"); }
     void sesjaNieOtwarta()
     {
         const SekcjaProby &x = sekcja();
@@ -369,11 +362,7 @@ private slots:
 
     // A complete send-all: every item inside one session, closed, one
     // success message, the controller holding the window's items.
-    void wyslanieCale_data()
-    {
-        dodajSekcje();
-        wierszeSekcji("RS-485");
-    }
+    void wyslanieCale_data() { tylkoSekcje("RS-485"); }
     void wyslanieCale()
     {
         const SekcjaProby &x = sekcja();
@@ -439,11 +428,7 @@ private slots:
 
     // With LAN_ACTIVE neither 0 nor 1 nothing goes out: the read-all stops
     // at its first item with one box.
-    void nieznanePolaczenie_data()
-    {
-        dodajSekcje();
-        wierszeSekcji("LAN_ACTIVE 2");
-    }
+    void nieznanePolaczenie_data() { tylkoSekcje("LAN_ACTIVE 2"); }
     void nieznanePolaczenie()
     {
         const SekcjaProby &x = sekcja();
