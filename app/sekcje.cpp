@@ -9,14 +9,13 @@
 
 #include <QCoreApplication>
 
-#include <cstring>
-#include <memory>
 #include <type_traits>
 
 namespace {
 
-// Copy out, edit, copy back on true; the window locked throughout, also
-// when the editor raises.
+// The editor works on the project's block: its window copies the block in
+// once and back once, only on a confirmed change. The main window stays
+// locked throughout, also when the editor raises.
 template <class Blok, class Edytor>
 bool edytujBlok(TForm1 &okno, Blok &blok, Edytor edytor)
 {
@@ -28,15 +27,7 @@ bool edytujBlok(TForm1 &okno, Blok &blok, Edytor edytor)
     okno.blokuj(true);
     const Odblokuj odblokuj{okno};
     SprawdzStanSterownika(okno, false);
-    // Blocks go up to the 1.7 MB of the programs: not on the stack.
-    struct Kopia {
-        Blok b;
-    };
-    auto kopia = std::make_unique<Kopia>();
-    std::memcpy(&kopia->b, &blok, sizeof(Blok));
-    const bool zmiana = edytor(kopia->b);
-    if (zmiana)
-        std::memcpy(&blok, &kopia->b, sizeof(Blok));
+    const bool zmiana = edytor(blok);
     okno.projekt.bylazmianaProjektu = okno.projekt.bylazmianaProjektu || zmiana;
     return zmiana;
 }

@@ -1,10 +1,49 @@
 #include "przycisk_plaski.h"
 
+#include <QAccessible>
+#include <QAccessibleWidget>
 #include <QMouseEvent>
 #include <QPainter>
 
+namespace {
+
+class DostepnyPrzyciskPlaski final : public QAccessibleWidget {
+public:
+    explicit DostepnyPrzyciskPlaski(TAOLButton *b) : QAccessibleWidget(b, QAccessible::Button) {}
+
+    QAccessible::State state() const override
+    {
+        QAccessible::State s = QAccessibleWidget::state();
+        if (!przycisk()->Enab())
+            s.disabled = true;
+        return s;
+    }
+    QStringList actionNames() const override { return QStringList{pressAction()} + QAccessibleWidget::actionNames(); }
+    void doAction(const QString &akcja) override
+    {
+        if (akcja == pressAction())
+            przycisk()->kliknij();
+        else
+            QAccessibleWidget::doAction(akcja);
+    }
+
+private:
+    TAOLButton *przycisk() const { return static_cast<TAOLButton *>(widget()); }
+};
+
+QAccessibleInterface *dostepnosc(const QString &klasa, QObject *o)
+{
+    if (klasa == QLatin1String("TAOLButton") && o && o->isWidgetType())
+        return new DostepnyPrzyciskPlaski(static_cast<TAOLButton *>(o));
+    return nullptr;
+}
+
+} // namespace
+
 TAOLButton::TAOLButton(QWidget *parent) : QWidget(parent)
 {
+    static const bool dostepny = (QAccessible::installFactory(dostepnosc), true);
+    Q_UNUSED(dostepny);
     QFont f(QStringLiteral("Arial"));
     f.setPointSize(8);
     f.setBold(true);
@@ -16,7 +55,14 @@ TAOLButton::TAOLButton(QWidget *parent) : QWidget(parent)
 void TAOLButton::setCaption(const QString &c)
 {
     Cap = c;
+    setAccessibleName(c);
     update();
+}
+
+void TAOLButton::kliknij()
+{
+    if (Enab_)
+        emit klik();
 }
 
 void TAOLButton::setColor(const QColor &c)

@@ -5,6 +5,10 @@
 // It has an enabled flag of its own (Enab): a button with the flag off
 // looks like any other, takes no focus, shows no pressed look and raises
 // none of its events. QWidget::setEnabled is left alone.
+//
+// Screen readers and GUI test tools see a push button named by its caption
+// (its accessible name follows the caption), disabled while Enab is off,
+// whose press action clicks it.
 #pragma once
 
 #include <QColor>
@@ -26,6 +30,9 @@ public:
     bool Enab() const { return Enab_; }
     void setEnab(bool b) { Enab_ = b; }
     bool wcisniety() const { return wcisniety_; }
+    // A click that comes from no mouse (the press action of assistive
+    // technology): klik, when the button is enabled.
+    void kliknij();
 
     QSize sizeHint() const override { return {89, 23}; }
 

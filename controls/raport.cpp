@@ -116,6 +116,16 @@ static TObiektRaportu *szukaj(const std::vector<std::unique_ptr<TPasmo>> &pasma,
 
 TObiektRaportu *TRaport::znajdzObiekt(const QString &n) const { return szukaj(pasma, n); }
 
+QString TRaport::tytul() const
+{
+    if (const auto *t = dynamic_cast<const TTekstRaportu *>(znajdzObiekt(QStringLiteral("MemoTytul")))) {
+        const QString tekst = t->tekst().trimmed();
+        if (!tekst.isEmpty())
+            return tekst;
+    }
+    return QCoreApplication::applicationName();
+}
+
 QString TRaport::wartoscPola(const QString &zb, const QString &pole) const
 {
     const TZbiorRaportu *z = zbior(zb);
@@ -485,7 +495,7 @@ void zapiszRaportPdf(TRaport &raport, const QString &plik)
     const QList<TStronaWydruku> strony = raport.przygotuj();
     QPdfWriter w(plik);
     w.setCreator(QCoreApplication::applicationName());
-    w.setTitle(raport.nazwa);
+    w.setTitle(raport.tytul());
     if (!rysujStrony(raport.strona, strony, w))
         throw BladRaportu(TRaport::tr("Nie można zapisać pliku %1").arg(QDir::toNativeSeparators(plik)));
 }
@@ -565,7 +575,7 @@ bool WydrukOkienny::wybierzDrukarke()
 bool WydrukOkienny::podglad(const TRaport &raport, const QList<TStronaWydruku> &strony)
 {
     QPrintPreviewDialog d(&drukarka(), oknoWlasciciela());
-    d.setWindowTitle(raport.nazwa);
+    d.setWindowTitle(raport.tytul());
     QObject::connect(&d, &QPrintPreviewDialog::paintRequested, &d,
                      [&](QPrinter *p) { rysujStrony(raport.strona, strony, *p); });
     d.exec();
@@ -575,7 +585,7 @@ bool WydrukOkienny::podglad(const TRaport &raport, const QList<TStronaWydruku> &
 bool WydrukOkienny::drukuj(const TRaport &raport, const QList<TStronaWydruku> &strony)
 {
     QPrinter &d = drukarka();
-    d.setDocName(raport.nazwa);
+    d.setDocName(raport.tytul());
     if (rysujStrony(raport.strona, strony, d))
         return true;
     if (d.printerName().isEmpty() && d.outputFileName().isEmpty())
@@ -607,7 +617,7 @@ bool WydrukDoPdf::zapisz(const TRaport &raport, const QList<TStronaWydruku> &str
     wywolania.append(co);
     pliki.append(plik);
     QPdfWriter w(plik);
-    w.setTitle(raport.nazwa);
+    w.setTitle(raport.tytul());
     if (rysujStrony(raport.strona, strony, w))
         return true;
     pokazBlad(TRaport::tr("Nie można zapisać pliku %1").arg(QDir::toNativeSeparators(plik)));

@@ -169,6 +169,10 @@ public:
     const TZbiorRaportu *zbior(const QString &nazwa) const;
     // Any object of the report by name (bands included), or nullptr.
     TObiektRaportu *znajdzObiekt(const QString &nazwa) const;
+    // The title of the preview window, the print job and the PDF file: the
+    // text of "MemoTytul" (the report's title in the current language), or
+    // the program's name when the report has none.
+    QString tytul() const;
     // The value of a field in the dataset's current row while the pages are
     // laid out (for the przedDrukiem and przedWydrukiem handlers).
     QString wartoscPola(const QString &zbior, const QString &pole) const;

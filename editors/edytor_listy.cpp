@@ -1,32 +1,44 @@
 #include "edytor_listy.h"
 
+#include "kontrolki_pol.h"
 #include "raport.h"
 #include "wersja.h"
 
+#include <QAbstractProxyModel>
 #include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTableView>
 #include <QVBoxLayout>
 
-TEdytorListy::TEdytorListy(Przyciski przyciski, const QStringList &pola, const QList<TKolumnaListy> &kolumny,
-                           QWidget *parent)
-    : TEdytorSekcji(przyciski, parent)
+namespace {
+
+// An index of the table as the grid sees it, through the proxy models
+// between them; invalid when a proxy leaves the row out.
+QModelIndex doWidoku(const QAbstractItemView *v, QModelIndex i)
 {
-    memproj = new TTabelaPamieci(pola, kolumny, this);
+    QList<const QAbstractProxyModel *> proksy;
+    for (const QAbstractItemModel *m = v->model(); auto *p = qobject_cast<const QAbstractProxyModel *>(m);
+         m = p->sourceModel())
+        proksy.prepend(p);
+    for (const QAbstractProxyModel *p : proksy)
+        i = p->mapFromSource(i);
+    return i;
+}
+
+} // namespace
+
+TEdytorListy::TEdytorListy(Przyciski przyciski, QWidget *parent) : TEdytorSekcji(przyciski, parent)
+{
+    memproj = new TTabelaPamieci(this);
     DBGrid1 = new QTableView(obszar);
     DBGrid1->setObjectName(QStringLiteral("DBGrid1"));
     DBGrid1->setModel(memproj);
+    DBGrid1->setItemDelegate(new TDelegatPol(DBGrid1));
     DBGrid1->setSelectionBehavior(QAbstractItemView::SelectRows);
     DBGrid1->setSelectionMode(QAbstractItemView::SingleSelection);
     DBGrid1->setEditTriggers(QAbstractItemView::NoEditTriggers);
     DBGrid1->verticalHeader()->hide();
-    int szerokosc = 2 * DBGrid1->frameWidth() + 24;
-    for (int k = 0; k < kolumny.size(); ++k) {
-        DBGrid1->setColumnWidth(k, kolumny[k].szerokosc);
-        szerokosc += kolumny[k].szerokosc;
-    }
-    DBGrid1->setMinimumWidth(szerokosc);
     DBGrid1->installEventFilter(this);
     auto *uklad = new QVBoxLayout(obszar);
     uklad->setContentsMargins(0, 0, 0, 0);
@@ -36,28 +48,58 @@ TEdytorListy::TEdytorListy(Przyciski przyciski, const QStringList &pola, const Q
 
 TEdytorListy::~TEdytorListy() = default;
 
+void TEdytorListy::ustawKolumny(std::vector<TKolumnaTabeli> kolumny, std::function<int()> ileWierszy)
+{
+    memproj->ustawPola(std::move(kolumny), std::move(ileWierszy));
+    int szerokosc = 2 * DBGrid1->frameWidth() + 24;
+    for (int k = 0; k < memproj->ileKolumn(); ++k) {
+        const int s = memproj->pola()[size_t(k)].opis.szerokosc;
+        DBGrid1->setColumnWidth(k, s);
+        szerokosc += s;
+    }
+    DBGrid1->setMinimumWidth(szerokosc);
+}
+
+void TEdytorListy::jezykRamy()
+{
+    memproj->jezykId = jezykId;
+    memproj->odswiezTytuly();
+}
+
 int TEdytorListy::nrBiezacy() const
 {
     const QModelIndex i = DBGrid1->currentIndex();
-    return i.isValid() ? memproj->wartosc(i.row(), QStringLiteral("nr")).toInt() : 0;
+    return i.isValid() ? i.data(TTabelaPamieci::RolaNr).toInt() : 0;
 }
 
 void TEdytorListy::przejdzDo(int nr)
 {
-    const int w = memproj->znajdz(QStringLiteral("nr"), nr);
-    if (w >= 0)
-        DBGrid1->setCurrentIndex(memproj->index(w, 0));
+    const int w = memproj->wiersz(nr);
+    if (w < 0)
+        return;
+    const QModelIndex i = doWidoku(DBGrid1, memproj->index(w, 0));
+    if (i.isValid())
+        DBGrid1->setCurrentIndex(i);
 }
 
-void TEdytorListy::ustawWiersze(QList<QVariantList> wiersze, bool zmiana)
+void TEdytorListy::odswiezListe()
 {
-    memproj->ustaw(std::move(wiersze));
-    if (memproj->ileWierszy() > 0)
-        DBGrid1->setCurrentIndex(memproj->index(0, 0));
-    if (zmiana) {
+    const int nr = nrBiezacy();
+    memproj->odswiez();
+    if (nr > 0)
+        przejdzDo(nr);
+}
+
+void TEdytorListy::memProjlistaTworz()
+{
+    memproj->odswiez();
+    const QModelIndex pierwszy = DBGrid1->model()->index(0, 0);
+    if (pierwszy.isValid())
+        DBGrid1->setCurrentIndex(pierwszy);
+    if (przebudowa == Przebudowa::Zmiana)
         wynik = true;
+    if (przebudowa != Przebudowa::BezZmiany)
         modyfikacja();
-    }
 }
 
 void TEdytorListy::but_poprawClick()
@@ -81,11 +123,11 @@ bool TEdytorListy::eventFilter(QObject *o, QEvent *e)
 
 void TEdytorListy::zbudujRaport(TRaport &raport)
 {
-    raport.dodajZbior(zbiorRaportu, memproj->pola());
+    raport.dodajZbior(zbiorRaportu, memproj->nazwyPol());
     QList<TKolumnaRaportu> kolumny;
-    for (const TKolumnaListy &k : memproj->kolumny())
-        if (!k.glowka.isEmpty())
-            kolumny.append({k.glowka, k.pole, k.szerokoscWydruku, k.wyrownanie});
+    for (const TKolumnaTabeli &k : memproj->pola())
+        if (!k.opis.glowka.isEmpty())
+            kolumny.append({k.opis.glowka, k.opis.nazwa, k.opis.szerokoscWydruku, k.opis.wyrownanie});
     szablonListy(raport, zbiorRaportu, kolumny);
 }
 
@@ -114,9 +156,9 @@ void TEdytorListy::but_drukujClick()
     bool ok = ustawTekstRaportu(r, QStringLiteral("MemoTytul"), tytulRaportu()) &&
               ustawTekstRaportu(r, QStringLiteral("MemoWersja"),
                                 QApplication::applicationName() + QLatin1Char(' ') + wersjaProgramuPelna());
-    for (const TKolumnaListy &k : memproj->kolumny())
-        if (ok && !k.glowka.isEmpty())
-            ok = ustawTekstRaportu(r, QStringLiteral("h_") + k.glowka, k.tytul);
+    for (const TKolumnaTabeli &k : memproj->pola())
+        if (ok && !k.opis.glowka.isEmpty())
+            ok = ustawTekstRaportu(r, QStringLiteral("h_") + k.opis.glowka, k.opis.tytulTekstu());
     ok = ok && ustawTekstRaportu(r, QStringLiteral("f_wydrukowano"), tr("Wydrukowano") + QStringLiteral(": [Date]"));
     if (!ok)
         return;

@@ -8,8 +8,10 @@
 #include "wybor_pliku.h"
 #include "zegar.h"
 
+#include <QApplication>
 #include <QEvent>
 #include <QHBoxLayout>
+#include <QLabel>
 #include <QPainter>
 #include <QPainterPath>
 #include <QPushButton>
@@ -169,7 +171,16 @@ void TEdytorSekcji::jezyk()
     podpowiedz(sb_cls, tr("Czyść"));
     but_ok->setText(tr("OK"));
     but_anuluj->setText(tr("Anuluj"));
+    for (const auto &[etykieta, tekst] : etykiety_)
+        etykieta->setText(tekst());
+    jezykRamy();
     jezykSekcji();
+}
+
+void TEdytorSekcji::tlumaczonaEtykieta(QLabel *l, std::function<QString()> tekst)
+{
+    l->setText(tekst());
+    etykiety_.emplace_back(l, std::move(tekst));
 }
 
 QString TEdytorSekcji::tekstWysylania() { return tr("Wysyłanie ustawień do sterownika"); }
@@ -181,7 +192,15 @@ void TEdytorSekcji::changeEvent(QEvent *e)
     QDialog::changeEvent(e);
 }
 
-void TEdytorSekcji::wlaczOk(bool tak) { but_ok->setEnabled(tak); }
+void TEdytorSekcji::okBezZmian()
+{
+    bezZmian_ = true;
+    but_ok->setEnabled(true);
+    but_ok->setAutoDefault(true);
+    but_ok->setDefault(true);
+}
+
+void TEdytorSekcji::wlaczOk(bool tak) { but_ok->setEnabled(tak || bezZmian_); }
 
 void TEdytorSekcji::modyfikacja() { wlaczOk(true); }
 
@@ -200,7 +219,7 @@ void TEdytorSekcji::but_anulujClick()
 
 bool TEdytorSekcji::FormCloseQuery()
 {
-    return !but_ok->isEnabled() || pytanie(tr("Uwaga: Zmiany nie zostały zapisane. Kontynuować?"));
+    return bezZmian_ || !but_ok->isEnabled() || pytanie(tr("Uwaga: Zmiany nie zostały zapisane. Kontynuować?"));
 }
 
 // OK, "Anuluj", Esc and the title bar's close button all end here.
@@ -237,65 +256,116 @@ void TEdytorSekcji::wykonaj(const std::function<void()> &polecenie)
         pokazBlad(blad);
 }
 
-TEdytorSekcji::KoniecPetli TEdytorSekcji::czytajWszystko(const Petla &p)
+bool TEdytorSekcji::anulowano() { return pasekPostepu().koniec; }
+
+namespace {
+
+// Runs the loop's body; its end hook runs however it ended, also when an
+// error escapes the body (which then goes on to wykonaj()).
+template <class Cialo, class Koniec>
+TEdytorSekcji::KoniecPetli zKoncem(Cialo cialo, Koniec koniec)
 {
-    TpasekPostepu &pasek = pasekPostepu();
-    pasek.koniec = false;
+    TEdytorSekcji::KoniecPetli k;
+    try {
+        k = cialo();
+    } catch (...) {
+        koniec(TEdytorSekcji::KoniecPetli::Blad);
+        throw;
+    }
+    koniec(k);
+    return k;
+}
+
+} // namespace
+
+bool TEdytorSekcji::poczatekPetli(const Petla &p)
+{
+    pasekPostepu().koniec = false;
     wezUstawieniaSterownika(daneSterownika);
     pokazPostep(0, p.ile, p.tekst);
-    for (int i = 1; i <= p.ile; ++i) {
-        if (!p.pozycja(i))
-            return KoniecPetli::Blad;
-        zegar().przetworzZdarzenia();
-        const bool anulowano = p.sprawdzajKoniec && pasek.koniec;
-        if (p.zapisz && (!anulowano || p.zapiszAnulowana))
-            p.zapisz(i);
-        if (anulowano)
-            return KoniecPetli::Anulowano;
-        pokazPostep(i, p.ile, p.tekst);
-    }
-    return KoniecPetli::Calosc;
+    return !p.naPoczatek || p.naPoczatek();
+}
+
+bool TEdytorSekcji::poPozycji(const Petla &p, int i)
+{
+    zegar().przetworzZdarzenia();
+    if (p.po ? !p.po(i, anulowano()) : anulowano())
+        return false;
+    p.postep ? p.postep(i) : pokazPostep(i, p.ile, p.tekst);
+    return true;
+}
+
+TEdytorSekcji::KoniecPetli TEdytorSekcji::czytajWszystko(const Petla &p)
+{
+    return zKoncem(
+        [&] {
+            if (!poczatekPetli(p))
+                return KoniecPetli::Blad;
+            for (int i = 1; i <= p.ile; ++i) {
+                if ((p.przed && !p.przed(i)) || !p.pozycja(i))
+                    return KoniecPetli::Blad;
+                if (!poPozycji(p, i))
+                    return KoniecPetli::Anulowano;
+            }
+            return KoniecPetli::Calosc;
+        },
+        [&](KoniecPetli k) {
+            odswiezWidok();
+            if (p.naKoniec)
+                p.naKoniec(k);
+        });
 }
 
 TEdytorSekcji::KoniecPetli TEdytorSekcji::wyslijWszystko(const Petla &p)
 {
-    TpasekPostepu &pasek = pasekPostepu();
-    pasek.koniec = false;
-    wezUstawieniaSterownika(daneSterownika);
-    pokazPostep(0, p.ile, p.tekst);
-    if (!otworzSesjeSekcji(daneSterownika, p.probyOtwarcia)) {
-        pokazBrakKomunikacji();
-        return KoniecPetli::Blad;
-    }
-    for (int i = 1; i <= p.ile; ++i) {
-        if (!p.pozycja(i)) {
-            if (p.drugiKomunikat)
+    return zKoncem(
+        [&] {
+            if (!poczatekPetli(p))
+                return KoniecPetli::Blad;
+            if (!otworzSesjeSekcji(daneSterownika, p.probyOtwarcia)) {
                 pokazBrakKomunikacji();
-            return KoniecPetli::Blad;
-        }
-        zegar().przetworzZdarzenia();
-        if (p.sprawdzajKoniec && pasek.koniec)
-            return KoniecPetli::Anulowano;
-        pokazPostep(i, p.ile, p.tekst);
-    }
-    if (!zamknijSesjeSekcji(daneSterownika)) {
-        pokazBrakKomunikacji();
-        return KoniecPetli::Blad;
-    }
-    pokazInformacje(tr("Ustawienia wysłane do sterownika "));
-    return KoniecPetli::Calosc;
+                return KoniecPetli::Blad;
+            }
+            KoniecPetli k = KoniecPetli::Calosc;
+            for (int i = 1; i <= p.ile; ++i) {
+                if (p.przed && !p.przed(i))
+                    return KoniecPetli::Blad;
+                if (!p.pozycja(i)) {
+                    // The section may close the session as after the last item.
+                    if (!p.poBledzie || !p.poBledzie(i))
+                        return KoniecPetli::Blad;
+                    k = KoniecPetli::Blad;
+                    break;
+                }
+                if (!poPozycji(p, i))
+                    return KoniecPetli::Anulowano;
+            }
+            const bool zamknieta = zamknijSesjeSekcji(daneSterownika);
+            if (p.poZamknieciu)
+                p.poZamknieciu(zamknieta);
+            else if (zamknieta)
+                pokazInformacje(tr("Ustawienia wysłane do sterownika "));
+            else
+                pokazBrakKomunikacji();
+            return zamknieta ? k : KoniecPetli::Blad;
+        },
+        [&](KoniecPetli k) {
+            if (p.naKoniec)
+                p.naKoniec(k);
+        });
 }
 
-bool TEdytorSekcji::czytajJeden(const std::function<bool()> &czytaj, const std::function<void()> &pokaz)
+bool TEdytorSekcji::czytajJeden(const std::function<bool()> &czytaj, const std::function<void()> &pokaz, int ile,
+                                const QString &tekst)
 {
     pasekPostepu().koniec = false;
     wezUstawieniaSterownika(daneSterownika);
-    pokazPostep(0, 1);
+    pokazPostep(0, ile, tekst);
     if (!czytaj())
         return false;
     zegar().przetworzZdarzenia();
     pokaz();
-    pokazPostep(1, 1);
+    pokazPostep(ile, ile, tekst);
     return true;
 }
 
@@ -345,4 +415,11 @@ bool TEdytorSekcji::otworzPlik(void *dane, qint64 rozmiar, const QString &rozsze
         return false;
     }
     return false;
+}
+
+QWidget *rodzicEdytora()
+{
+    if (QWidget *w = QApplication::activeModalWidget())
+        return w;
+    return QApplication::activeWindow();
 }

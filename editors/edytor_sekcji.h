@@ -1,9 +1,77 @@
-// What every section editor window shares: the flat tool buttons with their
-// hints, OK and "Anuluj" with the changed flag (`wynik`, `but_ok`), the
-// close question on every way of closing, the entry function's copy in and
-// copy back, the transfers under the progress window, and raw section
-// files. List windows build on it in edytor_listy.h; windows of one record
-// put their controls into `obszar` and call modyfikacja() on every change.
+// The section editor frame: what every section editor window shares.
+//
+//   edytor_sekcji.h   TEdytorSekcji: the modal window with the flat tool
+//                     buttons and their hints, OK and "Anuluj" with the
+//                     changed flag (`wynik`, `but_ok`), the close question on
+//                     every way out, the entry function's copy in and copy
+//                     back, the read-all and send-all loops with their hooks,
+//                     one-record transfers, raw section files.
+//   edytor_listy.h    TEdytorListy / TListaSekcji<Dane>: a list window, one
+//                     grid row per item, the item editor on the current row,
+//                     the default loops over the items, printing the list.
+//   edytor_rekordu.h  TEdytorRekordu<R>: a window of one record whose
+//                     controls are bound to its fields.
+//   pola_sekcji.h     TPole<R> / TPolaSekcji<R>: the section's fields as data,
+//                     read by the grid, its in-cell editors, the bound
+//                     controls, the report and the compare.
+//   transfer_sekcji.h per-item read and send below the windows.
+//
+// How a section declares itself (the setpoints, zadane.*, are the example):
+//
+// 1. Transfers, in <sekcja>_transfer.h/.cpp, below the windows (the
+//    whole-project transfer calls them too): czytajX(R &, nr, ust) and
+//    wyslijX(const R &, nr, wSesji, ust), each one call of czytajPozycje or
+//    przeslijPozycje with the section's read time-out, RS-485 facade
+//    function and TCP/IP operation.
+// 2. The field table: a function returning `const TPolaSekcji<R> &` with
+//    one TPole<R> per field: TPole::liczbowe (whole numbers, tenths rounded
+//    or truncated, mm:ss and hh:mm durations, bit masks), wyliczenie (an
+//    enumeration list of the model: zListy(listaZnak)), napis (50-unit and
+//    one-byte names), przekaznikowe (relays 1..32), obliczone (a text from
+//    the record, the row's number and the language); access through
+//    DOSTEP_POLA, DOSTEP_NAZWY50, DOSTEP_NAZWY1250, DOSTEP_PRZEKAZNIKOW or
+//    lambdas of its own; then .kolumna(px), .druk(head, mm), .ukryte(),
+//    .edycja(), .poza(text). The grid's columns and in-cell editors, the
+//    item editor's controls, the report's columns and the compare's texts
+//    (TPolaSekcji::roznice) all come from this one table.
+// 3. A list section: class TfListaX : public TListaSekcji<TXArray>, with
+//    Q_OBJECT. Its constructor passes the tool buttons and the number of
+//    rows and sets ustawPola(polaX()), `rozszerzenie` (its files) and
+//    `przebudowa` (what a rebuild counts as). It overrides tytul(),
+//    czytajPozycje() and wyslijPozycje() (one line each: the transfer of
+//    step 1 with the item's wire number), edytujJedna() (the item editor's
+//    entry), pozycja(nr) when item nr is not record nr - 1, and
+//    jezykSekcji() for texts that are not field titles. Read all, send
+//    all, files, printing, editing the current row and the close question
+//    come from the frame. Where its Part departs from the common flow, it
+//    takes petlaOdczytu() or petlaWysylania() and sets a hook of Petla
+//    (naPoczatek, przed item i, po an item, postep, poBledzie, poZamknieciu,
+//    naKoniec) instead of writing a loop; a report with more than the list
+//    overrides zbudujRaport() and wypelnijRaport().
+// 4. A one-record window or item editor: class TFx : public
+//    TEdytorRekordu<R>, with Q_OBJECT. Its constructor adds controls with
+//    dodajPole() (a labelled control of the field's kind, bound to it),
+//    binds controls of its own with powiaz(), adds grids of rows edited in
+//    their cells with dodajSiatke() and sets `rozszerzenie`. It overrides
+//    tytul(), czytajRekord() and wyslijRekord() when it transfers,
+//    poOtwarciu() when a loaded record keeps fields of the item, and
+//    WypiszDane() / AktualizujDanePoEdycji() only for what no binding
+//    covers. A value dialog (OK always available, no close question) calls
+//    okBezZmian().
+// 5. The entry functions: return otworzEdytor<TfListaX>(dane, jezykId);
+//    with the section's Zwrot rule and, where the entry takes more
+//    arguments, a lambda that hands them to the window before it opens.
+// 6. Dispatch (app/sekcje.*): one Sekcja value, one case calling the entry
+//    function on the project's block (the window copies it in once and back
+//    once on a confirmed change) and the button's connection.
+// 7. Tests: one row in the table of tests/editors/test_sekcje_wspolne.cpp
+//    (the shared behaviour is tested there once per section); the
+//    section's own tests cover only its fields and its departures.
+// 8. Translations: refresh them and fill in English and Russian.
+//
+// Windows are created on the heap (otworzEdytor does): a section copy can
+// be large (100 programs are 1.69 MB). No section record is a stack object;
+// scratch records of the loops and edits are on the heap as well.
 #pragma once
 
 #include "transfer_sekcji.h"
@@ -14,8 +82,11 @@
 
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <type_traits>
+#include <vector>
 
+class QLabel;
 class QPushButton;
 class QToolButton;
 
@@ -36,6 +107,8 @@ public:
     // When the entry function hands the data back: modal result OK with
     // `wynik` set (most sections), OK alone, or `wynik` alone.
     enum class Zwrot { OkIWynik, Ok, Wynik };
+    // How a read-all or send-all ended.
+    enum class KoniecPetli { Calosc, Blad, Anulowano };
 
     explicit TEdytorSekcji(Przyciski przyciski, QWidget *parent = nullptr);
 
@@ -49,32 +122,13 @@ public:
     QPushButton *but_ok, *but_anuluj;
     QWidget *obszar; // the section's controls
 
-    // The entry function's run on a fresh window: language and texts, the
-    // caller's data copied into the window's copy and shown, the window
-    // opened unchanged and modally; the copy goes back over the caller's
-    // data only when `zwrot` says the user confirmed.
-    template <class Dane>
-    bool edytuj(Dane &dane, Dane &kopia, int jezyk, Zwrot zwrot = Zwrot::OkIWynik)
-    {
-        static_assert(std::is_trivially_copyable_v<Dane>);
-        ustawJezyk(jezyk);
-        std::memcpy(&kopia, &dane, sizeof(Dane));
-        pokazDane();
-        wynik = false;
-        wlaczOk(false);
-        const bool ok = exec() == QDialog::Accepted;
-        const bool oddaj = zwrot == Zwrot::Ok ? ok : zwrot == Zwrot::Wynik ? wynik : ok && wynik;
-        if (oddaj)
-            std::memcpy(&dane, &kopia, sizeof(Dane));
-        return oddaj;
-    }
-
     void ustawJezyk(int id);
     // Every text in the current language: caption, the section's texts,
     // the hints, "OK" and "Anuluj" (again on every language change).
     void jezyk();
 
-    void but_okClick();
+    // OK: `wynik` set, OK disabled, the window closes with modal result 1.
+    virtual void but_okClick();
     void but_anulujClick();
     // A change by the user: OK becomes enabled.
     void modyfikacja();
@@ -83,14 +137,18 @@ public:
     // One of the window's transfers or file commands is running.
     bool wTrakcie() const { return wTrakcie_; }
 
+    // Shows the window's copy (a list rebuilds itself, a record window
+    // fills its controls).
+    virtual void pokazDane() = 0;
+
     // "Wysyłanie ustawień do sterownika": the progress text of most sends.
     static QString tekstWysylania();
 
 protected:
     virtual QString tytul() const = 0;
+    // The frame's own texts (a list's column titles), then the section's.
+    virtual void jezykRamy() {}
     virtual void jezykSekcji() {}
-    // Shows the section copy (a list rebuilds itself).
-    virtual void pokazDane() = 0;
 
     // The tool buttons' commands; each runs through wykonaj().
     virtual void but_odczytClick() {}
@@ -107,37 +165,88 @@ protected:
     // and an error that escapes it is reported.
     void wykonaj(const std::function<void()> &polecenie);
 
+    // The entry function's run: the caller's data copied into the window's
+    // copy once and shown, the window opened unchanged and modally; the copy
+    // goes back over the caller's data once, and only when `zwrot` says the
+    // user confirmed.
+    template <class Dane>
+    bool edytujKopie(Dane &dane, Dane &kopia, Zwrot zwrot)
+    {
+        static_assert(std::is_trivially_copyable_v<Dane>);
+        std::memcpy(&kopia, &dane, sizeof(Dane));
+        pokazDane();
+        wynik = false;
+        wlaczOk(false);
+        const bool ok = exec() == QDialog::Accepted;
+        const bool oddaj = zwrot == Zwrot::Ok ? ok : zwrot == Zwrot::Wynik ? wynik : ok && wynik;
+        if (oddaj)
+            std::memcpy(&dane, &kopia, sizeof(Dane));
+        return oddaj;
+    }
+
+    // A value dialog (one setpoint, one SETUP parameter): OK is the default
+    // button, always enabled, needs no change, and closing asks nothing.
+    void okBezZmian();
+
+    // A label whose text follows the language.
+    void tlumaczonaEtykieta(QLabel *l, std::function<QString()> tekst);
+
     // ---- Transfers of a whole section ----
-    enum class KoniecPetli { Calosc, Blad, Anulowano };
+    // The read-all and send-all loop over items 1..ile. Only `pozycja` is
+    // required; every hook left empty takes the common flow.
     struct Petla {
         int ile = 0;
         QString tekst;                             // progress text; empty shows "Czekaj..."
-        std::function<bool(int)> pozycja;          // item i = 1..ile read into a scratch record, or sent
-        std::function<void(int)> zapisz;           // reads: keeps item i's scratch record (optional)
-        bool sprawdzajKoniec = true;               // "Anuluj" of the progress window ends the loop
-        bool zapiszAnulowana = true;               // reads: the item read when "Anuluj" was noticed is kept
         int probyOtwarcia = probyLanOtwarciaSesji; // sends: TCP/IP attempts to open the session
-        bool drugiKomunikat = false;               // sends: "Brak komunikacji" again after a failed item
+        // Item i read (into a scratch record) or sent; false ends the loop
+        // (the item's function has shown "Brak komunikacji").
+        std::function<bool(int i)> pozycja;
+        // Before the first item, after the progress window came up (sends:
+        // before the session is opened); false ends the loop as failed,
+        // with any message already shown (the program list's lock check).
+        std::function<bool()> naPoczatek;
+        // Before item i; false ends the loop as failed, with any message
+        // already shown (a lock check every 20 programs, a wait).
+        std::function<bool(int i)> przed;
+        // After item i succeeded and messages were processed; `anulowano`:
+        // "Anuluj" of the progress window was pressed. True goes on. Reads
+        // keep the scratch record here. Empty: the loop ends on "Anuluj".
+        std::function<bool(int i, bool anulowano)> po;
+        // Progress after item i. Empty: i of ile with the text.
+        std::function<void(int i)> postep;
+        // Sends: item i failed. True closes the session as after the last
+        // item; empty or false ends at once and leaves the session open.
+        std::function<bool(int i)> poBledzie;
+        // Sends: the session was closed (true) or the close failed. Empty:
+        // "Ustawienia wysłane do sterownika " or "Brak komunikacji".
+        std::function<void(bool zamknieta)> poZamknieciu;
+        // At the end however the loop ended, also when an error escapes it.
+        std::function<void(KoniecPetli)> naKoniec;
     };
     // Read all: "Anuluj" cleared, the connection record refreshed, progress
-    // 0 of ile; per item: read (a failure ends the loop, the item's read
-    // function has reported it), messages processed, item kept, "Anuluj"
-    // polled, progress i. The caller rebuilds as its section says.
+    // 0 of ile, naPoczatek; per item przed, pozycja, messages, po, postep.
+    // The window then shows its copy as it is (odswiezWidok) before
+    // naKoniec.
     KoniecPetli czytajWszystko(const Petla &p);
-    // Send all inside one write session: a session that cannot be opened
-    // sends nothing ("Brak komunikacji"); a failed item or "Anuluj" ends
-    // the loop and leaves the session open; after the last item the
-    // session is closed and "Ustawienia wysłane do sterownika " shown
-    // ("Brak komunikacji" when the close fails).
+    // Send all inside one write session: naPoczatek; a session that cannot
+    // be opened sends nothing ("Brak komunikacji"); per item przed, pozycja
+    // (with the in-session flag), messages, po, postep; after the last item
+    // the session is closed.
     KoniecPetli wyslijWszystko(const Petla &p);
-    // Read and send of a window of one record. Reading: progress 0 of 1,
-    // the read, on success messages processed, pokaz() and progress 1 of 1.
-    // Sending (the record taken from the controls first; the send function
-    // sends alone, in a session of its own): progress 0 of `ile`, the
-    // send, on success progress `ile` and "Ustawienia wysłane do
-    // sterownika ".
-    bool czytajJeden(const std::function<bool()> &czytaj, const std::function<void()> &pokaz);
+    // After a read loop, however it ended: the window shows what its copy
+    // holds, without counting that as a change.
+    virtual void odswiezWidok() {}
+
+    // Read and send of one record. Reading: progress 0 of `ile`, the read,
+    // on success messages processed, pokaz() and progress `ile`. Sending
+    // (the record taken from the controls first; the send function sends
+    // alone, in a session of its own): progress 0 of `ile`, the send, on
+    // success progress `ile` and "Ustawienia wysłane do sterownika ".
+    bool czytajJeden(const std::function<bool()> &czytaj, const std::function<void()> &pokaz, int ile = 1,
+                     const QString &tekst = QString());
     bool wyslijJeden(const std::function<bool()> &wyslij, int ile = 3, const QString &tekst = tekstWysylania());
+    // "Anuluj" of the progress window was pressed during the transfer.
+    static bool anulowano();
 
     // "Potwierdzasz wyzerowanie danych dla bieżącego okna?"
     bool potwierdzCzyszczenie();
@@ -171,11 +280,60 @@ protected:
     void changeEvent(QEvent *e) override;
 
 private:
+    // The loops' start: "Anuluj" cleared, the connection record refreshed,
+    // progress 0, naPoczatek; false ends the loop.
+    bool poczatekPetli(const Petla &p);
+    // After item i: messages, po, progress; false: the loop ends as
+    // cancelled.
+    bool poPozycji(const Petla &p, int i);
     QToolButton *dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)());
     void wlaczNarzedzia(bool tak);
 
     QList<QToolButton *> narzedzia_;
+    std::vector<std::pair<QLabel *, std::function<QString()>>> etykiety_;
     bool wTrakcie_ = false;
+    bool bezZmian_ = false;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TEdytorSekcji::Przyciski)
+
+// A scratch copy of a section record or array, on the heap (a program is
+// 16,916 bytes, the program list 1.69 MB).
+template <class R>
+struct TKopiaRobocza {
+    R r;
+};
+template <class R>
+std::unique_ptr<TKopiaRobocza<R>> kopiaRobocza(const R &z)
+{
+    static_assert(std::is_trivially_copyable_v<R>);
+    auto k = std::make_unique<TKopiaRobocza<R>>();
+    std::memcpy(&k->r, &z, sizeof(R));
+    return k;
+}
+// Copies a record or array whole (arrays cannot be assigned).
+template <class R>
+void kopiujRekord(R &cel, const R &zrodlo)
+{
+    static_assert(std::is_trivially_copyable_v<R>);
+    std::memcpy(&cel, &zrodlo, sizeof(R));
+}
+
+// The parent of an editor window: the modal window it is opened from, else
+// the active window.
+QWidget *rodzicEdytora();
+
+// An entry function: a new window of type Okno on the heap with its copy,
+// the language and its texts, przygotuj (arguments the entry takes beyond
+// the data), then the run of edytuj(dane, zwrot). True when the caller's
+// data now hold the confirmed changes.
+template <class Okno, class Dane>
+bool otworzEdytor(Dane &dane, int jezykId, TEdytorSekcji::Zwrot zwrot = TEdytorSekcji::Zwrot::OkIWynik,
+                  const std::function<void(Okno &)> &przygotuj = {})
+{
+    auto okno = std::make_unique<Okno>(rodzicEdytora());
+    okno->ustawJezyk(jezykId);
+    if (przygotuj)
+        przygotuj(*okno);
+    return okno->edytuj(dane, zwrot);
+}

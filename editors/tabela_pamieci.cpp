@@ -3,61 +3,71 @@
 #include "raport.h"
 
 #include <QApplication>
-#include <QLocale>
 #include <QPalette>
 
-TTabelaPamieci::TTabelaPamieci(QStringList pola, QList<TKolumnaListy> kolumny, QObject *parent)
-    : QAbstractTableModel(parent), pola_(std::move(pola)), kolumny_(std::move(kolumny))
-{}
+#include <algorithm>
 
-void TTabelaPamieci::ustaw(QList<QVariantList> wiersze)
+TTabelaPamieci::TTabelaPamieci(QObject *parent) : QAbstractTableModel(parent) {}
+
+void TTabelaPamieci::ustawPola(std::vector<TKolumnaTabeli> pola, std::function<int()> ileWierszy)
 {
     beginResetModel();
-    wiersze_ = std::move(wiersze);
-    for (QVariantList &w : wiersze_)
-        while (w.size() < pola_.size())
-            w.append(QVariant());
+    // Grid columns first, in table order; the hidden fields after them.
+    std::stable_partition(pola.begin(), pola.end(), [](const TKolumnaTabeli &k) { return k.opis.wSiatce; });
+    kolumn_ = int(std::count_if(pola.begin(), pola.end(), [](const TKolumnaTabeli &k) { return k.opis.wSiatce; }));
+    pola_ = std::move(pola);
+    ileWierszy_ = std::move(ileWierszy);
     endResetModel();
 }
 
-QVariant TTabelaPamieci::wartosc(int wiersz, const QString &pole) const
+void TTabelaPamieci::odswiez()
 {
-    const int p = int(pola_.indexOf(pole));
-    if (wiersz < 0 || wiersz >= ileWierszy() || p < 0)
-        return {};
-    return wiersze_[wiersz][p];
+    beginResetModel();
+    endResetModel();
+}
+
+void TTabelaPamieci::odswiezWiersz(int wiersz)
+{
+    if (wiersz >= 0 && wiersz < ileWierszy() && kolumn_ > 0)
+        emit dataChanged(index(wiersz, 0), index(wiersz, kolumn_ - 1));
+}
+
+void TTabelaPamieci::odswiezTytuly()
+{
+    if (kolumn_ > 0)
+        emit headerDataChanged(Qt::Horizontal, 0, kolumn_ - 1);
+}
+
+int TTabelaPamieci::ileWierszy() const { return ileWierszy_ ? std::max(0, ileWierszy_()) : 0; }
+
+int TTabelaPamieci::wiersz(int nr) const { return nr >= 1 && nr <= ileWierszy() ? nr - 1 : -1; }
+
+int TTabelaPamieci::indeksPola(const QString &pole) const
+{
+    for (size_t k = 0; k < pola_.size(); ++k)
+        if (pola_[k].opis.nazwa == pole)
+            return int(k);
+    return -1;
 }
 
 QString TTabelaPamieci::tekst(int wiersz, const QString &pole) const
 {
-    int miejsca = -1;
-    for (const TKolumnaListy &k : kolumny_)
-        if (k.pole == pole)
-            miejsca = k.miejscDziesietne;
-    return tekstWartosci(wartosc(wiersz, pole), miejsca);
+    if (wiersz < 0 || wiersz >= ileWierszy())
+        return {};
+    const int k = indeksPola(pole);
+    if (k >= 0)
+        return pola_[size_t(k)].tekst(wiersz, miejsce(wiersz));
+    return pole == QLatin1String("nr") ? QString::number(nr(wiersz)) : QString();
 }
 
-QString TTabelaPamieci::tekstWartosci(const QVariant &v, int miejsca) const
+QStringList TTabelaPamieci::nazwyPol() const
 {
-    if (miejsca >= 0 && v.isValid())
-        return QLocale().toString(v.toDouble(), 'f', miejsca);
-    return v.toString();
-}
-
-int TTabelaPamieci::znajdz(const QString &pole, const QVariant &v) const
-{
-    for (int w = 0; w < ileWierszy(); ++w)
-        if (wartosc(w, pole) == v)
-            return w;
-    return -1;
-}
-
-void TTabelaPamieci::ustawTytuly(const QStringList &tytuly)
-{
-    for (int k = 0; k < kolumny_.size() && k < tytuly.size(); ++k)
-        kolumny_[k].tytul = tytuly[k];
-    if (!kolumny_.isEmpty())
-        emit headerDataChanged(Qt::Horizontal, 0, int(kolumny_.size()) - 1);
+    QStringList n;
+    if (indeksPola(QStringLiteral("nr")) < 0)
+        n << QStringLiteral("nr");
+    for (const TKolumnaTabeli &k : pola_)
+        n << k.opis.nazwa;
+    return n;
 }
 
 void TTabelaPamieci::doZbioru(TZbiorRaportu &zbior) const
@@ -73,28 +83,80 @@ void TTabelaPamieci::doZbioru(TZbiorRaportu &zbior) const
 
 int TTabelaPamieci::rowCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : ileWierszy(); }
 
-int TTabelaPamieci::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : int(kolumny_.size()); }
+int TTabelaPamieci::columnCount(const QModelIndex &parent) const { return parent.isValid() ? 0 : kolumn_; }
 
 QVariant TTabelaPamieci::data(const QModelIndex &i, int rola) const
 {
-    if (!i.isValid() || i.column() >= kolumny_.size())
+    if (!i.isValid() || i.column() >= kolumn_ || i.row() >= ileWierszy())
         return {};
-    const TKolumnaListy &k = kolumny_[i.column()];
+    if (styl) {
+        const QVariant s = styl(i.row(), i.column(), rola);
+        if (s.isValid())
+            return s;
+    }
+    const TKolumnaTabeli &k = pola_[size_t(i.column())];
     switch (rola) {
     case Qt::DisplayRole:
-        return tekst(i.row(), k.pole);
+        return k.tekst(i.row(), miejsce(i.row()));
+    case Qt::EditRole:
+        return k.doEdycji(i.row(), miejsce(i.row()));
     case Qt::TextAlignmentRole:
-        return int(k.wyrownanie);
+        return int(k.opis.wyrownanie);
     case Qt::BackgroundRole:
-        return k.kolorPrzycisku ? QVariant(QApplication::palette().button()) : QVariant();
+        return k.opis.kolorPrzycisku ? QVariant(QApplication::palette().button()) : QVariant();
+    case RolaNr:
+        return nr(i.row());
+    case RolaRodzaju:
+        return int(k.opis.rodzaj);
+    case RolaMin:
+        return k.opis.min;
+    case RolaMax:
+        return k.opis.max;
+    case RolaZnakow:
+        return k.opis.znakow;
+    case RolaListy:
+        return k.opis.lista ? k.opis.lista(jezykId) : QStringList();
     default:
         return {};
     }
 }
 
+bool TTabelaPamieci::setData(const QModelIndex &i, const QVariant &v, int rola)
+{
+    if (!(flags(i) & Qt::ItemIsEditable) || rola != Qt::EditRole)
+        return false;
+    pola_[size_t(i.column())].zEdycji(i.row(), v);
+    // Computed fields of the row may follow the edited one.
+    odswiezWiersz(i.row());
+    emit edytowano(i.row(), i.column());
+    return true;
+}
+
+Qt::ItemFlags TTabelaPamieci::flags(const QModelIndex &i) const
+{
+    Qt::ItemFlags f = QAbstractTableModel::flags(i);
+    if (edytowalna && i.isValid() && i.column() < kolumn_) {
+        const TKolumnaTabeli &k = pola_[size_t(i.column())];
+        if (k.opis.edytowalne && k.zEdycji)
+            f |= Qt::ItemIsEditable;
+    }
+    return f;
+}
+
 QVariant TTabelaPamieci::headerData(int sekcja, Qt::Orientation o, int rola) const
 {
-    if (o == Qt::Horizontal && rola == Qt::DisplayRole && sekcja >= 0 && sekcja < kolumny_.size())
-        return kolumny_[sekcja].tytul;
+    if (o == Qt::Horizontal && sekcja >= 0 && sekcja < kolumn_) {
+        const TKolumnaTabeli &k = pola_[size_t(sekcja)];
+        switch (rola) {
+        case Qt::DisplayRole:
+            return k.opis.tytulTekstu();
+        case RolaPola:
+            return k.opis.nazwa;
+        case RolaObliczone:
+            return k.opis.rodzaj == TRodzajPola::Tekst && !k.zEdycji;
+        default:
+            break;
+        }
+    }
     return QAbstractTableModel::headerData(sekcja, o, rola);
 }

@@ -9,6 +9,7 @@
 #include "ustawienia_polaczenia.h"
 
 #include <functional>
+#include <memory>
 
 class TFormLan;
 
@@ -39,12 +40,13 @@ bool przeslijPozycje(const TUstawieniaSterownika &ust, int czasOdczytuMs, const 
 template <class R, class Rs, class Lan>
 bool czytajPozycje(R &cel, const TUstawieniaSterownika &ust, int czasOdczytuMs, Rs rs, Lan lan)
 {
-    R kopia = cel;
+    // On the heap: a program is 16,916 bytes.
+    auto kopia = std::make_unique<R>(cel);
     const bool ok = przeslijPozycje(
-        ust, czasOdczytuMs, [&](const TUstawieniaSterownika &u) { return rs(kopia, u); },
-        [&](TFormLan &f, const TUstawieniaSterownika &u) { return lan(f, kopia, u); });
+        ust, czasOdczytuMs, [&](const TUstawieniaSterownika &u) { return rs(*kopia, u); },
+        [&](TFormLan &f, const TUstawieniaSterownika &u) { return lan(f, *kopia, u); });
     if (ok)
-        cel = kopia;
+        cel = *kopia;
     return ok;
 }
 

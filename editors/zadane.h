@@ -3,28 +3,29 @@
 #pragma once
 
 #include "edytor_listy.h"
+#include "edytor_rekordu.h"
 #include "rekordy_projekt.h"
-
-#include <QDialog>
 
 class QLabel;
 class QLineEdit;
 class TFloatEdit;
 
-class TFormZadane : public TEdytorListy {
+// The setpoint's fields: "nr_str" (Z1..Z10), "Nazwa" (15 characters typed),
+// "wartosc" (tenths, -200.0 .. 1000.0).
+const TPolaSekcji<TKvor350zadana> &polaZadanych();
+
+class TFormZadane : public TListaSekcji<TZadaneArray> {
     Q_OBJECT
 public:
     explicit TFormZadane(QWidget *parent = nullptr);
 
-    TZadaneArray zadane{};
-
-    void memProjlistaTworz() override;
+    TZadaneArray &zadane = dane;
 
 protected:
     QString tytul() const override;
-    void jezykSekcji() override;
-    void edytujPozycje(int nr) override;
-    void but_odczytClick() override;
+    bool czytajPozycje(TKvor350zadana &z, int nr) override;
+    bool wyslijPozycje(const TKvor350zadana &z, int nr) override;
+    bool edytujJedna(TKvor350zadana &z, int nr) override;
     void but_wyslijClick() override;
     void sb_clsClick() override;
 };
@@ -33,24 +34,21 @@ protected:
 // copied back.
 bool edytujZadane(TZadaneArray &zadane, int jezykId);
 
-class Tfzadane : public QDialog {
+class Tfzadane : public TEdytorRekordu<TKvor350zadana> {
     Q_OBJECT
 public:
     explicit Tfzadane(QWidget *parent = nullptr);
 
-    TKvor350zadana zadana{};
-    int jezykId = 1045;
-
-    QLabel *L_tytulZadana, *L_zadana, *L_nazwa, *L_wartosc;
+    QLabel *L_tytulZadana, *L_zadana;
     QLineEdit *ed_nazwa;    // 15 characters typed at most
     TFloatEdit *fe_wartosc; // -200.0 .. 1000.0
-    QPushButton *but_ok, *but_anuluj;
 
-    void jezyk();
-    void pokaz();
     // The record as confirmed: cleared, the value clamped to the box's
     // range and stored in tenths (halves to even), the name.
-    void przyjmij();
+    void AktualizujDanePoEdycji() override;
+
+protected:
+    QString tytul() const override;
 };
 
 // The setpoint of the label ("Z3"); true on OK, and then the record holds

@@ -1429,22 +1429,6 @@ The controller will reset...</translation>
         <source>Zadana</source>
         <translation>Setpoint</translation>
     </message>
-    <message>
-        <source>Nazwa</source>
-        <translation>Name</translation>
-    </message>
-    <message>
-        <source>Wartość</source>
-        <translation>Value</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Anuluj</source>
-        <translation>Cancel</translation>
-    </message>
 </context>
 <context>
     <name>TpasekPostepu</name>

@@ -1429,22 +1429,6 @@ Nastąpi reset sterownika...</source>
         <source>Zadana</source>
         <translation>Уставка</translation>
     </message>
-    <message>
-        <source>Nazwa</source>
-        <translation>Название</translation>
-    </message>
-    <message>
-        <source>Wartość</source>
-        <translation>Значение</translation>
-    </message>
-    <message>
-        <source>OK</source>
-        <translation>OK</translation>
-    </message>
-    <message>
-        <source>Anuluj</source>
-        <translation>Отмена</translation>
-    </message>
 </context>
 <context>
     <name>TpasekPostepu</name>

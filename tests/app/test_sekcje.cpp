@@ -114,6 +114,22 @@ private slots:
         QCOMPARE(o->TimerAutomatTag, 0);
     }
 
+    // Every flat button of the main window (the fifteen section buttons,
+    // the panel's items, "Test połączenia") is named by its caption for
+    // assistive technology.
+    void nazwyDostepnePrzyciskow()
+    {
+        auto o = s->okno();
+        const QList<TAOLButton *> przyciski = o->findChildren<TAOLButton *>();
+        QCOMPARE(przyciski.size(), 18);
+        for (TAOLButton *b : przyciski) {
+            QVERIFY2(!b->Caption().isEmpty(), qPrintable(b->objectName()));
+            QCOMPARE(b->accessibleName(), b->Caption());
+        }
+        QCOMPARE(o->AOL_zadane->accessibleName(), QString("Zadane"));
+        QCOMPARE(o->Aol_Test->accessibleName(), QString("Test połączenia"));
+    }
+
     // A controller in "Start" is announced, and the editor opens all the
     // same.
     void zajetySterownik()

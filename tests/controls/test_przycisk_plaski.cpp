@@ -1,6 +1,7 @@
 #include "panel_przezroczysty.h"
 #include "przycisk_plaski.h"
 
+#include <QAccessible>
 #include <QApplication>
 #include <QLineEdit>
 #include <QPushButton>
@@ -137,6 +138,31 @@ private slots:
         QEvent wyjscie(QEvent::Leave);
         QApplication::sendEvent(&b, &wyjscie);
         QCOMPARE(klik.count() + wcisnieta.count() + puszczona.count() + opuszczona.count(), 0);
+    }
+
+    // Assistive technology sees a push button named by the caption, whose
+    // press clicks it only while Enab is on.
+    void dostepnosc()
+    {
+        TAOLButton b;
+        b.setCaption("Test połączenia");
+        QCOMPARE(b.accessibleName(), QString("Test połączenia"));
+        QAccessibleInterface *a = QAccessible::queryAccessibleInterface(&b);
+        QVERIFY(a);
+        QCOMPARE(a->role(), QAccessible::Button);
+        QCOMPARE(a->text(QAccessible::Name), QString("Test połączenia"));
+        b.setCaption("Czekaj");
+        QCOMPARE(a->text(QAccessible::Name), QString("Czekaj"));
+        QAccessibleActionInterface *akcje = a->actionInterface();
+        QVERIFY(akcje && akcje->actionNames().contains(QAccessibleActionInterface::pressAction()));
+        QSignalSpy klik(&b, &TAOLButton::klik);
+        akcje->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(klik.count(), 1);
+        QVERIFY(!a->state().disabled);
+        b.setEnab(false);
+        QVERIFY(a->state().disabled);
+        akcje->doAction(QAccessibleActionInterface::pressAction());
+        QCOMPARE(klik.count(), 1);
     }
 
     void dlugiNapisNieJestUciety()

@@ -366,12 +366,19 @@ private slots:
 
         QFile::remove(wybrany);
         bool podglad = false;
+        QString tytulPodgladu;
         gdyOknoModalne([&](QWidget *w) {
             podglad = qobject_cast<QPrintPreviewDialog *>(w) != nullptr;
+            tytulPodgladu = w->windowTitle();
             w->close();
         });
         QVERIFY(drukujRaport(r, 1045));
         QVERIFY(podglad);
+        // The preview is titled with the report's title, not an object name.
+        QCOMPARE(tytulPodgladu, QStringLiteral("Dodatki"));
+        QCOMPARE(okienny.drukarka().docName(), QStringLiteral("Dodatki"));
+        TRaport bezTytulu;
+        QCOMPARE(bezTytulu.tytul(), QCoreApplication::applicationName());
         QVERIFY(!QFile::exists(wybrany)); // a preview prints nothing by itself
         ustawWydruk(nullptr);
     }

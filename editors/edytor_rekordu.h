@@ -1,0 +1,211 @@
+// A window of one record: a single-record section (humidity, additions,
+// extra modules, ...) or the editor of one item of a list (a step, an
+// output, a program, an input, a SETUP parameter, a setpoint). The record
+// is the window's own copy, handed back by the entry function only when
+// the user confirmed (edytujKopie); its controls are bound to the record's
+// fields: WypiszDane shows the record in them, AktualizujDanePoEdycji takes
+// them back into it (at OK, before a send and before a save).
+//
+// Every change of a bound control's value, also one shown from a read or a
+// file, enables OK; the entry function disables it again once the record
+// is first shown.
+#pragma once
+
+#include "edytor_sekcji.h"
+#include "kontrolki_pol.h"
+#include "pola_sekcji.h"
+#include "tabela_pamieci.h"
+
+#include <QComboBox>
+#include <QGridLayout>
+#include <QLabel>
+#include <QTableView>
+
+#include <memory>
+#include <vector>
+
+template <class R>
+class TEdytorRekordu : public TEdytorSekcji {
+public:
+    using Rekord = R;
+
+    explicit TEdytorRekordu(Przyciski przyciski, QWidget *parent = nullptr) : TEdytorSekcji(przyciski, parent) {}
+
+    R rekord{}; // the window's copy
+
+    // The entry function's run (otworzEdytor).
+    bool edytuj(R &dane, Zwrot zwrot) { return edytujKopie(dane, rekord, zwrot); }
+
+    // The record into the bound controls.
+    virtual void WypiszDane()
+    {
+        for (const Powiazanie &p : powiazania_)
+            p.pokaz();
+    }
+    // The bound controls into the record.
+    virtual void AktualizujDanePoEdycji()
+    {
+        for (const Powiazanie &p : powiazania_)
+            p.przyjmij();
+    }
+
+    void but_okClick() override
+    {
+        AktualizujDanePoEdycji();
+        TEdytorSekcji::but_okClick();
+    }
+    void pokazDane() override { WypiszDane(); }
+
+protected:
+    // The items of the field lists and the grids' titles follow the
+    // language; a list keeps its chosen item, which is no change.
+    void jezykRamy() override
+    {
+        for (const auto &[c, lista] : listy_) {
+            if (!lista)
+                continue;
+            const QSignalBlocker cicho(c);
+            const int i = c->currentIndex();
+            c->clear();
+            c->addItems(lista(jezykId));
+            c->setCurrentIndex(i < c->count() ? i : -1);
+        }
+        for (TTabelaPamieci *t : siatki_) {
+            t->jezykId = jezykId;
+            t->odswiezTytuly();
+        }
+    }
+
+    // The grid of labelled fields on `obszar`, created on first use.
+    QGridLayout *ukladPol()
+    {
+        if (!uklad_)
+            uklad_ = new QGridLayout(obszar);
+        return uklad_;
+    }
+
+    // A control of the field's kind (kontrolki_pol.h) named `nazwa`, with
+    // the field's title as its label ("L_" + the field's name) in the next
+    // row of `uklad` (ukladPol() when none), bound to the field.
+    QWidget *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr)
+    {
+        if (!uklad)
+            uklad = ukladPol();
+        QWidget *k = utworzKontrolke(pole, obszar, jezykId);
+        if (!k)
+            return nullptr;
+        k->setObjectName(QString::fromLatin1(nazwa));
+        if (auto *c = qobject_cast<QComboBox *>(k))
+            listy_.push_back({c, pole.lista});
+        auto *l = new QLabel(obszar);
+        l->setObjectName(QStringLiteral("L_") + pole.nazwa);
+        l->setBuddy(k);
+        tlumaczonaEtykieta(l, [pole] { return pole.tytulTekstu(); });
+        const int w = uklad->rowCount();
+        uklad->addWidget(l, w, 0);
+        uklad->addWidget(k, w, 1);
+        powiaz(k, pole);
+        return k;
+    }
+    template <class K>
+    K *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr)
+    {
+        return qobject_cast<K *>(dodajPole(pole, nazwa, uklad));
+    }
+
+    // Binds a control of the field's kind to the field.
+    void powiaz(QWidget *k, const TPole<R> &pole)
+    {
+        powiaz(
+            k, [this, k, pole] { ustawWartoscKontrolki(k, pole, pole.doEdycji(rekord, miejsce())); },
+            [this, k, pole] { pole.zEdycji(rekord, wartoscKontrolki(k, pole)); });
+    }
+    // Binds any control: how the record shows in it and how it goes back.
+    // Its value changes enable OK when it is a line edit or a drop-down
+    // list; other controls call modyfikacja() themselves.
+    void powiaz(QWidget *k, std::function<void()> pokaz, std::function<void()> przyjmij)
+    {
+        naZmianeKontrolki(k, this, [this] { modyfikacja(); });
+        powiazania_.push_back({std::move(pokaz), std::move(przyjmij)});
+    }
+    // A grid of rows W inside the record (a program's cycle rows), edited
+    // in its cells: the table over rows 1..ile (wiersz(nr) is row nr), the
+    // field kinds' in-cell editors, every cell edit a change; shown again
+    // with the record.
+    template <class W>
+    TTabelaPamieci *dodajSiatke(QTableView *siatka, const TPolaSekcji<W> &pola, int ile,
+                                std::function<W &(int nr)> wiersz)
+    {
+        auto *t = new TTabelaPamieci(siatka);
+        t->ustawPola(kolumnyTabeli<W>(pola, std::move(wiersz)), [ile] { return ile; });
+        t->edytowalna = true;
+        t->jezykId = jezykId;
+        siatka->setModel(t);
+        siatka->setItemDelegate(new TDelegatPol(siatka));
+        siatka->setEditTriggers(QAbstractItemView::DoubleClicked | QAbstractItemView::EditKeyPressed |
+                                QAbstractItemView::AnyKeyPressed);
+        for (int k = 0; k < t->ileKolumn(); ++k)
+            siatka->setColumnWidth(k, t->pola()[size_t(k)].opis.szerokosc);
+        connect(t, &TTabelaPamieci::edytowano, this, [this] { modyfikacja(); });
+        powiazania_.push_back({[t] { t->odswiez(); }, [] {}});
+        siatki_.push_back(t);
+        return t;
+    }
+
+    // The item number computed texts see (a list's item editor sets it).
+    int nrPozycji = 0;
+    TMiejscePola miejsce() const { return {nrPozycji, jezykId}; }
+
+    // ---- Transfers and files of the record ----
+    // The section's functions with the window's connection record; the
+    // send goes alone, in a write session of its own.
+    virtual bool czytajRekord(R &) { return false; }
+    virtual bool wyslijRekord(const R &) { return false; }
+    // The file's extension without the dot ("k3kr1").
+    QString rozszerzenie;
+    // A record loaded from a file, before it replaces the window's: the
+    // item keeps its own fields (its number) here.
+    virtual void poOtwarciu(R &) {}
+
+    // Read into a scratch copy; on success it replaces the record, shows
+    // and enables OK.
+    void but_odczytClick() override
+    {
+        auto robocza = kopiaRobocza(rekord);
+        czytajJeden([&] { return czytajRekord(robocza->r); },
+                    [&] {
+                        kopiujRekord(rekord, robocza->r);
+                        WypiszDane();
+                        modyfikacja();
+                    });
+    }
+    void but_wyslijClick() override
+    {
+        AktualizujDanePoEdycji();
+        wyslijJeden([this] { return wyslijRekord(rekord); });
+    }
+    void but_otworzClick() override
+    {
+        auto zPliku = kopiaRobocza(rekord);
+        if (!otworzPlik(zPliku->r, rozszerzenie))
+            return;
+        poOtwarciu(zPliku->r);
+        kopiujRekord(rekord, zPliku->r);
+        WypiszDane();
+        modyfikacja();
+    }
+    void but_zapiszClick() override
+    {
+        AktualizujDanePoEdycji();
+        zapiszPlik(rekord, rozszerzenie);
+    }
+
+private:
+    struct Powiazanie {
+        std::function<void()> pokaz, przyjmij;
+    };
+    std::vector<Powiazanie> powiazania_;
+    std::vector<std::pair<QComboBox *, std::function<QStringList(int)>>> listy_;
+    std::vector<TTabelaPamieci *> siatki_;
+    QGridLayout *uklad_ = nullptr;
+};

@@ -1,0 +1,150 @@
+#include "kontrolki_pol.h"
+
+#include "edycja_liczb.h"
+#include "pole_nazwy.h"
+#include "tabela_pamieci.h"
+
+#include <QComboBox>
+
+#include <algorithm>
+#include <limits>
+
+TEdycjaCzasu::TEdycjaCzasu(QWidget *parent) : QLineEdit(parent)
+{
+    // The default blank (a '0' blank would drop typed zeros from text());
+    // a part typed with blanks counts its digits ("2 " is 2).
+    setInputMask(QStringLiteral("99:99"));
+    ustawWartosc(0);
+}
+
+qint64 TEdycjaCzasu::wartosc() const
+{
+    const QStringList czesci = displayText().remove(QLatin1Char(' ')).split(QLatin1Char(':'));
+    if (czesci.size() != 2)
+        return 0;
+    return czesci[0].toLongLong() * 60 + std::min(czesci[1].toLongLong(), qint64(59));
+}
+
+void TEdycjaCzasu::ustawWartosc(qint64 v) { setText(tekstCzasu(v)); }
+
+namespace {
+
+bool dziesietne(TRodzajPola r) { return r == TRodzajPola::Dziesiate || r == TRodzajPola::DziesiateObciete; }
+
+} // namespace
+
+QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId)
+{
+    switch (opis.rodzaj) {
+    case TRodzajPola::Calkowita: {
+        auto *e = new TIntEdit(rodzic);
+        const auto doInt = [](qint64 v) {
+            return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
+        };
+        e->setMinValue(doInt(opis.min));
+        e->setMaxValue(doInt(opis.max));
+        return e;
+    }
+    case TRodzajPola::Dziesiate:
+    case TRodzajPola::DziesiateObciete: {
+        TFloatEdit *e;
+        if (opis.rodzaj == TRodzajPola::DziesiateObciete) {
+            auto *p = new TFloatPrecEdit(rodzic);
+            p->setPrecision(1);
+            e = p;
+        } else {
+            e = new TFloatEdit(rodzic);
+        }
+        e->setMinValue(double(opis.min) / 10);
+        e->setMaxValue(double(opis.max) / 10);
+        e->setIncludeBounds(true);
+        return e;
+    }
+    case TRodzajPola::MinutySekundy:
+    case TRodzajPola::GodzinyMinuty:
+        return new TEdycjaCzasu(rodzic);
+    case TRodzajPola::Nazwa50:
+    case TRodzajPola::Nazwa1250: {
+        auto *e = new QLineEdit(rodzic);
+        if (opis.znakow > 0)
+            ograniczPisanie(e, opis.znakow);
+        return e;
+    }
+    case TRodzajPola::Lista: {
+        auto *c = new QComboBox(rodzic);
+        if (opis.lista)
+            c->addItems(opis.lista(jezykId));
+        return c;
+    }
+    default:
+        return nullptr;
+    }
+}
+
+void ustawWartoscKontrolki(QWidget *k, const TOpisPola &, const QVariant &v)
+{
+    if (auto *c = qobject_cast<QComboBox *>(k)) {
+        const qint64 i = v.toLongLong();
+        c->setCurrentIndex(i >= 0 && i < c->count() ? int(i) : -1);
+    } else if (auto *t = qobject_cast<TEdycjaCzasu *>(k)) {
+        t->ustawWartosc(v.toLongLong());
+    } else if (auto *f = qobject_cast<TFloatEdit *>(k)) {
+        f->setValue(v.toDouble());
+    } else if (auto *n = qobject_cast<TIntEdit *>(k)) {
+        n->setValue(int(v.toLongLong()));
+    } else if (auto *e = qobject_cast<QLineEdit *>(k)) {
+        e->setText(v.toString());
+    }
+}
+
+QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis)
+{
+    if (auto *c = qobject_cast<QComboBox *>(k))
+        return qint64(c->currentIndex());
+    if (auto *t = qobject_cast<TEdycjaCzasu *>(k))
+        return t->wartosc();
+    if (auto *f = qobject_cast<TFloatEdit *>(k))
+        return dziesietne(opis.rodzaj) ? QVariant(f->Value()) : QVariant(qint64(f->Value()));
+    if (auto *n = qobject_cast<TIntEdit *>(k))
+        return qint64(n->Value());
+    if (auto *e = qobject_cast<QLineEdit *>(k))
+        return e->text();
+    return {};
+}
+
+void naZmianeKontrolki(QWidget *k, QObject *kontekst, const std::function<void()> &f)
+{
+    if (auto *c = qobject_cast<QComboBox *>(k))
+        QObject::connect(c, &QComboBox::currentIndexChanged, kontekst, [f] { f(); });
+    else if (auto *e = qobject_cast<QLineEdit *>(k))
+        QObject::connect(e, &QLineEdit::textChanged, kontekst, [f] { f(); });
+}
+
+TOpisPola TDelegatPol::opisKomorki(const QModelIndex &i)
+{
+    TOpisPola o;
+    o.rodzaj = TRodzajPola(i.data(TTabelaPamieci::RolaRodzaju).toInt());
+    o.min = i.data(TTabelaPamieci::RolaMin).toLongLong();
+    o.max = i.data(TTabelaPamieci::RolaMax).toLongLong();
+    o.znakow = i.data(TTabelaPamieci::RolaZnakow).toInt();
+    const QStringList pozycje = i.data(TTabelaPamieci::RolaListy).toStringList();
+    o.lista = [pozycje](int) { return pozycje; };
+    return o;
+}
+
+QWidget *TDelegatPol::createEditor(QWidget *parent, const QStyleOptionViewItem &o, const QModelIndex &i) const
+{
+    if (QWidget *k = utworzKontrolke(opisKomorki(i), parent, 0))
+        return k;
+    return QStyledItemDelegate::createEditor(parent, o, i);
+}
+
+void TDelegatPol::setEditorData(QWidget *editor, const QModelIndex &i) const
+{
+    ustawWartoscKontrolki(editor, opisKomorki(i), i.data(Qt::EditRole));
+}
+
+void TDelegatPol::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &i) const
+{
+    model->setData(i, wartoscKontrolki(editor, opisKomorki(i)), Qt::EditRole);
+}

@@ -1,0 +1,52 @@
+// Controls for the field kinds of pola_sekcji.h, for the one-record editors
+// and for the in-cell editors of a grid: a whole number in a TIntEdit,
+// tenths in a TFloatEdit (rounded kinds keep every typed decimal until they
+// are stored) or a one-decimal TFloatPrecEdit (truncated kinds), a list in
+// a drop-down list, a name in a line edit that stops typing at the field's
+// limit, a duration in a "99:99" box.
+//
+// Values travel as wartoscDoEdycji gives them: tenths as a double of
+// units, list codes, seconds or minutes as numbers, names as text.
+#pragma once
+
+#include "pola_sekcji.h"
+
+#include <QLineEdit>
+#include <QStyledItemDelegate>
+
+#include <functional>
+
+// A duration as two two-digit parts, "mm:ss" (seconds) or "hh:mm"
+// (minutes): the value is first part x 60 + second part, the second part
+// at most 59.
+class TEdycjaCzasu : public QLineEdit {
+    Q_OBJECT
+public:
+    explicit TEdycjaCzasu(QWidget *parent = nullptr);
+    qint64 wartosc() const;
+    void ustawWartosc(qint64 v);
+};
+
+// The control for the field, or nullptr for kinds without one of their own
+// (computed texts, relay states, masks: the section binds its own).
+QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId);
+void ustawWartoscKontrolki(QWidget *k, const TOpisPola &opis, const QVariant &v);
+QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis);
+// Calls f on every change of the control's value, also one set from code
+// (a shown value that differs from the one before is a change).
+void naZmianeKontrolki(QWidget *k, QObject *kontekst, const std::function<void()> &f);
+
+// The in-cell editors of a grid over a TTabelaPamieci: the field's kind and
+// bounds come with the cell (also through a proxy model).
+class TDelegatPol : public QStyledItemDelegate {
+    Q_OBJECT
+public:
+    using QStyledItemDelegate::QStyledItemDelegate;
+
+    QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &o, const QModelIndex &i) const override;
+    void setEditorData(QWidget *editor, const QModelIndex &i) const override;
+    void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &i) const override;
+
+    // The field as the cell describes it.
+    static TOpisPola opisKomorki(const QModelIndex &i);
+};

@@ -1,0 +1,88 @@
+#include "pola_sekcji.h"
+
+#include "enumeracje.h"
+
+#include <algorithm>
+#include <cmath>
+
+QString TOpisPola::tytulTekstu() const
+{
+    if (tytulWlasny)
+        return tytulWlasny();
+    return tytul ? QCoreApplication::translate(kontekst, tytul) : QString();
+}
+
+qint64 dziesiate(double v, bool obcinaj)
+{
+    if (!std::isfinite(v))
+        return 0;
+    double x = v * 10;
+    const double polowki = std::nearbyint(x * 2) / 2;
+    if (std::abs(x - polowki) < 1e-7)
+        x = polowki;
+    return qint64(obcinaj ? std::trunc(x) : std::nearbyint(x));
+}
+
+QString tekstCzasu(qint64 v)
+{
+    if (v < 0)
+        v = 0;
+    return QStringLiteral("%1:%2")
+        .arg(std::min<qint64>(v / 60, 99), 2, 10, QLatin1Char('0'))
+        .arg(v % 60, 2, 10, QLatin1Char('0'));
+}
+
+QString tekstPrzekaznikow(const QByteArray &stany)
+{
+    QStringList w;
+    for (int j = 0; j < stany.size() && j < 32; ++j)
+        if (const int s = uint8_t(stany[j]))
+            w << QStringLiteral("DO1.%1: DEF %2").arg(j + 1).arg(s);
+    return w.isEmpty() ? QStringLiteral("-") : w.join(QStringLiteral(", "));
+}
+
+QString tekstWartosci(const TOpisPola &opis, qint64 v, int jezykId)
+{
+    switch (opis.rodzaj) {
+    case TRodzajPola::Dziesiate:
+    case TRodzajPola::DziesiateObciete:
+        return tekstDziesiatych(v);
+    case TRodzajPola::MinutySekundy:
+    case TRodzajPola::GodzinyMinuty:
+        return tekstCzasu(v);
+    case TRodzajPola::Lista: {
+        const QStringList l = opis.lista ? opis.lista(jezykId) : QStringList();
+        if (v >= 0 && v < l.size())
+            return l[int(v)];
+        return opis.pozaLista ? *opis.pozaLista : tekstPozaZakresem(int(v));
+    }
+    case TRodzajPola::Maska: {
+        QStringList w;
+        for (int b = 0; b < opis.max && b < 63; ++b)
+            if (v & (qint64(1) << b))
+                w << opis.wzorBitu.arg(b + 1);
+        return w.join(QStringLiteral(", "));
+    }
+    default:
+        return QString::number(v);
+    }
+}
+
+QVariant wartoscDoEdycji(const TOpisPola &opis, qint64 v)
+{
+    if (opis.rodzaj == TRodzajPola::Dziesiate || opis.rodzaj == TRodzajPola::DziesiateObciete)
+        return double(v) / 10;
+    return v;
+}
+
+qint64 wartoscZEdycji(const TOpisPola &opis, const QVariant &v)
+{
+    qint64 w;
+    if (opis.rodzaj == TRodzajPola::Dziesiate || opis.rodzaj == TRodzajPola::DziesiateObciete)
+        w = dziesiate(v.toDouble(), opis.rodzaj == TRodzajPola::DziesiateObciete);
+    else
+        w = v.toLongLong();
+    if (opis.min < opis.max && opis.rodzaj != TRodzajPola::Maska)
+        w = std::clamp(w, opis.min, opis.max);
+    return w;
+}

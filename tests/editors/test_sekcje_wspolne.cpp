@@ -1,0 +1,448 @@
+// What every list section shares, tested once over a table of sections
+// against the simulator: the close question on every way out, reads into
+// scratch records and a read failing at item k (the grid then shows what
+// the copy holds), the tool buttons during a transfer, a send-all whose
+// session cannot be opened and one that completes, files shorter and
+// longer than the section, a connection that is neither RS-485 nor TCP/IP.
+//
+// A new list section adds one row to sekcje() below; its own tests then
+// cover only its fields and the places where its Part departs.
+#include "qtest_komunikaty.h"
+#include "sym_edytora.h"
+
+#include "edytor_listy.h"
+#include "zadane.h"
+
+#include <QFile>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTableView>
+#include <QTemporaryDir>
+#include <QToolButton>
+
+#include <cstring>
+
+using R = RodzajKomunikatu;
+
+namespace {
+
+const QString pytanieZmiany = QStringLiteral("Uwaga: Zmiany nie zostały zapisane. Kontynuować?");
+
+// One section under the shared tests. Blocks travel as bytes, so that one
+// table holds sections of every record type.
+struct SekcjaProby {
+    const char *nazwa;
+    int ile;                                    // items of its read-all and send-all
+    char odczyt;                                // the request reading one item: function letter
+    uint8_t subOdczytu;                         // and sub-command
+    uint8_t subZapisu;                          // the write ('I') of one item
+    qint64 rozmiarPozycji;                      // bytes of one item in the block
+    std::function<qint64(int nr)> przesuniecie; // of item nr in the block
+    QString rozszerzenie;                       // section files; empty: none
+    // The entry function on a caller's block.
+    std::function<bool(QByteArray &blok, int jezykId)> edytuj;
+    // A list window over the block, as the entry function shows it, not run.
+    std::function<std::unique_ptr<TEdytorListy>(const QByteArray &blok)> lista;
+    // The window's copy.
+    std::function<QByteArray(TEdytorListy &)> kopia;
+    // The section's block of a project.
+    std::function<QByteArray(const TProjektVXTNew &)> blokZ;
+    QByteArray naSterowniku(SymulatorEdytora &sym) const { return blokZ(*sym.bloki.projekt()); }
+};
+
+// A row for a list TListaSekcji<Dane> whose entry function is `wejscie`.
+template <class Okno, class Dane>
+SekcjaProby listaSekcji(const char *nazwa, char odczyt, uint8_t subOdczytu, uint8_t subZapisu,
+                        bool (*wejscie)(Dane &, int), Dane TProjektVXTNew::*blok)
+{
+    using Rek = std::remove_all_extents_t<Dane>;
+    SekcjaProby s;
+    s.nazwa = nazwa;
+    s.odczyt = odczyt;
+    s.subOdczytu = subOdczytu;
+    s.subZapisu = subZapisu;
+    s.rozmiarPozycji = sizeof(Rek);
+    s.edytuj = [wejscie](QByteArray &b, int jezyk) {
+        struct Blok {
+            Dane d;
+        };
+        auto k = std::make_unique<Blok>();
+        std::memcpy(&k->d, b.constData(), sizeof(Dane));
+        const bool wynik = wejscie(k->d, jezyk);
+        b = QByteArray(reinterpret_cast<const char *>(&k->d), sizeof(Dane));
+        return wynik;
+    };
+    s.lista = [](const QByteArray &b) {
+        auto o = std::make_unique<Okno>();
+        o->ustawJezyk(1045);
+        std::memcpy(&o->dane, b.constData(), sizeof(Dane));
+        o->memProjlistaTworz();
+        return std::unique_ptr<TEdytorListy>(std::move(o));
+    };
+    s.kopia = [](TEdytorListy &o) {
+        return QByteArray(reinterpret_cast<const char *>(&static_cast<Okno &>(o).dane), sizeof(Dane));
+    };
+    s.blokZ = [blok](const TProjektVXTNew &p) {
+        return QByteArray(reinterpret_cast<const char *>(&(p.*blok)), sizeof(Dane));
+    };
+    s.ile = std::make_unique<Okno>()->ile;
+    s.przesuniecie = [](int nr) {
+        const auto o = std::make_unique<Okno>();
+        return qint64(reinterpret_cast<const char *>(&o->pozycja(nr)) - reinterpret_cast<const char *>(&o->dane));
+    };
+    return s;
+}
+
+const std::vector<SekcjaProby> &sekcje()
+{
+    static const std::vector<SekcjaProby> t = [] {
+        std::vector<SekcjaProby> w;
+        w.push_back(listaSekcji<TFormZadane>("setpoints", 'H', 10, 10, &edytujZadane, &TProjektVXTNew::zadana));
+        return w;
+    }();
+    return t;
+}
+
+// A row's texts as the grid shows them.
+QStringList tekstyWiersza(const TEdytorListy &o, int wiersz)
+{
+    QStringList t;
+    for (int k = 0; k < o.memproj->columnCount(); ++k)
+        t << o.memproj->index(wiersz, k).data().toString();
+    return t;
+}
+
+QStringList tekstyListy(const TEdytorListy &o)
+{
+    QStringList t;
+    for (int w = 0; w < o.memproj->rowCount(); ++w)
+        t << tekstyWiersza(o, w);
+    return t;
+}
+
+} // namespace
+
+class TestSekcjeWspolne : public QObject {
+    Q_OBJECT
+
+    std::unique_ptr<SymulatorEdytora> s;
+    std::unique_ptr<TProjektVXTNew> inny; // the PC's project, unlike the controller's
+
+    // The section's block in the PC's project.
+    QByteArray staryBlok(const SekcjaProby &x) const { return x.blokZ(*inny); }
+
+    void dodajSekcje() { QTest::addColumn<int>("sekcja"); }
+    // A row per section and nothing more.
+    void tylkoSekcje(const char *wariant)
+    {
+        dodajSekcje();
+        wierszeSekcji(wariant);
+    }
+    const SekcjaProby &sekcja()
+    {
+        QFETCH(int, sekcja);
+        return sekcje()[size_t(sekcja)];
+    }
+    void wierszeSekcji(const char *wariant, const std::function<void(QTestData &)> &reszta = {})
+    {
+        for (size_t i = 0; i < sekcje().size(); ++i) {
+            QTestData &d = QTest::addRow("%s: %s", sekcje()[i].nazwa, wariant) << int(i);
+            if (reszta)
+                reszta(d);
+        }
+    }
+    // A window as the entry shows it, over a block unlike the controller's.
+    std::unique_ptr<TEdytorListy> okno(const SekcjaProby &x)
+    {
+        auto o = x.lista(staryBlok(x));
+        o->show();
+        return o;
+    }
+
+private slots:
+    void initTestCase()
+    {
+        bledyKomunikatowWQtTest();
+        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
+    }
+    void init()
+    {
+        s = std::make_unique<SymulatorEdytora>();
+        QVERIFY(s->gotowy);
+        auto p = std::make_unique<TProjektVXTNew>();
+        TProjektDodatkiMycie m{};
+        BlokiSym::przykladowy(*p, m, 11);
+        s->bloki.ustaw(*p, m);
+        inny = std::make_unique<TProjektVXTNew>();
+        BlokiSym::przykladowy(*inny, m, 12);
+    }
+    void cleanup() { s.reset(); }
+
+    // Unchanged, every way out closes without a question and hands
+    // nothing back.
+    void bezZmianBezPytania_data()
+    {
+        dodajSekcje();
+        QTest::addColumn<int>("sposob");
+        wierszeSekcji("Anuluj", [](QTestData &d) { d << 0; });
+        wierszeSekcji("Esc", [](QTestData &d) { d << 1; });
+        wierszeSekcji("title bar", [](QTestData &d) { d << 2; });
+    }
+    void bezZmianBezPytania()
+    {
+        const SekcjaProby &x = sekcja();
+        QFETCH(int, sposob);
+        QByteArray blok = staryBlok(x);
+        const QByteArray przed = blok;
+        bool zamkniete = false;
+        gdyOknoTypu<TEdytorListy>([&](TEdytorListy *o) {
+            QVERIFY(!o->but_ok->isEnabled());
+            if (sposob == 0)
+                o->but_anuluj->click();
+            else if (sposob == 1)
+                QTest::keyClick(o->DBGrid1, Qt::Key_Escape);
+            else
+                o->close();
+            zamkniete = !o->isVisible();
+        });
+        QVERIFY(!x.edytuj(blok, 1045));
+        QVERIFY(zamkniete);
+        QVERIFY(s->komunikaty.pokazane.empty());
+        QCOMPARE(blok, przed);
+    }
+
+    // After a read every way out asks; Yes closes and drops the read data,
+    // No keeps the window, whose OK then hands them back.
+    void zmianyZPytaniem_data()
+    {
+        dodajSekcje();
+        QTest::addColumn<int>("sposob");
+        QTest::addColumn<bool>("tak");
+        for (int sposob = 0; sposob < 3; ++sposob)
+            for (bool tak : {true, false}) {
+                static const char *nazwy[] = {"Anuluj", "Esc", "title bar"};
+                const QByteArray w = QByteArray(nazwy[sposob]) + (tak ? ", Yes" : ", No, then OK");
+                wierszeSekcji(w.constData(), [&](QTestData &d) { d << sposob << tak; });
+            }
+    }
+    void zmianyZPytaniem()
+    {
+        const SekcjaProby &x = sekcja();
+        QFETCH(int, sposob);
+        QFETCH(bool, tak);
+        QByteArray blok = staryBlok(x);
+        const QByteArray przed = blok;
+        gdyOknoTypu<TEdytorListy>([&](TEdytorListy *o) {
+            o->but_odczyt->click();
+            QVERIFY(o->but_ok->isEnabled());
+            s->komunikaty.oczekuj(R::Pytanie, pytanieZmiany, tak ? 1 : 0);
+            if (sposob == 0)
+                o->but_anuluj->click();
+            else if (sposob == 1)
+                QTest::keyClick(o->DBGrid1, Qt::Key_Escape);
+            else
+                o->close();
+            if (tak) {
+                QVERIFY(!o->isVisible());
+                return;
+            }
+            QVERIFY(o->isVisible());
+            QVERIFY(o->but_ok->isEnabled());
+            o->but_ok->click();
+        });
+        QCOMPARE(x.edytuj(blok, 1045), !tak);
+        QCOMPARE(blok, tak ? przed : x.naSterowniku(*s));
+        QVERIFY(s->komunikaty.pusty());
+        QVERIFY(!pasekPostepu().isVisible());
+    }
+
+    // A read-all failing at item k: one "Brak komunikacji"; items before k
+    // hold the controller's data, item k and the rest (a failed read goes
+    // into a scratch record) their own; the grid shows exactly what the
+    // copy holds.
+    void odczytDoPozycjiK_data()
+    {
+        dodajSekcje();
+        QTest::addColumn<int>("k");
+        wierszeSekcji("first", [](QTestData &d) { d << 1; });
+        wierszeSekcji("second", [](QTestData &d) { d << 2; });
+        wierszeSekcji("last", [](QTestData &d) { d << -1; });
+    }
+    void odczytDoPozycjiK()
+    {
+        const SekcjaProby &x = sekcja();
+        QFETCH(int, k);
+        if (k < 0)
+            k = x.ile;
+        auto o = okno(x);
+        const QByteArray przed = x.kopia(*o);
+        const QByteArray sterownik = x.naSterowniku(*s);
+        s->zepsujOd(x.odczyt, x.subOdczytu, k - 1);
+        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
+        o->but_odczyt->click();
+        QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(int(s->komunikaty.pokazane.size()), 1);
+        const QByteArray po = x.kopia(*o);
+        for (int nr = 1; nr <= x.ile; ++nr) {
+            const qint64 p = x.przesuniecie(nr);
+            const QByteArray oczekiwane = (nr < k ? sterownik : przed).mid(p, x.rozmiarPozycji);
+            QVERIFY2(po.mid(p, x.rozmiarPozycji) == oczekiwane, qPrintable(QString::number(nr)));
+        }
+        // The grid's rows: those of a list over the controller's items up to
+        // k - 1, of the old list from k on.
+        auto zeSterownika = x.lista(sterownik), stara = x.lista(przed);
+        for (int w = 0; w < x.ile; ++w)
+            QCOMPARE(tekstyWiersza(*o, w), tekstyWiersza(w < k - 1 ? *zeSterownika : *stara, w));
+        QVERIFY(!pasekPostepu().isVisible());
+    }
+
+    // The read-all's requests: one per item, the progress at its end.
+    void odczytCaly_data() { tylkoSekcje("all"); }
+    void odczytCaly()
+    {
+        const SekcjaProby &x = sekcja();
+        auto o = okno(x);
+        o->but_odczyt->click();
+        QCOMPARE(x.kopia(*o).size(), x.naSterowniku(*s).size());
+        for (int nr = 1; nr <= x.ile; ++nr) {
+            const qint64 p = x.przesuniecie(nr);
+            QCOMPARE(x.kopia(*o).mid(p, x.rozmiarPozycji), x.naSterowniku(*s).mid(p, x.rozmiarPozycji));
+        }
+        QCOMPARE(s->ramki(x.odczyt, x.subOdczytu), x.ile);
+        QCOMPARE(s->sprawdzeniaBlokady, 1);
+        QCOMPARE(tekstyListy(*o), tekstyListy(*x.lista(x.kopia(*o))));
+        QCOMPARE(pasekPostepu().Gauge1->value(), x.ile);
+        QVERIFY(o->but_ok->isEnabled());
+        QVERIFY(!pasekPostepu().isVisible());
+    }
+
+    // While a transfer runs the tool buttons are disabled: clicking them
+    // from inside the loop starts nothing.
+    void przyciskiWTrakcie_data() { tylkoSekcje("read-all"); }
+    void przyciskiWTrakcie()
+    {
+        const SekcjaProby &x = sekcja();
+        auto o = okno(x);
+        const QList<QToolButton *> przyciski = o->findChildren<QToolButton *>();
+        int proby = 0;
+        s->zegar.naPrzetworz = [&] {
+            if (!o->wTrakcie())
+                return;
+            ++proby;
+            for (QToolButton *b : przyciski) {
+                QVERIFY(!b->isEnabled());
+                b->click();
+            }
+        };
+        o->but_odczyt->click();
+        s->zegar.naPrzetworz = nullptr;
+        QVERIFY(proby >= x.ile);
+        QCOMPARE(s->ramki(x.odczyt, x.subOdczytu), x.ile);
+        QCOMPARE(s->ramki('I', x.subZapisu), 0);
+        for (QToolButton *b : przyciski)
+            QVERIFY(b->isEnabled());
+    }
+
+    // A session that cannot be opened: one box, no item sent, no close,
+    // no success message.
+    void sesjaNieOtwarta_data() { tylkoSekcje("RS-485"); }
+    void sesjaNieOtwarta()
+    {
+        const SekcjaProby &x = sekcja();
+        auto o = okno(x);
+        s->zepsujOd('I', 0x81, 0);
+        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
+        o->but_wyslij->click();
+        QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(int(s->komunikaty.pokazane.size()), 1);
+        QCOMPARE(s->ramki('I', x.subZapisu), 0);
+        QCOMPARE(s->ramki('I', 0x82), 0);
+        QVERIFY(!pasekPostepu().isVisible());
+    }
+
+    // A complete send-all: every item inside one session, closed, one
+    // success message, the controller holding the window's items.
+    void wyslanieCale_data() { tylkoSekcje("RS-485"); }
+    void wyslanieCale()
+    {
+        const SekcjaProby &x = sekcja();
+        auto o = okno(x);
+        s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
+        o->but_wyslij->click();
+        QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(int(s->komunikaty.pokazane.size()), 1);
+        QCOMPARE(s->ramki('I', x.subZapisu), x.ile);
+        const StanSterownika st = s->sterownik.stan();
+        QCOMPARE(st.ileSesji, 1);
+        QVERIFY(!st.sesjaOtwarta);
+        QCOMPARE(st.zapisyPozaSesja, 0);
+        QCOMPARE(tekstyListy(*x.lista(x.naSterowniku(*s))), tekstyListy(*o));
+        QCOMPARE(pasekPostepu().Gauge1->value(), x.ile);
+        QVERIFY(!pasekPostepu().isVisible());
+        QVERIFY(!o->but_ok->isEnabled());
+    }
+
+    // Files: shorter than the section is refused and changes nothing; the
+    // section's size or longer gives the first record, and the list shows
+    // it.
+    void pliki_data()
+    {
+        dodajSekcje();
+        QTest::addColumn<int>("roznica");
+        wierszeSekcji("one byte short", [](QTestData &d) { d << -1; });
+        wierszeSekcji("exact", [](QTestData &d) { d << 0; });
+        wierszeSekcji("longer", [](QTestData &d) { d << 100; });
+    }
+    void pliki()
+    {
+        const SekcjaProby &x = sekcja();
+        if (x.rozszerzenie.isEmpty())
+            QSKIP("the section has no files");
+        QFETCH(int, roznica);
+        QTemporaryDir katalog;
+        WyborPlikuSkrypt wybor;
+        const QByteArray wPliku = x.naSterowniku(*s);
+        const QString plik = katalog.filePath(QStringLiteral("s.") + x.rozszerzenie);
+        QFile f(plik);
+        QVERIFY(f.open(QIODevice::WriteOnly));
+        f.write(roznica < 0 ? wPliku.left(wPliku.size() + roznica) : wPliku + QByteArray(roznica, '\x5A'));
+        f.close();
+        auto o = okno(x);
+        const QByteArray przed = x.kopia(*o);
+        wybor.odpowiedzi = {plik};
+        if (roznica < 0)
+            s->komunikaty.oczekuj(R::Blad, "Bład przetwarzania pliku");
+        o->but_otworz->click();
+        QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(wybor.filtry, QStringList{QStringLiteral("Kvor350|*.") + x.rozszerzenie});
+        QCOMPARE(x.kopia(*o), roznica < 0 ? przed : wPliku);
+        QCOMPARE(tekstyListy(*o), tekstyListy(*x.lista(x.kopia(*o))));
+
+        const QString zapisany = katalog.filePath(QStringLiteral("z.") + x.rozszerzenie);
+        wybor.odpowiedzi = {zapisany};
+        o->but_zapisz->click();
+        QFile z(zapisany);
+        QVERIFY(z.open(QIODevice::ReadOnly));
+        QCOMPARE(z.readAll(), x.kopia(*o));
+    }
+
+    // With LAN_ACTIVE neither 0 nor 1 nothing goes out: the read-all stops
+    // at its first item with one box.
+    void nieznanePolaczenie_data() { tylkoSekcje("LAN_ACTIVE 2"); }
+    void nieznanePolaczenie()
+    {
+        const SekcjaProby &x = sekcja();
+        s->lanAktywny = 2;
+        auto o = okno(x);
+        const QByteArray przed = x.kopia(*o);
+        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
+        o->but_odczyt->click();
+        QVERIFY(s->komunikaty.pusty());
+        QVERIFY(s->pty.ramki().empty());
+        QCOMPARE(x.kopia(*o), przed);
+        QVERIFY(!o->but_ok->isEnabled());
+    }
+};
+
+QTEST_MAIN(TestSekcjeWspolne)
+#include "test_sekcje_wspolne.moc"
