@@ -288,7 +288,7 @@ private slots:
         QTest::newRow("another controller") << QByteArray() << QByteArray("kVOR350") << QString();
         QTest::newRow("another model") << QByteArray() << QByteArray("kvor350X2") << QString();
         QTest::newRow("no port") << QByteArray("ComboBoxPort=-1\n") << QByteArray("kvor350")
-                                 << QString("Nie mogę otworzyć portu");
+                                 << QString("Nie wybrano portu szeregowego.");
     }
     void testPolaczeniaErr()
     {
