@@ -72,25 +72,16 @@ void PortQt::zamknij()
 
 bool PortQt::otwarty() const { return port_.isOpen(); }
 
-bool PortQt::ustawBrakParzystosci()
+bool PortQt::udane(bool ok)
 {
-    if (!port_.isOpen())
-        return false;
-    if (port_.setParity(QSerialPort::NoParity))
-        return true;
-    sprawdzUrzadzenie();
-    return false;
+    if (!ok)
+        sprawdzUrzadzenie();
+    return ok;
 }
 
-bool PortQt::wyczyscBufory()
-{
-    if (!port_.isOpen())
-        return false;
-    if (port_.clear(QSerialPort::AllDirections))
-        return true;
-    sprawdzUrzadzenie();
-    return false;
-}
+bool PortQt::ustawBrakParzystosci() { return port_.isOpen() && udane(port_.setParity(QSerialPort::NoParity)); }
+
+bool PortQt::wyczyscBufory() { return port_.isOpen() && udane(port_.clear(QSerialPort::AllDirections)); }
 
 bool PortQt::sprawdzUrzadzenie()
 {

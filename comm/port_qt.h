@@ -32,5 +32,7 @@ private:
     // False, and the port closed, after an error that leaves the device
     // unusable; clears the error either way.
     bool sprawdzUrzadzenie();
+    // The result of a port operation; a failure may mean the device went away.
+    bool udane(bool ok);
     QSerialPort port_;
 };

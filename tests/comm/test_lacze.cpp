@@ -266,17 +266,13 @@ TEST_F(LaczeSym, CzekanieNaOdpowiedzPrzetwarzaZdarzenia)
 {
     lacze->ustawCzasOdczytu(400);
     usterki.dodaj('F', 0x07, {RodzajUsterki::BrakOdpowiedzi});
-    int przetworzenia = 0;
-    bool zawszeWWymianie = true;
-    zegarTestowy.naPrzetworz = [&] {
-        ++przetworzenia;
-        zawszeWWymianie = zawszeWWymianie && wymianaWToku();
-    };
     int n = 0;
-    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 8);
-    zegarTestowy.naPrzetworz = nullptr;
-    EXPECT_GE(przetworzenia, 5);
-    EXPECT_TRUE(zawszeWWymianie);
+    {
+        const PrzetworzeniaWWymianie p(zegarTestowy);
+        EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 8);
+        EXPECT_GE(p.ile, 5);
+        EXPECT_TRUE(p.wWymianie);
+    }
     EXPECT_FALSE(wymianaWToku());
 }
 

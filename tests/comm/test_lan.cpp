@@ -1033,27 +1033,24 @@ TEST_F(LanSym, ObaLaczaTeSameRekordy)
 // an exchange in progress; a negative read time-out waits for nothing.
 TEST_F(LanUsterki, CzekanieKlientaPrzetwarzaZdarzenia)
 {
-    int przetworzenia = 0;
-    bool zawszeWWymianie = true;
-    zegarTestowy.naPrzetworz = [&] {
-        ++przetworzenia;
-        zawszeWWymianie = zawszeWWymianie && wymianaWToku();
-    };
     auto k = nowyKlientTcp();
-    ASSERT_TRUE(k->polacz(tcp.adres(), portLan, 2000));
-    usterki.dodaj('F', 0x06, {RodzajUsterki::BrakOdpowiedzi});
-    k->ustawCzasOdczytu(300);
-    wyslijRamkeLan(uint32_t(ust.lan.NUMER_SERYJNY), 'F', 0x06, {}, *k);
-    EXPECT_THROW(k->czytaj(1031), BladOdczytuTcp);
-    EXPECT_GE(przetworzenia, 5);
-
-    przetworzenia = 0;
-    tcp.ustawTryb(SymulatorTcp::Tryb::BezAkceptacji);
-    auto k2 = nowyKlientTcp();
-    EXPECT_FALSE(k2->polacz(tcp.adres(), portLan, 300));
-    EXPECT_GE(przetworzenia, 5);
-    zegarTestowy.naPrzetworz = nullptr;
-    EXPECT_TRUE(zawszeWWymianie);
+    {
+        const PrzetworzeniaWWymianie p(zegarTestowy);
+        ASSERT_TRUE(k->polacz(tcp.adres(), portLan, 2000));
+        usterki.dodaj('F', 0x06, {RodzajUsterki::BrakOdpowiedzi});
+        k->ustawCzasOdczytu(300);
+        wyslijRamkeLan(uint32_t(ust.lan.NUMER_SERYJNY), 'F', 0x06, {}, *k);
+        EXPECT_THROW(k->czytaj(1031), BladOdczytuTcp);
+        EXPECT_GE(p.ile, 5);
+        EXPECT_TRUE(p.wWymianie);
+    }
+    {
+        const PrzetworzeniaWWymianie p(zegarTestowy);
+        tcp.ustawTryb(SymulatorTcp::Tryb::BezAkceptacji);
+        EXPECT_FALSE(nowyKlientTcp()->polacz(tcp.adres(), portLan, 300));
+        EXPECT_GE(p.ile, 5);
+        EXPECT_TRUE(p.wWymianie);
+    }
     EXPECT_FALSE(wymianaWToku());
 
     k->ustawCzasOdczytu(-1);

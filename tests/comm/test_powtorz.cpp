@@ -363,17 +363,13 @@ TEST_F(PowtorzSym, WielokrotnoscCzasuBezPrzepelnienia)
 TEST_F(PowtorzSym, PauzaPrzetwarzaZdarzenia)
 {
     usterki.dodaj('F', 0x07, {RodzajUsterki::ZleCRC}, PlanUsterek::zawsze);
-    int przetworzenia = 0;
-    bool zawszeWWymianie = true;
-    zegarTestowy.naPrzetworz = [&] {
-        ++przetworzenia;
-        zawszeWWymianie = zawszeWWymianie && wymianaWToku();
-    };
-    int ns = 0;
-    EXPECT_EQ(powtorzCzytajNumerSeryjny(1, trans, ns, TProbyFasady{30, 1}), 4);
-    zegarTestowy.naPrzetworz = nullptr;
-    EXPECT_GE(przetworzenia, przerwaPowtorzeniaMs / plasterekCzekaniaMs);
-    EXPECT_TRUE(zawszeWWymianie);
+    {
+        const PrzetworzeniaWWymianie p(zegarTestowy);
+        int ns = 0;
+        EXPECT_EQ(powtorzCzytajNumerSeryjny(1, trans, ns, TProbyFasady{30, 1}), 4);
+        EXPECT_GE(p.ile, przerwaPowtorzeniaMs / plasterekCzekaniaMs);
+        EXPECT_TRUE(p.wWymianie);
+    }
     EXPECT_FALSE(wymianaWToku());
 }
 
