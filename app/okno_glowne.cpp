@@ -624,8 +624,8 @@ void TForm1::Aol_TestClick()
         Timer1->start();
     });
 
-    // The test's own time-out and tries go with its record: the program-wide
-    // ones stay as they are for whatever runs while the test waits.
+    // The test's time-out and tries go with its record (the facades it
+    // calls take both from there); the program-wide ones are not touched.
     TUstawieniaSterownika &u = ustawieniaGlowne;
     wezUstawieniaSterownika(u, true);
     u.ParametryTransmisji.ReadTotalTimeoutConstant = 200;
@@ -670,8 +670,8 @@ void TForm1::odczytAutomatyczny()
             return;
         }
     }
-    // One try and 500 ms for every read of the step, the facades' standard
-    // ones included, on this call only.
+    // One try and 500 ms for every read of the step, also for the serial
+    // number, whose facade otherwise takes the program-wide settings.
     u.ParametryTransmisji.IlePowtorzen = 1;
     const TProbyFasady proby{u.ParametryTransmisji.ReadTotalTimeoutConstant, u.ParametryTransmisji.IlePowtorzen};
 
