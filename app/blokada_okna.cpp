@@ -7,6 +7,7 @@
 #include "okno_glowne.h"
 #include "polaczenie.h"
 #include "powtorz.h"
+#include "transport.h"
 #include "zadane_transfer.h"
 
 TBlokadaOkna::TBlokadaOkna(TLockedTransmission &lock, std::function<void(TUstawieniaSterownika &)> wypelnij,
@@ -74,11 +75,10 @@ int TBlokadaOkna::fnUnlockPasswordSend(const QString &haslo)
     u.ParametryTransmisji.IlePowtorzen = 2;
     u.lan.count = 1;
     u.lan.timeout = 450;
-    int w = -1;
-    if (u.lan.LAN_ACTIVE == 0)
-        w = powtorzZapiszUnlock(u.adresRS, u.ParametryTransmisji, uint32_t(v));
-    else if (u.lan.LAN_ACTIVE == 1)
-        w = FormLan() ? FormLan()->make(1, &lanZapiszUnlock, uint32_t(v), u) : kodLanBrakPolaczenia;
+    const uint32_t numer = uint32_t(v);
+    int w = przezTransport(
+        u, [&] { return powtorzZapiszUnlock(u.adresRS, u.ParametryTransmisji, numer); },
+        [&](TFormLan &lan) { return lan.make(1, &lanZapiszUnlock, numer, u); });
     if (w == 0) {
         // The controller said yes: it has to let a setpoint through too.
         TKvor350zadana z{};

@@ -14,7 +14,9 @@
 
 int main(int argc, char *argv[])
 {
+    przygotujProces();
     QApplication app(argc, argv);
+    wstrzymajWejsciePodczasWymiany();
     // Qt has taken its own options out of the command line by now.
     const QStringList argumenty = QCoreApplication::arguments().mid(1);
     zadanyLogRamek = czyLogRamek(argumenty);

@@ -12,8 +12,10 @@
 #include "przycisk_plaski.h"
 #include "sciezki.h"
 #include "start.h"
+#include "transport.h"
 #include "ustawienia_ini.h"
 #include "wersja.h"
+#include "wymiana.h"
 #include "zegar.h"
 
 #include <QAbstractItemView>
@@ -145,26 +147,6 @@ private:
     F f_;
 };
 
-// The RS-485 facade's attempts and standard time-out, put back at the end.
-class ZachowajFasade {
-public:
-    ZachowajFasade(int proby, int czasMs) : proby_(iloscPowtorzen), czas_(timeoutStand)
-    {
-        iloscPowtorzen = proby;
-        timeoutStand = czasMs;
-    }
-    ~ZachowajFasade()
-    {
-        iloscPowtorzen = proby_;
-        timeoutStand = czas_;
-    }
-    ZachowajFasade(const ZachowajFasade &) = delete;
-    ZachowajFasade &operator=(const ZachowajFasade &) = delete;
-
-private:
-    int proby_, czas_;
-};
-
 void kolorTekstu(QLabel *l, const QColor &c)
 {
     QPalette p = l->palette();
@@ -219,6 +201,14 @@ TForm1::TForm1(QStringList argumenty, QWidget *parent) : QMainWindow(parent), ar
     Timer1 = new QTimer(this);
     Timer1->setInterval(4000);
     connect(Timer1, &QTimer::timeout, this, [this] { wykonaj([this] { Timer1Timer(); }); });
+    zamknijPoWymianie_ = new QTimer(this);
+    zamknijPoWymianie_->setInterval(50);
+    connect(zamknijPoWymianie_, &QTimer::timeout, this, [this] {
+        if (wymianaWToku())
+            return;
+        zamknijPoWymianie_->stop();
+        close();
+    });
 
     zbudujMenu();
 
@@ -560,7 +550,9 @@ void TForm1::TimerAutomatTimer()
 {
     const bool wlaczony = TimerAutomat->isActive();
     try {
-        if (cb_automat->isChecked() && TimerAutomatTag == 0 && !(lanWTrakcie && lanWTrakcie())) {
+        // A tick in the middle of an exchange (whose waits run the timers)
+        // is skipped: the next one comes a second later.
+        if (cb_automat->isChecked() && TimerAutomatTag == 0 && !(lanWTrakcie && lanWTrakcie()) && !wymianaWToku()) {
             if (naPierwszymPlanie && naPierwszymPlanie()) {
                 TimerAutomat->stop();
                 if (ustawRamkeAktywna)
@@ -582,6 +574,9 @@ void TForm1::TimerAutomatTimer()
 
 void TForm1::Timer1Timer()
 {
+    // Not in the middle of an exchange: the timer stays on and tries again.
+    if (wymianaWToku())
+        return;
     Timer1->stop();
     ComboBoxPortChange();
 }
@@ -621,7 +616,7 @@ void TForm1::Aol_TestClick()
     TimerAutomat->stop();
     L_ok->hide();
     zegar().przetworzZdarzenia();
-    zegar().spij(100);
+    przerwaMs(100);
     const NaKoniec koniec([this] {
         Aol_Test->setEnab(TimerAutomatTag == 0);
         TimerStarter->start();
@@ -629,10 +624,11 @@ void TForm1::Aol_TestClick()
         Timer1->start();
     });
 
+    // The test's time-out and tries go with its record (the facades it
+    // calls take both from there); the program-wide ones are not touched.
     TUstawieniaSterownika &u = ustawieniaGlowne;
     wezUstawieniaSterownika(u, true);
     u.ParametryTransmisji.ReadTotalTimeoutConstant = 200;
-    const ZachowajFasade fasada(2, 200);
 
     if (!sprawdzDaneLan(u))
         return;
@@ -661,16 +657,23 @@ void TForm1::odczytAutomatyczny()
     TUstawieniaSterownika &u = ustawieniaGlowne;
     wezUstawieniaSterownika(u, true);
     u.ParametryTransmisji.ReadTotalTimeoutConstant = 500;
-    const bool lan = u.lan.LAN_ACTIVE == 1;
-    if (!lan) {
+    const TTransport t = transport(u);
+    const bool lan = t == TTransport::Lan;
+    if (t == TTransport::Brak) {
+        ramka.setHide(true);
+        return;
+    }
+    if (t == TTransport::Rs485) {
         TFkomunikacja *k = Fkomunikacja();
         if (!k || !k->CzyPortDostepny(u.ParametryTransmisji)) {
             ramka.setHide(true);
             return;
         }
     }
-    const ZachowajFasade fasada(1, 500);
+    // One try and 500 ms for every read of the step, also for the serial
+    // number, whose facade otherwise takes the program-wide settings.
     u.ParametryTransmisji.IlePowtorzen = 1;
+    const TProbyFasady proby{u.ParametryTransmisji.ReadTotalTimeoutConstant, u.ParametryTransmisji.IlePowtorzen};
 
     TOdczyty o{};
     bool blad = !czytajOdczyty(true, o, u, false);
@@ -689,7 +692,7 @@ void TForm1::odczytAutomatyczny()
                 blad = true;
         }
         int ns = 0;
-        if (!blad && !czytajNumerSeryjny(true, ns, u))
+        if (!blad && !czytajNumerSeryjny(true, ns, u, proby))
             blad = true;
         ramka.setNazwa(nazwaDlaSymbolu(typ) + QStringLiteral("  S/N: %1").arg(ns));
         ramka.setNieobslugiwane(typ != typKvor350);
@@ -866,6 +869,13 @@ bool TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent *e)
 {
+    // Closing in the middle of an exchange waits for its end: the lock
+    // command and the questions must not run inside it.
+    if (wymianaWToku()) {
+        e->ignore();
+        zamknijPoWymianie_->start();
+        return;
+    }
     bool zamknij = true;
     wykonaj([&] { zamknij = FormCloseQuery(); });
     if (!zamknij) {

@@ -152,6 +152,7 @@ private:
 
     QStringList argumenty_;
     std::unique_ptr<PlikIni> FDlaIni;
+    QTimer *zamknijPoWymianie_;           // closes the window once an exchange has ended
     QList<TAOLButton *> przyciskiSekcji_; // those blokuj switches
     QList<const QObject *> dostepne_;     // have a command
     bool pokazany_ = false;

@@ -3,30 +3,11 @@
 #include "komunikaty.h"
 #include "lan_polecenia.h"
 #include "powtorz.h"
+#include "transport.h"
 
 #include <QCoreApplication>
 
 namespace {
-
-bool przezLan(const TUstawieniaSterownika &ust) { return ust.lan.LAN_ACTIVE == 1; }
-
-// Without the program's runner nothing connects.
-template <class F, class... A>
-int lanMake(int proby, F polecenie, A &&...argumenty)
-{
-    TFormLan *lan = FormLan();
-    return lan ? lan->make(proby, polecenie, std::forward<A>(argumenty)...) : kodLanBrakPolaczenia;
-}
-
-template <class F>
-int bezWyjatkow(F &&f)
-{
-    try {
-        return f();
-    } catch (...) {
-        return 334;
-    }
-}
 
 void brakKomunikacji(bool cicho)
 {
@@ -45,20 +26,20 @@ TUstawieniaSterownika zCzasem(TUstawieniaSterownika ust, int czasMs, int proby)
 
 int odczytajTyp(QString &typ, const TUstawieniaSterownika &ust, int probyLan)
 {
-    return bezWyjatkow([&] {
-        if (przezLan(ust))
-            return lanMake(probyLan, lanCzytajTypSterownika, typ, ust);
-        return powtorzCzytajTypSterownika(ust.adresRS, ust.ParametryTransmisji, typ);
-    });
+    return przezTransport(
+        ust, [&] { return powtorzCzytajTypSterownika(ust.adresRS, ust.ParametryTransmisji, typ); },
+        [&](TFormLan &lan) { return lan.make(probyLan, &lanCzytajTypSterownika, typ, ust); });
 }
 
 int odczytajBlokade(bool &blokada, const TUstawieniaSterownika &ust, int probyLan)
 {
-    return bezWyjatkow([&] {
-        if (przezLan(ust))
-            return lanMake(probyLan, lanCzytajLock, blokada, ust);
-        return powtorzCzytajlock(ust.adresRS, ust.ParametryTransmisji, blokada);
-    });
+    const int w = przezTransport(
+        ust, [&] { return powtorzCzytajlock(ust.adresRS, ust.ParametryTransmisji, blokada); },
+        [&](TFormLan &lan) { return lan.make(probyLan, &lanCzytajLock, blokada, ust); });
+    if (w != kodNieznanePolecenieBlokady)
+        return w;
+    blokada = false;
+    return 0;
 }
 
 bool czytajTypSterownika(bool cicho, QString &typ, const TUstawieniaSterownika &ust)
@@ -72,23 +53,24 @@ bool czytajTypSterownika(bool cicho, QString &typ, const TUstawieniaSterownika &
 bool czytajOdczyty(bool cicho, TOdczyty &odczyty, const TUstawieniaSterownika &ust, bool dlugo)
 {
     const TUstawieniaSterownika u = dlugo ? zCzasem(ust, 1500, 4) : zCzasem(ust, 301, 1);
-    const int w = bezWyjatkow([&] {
-        if (przezLan(u))
-            return lanMake(u.ParametryTransmisji.IlePowtorzen, lanCzytajStatus, odczyty, u);
-        return powtorzCzytajStatus(u.adresRS, u.ParametryTransmisji, odczyty);
-    });
+    const int w = przezTransport(
+        u, [&] { return powtorzCzytajStatus(u.adresRS, u.ParametryTransmisji, odczyty); },
+        [&](TFormLan &lan) { return lan.make(u.ParametryTransmisji.IlePowtorzen, &lanCzytajStatus, odczyty, u); });
     if (w != 0)
         brakKomunikacji(cicho);
     return w == 0;
 }
 
-bool czytajNumerSeryjny(bool, int &ns, const TUstawieniaSterownika &ust)
+bool czytajNumerSeryjny(bool, int &ns, const TUstawieniaSterownika &ust, std::optional<TProbyFasady> proby)
 {
-    if (przezLan(ust)) {
+    if (transport(ust) == TTransport::Lan) {
         ns = ust.lan.NUMER_SERYJNY;
         return true;
     }
-    return bezWyjatkow([&] { return powtorzCzytajNumerSeryjny(ust.adresRS, ust.ParametryTransmisji, ns); }) == 0;
+    const TProbyFasady p = proby.value_or(TProbyFasady{timeoutStand, iloscPowtorzen});
+    return przezTransport(
+               ust, [&] { return powtorzCzytajNumerSeryjny(ust.adresRS, ust.ParametryTransmisji, ns, p); },
+               [](TFormLan &) { return kodBrakTransportu; }) == 0;
 }
 
 bool czytajBlokade(bool &blokada, const TUstawieniaSterownika &ust)
@@ -98,12 +80,13 @@ bool czytajBlokade(bool &blokada, const TUstawieniaSterownika &ust)
 
 int wyslijBlokade(const TUstawieniaSterownika &ust)
 {
-    if (przezLan(ust))
-        return -1;
     TUstawieniaSterownika u = zCzasem(ust, 600, 2);
     u.lan.count = 1;
     u.lan.timeout = 500;
-    return bezWyjatkow([&] { return powtorzZapiszLock(u); });
+    if (transport(u) != TTransport::Rs485)
+        return kodBrakTransportu;
+    return przezTransport(
+        u, [&] { return powtorzZapiszLock(u); }, [](TFormLan &) { return kodBrakTransportu; });
 }
 
 bool lanWToku() { return FormLan() && FormLan()->inProgress(); }

@@ -13,6 +13,7 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
+#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -36,9 +37,21 @@ bool czytajCalosc(QFile &f, void *cel, qint64 n, bool tylkoPoczatek)
 
 void zapiszCalosc(QSaveFile &f, const void *dane, qint64 n)
 {
-    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || f.write(static_cast<const char *>(dane), n) != n)
+    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
+    // A short write is not an error yet: the next one fails with the
+    // system's reason (a full disk, the file-size limit).
+    const auto *p = static_cast<const char *>(dane);
+    for (qint64 zapisano = 0; ok && zapisano < n;) {
+        const qint64 w = f.write(p + zapisano, n - zapisano);
+        ok = w > 0;
+        zapisano += std::max<qint64>(w, 0);
+    }
+    if (!ok)
         throw BladZapisuProjektu((f.fileName() + QStringLiteral(": ") + f.errorString()).toStdString());
 }
+
+// A FIFO or a device in a file's place would block the open or never end.
+bool zwyklyPlik(const QString &sciezka) { return QFileInfo(sciezka).isFile(); }
 
 } // namespace
 
@@ -192,7 +205,7 @@ bool TBiezacyProjekt::OtworzProjektNazwa(const QString &sciezka)
     zablokuj(true);
 
     const QFileInfo info(sciezka);
-    const qint64 rozmiar = info.exists() && info.isFile() ? info.size() : -1;
+    const qint64 rozmiar = zwyklyPlik(sciezka) ? info.size() : -1;
     if (rozmiar != rozmiarPlikuProjektu) {
         pokazBlad(TBiezacyProjekt::tr("Wybrany plik stworzony inną wersją programu, skorzystaj z konwertera!"));
         bylazmianaProjektu = zmiana;
@@ -213,7 +226,7 @@ bool TBiezacyProjekt::OtworzProjektNazwa(const QString &sciezka)
 
     TProjektDodatkiMycie mycie{};
     QFile fm(nazwaPlikuMycia(sciezka));
-    if (!fm.open(QIODevice::ReadOnly) || !czytajCalosc(fm, &mycie, sizeof mycie, true)) {
+    if (!zwyklyPlik(fm.fileName()) || !fm.open(QIODevice::ReadOnly) || !czytajCalosc(fm, &mycie, sizeof mycie, true)) {
         std::memset(&mycie, 0, sizeof mycie);
         pokazBlad(TBiezacyProjekt::tr("Brak pliku dla \"Ustawienia mycia\". \rZostaną ustawione wartości domyślne"));
     }

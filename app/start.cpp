@@ -4,6 +4,8 @@
 
 #include <QFileInfo>
 
+#include <csignal>
+
 bool zadanyLogRamek = false;
 
 bool czyLogRamek(const QStringList &argumenty)
@@ -20,3 +22,5 @@ QString plikProjektuZArgumentow(const QStringList &argumenty)
     const QFileInfo f(argumenty.front());
     return f.exists() && f.isFile() ? argumenty.front() : QString();
 }
+
+void przygotujProces() { std::signal(SIGXFSZ, SIG_IGN); }

@@ -14,3 +14,8 @@ bool czyLogRamek(const QStringList &argumenty);
 // The project file named by the first argument: empty when there is no
 // argument, when it switched the frame log on, or when no such file exists.
 QString plikProjektuZArgumentow(const QStringList &argumenty);
+
+// Process settings before anything is written: a write past the file-size
+// limit fails with its reason ("File too large") instead of killing the
+// program with the unsaved project.
+void przygotujProces();

@@ -1,16 +1,19 @@
 // A full read of every section of a project through the retrying facade,
 // from the simulator on a pty at 115200 baud with its replies paced like a
 // wire, set against the floor: the request and reply bytes' wire time (8N2:
-// 11 bits a byte) plus the 10 ms sleep every exchange begins with.
+// 11 bits a byte) plus the 10 ms sleep every exchange begins with; and the
+// longest time the event loop went without a turn meanwhile.
 //
 // bench_bloki [repetitions]
 #include "bloki_sym.h"
 #include "powtorz.h"
 #include "symulator_pty.h"
+#include "zastoje.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
+#include <algorithm>
 #include <atomic>
 #include <cstdio>
 #include <cstdlib>
@@ -142,33 +145,39 @@ int main(int argc, char **argv)
         return 1;
     }
     std::printf("full project read at 115200 baud, replies paced like a wire; %d run(s)\n", powtorzen);
-    std::printf("  %-34s %9s %11s %11s %7s\n", "row", "exchanges", "measured", "wire+sleep", "ratio");
+    std::printf("  %-34s %9s %11s %11s %7s %9s\n", "row", "exchanges", "measured", "wire+sleep", "ratio", "stall");
+    MiernikZastojow miernik;
+    double najdluzszyZastoj = 0;
     double sumaZmierzona = 0, sumaOczekiwana = 0;
     long sumaWymian = 0;
     int bledy = 0;
     for (const Wiersz &w : wiersze) {
-        double zmierzone = 0, oczekiwane = 0;
+        double zmierzone = 0, oczekiwane = 0, zastoj = 0;
         long ile = 0;
         for (int r = 0; r < powtorzen; ++r) {
             pty.czekajNaBezczynnosc(1000);
             bajtow = 0;
             wymian = 0;
             QElapsedTimer e;
+            miernik.start();
             e.start();
             bledy += w.czytaj() != 0;
             zmierzone += e.nsecsElapsed() / 1e6;
+            zastoj = std::max(zastoj, miernik.stop());
             pty.czekajNaBezczynnosc(1000);
             oczekiwane += bajtow * bajtMs + wymian * snuMs;
             ile += wymian;
         }
-        std::printf("  %-34s %9ld %9.1f ms %8.1f ms %7.4f\n", w.nazwa, ile / powtorzen, zmierzone / powtorzen,
-                    oczekiwane / powtorzen, zmierzone / oczekiwane);
+        std::printf("  %-34s %9ld %9.1f ms %8.1f ms %7.4f %6.1f ms\n", w.nazwa, ile / powtorzen, zmierzone / powtorzen,
+                    oczekiwane / powtorzen, zmierzone / oczekiwane, zastoj);
+        najdluzszyZastoj = std::max(najdluzszyZastoj, zastoj);
         sumaZmierzona += zmierzone;
         sumaOczekiwana += oczekiwane;
         sumaWymian += ile;
     }
-    std::printf("  %-34s %9ld %9.1f ms %8.1f ms %7.4f\n", "whole project", sumaWymian / powtorzen,
-                sumaZmierzona / powtorzen, sumaOczekiwana / powtorzen, sumaZmierzona / sumaOczekiwana);
+    std::printf("  %-34s %9ld %9.1f ms %8.1f ms %7.4f %6.1f ms\n", "whole project", sumaWymian / powtorzen,
+                sumaZmierzona / powtorzen, sumaOczekiwana / powtorzen, sumaZmierzona / sumaOczekiwana,
+                najdluzszyZastoj);
     std::printf("  overhead per exchange: %.3f ms; failures: %d\n",
                 (sumaZmierzona - sumaOczekiwana) / double(sumaWymian), bledy);
     ustawFkomunikacja(nullptr);

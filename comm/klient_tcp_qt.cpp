@@ -1,12 +1,74 @@
-// The TCP client on QTcpSocket, driven by its blocking waits: no event
-// loop is needed, every wait is bounded by a deadline.
+// The TCP client on QTcpSocket. Every wait is bounded by a deadline and
+// waits in short slices with messages processed between them, so the
+// windows stay alive while a controller is silent or unreachable. The
+// connection is made on a socket of its own (a QTcpSocket waiting for its
+// connection gives up at the first slice that ends) and handed over once up.
 #include "klient_tcp.h"
+
+#include "wymiana.h"
+#include "zegar.h"
 
 #include <QDeadlineTimer>
 #include <QHostAddress>
 #include <QTcpSocket>
 
+#include <arpa/inet.h>
+#include <netinet/in.h>
+#include <poll.h>
+#include <sys/socket.h>
+#include <unistd.h>
+
+#include <algorithm>
+#include <cerrno>
+
 namespace {
+
+int plasterek(const QDeadlineTimer &koniec)
+{
+    return int(std::clamp<qint64>(koniec.remainingTime(), 0, plasterekCzekaniaMs));
+}
+
+// A non-blocking socket connected from 0.0.0.0 within czasMs, or -1.
+int polaczGniazdo(const QHostAddress &adres, quint16 port, int czasMs)
+{
+    const int fd = ::socket(AF_INET, SOCK_STREAM | SOCK_NONBLOCK | SOCK_CLOEXEC, 0);
+    if (fd < 0)
+        return -1;
+    const auto porzuc = [fd] {
+        ::close(fd);
+        return -1;
+    };
+    sockaddr_in lokalny{};
+    lokalny.sin_family = AF_INET;
+    lokalny.sin_addr.s_addr = htonl(INADDR_ANY);
+    if (::bind(fd, reinterpret_cast<const sockaddr *>(&lokalny), sizeof lokalny) != 0)
+        return porzuc();
+    sockaddr_in zdalny{};
+    zdalny.sin_family = AF_INET;
+    zdalny.sin_port = htons(port);
+    zdalny.sin_addr.s_addr = htonl(adres.toIPv4Address());
+    if (::connect(fd, reinterpret_cast<const sockaddr *>(&zdalny), sizeof zdalny) == 0)
+        return fd;
+    if (errno != EINPROGRESS)
+        return porzuc();
+    const QDeadlineTimer koniec(std::max(czasMs, 0));
+    for (;;) {
+        pollfd p{fd, POLLOUT, 0};
+        const int w = ::poll(&p, 1, plasterek(koniec));
+        if (w > 0)
+            break;
+        if (w < 0 && errno != EINTR)
+            return porzuc();
+        if (koniec.hasExpired())
+            return porzuc();
+        ozywOkna();
+    }
+    int blad = 0;
+    socklen_t dl = sizeof blad;
+    if (::getsockopt(fd, SOL_SOCKET, SO_ERROR, &blad, &dl) != 0 || blad != 0)
+        return porzuc();
+    return fd;
+}
 
 class KlientTcpQt final : public IKlientTcp {
 public:
@@ -15,11 +77,15 @@ public:
     bool polacz(const QString &host, quint16 port, int czasMs) override
     {
         gniazdo_.abort();
-        if (!gniazdo_.bind(QHostAddress::AnyIPv4, 0))
+        const QHostAddress adres(host);
+        if (adres.protocol() != QAbstractSocket::IPv4Protocol)
             return false;
-        gniazdo_.connectToHost(QHostAddress(host), port);
-        if (!gniazdo_.waitForConnected(czasMs)) {
-            gniazdo_.abort();
+        const TrwaWymiana trwa;
+        const int fd = polaczGniazdo(adres, port, czasMs);
+        if (fd < 0)
+            return false;
+        if (!gniazdo_.setSocketDescriptor(fd)) {
+            ::close(fd);
             return false;
         }
         return true;
@@ -29,25 +95,30 @@ public:
 
     void rozlacz() override { gniazdo_.abort(); }
 
-    void ustawCzasOdczytu(int ms) override { czasOdczytu_ = ms; }
+    // A negative time-out waits for nothing (a deadline timer would take it
+    // as "forever").
+    void ustawCzasOdczytu(int ms) override { czasOdczytu_ = std::max(ms, 0); }
     int czasOdczytu() const override { return czasOdczytu_; }
 
     void zapisz(const QByteArray &dane) override
     {
         if (!polaczony())
             throw BladTcp("not connected");
+        const TrwaWymiana trwa;
         if (gniazdo_.write(dane) != dane.size())
             throw BladTcp(gniazdo_.errorString().toStdString());
         const QDeadlineTimer koniec(czasZapisuMs);
         while (gniazdo_.bytesToWrite() > 0) {
             if (koniec.hasExpired() || !polaczony())
                 throw BladTcp("write failed");
-            gniazdo_.waitForBytesWritten(int(koniec.remainingTime()));
+            gniazdo_.waitForBytesWritten(plasterek(koniec));
+            ozywOkna();
         }
     }
 
     QByteArray czytaj(int n) override
     {
+        const TrwaWymiana trwa;
         QByteArray wynik;
         const QDeadlineTimer koniec(czasOdczytu_);
         while (wynik.size() < n) {
@@ -59,16 +130,20 @@ public:
                 throw BladOdczytuTcp("connection closed");
             if (koniec.hasExpired())
                 throw BladOdczytuTcp("read time-out");
-            gniazdo_.waitForReadyRead(int(koniec.remainingTime()));
+            gniazdo_.waitForReadyRead(plasterek(koniec));
+            ozywOkna();
         }
         return wynik;
     }
 
     QByteArray czytajCoPrzyjdzie() override
     {
+        const TrwaWymiana trwa;
         const QDeadlineTimer koniec(czasOdczytu_);
-        while (gniazdo_.bytesAvailable() == 0 && polaczony() && !koniec.hasExpired())
-            gniazdo_.waitForReadyRead(int(koniec.remainingTime()));
+        while (gniazdo_.bytesAvailable() == 0 && polaczony() && !koniec.hasExpired()) {
+            gniazdo_.waitForReadyRead(plasterek(koniec));
+            ozywOkna();
+        }
         return gniazdo_.readAll();
     }
 

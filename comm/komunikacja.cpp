@@ -5,11 +5,16 @@
 #include "port_qt.h"
 #include "ramka.h"
 #include "sciezki.h"
+#include "wymiana.h"
 #include "zegar.h"
 
 #include <QFile>
+#include <QFileInfo>
 #include <QLocale>
 #include <QRegularExpression>
+
+#include <algorithm>
+#include <climits>
 
 int IleSleep = 5;
 bool TransmisjaNT = false;
@@ -75,7 +80,9 @@ int TFkomunikacja::wybierzPort(const TParamTrans &trans, Otwarcie tryb)
         QString powod;
         if (!otworzBiezacy(&powod)) {
             if (tryb == Otwarcie::ZKomunikatem)
-                pokazBlad(tr("Nie mogę otworzyć portu") + QStringLiteral(": ") + nazwa_ + QLatin1Char('\n') + powod);
+                pokazBlad(trans.port < 0 ? tr("Nie wybrano portu szeregowego.")
+                                         : tr("Nie mogę otworzyć portu") + QStringLiteral(": ") + nazwa_ +
+                                               QLatin1Char('\n') + powod);
             return 1;
         }
     }
@@ -108,11 +115,17 @@ bool TFkomunikacja::nadaj(const QByteArray &ramka)
     return wyslane == ramka.size();
 }
 
+int TFkomunikacja::czasCzytania(int n) const
+{
+    const qint64 ms = qint64(czasOdczytu_) + qint64(mnoznikOdczytu_) * n;
+    return int(std::clamp<qint64>(ms, 0, INT_MAX));
+}
+
 // Reads n bytes; with the minus offset one more, dropping a leading 0x00.
 int TFkomunikacja::czytajZOffsetem(int n, int port, QByteArray &odp)
 {
     const int ile = ujemnyOffset(port) ? n + 1 : n;
-    odp = port_->czytaj(ile, czasOdczytu_ + mnoznikOdczytu_ * ile, odstepOdczytu_);
+    odp = port_->czytaj(ile, czasCzytania(ile), odstepOdczytu_);
     if (ile != n && odp.size() == ile && odp.at(0) == '\0')
         odp.remove(0, 1);
     return int(odp.size());
@@ -121,10 +134,12 @@ int TFkomunikacja::czytajZOffsetem(int n, int port, QByteArray &odp)
 int TFkomunikacja::WyslijRamke(const QByteArray &ramka, QByteArray &odpowiedz, int N, int &odebrano,
                                const TParamTrans &trans)
 {
+    const TrwaWymiana trwa;
     odebrano = 0;
     bool doLogu = false;
     int wynik = 0;
     try {
+        ozywOkna(); // the sleep below does not process messages
         zegar().spij(10);
         if (N < 4)
             return 5;
@@ -134,9 +149,10 @@ int TFkomunikacja::WyslijRamke(const QByteArray &ramka, QByteArray &odpowiedz, i
         if (!port_->ustawBrakParzystosci() || !port_->wyczyscBufory()) {
             odpowiedz.clear();
             wynik = 1;
+        } else if (!nadaj(ramka)) {
+            odpowiedz.clear();
+            wynik = 2;
         } else {
-            if (!nadaj(ramka))
-                return 2;
             odpowiedz.clear();
             odebrano = czytajZOffsetem(N, trans.port, odpowiedz);
             if (odebrano != N)
@@ -155,6 +171,7 @@ int TFkomunikacja::WyslijRamke(const QByteArray &ramka, QByteArray &odpowiedz, i
 int TFkomunikacja::WyslijRamkeDlugosc(const QByteArray &ramka, QByteArray &odpowiedz, int &odebrano,
                                       const TParamTrans &trans)
 {
+    const TrwaWymiana trwa;
     PrzywrocOdstep przywroc(*this);
     if (odstepOdczytu_ <= 0)
         odstepOdczytu_ = 100;
@@ -162,6 +179,7 @@ int TFkomunikacja::WyslijRamkeDlugosc(const QByteArray &ramka, QByteArray &odpow
     bool doLogu = false;
     int wynik = 0;
     try {
+        ozywOkna(); // the sleep below does not process messages
         zegar().spij(10);
         if (const int w = wybierzPort(trans, Otwarcie::BezKomunikatu))
             return w;
@@ -169,9 +187,10 @@ int TFkomunikacja::WyslijRamkeDlugosc(const QByteArray &ramka, QByteArray &odpow
         if (!port_->wyczyscBufory() || !port_->ustawBrakParzystosci()) {
             odpowiedz.clear();
             wynik = 1;
+        } else if (!nadaj(ramka)) {
+            odpowiedz.clear();
+            wynik = 2;
         } else {
-            if (!nadaj(ramka))
-                return 2;
             odpowiedz.clear();
             if (czytajZOffsetem(magistrala::naglowek, trans.port, odpowiedz) != magistrala::naglowek) {
                 odebrano = int(odpowiedz.size());
@@ -183,8 +202,7 @@ int TFkomunikacja::WyslijRamkeDlugosc(const QByteArray &ramka, QByteArray &odpow
                 if (reszta < 2 || reszta >= 10000) {
                     wynik = 3;
                 } else {
-                    const QByteArray cialo =
-                        port_->czytaj(reszta, czasOdczytu_ + mnoznikOdczytu_ * reszta, odstepOdczytu_);
+                    const QByteArray cialo = port_->czytaj(reszta, czasCzytania(reszta), odstepOdczytu_);
                     odpowiedz += cialo;
                     odebrano = int(odpowiedz.size());
                     wynik = cialo.size() < reszta ? 3 : sprawdzCRCiAdres(ramka, odpowiedz);
@@ -223,19 +241,37 @@ void TFkomunikacja::ZapiszRamki(const QByteArray &wys, const QByteArray &wyn, in
     if (!logujRamki)
         return;
     try {
-        QFile plik(katalogProgramu() + QStringLiteral("trans.txt"));
-        if (!plik.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text))
+        const QString sciezka = katalogProgramu() + QStringLiteral("trans.txt");
+        QFile plik(sciezka);
+        // A FIFO or a device in the log's place would block the open.
+        const QFileInfo info(sciezka);
+        const bool otwarty =
+            (!info.exists() || info.isFile()) && plik.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+        if (!otwarty) {
+            zglosBladDziennika(sciezka,
+                               info.exists() && !info.isFile() ? tr("to nie jest zwykły plik") : plik.errorString());
             return;
+        }
         QString s;
         s += QStringLiteral(" \n");
         s += znacznikCzasu(czas_()) + QLatin1Char('\n');
         s += QStringLiteral(" \n");
         s += QStringLiteral("  M: ") + tekstNaHex(wys) + QStringLiteral("   [%1]\n").arg(wys.size());
         s += QStringLiteral("  S: ") + tekstNaHex(wyn) + QStringLiteral("   [%1] %2\n").arg(wyn.size()).arg(wynik);
-        plik.write(s.toUtf8());
-        plik.flush();
+        const QByteArray b = s.toUtf8();
+        if (plik.write(b) != b.size() || !plik.flush())
+            zglosBladDziennika(sciezka, plik.errorString());
     } catch (...) {
     }
+}
+
+void TFkomunikacja::zglosBladDziennika(const QString &sciezka, const QString &powod)
+{
+    // Once: the log is asked for every exchange.
+    if (bladDziennikaZgloszony_)
+        return;
+    bladDziennikaZgloszony_ = true;
+    pokazBlad(tr("Nie można zapisać dziennika ramek") + QStringLiteral(":\n") + sciezka + QLatin1Char('\n') + powod);
 }
 
 bool TFkomunikacja::CzyPortDostepny(const TParamTrans &trans)

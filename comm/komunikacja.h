@@ -24,6 +24,11 @@ extern int timeoutStand;   // [ms] standard read time-out of the facades
 extern int iloscPowtorzen; // attempts per command of the facades
 extern bool logujRamki;    // frame log "trans.txt" on
 
+// The lock-state command's answer from a controller that does not know it:
+// such a controller has no transmission lock. A definite answer, not
+// retried.
+constexpr int kodNieznanePolecenieBlokady = 217;
+
 class TFkomunikacja : public QObject {
     Q_OBJECT
 public:
@@ -38,7 +43,8 @@ public:
     int WyslijRamkeDlugosc(const QByteArray &ramka, QByteArray &odpowiedz, int &odebrano, const TParamTrans &trans);
     // Sends the first ile bytes; on success the array becomes the reply.
     int WyslijRamkeBajty(QByteArray &bajty, int ile, const TParamTrans &trans, int N);
-    // Appends one exchange to "trans.txt" while logujRamki is set.
+    // Appends one exchange to "trans.txt" while logujRamki is set; the
+    // first time the file cannot be written is reported, once.
     void ZapiszRamki(const QByteArray &wys, const QByteArray &wyn, int wynik);
     // True when the port can be opened; the port stays open.
     bool CzyPortDostepny(const TParamTrans &trans);
@@ -99,6 +105,10 @@ private:
     enum class Otwarcie { ZKomunikatem, BezKomunikatu };
     int wybierzPort(const TParamTrans &trans, Otwarcie tryb);
     bool otworzBiezacy(QString *powod);
+    // The read time-out of n bytes: the constant plus n times the
+    // multiplier, kept within 0..INT_MAX whatever the settings hold.
+    int czasCzytania(int n) const;
+    void zglosBladDziennika(const QString &sciezka, const QString &powod);
     bool nadaj(const QByteArray &ramka);
     int czytajZOffsetem(int n, int port, QByteArray &odp);
 
@@ -112,4 +122,5 @@ private:
     int mnoznikOdczytu_ = 1;
     int odstepOdczytu_ = 0;
     bool kierunekSterownika_ = true;
+    bool bladDziennikaZgloszony_ = false;
 };

@@ -3,6 +3,7 @@
 #include "komunikaty.h"
 #include "pomocnicze.h"
 #include "ramka.h"
+#include "wymiana.h"
 #include "zegar.h"
 
 #include <QCoreApplication>
@@ -136,6 +137,7 @@ bool TFormLan::polacz(std::unique_ptr<IKlientTcp> &A_tc, const QString &host)
 
 int TFormLan::uruchom(int a_powtorz, const TUstawieniaSterownika &A_ust, const std::function<int(IKlientTcp &)> &f)
 {
+    const TrwaWymiana trwa;
     int wynik = AlwaysInit();
     std::unique_ptr<IKlientTcp> tc;
     try {
@@ -158,6 +160,7 @@ int TFormLan::uruchom(int a_powtorz, const TUstawieniaSterownika &A_ust, const s
 
 int TFormLan::make_START(std::unique_ptr<IKlientTcp> &a_TCP, const TUstawieniaSterownika &A_ust)
 {
+    const TrwaWymiana trwa;
     int wynik = AlwaysInit();
     const bool osiagalny = !adresLan(A_ust.lan.LAN_IP).isEmpty();
     try {
@@ -184,217 +187,4 @@ int TFormLan::make_END(std::unique_ptr<IKlientTcp> &a_TCP)
     } catch (...) {
         return 1;
     }
-}
-
-// ---- One overload per callback type ----------------------------------------------
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionTyp a_fun, QString &a_typ, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, a_typ);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionStat a_fun, TOdczyty &A_Odczyty, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_Odczyty);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionSetDt a_fun, const QDateTime &A_dt,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_dt);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadLock a_fun, bool &A_blokada, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_blokada);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionLongWord a_fun, uint32_t A_ustaw, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionSet73 a_fun, bool A_start, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_start);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadSetup a_fun, TFunkcjeKvor3 &A_setup,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_setup);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszSetup a_fun, const TFunkcjeKvor3 &A_setup,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_setup);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadModuly a_fun, TModulyWejWyKonfig &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszModuly a_fun, const TModulyWejWyKonfig &A_ustaw,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadMycie a_fun, TProjektDodatkiMycie &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszMycie a_fun, const TProjektDodatkiMycie &A_ustaw,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadProg a_fun, int A_nr, TProgram &A_prog,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_prog);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszProg a_fun, int A_nr, const TProgram &A_prog,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_prog, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadKrok a_fun, int A_nr, TKrok &A_krok, bool A_mycie,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_krok, A_mycie);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszKrok a_fun, int A_nr, const TKrok &A_krok, bool A_mycie,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_krok, A_mycie, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadFS a_fun, int A_nr, TFunkcjaSpec &A_fs,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_fs);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszFS a_fun, int A_nr, const TFunkcjaSpec &A_fs,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_fs, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadWilg a_fun, Tkvor350wilgotnosc &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszWilg a_fun, const Tkvor350wilgotnosc &A_ustaw,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadDodatki a_fun, tdanedodatki &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszDodatki a_fun, const tdanedodatki &A_ustaw, bool A_BypassSet73,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadZadane a_fun, int A_nr, TKvor350zadana &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszZadane a_fun, int A_nr, const TKvor350zadana &A_ustaw,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_ustaw, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadWejsciaCyfrowe a_fun, Tkvor350wejscieDwustanowe &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszWejsciaCyfrowe a_fun, const Tkvor350wejscieDwustanowe &A_ustaw,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadWyjsciaAnalogowe a_fun, int A_nr, TWyjscieAnalogowe &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszWyjsciaAnalogowe a_fun, int A_nr,
-                   const TWyjscieAnalogowe &A_ustaw, bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_ustaw, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadDiAlarm a_fun, int A_nr, vxt_alarm_konfiguracja_t &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszDiAlarm a_fun, const TAlarmyF1F4Array &A_ustaw,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_ustaw, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadDo a_fun, int A_nr, TPrzekaznik &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszDo a_fun, int A_nr, const TPrzekaznik &A_ustaw,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_ustaw, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionReadAo a_fun, int A_nr, TWejscieAnalogowe &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionZapiszAo a_fun, int A_nr, const TWejscieAnalogowe &A_ustaw,
-                   bool A_BypassSet73, const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_ustaw, A_BypassSet73);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionBuffer a_fun, int A_nr, int A_size, const QByteArray &A_ustaw,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_nr, A_size, A_ustaw);
-}
-
-int TFormLan::make(int a_powtorz, TIntegerFunctionCrc a_fun, uint16_t A_crc, int A_size,
-                   const TUstawieniaSterownika &A_ust)
-{
-    return wywolaj(a_powtorz, a_fun, A_ust, A_crc, A_size);
 }

@@ -22,6 +22,8 @@
 #include <cstdint>
 #include <functional>
 #include <memory>
+#include <tuple>
+#include <type_traits>
 
 // ---- Result codes (0 success) ---------------------------------------------
 constexpr int kodLanHaslo = 66;           // unlock: the password was refused
@@ -141,76 +143,26 @@ public:
 
     bool inProgress() const { return wToku_ > 0; }
 
-    // Runs the callback with the arguments on a new connection per attempt,
-    // at most a_powtorz attempts, until it returns 0; 300 ms pause after
-    // every failed attempt, the last one too. The result is 0, the code of
-    // the last callback that ran, or 200 when no attempt connected (also at
-    // once, without attempts, for an address that cannot be reached).
-    int make(int a_powtorz, TIntegerFunctionTyp a_fun, QString &a_typ, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionStat a_fun, TOdczyty &A_Odczyty, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionSetDt a_fun, const QDateTime &A_dt, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadLock a_fun, bool &A_blokada, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionLongWord a_fun, uint32_t A_ustaw, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionSet73 a_fun, bool A_start, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadSetup a_fun, TFunkcjeKvor3 &A_setup,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszSetup a_fun, const TFunkcjeKvor3 &A_setup,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadModuly a_fun, TModulyWejWyKonfig &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszModuly a_fun, const TModulyWejWyKonfig &A_ustaw, bool A_BypassSet73,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadMycie a_fun, TProjektDodatkiMycie &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszMycie a_fun, const TProjektDodatkiMycie &A_ustaw, bool A_BypassSet73,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadProg a_fun, int A_nr, TProgram &A_prog,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszProg a_fun, int A_nr, const TProgram &A_prog, bool A_BypassSet73,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadKrok a_fun, int A_nr, TKrok &A_krok, bool A_mycie,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszKrok a_fun, int A_nr, const TKrok &A_krok, bool A_mycie,
-             bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadFS a_fun, int A_nr, TFunkcjaSpec &A_fs,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszFS a_fun, int A_nr, const TFunkcjaSpec &A_fs, bool A_BypassSet73,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadWilg a_fun, Tkvor350wilgotnosc &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszWilg a_fun, const Tkvor350wilgotnosc &A_ustaw, bool A_BypassSet73,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadDodatki a_fun, tdanedodatki &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszDodatki a_fun, const tdanedodatki &A_ustaw, bool A_BypassSet73,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadZadane a_fun, int A_nr, TKvor350zadana &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszZadane a_fun, int A_nr, const TKvor350zadana &A_ustaw,
-             bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadWejsciaCyfrowe a_fun, Tkvor350wejscieDwustanowe &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszWejsciaCyfrowe a_fun, const Tkvor350wejscieDwustanowe &A_ustaw,
-             bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadWyjsciaAnalogowe a_fun, int A_nr, TWyjscieAnalogowe &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszWyjsciaAnalogowe a_fun, int A_nr, const TWyjscieAnalogowe &A_ustaw,
-             bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadDiAlarm a_fun, int A_nr, vxt_alarm_konfiguracja_t &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszDiAlarm a_fun, const TAlarmyF1F4Array &A_ustaw, bool A_BypassSet73,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadDo a_fun, int A_nr, TPrzekaznik &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszDo a_fun, int A_nr, const TPrzekaznik &A_ustaw, bool A_BypassSet73,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionReadAo a_fun, int A_nr, TWejscieAnalogowe &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionZapiszAo a_fun, int A_nr, const TWejscieAnalogowe &A_ustaw,
-             bool A_BypassSet73, const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionBuffer a_fun, int A_nr, int A_size, const QByteArray &A_ustaw,
-             const TUstawieniaSterownika &A_ust);
-    int make(int a_powtorz, TIntegerFunctionCrc a_fun, uint16_t A_crc, int A_size, const TUstawieniaSterownika &A_ust);
+    // Runs the callback with the operation arguments on a new connection per
+    // attempt, at most a_powtorz attempts, until it returns 0; 300 ms pause
+    // after every failed attempt, the last one too. The arguments are the
+    // callback's after the client, the connection record last; they are
+    // handed over unchanged (records the callback fills come from the last
+    // attempt). The result is 0, the code of the last callback that ran, or
+    // 200 when no attempt connected (also at once, without attempts, for an
+    // address that cannot be reached).
+    //
+    //   lan.make(3, &lanCzytajKroki, nr, krok, mycie, ust);
+    template <class... P, class... A>
+    int make(int a_powtorz, int (*a_fun)(IKlientTcp &, P...), A &&...a)
+    {
+        static_assert(sizeof...(P) == sizeof...(A), "the callback's arguments after the client");
+        static_assert(std::is_invocable_r_v<int, decltype(a_fun), IKlientTcp &, A...>,
+                      "arguments the callback takes as they are (a record it fills must be a variable)");
+        const TUstawieniaSterownika &A_ust = std::get<sizeof...(A) - 1>(std::forward_as_tuple(a...));
+        // Every attempt gets the same arguments: none is moved from.
+        return uruchom(a_powtorz, A_ust, [&](IKlientTcp &k) { return a_fun(k, a...); });
+    }
 
     // A connection the caller keeps for a stream of pages (read time-out
     // 1500 ms); 0 on success, else 200 with the variable empty.
@@ -228,12 +180,6 @@ public:
 
 private:
     int uruchom(int a_powtorz, const TUstawieniaSterownika &A_ust, const std::function<int(IKlientTcp &)> &f);
-    template <class F, class... A>
-    int wywolaj(int a_powtorz, F a_fun, const TUstawieniaSterownika &A_ust, A &...a)
-    {
-        return uruchom(a_powtorz, A_ust, [&](IKlientTcp &k) { return a_fun(k, a..., A_ust); });
-    }
-
     FabrykaKlienta fabryka_;
     int wToku_ = 0;
 };

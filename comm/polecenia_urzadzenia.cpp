@@ -6,6 +6,7 @@
 #include "odczyty.h"
 #include "pomocnicze.h"
 #include "ramka.h"
+#include "wymiana.h"
 
 #include <cstring>
 
@@ -72,16 +73,17 @@ int TFkomunikacja::CzytajlockKVOR350(int adres, const TParamTrans &trans, bool &
 {
     // The controller answers with 8 bytes; the 7-byte read sees a CRC error
     // and the eighth byte completes the reply.
+    const TrwaWymiana trwa;
     const QByteArray r = ZbudujRamke(adres, magistrala::G, 0x07);
     QByteArray odp;
     int odebrano = 0;
     int w = WyslijRamke(r, odp, 7, odebrano, trans);
     if (w == 4) {
-        odp += port_->czytaj(1, czasOdczytu_ + mnoznikOdczytu_, odstepOdczytu_);
+        odp += port_->czytaj(1, czasCzytania(1), odstepOdczytu_);
         w = sprawdzCRCiAdres(r, odp);
     }
     if (odp.size() == 7 && odp.mid(1, 4) == QByteArray("\x00\x01\x00\x07", 4))
-        return 217;
+        return kodNieznanePolecenieBlokady;
     if (w == 0)
         A_blokada = odp.size() > magistrala::naglowek + 2 && daneBajt(odp, 0) == 0x01;
     return w;

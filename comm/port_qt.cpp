@@ -1,9 +1,14 @@
 #include "port_qt.h"
 
+#include "wymiana.h"
+#include "zegar.h"
+
 #include <QCoreApplication>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QThread>
 
+#include <sys/ioctl.h>
 #include <termios.h>
 #include <unistd.h>
 
@@ -67,9 +72,30 @@ void PortQt::zamknij()
 
 bool PortQt::otwarty() const { return port_.isOpen(); }
 
-bool PortQt::ustawBrakParzystosci() { return port_.isOpen() && port_.setParity(QSerialPort::NoParity); }
+bool PortQt::udane(bool ok)
+{
+    if (!ok)
+        sprawdzUrzadzenie();
+    return ok;
+}
 
-bool PortQt::wyczyscBufory() { return port_.isOpen() && port_.clear(QSerialPort::AllDirections); }
+bool PortQt::ustawBrakParzystosci() { return port_.isOpen() && udane(port_.setParity(QSerialPort::NoParity)); }
+
+bool PortQt::wyczyscBufory() { return port_.isOpen() && udane(port_.clear(QSerialPort::AllDirections)); }
+
+bool PortQt::sprawdzUrzadzenie()
+{
+    // The device went away (an adapter unplugged, the other end of a pty
+    // closed): the descriptor is dead for good. Closed, the port opens
+    // again at the next exchange, when the adapter may be back.
+    const QSerialPort::SerialPortError blad = port_.error();
+    port_.clearError();
+    if (blad != QSerialPort::ResourceError && blad != QSerialPort::ReadError && blad != QSerialPort::WriteError)
+        return true;
+    port_.close();
+    port_.clearError();
+    return false;
+}
 
 bool PortQt::czekajNaZapis(qint64 ile)
 {
@@ -77,49 +103,64 @@ bool PortQt::czekajNaZapis(qint64 ile)
     QElapsedTimer t;
     t.start();
     const qint64 limit = 999 + 9 * ile;
-    while (port_.bytesToWrite() > 0) {
+    while (port_.isOpen() && port_.bytesToWrite() > 0) {
         const qint64 zostalo = limit - t.elapsed();
-        if (zostalo <= 0 || !port_.waitForBytesWritten(int(zostalo)))
+        if (zostalo <= 0)
             break;
+        if (!port_.waitForBytesWritten(int(std::min<qint64>(zostalo, plasterekCzekaniaMs))) && !sprawdzUrzadzenie())
+            return false;
+        ozywOkna();
     }
-    return port_.bytesToWrite() == 0;
+    return port_.isOpen() && port_.bytesToWrite() == 0;
 }
 
 qint64 PortQt::zapisz(const QByteArray &dane)
 {
     if (!port_.isOpen())
         return -1;
+    const TrwaWymiana trwa;
     const qint64 przyjete = port_.write(dane);
     if (przyjete < 0) {
-        port_.clearError();
+        sprawdzUrzadzenie();
         return -1;
     }
-    czekajNaZapis(przyjete);
-    const qint64 wyslane = przyjete - port_.bytesToWrite();
-    port_.clearError();
-    return wyslane;
+    if (!czekajNaZapis(przyjete))
+        return port_.isOpen() ? przyjete - port_.bytesToWrite() : 0;
+    return przyjete;
 }
 
 bool PortQt::zapiszZnak(char znak)
 {
-    if (!port_.isOpen() || port_.write(&znak, 1) != 1) {
-        port_.clearError();
+    if (!port_.isOpen())
+        return false;
+    const TrwaWymiana trwa;
+    if (port_.write(&znak, 1) != 1) {
+        sprawdzUrzadzenie();
         return false;
     }
-    const bool ok = czekajNaZapis(1);
-    port_.clearError();
-    return ok;
+    return czekajNaZapis(1);
 }
 
 bool PortQt::oproznij()
 {
     if (!port_.isOpen())
         return false;
+    const TrwaWymiana trwa;
     if (!czekajNaZapis(port_.bytesToWrite()))
         return false;
+    // The driver's queue empties at the wire's pace (a second at 9600 baud
+    // for the largest frame): waited in slices, the last bits by tcdrain.
+    const int fd = int(port_.handle());
+    QElapsedTimer t;
+    t.start();
+    int wKolejce = 0;
+    while (::ioctl(fd, TIOCOUTQ, &wKolejce) == 0 && wKolejce > 0 && t.elapsed() < czasOproznianiaMs) {
+        QThread::msleep(1);
+        ozywOkna();
+    }
     int w;
     do {
-        w = ::tcdrain(int(port_.handle()));
+        w = ::tcdrain(fd);
     } while (w != 0 && errno == EINTR);
     return w == 0;
 }
@@ -143,10 +184,11 @@ QByteArray PortQt::czytaj(int n, int calkowityMs, int odstepMs)
     QByteArray wynik;
     if (!port_.isOpen() || n <= 0)
         return wynik;
+    const TrwaWymiana trwa;
     QElapsedTimer t;
     t.start();
     qint64 ostatni = 0; // when the last byte came in
-    while (wynik.size() < n) {
+    while (wynik.size() < n && port_.isOpen()) {
         if (port_.bytesAvailable() > 0) {
             wynik += port_.read(n - wynik.size());
             ostatni = t.elapsed();
@@ -157,13 +199,9 @@ QByteArray PortQt::czytaj(int n, int calkowityMs, int odstepMs)
             zostalo = std::min(zostalo, odstepMs - (t.elapsed() - ostatni));
         if (zostalo <= 0)
             break;
-        if (!port_.waitForReadyRead(int(zostalo))) {
-            const bool przeterminowany =
-                port_.error() == QSerialPort::TimeoutError || port_.error() == QSerialPort::NoError;
-            port_.clearError();
-            if (!przeterminowany)
-                break; // the device went away
-        }
+        if (!port_.waitForReadyRead(int(std::min<qint64>(zostalo, plasterekCzekaniaMs))) && !sprawdzUrzadzenie())
+            break;
+        ozywOkna();
     }
     return wynik;
 }

@@ -1,4 +1,7 @@
 // IPortSzeregowy on QSerialPort; any device path works, ptys included.
+// Waits go in short slices with messages processed between them. An I/O
+// error that means the device is gone closes the port, so that the next
+// exchange opens it again.
 #pragma once
 
 #include "port_szeregowy.h"
@@ -23,6 +26,13 @@ public:
     QByteArray czytaj(int n, int calkowityMs, int odstepMs) override;
 
 private:
+    // Longest wait for the driver's queue to reach the wire [ms].
+    static constexpr int czasOproznianiaMs = 5000;
     bool czekajNaZapis(qint64 ile);
+    // False, and the port closed, after an error that leaves the device
+    // unusable; clears the error either way.
+    bool sprawdzUrzadzenie();
+    // The result of a port operation; a failure may mean the device went away.
+    bool udane(bool ok);
     QSerialPort port_;
 };

@@ -1,8 +1,10 @@
 #include "powtorz.h"
 
+#include "wymiana.h"
 #include "zegar.h"
 
 #include <algorithm>
+#include <climits>
 #include <initializer_list>
 
 namespace {
@@ -18,6 +20,9 @@ const Czas bezZmiany{0, false};
 
 Czas standard() { return {timeoutStand}; }
 
+// k times a time-out, kept within 0..INT_MAX whatever the settings hold.
+Czas razy(int k, int ms) { return {int(std::clamp<qint64>(qint64(k) * ms, 0, INT_MAX))}; }
+
 // Runs `polecenie` up to `proby` times (at least once: a count below 1
 // must not turn into a success without an exchange).
 template <class F>
@@ -25,6 +30,9 @@ int powtarzaj(Czas czas, int proby, std::initializer_list<int> stopy, F &&polece
 {
     if (!lacze)
         return 1;
+    // The pauses keep the windows alive; nothing starts a second exchange
+    // in between.
+    const TrwaWymiana trwa;
     if (czas.ustaw) {
         try {
             lacze->ustawCzasOdczytu(czas.ms);
@@ -36,7 +44,7 @@ int powtarzaj(Czas czas, int proby, std::initializer_list<int> stopy, F &&polece
         w = polecenie(*lacze);
         if (w == 0 || std::find(stopy.begin(), stopy.end(), w) != stopy.end())
             return w;
-        czekajDokladnieMs(przerwaPowtorzeniaMs);
+        przerwaMs(przerwaPowtorzeniaMs);
     }
     return w;
 }
@@ -209,13 +217,13 @@ int powtorzZapisKomPrzekaznikiAlarm(const TAlarmyF1F4Array &A_alarmy, int adres,
 
 int powtorzCzytajKomUstawieniaMycia(TProjektDodatkiMycie &kr, int adres, const TParamTrans &trans)
 {
-    return powtarzaj({3 * timeoutStand}, iloscPowtorzen, {},
+    return powtarzaj(razy(3, timeoutStand), iloscPowtorzen, {},
                      [&](TFkomunikacja &k) { return CzytajKomUstawieniaMyciaKVOR350(k, kr, adres, trans); });
 }
 
 int powtorzZapisUstawieniaMycia(const TProjektDodatkiMycie &kr, int adres, const TParamTrans &trans)
 {
-    return powtarzaj({3 * timeoutStand}, iloscPowtorzen, {},
+    return powtarzaj(razy(3, timeoutStand), iloscPowtorzen, {},
                      [&](TFkomunikacja &k) { return ZapisUstawieniaMyciaKvor350(k, kr, adres, trans); });
 }
 
@@ -268,7 +276,12 @@ int powtorzZapisKomSetup(int adres, const TParamTrans &trans, const TFunkcjeKvor
 
 int powtorzCzytajNumerSeryjny(int adres, const TParamTrans &trans, int &A_ns)
 {
-    return powtarzaj(standard(), iloscPowtorzen, {1},
+    return powtorzCzytajNumerSeryjny(adres, trans, A_ns, {timeoutStand, iloscPowtorzen});
+}
+
+int powtorzCzytajNumerSeryjny(int adres, const TParamTrans &trans, int &A_ns, const TProbyFasady &proby)
+{
+    return powtarzaj({proby.czasMs}, proby.proby, {1},
                      [&](TFkomunikacja &k) { return k.CzytajNumerSeryjnyKVOR350(adres, trans, A_ns); });
 }
 
@@ -292,7 +305,7 @@ int powtorzCzytajTypSterownika(int adres, const TParamTrans &trans, QString &typ
 
 int powtorzCzytajModuly(int adres, const TParamTrans &a_trans, TModulyWejWyKonfig &moduly)
 {
-    return powtarzaj({2 * a_trans.ReadTotalTimeoutConstant}, a_trans.IlePowtorzen, {},
+    return powtarzaj(razy(2, a_trans.ReadTotalTimeoutConstant), a_trans.IlePowtorzen, {},
                      [&](TFkomunikacja &k) { return k.CzytajModulyKVOR350(adres, a_trans, moduly); });
 }
 
@@ -304,7 +317,7 @@ int powtorzZapisModuly(int adres, const TParamTrans &A_trans, const TModulyWejWy
 
 int powtorzCzytajlock(int adres, const TParamTrans &A_trans, bool &A_blokada)
 {
-    return powtarzaj({A_trans.ReadTotalTimeoutConstant}, A_trans.IlePowtorzen, {},
+    return powtarzaj({A_trans.ReadTotalTimeoutConstant}, A_trans.IlePowtorzen, {kodNieznanePolecenieBlokady},
                      [&](TFkomunikacja &k) { return k.CzytajlockKVOR350(adres, A_trans, A_blokada); });
 }
 

@@ -1,8 +1,8 @@
 // The retrying facade: one function per bus command, the only way the
 // windows reach the RS-485 link. Each sets the port's read time-out for its
 // command, runs it until it succeeds (or returns one of its stop codes), at
-// most N times, waits 100 ms on the precise clock after every failed
-// attempt (the last one too) and returns the last attempt's code. The
+// most N times, pauses 100 ms after every failed attempt (the last one too;
+// the pause keeps the windows alive) and returns the last attempt's code. The
 // arguments are the command's, passed through; records the command fills
 // come from the last attempt.
 //
@@ -27,6 +27,15 @@ TFkomunikacja *Fkomunikacja();
 
 // Pause after a failed attempt [ms].
 constexpr int przerwaPowtorzeniaMs = 100;
+
+// Time-out and attempts for one call of a facade that otherwise takes the
+// program-wide timeoutStand and iloscPowtorzen: an operation with needs of
+// its own passes them here, and those two stay as they are for everyone
+// else while its messages run.
+struct TProbyFasady {
+    int czasMs;
+    int proby;
+};
 
 // ---- Write session ---------------------------------------------------------
 int otworzSesjeZapisu(const TUstawieniaSterownika &A_ust);
@@ -86,6 +95,7 @@ int powtorzCzytajKomSetup(int adres, const TParamTrans &trans, TFunkcjeKvor3 &se
 int powtorzZapisKomSetup(int adres, const TParamTrans &trans, const TFunkcjeKvor3 &setup);
 // Stops also at 1.
 int powtorzCzytajNumerSeryjny(int adres, const TParamTrans &trans, int &A_ns);
+int powtorzCzytajNumerSeryjny(int adres, const TParamTrans &trans, int &A_ns, const TProbyFasady &proby);
 // Time-out unchanged.
 int powtorzZapiszCzas(const QDateTime &czas, uint8_t adres, const TParamTrans &trans);
 // Time-out unchanged; trans.IlePowtorzen; stops also at 1.
@@ -97,6 +107,7 @@ int powtorzCzytajModuly(int adres, const TParamTrans &a_trans, TModulyWejWyKonfi
 // A_trans.ReadTotalTimeoutConstant, A_trans.IlePowtorzen.
 int powtorzZapisModuly(int adres, const TParamTrans &A_trans, const TModulyWejWyKonfig &moduly,
                        bool A_BypassSet73 = false);
+// Stops also at 217.
 int powtorzCzytajlock(int adres, const TParamTrans &A_trans, bool &A_blokada);
 // Stops also at 66 (wrong password).
 int powtorzZapiszUnlock(int adres, const TParamTrans &A_trans, uint32_t A_password);

@@ -1,15 +1,18 @@
 #include "pasek_postepu.h"
 
+#include "wymiana.h"
 #include "zegar.h"
 
 #include <QApplication>
 #include <QEvent>
 #include <QLabel>
+#include <QPointer>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
 
 #include <algorithm>
+#include <vector>
 
 QPoint polozenieNaSrodku(const QSize &ekran, const QSize &okno)
 {
@@ -89,4 +92,72 @@ void pokazPostep(int pozycja, int maksimum, const QString &tekst)
     if (QWidget *m = QApplication::activeModalWidget(); m && m != &p && m->isVisible())
         m->raise();
     zegar().przetworzZdarzenia();
+}
+
+namespace {
+
+class FiltrWymiany : public QObject {
+public:
+    using QObject::QObject;
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override
+    {
+        if (!wymianaWToku()) {
+            pokazaneWTrakcie_.clear();
+            return false;
+        }
+        auto *w = qobject_cast<QWidget *>(o);
+        if (e->type() == QEvent::Show && w && w->isWindow()) {
+            pokazaneWTrakcie_.emplace_back(w);
+            return false;
+        }
+        if (e->type() == QEvent::Shortcut)
+            return true; // sent to an action, which no window owns here
+        if (!w || !wejscie(e->type()))
+            return false;
+        return !dozwolone(w->window());
+    }
+
+private:
+    static bool wejscie(QEvent::Type t)
+    {
+        switch (t) {
+        case QEvent::MouseButtonPress:
+        case QEvent::MouseButtonRelease:
+        case QEvent::MouseButtonDblClick:
+        case QEvent::KeyPress:
+        case QEvent::KeyRelease:
+        case QEvent::ShortcutOverride:
+        case QEvent::Wheel:
+        case QEvent::ContextMenu:
+        case QEvent::TouchBegin:
+        case QEvent::TouchUpdate:
+        case QEvent::TouchEnd:
+            return true;
+        default:
+            return false;
+        }
+    }
+    bool dozwolone(const QWidget *okno) const
+    {
+        if (qobject_cast<const TpasekPostepu *>(okno))
+            return true;
+        return std::any_of(pokazaneWTrakcie_.begin(), pokazaneWTrakcie_.end(),
+                           [okno](const QPointer<QWidget> &p) { return p == okno; });
+    }
+
+    std::vector<QPointer<QWidget>> pokazaneWTrakcie_;
+};
+
+} // namespace
+
+void wstrzymajWejsciePodczasWymiany()
+{
+    static QPointer<QObject> filtr;
+    QCoreApplication *app = QCoreApplication::instance();
+    if (!app || filtr)
+        return;
+    filtr = new FiltrWymiany(app);
+    app->installEventFilter(filtr);
 }

@@ -44,3 +44,10 @@ void pokazPostep(int pozycja, int maksimum, const QString &tekst = QString());
 // Top-left corner that centres a window on the screen: left not below 0,
 // top not limited.
 QPoint polozenieNaSrodku(const QSize &ekran, const QSize &okno);
+
+// While an exchange with the controller runs (wymianaWToku()), user input
+// (mouse buttons, keys, wheel, shortcuts) reaches only the progress window
+// and the windows shown meanwhile (a message box of the exchange): a click
+// anywhere else could start a second exchange in the middle of the first.
+// Installed once, on the running application; it goes with it.
+void wstrzymajWejsciePodczasWymiany();

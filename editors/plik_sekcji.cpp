@@ -2,6 +2,7 @@
 
 #include <QByteArray>
 #include <QFile>
+#include <QFileInfo>
 #include <QSaveFile>
 
 #include <algorithm>
@@ -9,8 +10,9 @@
 
 TOdczytPliku czytajPlikSekcji(const QString &sciezka, void *dane, qint64 rozmiar)
 {
+    // A FIFO or a device would block the open or the read.
     QFile f(sciezka);
-    if (!f.open(QIODevice::ReadOnly))
+    if (!QFileInfo(sciezka).isFile() || !f.open(QIODevice::ReadOnly))
         return TOdczytPliku::BladOtwarcia;
     const QByteArray b = f.read(rozmiar);
     if (b.size() != rozmiar)

@@ -8,7 +8,8 @@
 enum class TOdczytPliku { Dobrze, BladOtwarcia, BladOdczytu };
 
 // The first `rozmiar` bytes into `dane`, which stay untouched unless the
-// read succeeds.
+// read succeeds. Only a regular file is opened (anything else is an open
+// error).
 TOdczytPliku czytajPlikSekcji(const QString &sciezka, void *dane, qint64 rozmiar);
 
 // Creates or replaces the file with the block. The new file takes the old

@@ -3,6 +3,7 @@
 #include "komunikaty.h"
 #include "lan.h"
 #include "powtorz.h"
+#include "transport.h"
 
 #include <QCoreApplication>
 
@@ -10,20 +11,8 @@ namespace {
 
 int wykonajPrzez(const TUstawieniaSterownika &u, const TPrzezRs485 &rs, const TPrzezLan &lan)
 {
-    // The transports turn their failures into codes; anything they raise
-    // all the same is a failed exchange of this item.
-    try {
-        switch (u.lan.LAN_ACTIVE) {
-        case 0:
-            return rs(u);
-        case 1:
-            return FormLan() ? lan(*FormLan(), u) : kodLanBrakPolaczenia;
-        default:
-            return -1;
-        }
-    } catch (...) {
-        return -1;
-    }
+    return przezTransport(
+        u, [&] { return rs(u); }, [&](TFormLan &f) { return lan(f, u); });
 }
 
 int sesja(const TUstawieniaSterownika &ust, bool start, int probyLan)

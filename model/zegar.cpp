@@ -4,6 +4,8 @@
 #include <QElapsedTimer>
 #include <QThread>
 
+#include <algorithm>
+
 namespace {
 
 QElapsedTimer &start()
@@ -56,6 +58,25 @@ void czekajMs(int n)
         z.przetworzZdarzenia();
         z.spij(10);
     } while (z.tickMs() - t0 <= n);
+}
+
+void przerwaMs(int n)
+{
+    IZegar &z = zegar();
+    const qint64 t0 = z.tickMs();
+    for (qint64 minelo = 0; minelo < n; minelo = z.tickMs() - t0) {
+        z.przetworzZdarzenia();
+        z.spij(int(std::min<qint64>(n - minelo, plasterekCzekaniaMs)));
+    }
+}
+
+void ozywOkna()
+{
+    static QElapsedTimer od;
+    if (od.isValid() && od.elapsed() < plasterekCzekaniaMs)
+        return;
+    zegar().przetworzZdarzenia();
+    od.start();
 }
 
 void czekajDokladnieMs(int n) { zegar().czekajDokladnie(n); }

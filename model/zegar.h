@@ -26,8 +26,21 @@ public:
 void ustawZegar(IZegar *z);
 IZegar &zegar();
 
+// Longest stretch a wait goes without processing messages [ms].
+constexpr int plasterekCzekaniaMs = 10;
+
 // Waits n ms keeping the windows alive: process messages, sleep 10 ms,
 // until more than n ms have passed. The body runs at least once.
 void czekajMs(int n);
+// A pause of exactly n ms on the tick count (not a slice more, as czekajMs
+// may take) that keeps the windows alive: sleeps of at most 10 ms with
+// messages processed between them. Nothing happens for n <= 0.
+void przerwaMs(int n);
 // Busy wait of n ms on the precise counter (RS-485 turn-around).
 void czekajDokladnieMs(int n);
+
+// Keeps the windows alive in a loop that waits on a device in short
+// slices: processes pending messages when a slice has passed since such a
+// loop last did, in this loop or the one before it (real time, as the
+// device's waits are).
+void ozywOkna();

@@ -696,6 +696,18 @@ Check the controller settings.</translation>
         <source>Nie mogę otworzyć portu</source>
         <translation>Cannot open port</translation>
     </message>
+    <message>
+        <source>Nie wybrano portu szeregowego.</source>
+        <translation>No serial port is selected.</translation>
+    </message>
+    <message>
+        <source>to nie jest zwykły plik</source>
+        <translation>this is not a regular file</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać dziennika ramek</source>
+        <translation>Cannot write the frame log</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>

@@ -696,6 +696,18 @@ Sprawdź ustawienia sterownika.</source>
         <source>Nie mogę otworzyć portu</source>
         <translation>Не удаётся открыть порт</translation>
     </message>
+    <message>
+        <source>Nie wybrano portu szeregowego.</source>
+        <translation>Последовательный порт не выбран.</translation>
+    </message>
+    <message>
+        <source>to nie jest zwykły plik</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać dziennika ramek</source>
+        <translation>Невозможно записать журнал кадров</translation>
+    </message>
 </context>
 <context>
     <name>TForm1</name>

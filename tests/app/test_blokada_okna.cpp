@@ -138,6 +138,20 @@ private slots:
         QVERIFY(s->komunikaty.pokazane.empty());
     }
 
+    // A controller without the lock-state command answers "unknown
+    // command": asked once, it counts as unlocked, and the check passes.
+    void sterownikBezBlokady()
+    {
+        s->sterownik.zmien([](StanSterownika &st) { st.znaLock = false; });
+        QCOMPARE(b->fnLockCheck(), 0);
+        QCOMPARE(s->ramki('G', 0x07), 1);
+        QCOMPARE(lock->fnProcess(), 0);
+        QCOMPARE(lock->LockState(), ls_unlocked);
+        QCOMPARE(s->ramki('G', 0x07), 2);
+        QCOMPARE(s->ramki('G', 0x08), 0);
+        QVERIFY(s->komunikaty.pokazane.empty());
+    }
+
     // A protocol version other than 4 is noted once, and again after the
     // owner clears the flag (a connection change).
     void wersjaProtokolu_data()

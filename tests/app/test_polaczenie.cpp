@@ -16,6 +16,7 @@
 #include "sciezki.h"
 #include "symulator_pty.h"
 #include "symulator_tcp.h"
+#include "wymiana.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -28,6 +29,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <utility>
 
 using R = RodzajKomunikatu;
 
@@ -288,7 +290,7 @@ private slots:
         QTest::newRow("another controller") << QByteArray() << QByteArray("kVOR350") << QString();
         QTest::newRow("another model") << QByteArray() << QByteArray("kvor350X2") << QString();
         QTest::newRow("no port") << QByteArray("ComboBoxPort=-1\n") << QByteArray("kvor350")
-                                 << QString("Nie mogę otworzyć portu");
+                                 << QString("Nie wybrano portu szeregowego.");
     }
     void testPolaczeniaErr()
     {
@@ -538,6 +540,129 @@ private slots:
         o->TimerAutomatTimer();
         QVERIFY(tcp->polaczen() > polaczen);
         QVERIFY(o->FrameBiezaceOdczyty1->isVisible());
+    }
+
+    // The adapter unplugged and plugged back at the same path: the test
+    // after the loss fails, the one after the return passes again.
+    void testPoPowrocieAdaptera()
+    {
+        const QString dowiazanie = dir->filePath("ttyKVOR");
+        const auto wskaz = [&](const QString &cel) {
+            QFile::remove(dowiazanie);
+            return QFile::link(cel, dowiazanie);
+        };
+        QVERIFY(wskaz(pty->sciezka()));
+        zapiszIni("[Parametry]\nCOM1Device=" + dowiazanie.toUtf8() + "\nComboBoxPort=0\n");
+        sterownikKvor();
+        auto o = okno();
+        o->Aol_TestClick();
+        QCOMPARE(o->L_ok->text(), QString("OK"));
+
+        pty->zatrzymaj();
+        o->Aol_TestClick();
+        QCOMPARE(o->L_ok->text(), QString("ERR"));
+
+        QString blad;
+        QVERIFY2(pty->uruchom(&blad), qPrintable(blad));
+        QVERIFY(wskaz(pty->sciezka()));
+        o->Aol_TestClick();
+        QCOMPARE(o->L_ok->text(), QString("OK"));
+        QVERIFY(komunikaty->pokazane.empty());
+    }
+
+    // The automatic reading's one try and 500 ms go with its own calls: the
+    // program-wide settings stay as they are while its messages run.
+    void odczytZWlasnymiProbami()
+    {
+        iniZSymulatorem();
+        sterownikKvor();
+        usterki->dodaj('F', 0x07, Usterka{RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze);
+        auto o = okno();
+        bool globalneBezZmian = true;
+        int przetworzenia = 0;
+        zegar->naPrzetworz = [&] {
+            ++przetworzenia;
+            globalneBezZmian = globalneBezZmian && iloscPowtorzen == 3 && timeoutStand == 1000;
+        };
+        o->CzytajAutomatycznie();
+        zegar->naPrzetworz = nullptr;
+        QVERIFY(przetworzenia > 0);
+        QVERIFY(globalneBezZmian);
+        QVERIFY(o->FrameBiezaceOdczyty1->isHidden());
+        int numerow = 0;
+        for (const QByteArray &r : pty->ramki())
+            numerow += r.at(1) == 'F' && r.at(2) == 0x07;
+        QCOMPARE(numerow, 1);
+        QCOMPARE(lacze->czasOdczytu(), 500);
+    }
+
+    // Ticks that come while an exchange waits (its waits run the timers)
+    // are skipped, never nested on the port; the timers go on afterwards.
+    void tykniecieWTrakcieWymiany()
+    {
+        iniZSymulatorem("AutoRead=1\n");
+        sterownikKvor();
+        auto o = okno();
+        int odczytow = 0;
+        o->CzytajAutomatycznie = [&] { ++odczytow; };
+        o->naPierwszymPlanie = [] { return true; };
+        o->TimerStarterTimer();
+        o->TimerAutomat->setInterval(20);
+        int tykniec = 0;
+        connect(o->TimerAutomat, &QTimer::timeout, this, [&] { ++tykniec; });
+        o->L_ok->show();
+        o->Timer1->setInterval(20);
+        o->Timer1->start();
+        zegar->przetwarzajZdarzenia = true;
+
+        usterki->dodaj('F', 0x01, Usterka{RodzajUsterki::BrakOdpowiedzi});
+        lacze->ustawCzasOdczytu(300);
+        TUstawieniaSterownika u;
+        o->wezUstawieniaSterownika(u, true);
+        TOdczyty odczyty{};
+        QVERIFY(!czytajOdczyty(true, odczyty, u, false));
+        QVERIFY(tykniec >= 3);
+        QCOMPARE(odczytow, 0);
+        QVERIFY(o->L_ok->isVisible());
+        QVERIFY(o->Timer1->isActive());
+
+        QTRY_VERIFY(odczytow > 0);
+        QTRY_VERIFY(!o->L_ok->isVisible());
+        QVERIFY(!o->Timer1->isActive());
+        zegar->przetwarzajZdarzenia = false;
+    }
+
+    // Closing the window in the middle of an exchange waits for its end;
+    // then the lock command goes and the window closes.
+    void zamkniecieWTrakcieWymiany()
+    {
+        iniZSymulatorem();
+        sterownikKvor();
+        auto o = okno();
+        o->lockService.bylaBlokada = true;
+        zegar->przetwarzajZdarzenia = true;
+        usterki->dodaj('F', 0x01, Usterka{RodzajUsterki::BrakOdpowiedzi});
+        lacze->ustawCzasOdczytu(300);
+        TUstawieniaSterownika u;
+        o->wezUstawieniaSterownika(u, true);
+        bool zamykano = false;
+        zegar->naPrzetworz = [&] {
+            if (!std::exchange(zamykano, true))
+                QVERIFY(!o->close());
+        };
+        TOdczyty odczyty{};
+        QVERIFY(!czytajOdczyty(true, odczyty, u, false));
+        zegar->naPrzetworz = nullptr;
+        QVERIFY(zamykano);
+        QVERIFY(o->isVisible());
+        QCOMPARE(ileBlokad(*pty), 0);
+
+        QTRY_VERIFY(!o->isVisible());
+        zegar->przetwarzajZdarzenia = false;
+        QVERIFY(pty->czekajNaBezczynnosc(3000));
+        QCOMPARE(ileBlokad(*pty), 1);
+        QCOMPARE(pty->ramki().back().at(1), 'G');
+        QVERIFY(komunikaty->pokazane.empty());
     }
 
     void blokadaPrzyZamknieciu_data()

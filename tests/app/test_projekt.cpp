@@ -2,8 +2,10 @@
 #include "komunikaty_skrypt.h"
 #include "limit_pliku.h"
 #include "nazwy.h"
+#include "plik_sekcji.h"
 #include "projekt.h"
 #include "sciezki.h"
+#include "start.h"
 
 #include <QDir>
 #include <QFile>
@@ -11,7 +13,12 @@
 
 #include <gtest/gtest.h>
 
+#include <csignal>
 #include <cstring>
+#include <fcntl.h>
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
 #include <unistd.h>
 
 using R = RodzajKomunikatu;
@@ -224,12 +231,16 @@ TEST_F(Projekt, NieudanyZapisZostawiaStaryPlikIZglaszaBlad)
     EXPECT_EQ(czytaj(p), stary);
     QDir(dir.path()).rmdir("stary.k3ppdo");
 
-    // A write cut short by the file size limit: nothing is replaced.
+    // A write cut short by the file size limit: nothing is replaced, and
+    // the box tells why.
     {
         zapisz(p + "pdo", staryMycia);
         LimitPliku limit(4096);
         komunikaty.oczekuj(R::Blad, "Plik projektu nie został zapisany!");
         EXPECT_FALSE(a.zapiszProjekt(false));
+        ASSERT_FALSE(komunikaty.pokazane.empty());
+        EXPECT_TRUE(komunikaty.pokazane.back().tekst.contains("File too large"))
+            << komunikaty.pokazane.back().tekst.toStdString();
     }
     EXPECT_EQ(czytaj(p), stary);
     EXPECT_EQ(czytaj(p + "pdo"), staryMycia);
@@ -370,6 +381,67 @@ TEST_F(Projekt, NiedajacySieCzytacPlikNicNieZmienia)
     EXPECT_EQ(a.projekt().r1, 1);
     EXPECT_EQ(a.projektNnazwa, "/biezacy.k3p");
     EXPECT_TRUE(a.bylazmianaProjektu);
+}
+
+// A write past the file-size limit must not kill the program: with the
+// start-up's process settings it fails with EFBIG instead (in a child, so
+// that the signal's default could show).
+TEST(Proces, LimitRozmiaruPlikuNieZabija)
+{
+    const QTemporaryDir dir;
+    ASSERT_TRUE(dir.isValid());
+    const QByteArray plik = QFile::encodeName(dir.filePath("duzy"));
+    const pid_t pid = fork();
+    ASSERT_GE(pid, 0);
+    if (pid == 0) {
+        std::signal(SIGXFSZ, SIG_DFL);
+        przygotujProces();
+        rlimit r{};
+        getrlimit(RLIMIT_FSIZE, &r);
+        r.rlim_cur = 100;
+        setrlimit(RLIMIT_FSIZE, &r);
+        const int fd = ::open(plik.constData(), O_WRONLY | O_CREAT | O_TRUNC, 0600);
+        char bufor[1000] = {};
+        const ssize_t w1 = ::write(fd, bufor, sizeof bufor); // 100 of them
+        const ssize_t w2 = ::write(fd, bufor, sizeof bufor);
+        _exit(w1 == 100 && w2 < 0 && errno == EFBIG ? 0 : 1);
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(pid, &status, 0), pid);
+    ASSERT_TRUE(WIFEXITED(status)) << "killed by signal " << (WIFSIGNALED(status) ? WTERMSIG(status) : 0);
+    EXPECT_EQ(WEXITSTATUS(status), 0);
+}
+
+// Only regular files are opened: a FIFO (or a device) in the place of the
+// project, its sidecar or a section file counts as unreadable or missing
+// and never blocks.
+TEST_F(Projekt, FifoZamiastPlikuNieBlokuje)
+{
+    const auto fifo = [&](const QString &p) { return mkfifo(QFile::encodeName(p).constData(), 0600) == 0; };
+
+    const QString p = sciezka("fifo.k3p");
+    ASSERT_TRUE(fifo(p));
+    {
+        TBiezacyProjekt a;
+        komunikaty.oczekuj(R::Blad, "Wybrany plik stworzony inną wersją programu, skorzystaj z konwertera!");
+        EXPECT_FALSE(a.OtworzProjektNazwa(p));
+    }
+
+    TBiezacyProjekt a;
+    const QString q = sciezka("dobry.k3p");
+    a.mycie().czaDoMycia = 7;
+    ASSERT_TRUE(zapiszProjektDoPliku(q, a.projekt(), a.mycie(), 2));
+    ASSERT_TRUE(QFile::remove(q + "pdo"));
+    ASSERT_TRUE(fifo(q + "pdo"));
+    komunikaty.oczekuj(R::Blad, "Brak pliku dla \"Ustawienia mycia\".");
+    EXPECT_TRUE(a.OtworzProjektNazwa(q));
+    EXPECT_EQ(a.mycie().czaDoMycia, 0);
+
+    const QString s = sciezka("fifo.k3ana");
+    ASSERT_TRUE(fifo(s));
+    char blok[16] = {1};
+    EXPECT_EQ(czytajPlikSekcji(s, blok, sizeof blok), TOdczytPliku::BladOtwarcia);
+    EXPECT_EQ(blok[0], 1);
 }
 
 TEST(DomyslnaNazwa, Przypadki)

@@ -9,6 +9,7 @@
 #include "port_qt.h"
 #include "sciezki.h"
 #include "symulator_pty.h"
+#include "wymiana.h"
 
 #include <QMap>
 #include <QTemporaryDir>
@@ -83,3 +84,25 @@ protected:
 };
 
 inline QByteArray hex(const char *s) { return QByteArray::fromHex(s); }
+
+// Counts the fake clock's message processing while it lives, and whether
+// each came inside an exchange in progress.
+class PrzetworzeniaWWymianie {
+public:
+    explicit PrzetworzeniaWWymianie(ZegarTestowy &z) : z_(z)
+    {
+        z_.naPrzetworz = [this] {
+            ++ile;
+            wWymianie = wWymianie && wymianaWToku();
+        };
+    }
+    ~PrzetworzeniaWWymianie() { z_.naPrzetworz = nullptr; }
+    PrzetworzeniaWWymianie(const PrzetworzeniaWWymianie &) = delete;
+    PrzetworzeniaWWymianie &operator=(const PrzetworzeniaWWymianie &) = delete;
+
+    int ile = 0;
+    bool wWymianie = true;
+
+private:
+    ZegarTestowy &z_;
+};

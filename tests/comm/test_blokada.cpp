@@ -256,6 +256,8 @@ protected:
                 return 2;
             bool zablokowany = false;
             kodBlokady = lacze->CzytajlockKVOR350(1, trans, zablokowany);
+            if (kodBlokady == kodNieznanePolecenieBlokady)
+                return 0; // no lock on such a controller
             if (kodBlokady != 0)
                 return -1;
             return zablokowany ? 1 : 0;
@@ -347,9 +349,9 @@ TEST_F(BlokadaSym, UserGivesUp)
 TEST_F(BlokadaSym, ControllerWithoutTheLockCommand)
 {
     sterownik.zmien([](StanSterownika &s) { s.znaLock = false; });
-    EXPECT_EQ(b.fnProcess(), -1);
+    EXPECT_EQ(b.fnProcess(), 0);
     EXPECT_EQ(kodBlokady, 217);
-    EXPECT_EQ(b.LockState(), ls_unknown);
+    EXPECT_EQ(b.LockState(), ls_unlocked);
     EXPECT_EQ(skrypt.pytania, 0);
     EXPECT_EQ(ramkiPolecenia('G', 0x08), 0);
 }

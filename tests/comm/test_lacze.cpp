@@ -4,9 +4,15 @@
 #include "port_skrypt.h"
 
 #include "ramka.h"
+#include "wymiana.h"
 
+#include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+
+#include <sys/stat.h>
+
+#include <climits>
 
 namespace {
 
@@ -202,6 +208,103 @@ TEST_F(LaczeSym, DziennikRamek)
                                                              "  S: 01 46 07    [3] 3\n"));
 }
 
+// The frame log cannot be written: said once, and a FIFO in its place
+// does not block the exchange.
+TEST_F(LaczeSym, DziennikKtoregoNieMoznaZapisac)
+{
+    logujRamki = true;
+    ASSERT_TRUE(QDir(katalog.path()).mkdir(QStringLiteral("trans.txt")));
+    komunikaty.oczekuj(RodzajKomunikatu::Blad, QStringLiteral("Nie można zapisać dziennika ramek:\n") +
+                                                   katalog.filePath(QStringLiteral("trans.txt")));
+    int n = 0;
+    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+    EXPECT_TRUE(komunikaty.pusty());
+
+    lacze->zamknijPort(); // the pty takes one opener at a time
+    ASSERT_TRUE(QDir(katalog.path()).rmdir(QStringLiteral("trans.txt")));
+    ASSERT_EQ(mkfifo(QFile::encodeName(katalog.filePath(QStringLiteral("trans.txt"))).constData(), 0600), 0);
+    TFkomunikacja inne(std::make_unique<PortQt>());
+    inne.porty().ustawOdczytKlucza([this](const QString &k) { return nadpisania.value(k); });
+    komunikaty.oczekuj(RodzajKomunikatu::Blad, QStringLiteral("to nie jest zwykły plik"));
+    EXPECT_EQ(inne.CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+    EXPECT_TRUE(komunikaty.pusty());
+}
+
+// No port chosen (-1) says so, once, instead of naming "COM0".
+TEST_F(LaczeSym, BrakWybranegoPortu)
+{
+    TParamTrans t = trans;
+    t.port = -1;
+    komunikaty.oczekuj(RodzajKomunikatu::Blad, QStringLiteral("Nie wybrano portu szeregowego."));
+    int n = 0;
+    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, t, n), 1);
+    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, t, n), 1);
+    EXPECT_TRUE(komunikaty.pusty());
+    ASSERT_EQ(komunikaty.pokazane.size(), 1u);
+    EXPECT_FALSE(komunikaty.pokazane[0].tekst.contains(QStringLiteral("COM0")));
+}
+
+// Time-outs at the top of the range neither overflow nor turn into no wait.
+TEST_F(LaczeSym, CzasOdczytuBezPrzepelnienia)
+{
+    lacze->ustawCzasOdczytu(INT_MAX);
+    lacze->ustawMnoznikOdczytu(INT_MAX);
+    int n = 0;
+    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+    QByteArray odp;
+    EXPECT_EQ(lacze->WyslijRamkeDlugosc(zapytanieBlokady, odp, n, trans), 0);
+    lacze->ustawCzasOdczytu(-5);
+    lacze->ustawMnoznikOdczytu(1);
+    usterki.dodaj('F', 0x07, {RodzajUsterki::BrakOdpowiedzi});
+    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 8); // waits 6 ms, not forever
+}
+
+// While the reply is awaited the windows stay alive: messages are
+// processed in slices, inside the exchange.
+TEST_F(LaczeSym, CzekanieNaOdpowiedzPrzetwarzaZdarzenia)
+{
+    lacze->ustawCzasOdczytu(400);
+    usterki.dodaj('F', 0x07, {RodzajUsterki::BrakOdpowiedzi});
+    int n = 0;
+    {
+        const PrzetworzeniaWWymianie p(zegarTestowy);
+        EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 8);
+        EXPECT_GE(p.ile, 5);
+        EXPECT_TRUE(p.wWymianie);
+    }
+    EXPECT_FALSE(wymianaWToku());
+}
+
+// The device behind the port goes away (the other end of the pty closes,
+// as an unplugged adapter) and comes back at the same path: the failed
+// exchange closes the port and the next one opens it again.
+TEST_F(LaczeSym, PortWracaPoZniknieciuUrzadzenia)
+{
+    const QString dowiazanie = katalog.filePath(QStringLiteral("ttyKVOR"));
+    const auto wskaz = [&](const QString &cel) {
+        QFile::remove(dowiazanie);
+        return QFile::link(cel, dowiazanie);
+    };
+    ASSERT_TRUE(wskaz(pty.sciezka()));
+    nadpisania[QStringLiteral("COM1Device")] = dowiazanie;
+    int n = 0;
+    ASSERT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+    EXPECT_EQ(port->otwarcia, 1);
+
+    pty.zatrzymaj();
+    EXPECT_NE(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+    EXPECT_FALSE(port->otwarty());
+
+    QString blad;
+    ASSERT_TRUE(pty.uruchom(&blad)) << blad.toStdString();
+    ASSERT_TRUE(wskaz(pty.sciezka()));
+    n = 0;
+    EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+    EXPECT_EQ(n, 123456);
+    EXPECT_EQ(port->otwarcia, 2);
+}
+
 TEST_F(LaczeSym, KierunekRecznyNaPty)
 {
     lacze->ustawKierunekSterownika(false);
@@ -232,13 +335,16 @@ protected:
         lacze = std::make_unique<TFkomunikacja>(std::move(p));
         lacze->porty().ustawOdczytKlucza([](const QString &) { return QStringLiteral("/dev/ttyTEST"); });
         trans.predkosc = 6;
+        ustawKatalogProgramu(katalogProgramuTestu.path()); // for the frame log
     }
     ~LaczeSkrypt() override
     {
+        ustawKatalogProgramu(QString());
         TransmisjaNT = false;
         IleSleep = 5;
         logujRamki = false;
     }
+    QTemporaryDir katalogProgramuTestu;
     ZegarTestowy zegar;
     KomunikatySkrypt komunikaty;
     PortSkrypt *port;
@@ -306,12 +412,19 @@ TEST_F(LaczeSkrypt, NiepelnyZapisIInneBledyPortu)
     port->limitZapisu = 6;
     EXPECT_EQ(lacze->WyslijRamke(zapytanieNumeru, odp, 11, n, trans), 2);
     EXPECT_EQ(lacze->WyslijRamkeDlugosc(zapytanieBlokady, odp, n, trans), 2);
-    EXPECT_FALSE(QFile::exists(katalogProgramu() + QStringLiteral("trans.txt"))); // 2 is not logged
+    // A failed send is logged with its code like any other exchange.
+    QFile log(katalogProgramu() + QStringLiteral("trans.txt"));
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    const QList<QByteArray> wiersze = log.readAll().split('\n');
+    EXPECT_EQ(wiersze.value(4), QByteArray("  S:    [0] 2"));
+    EXPECT_EQ(wiersze.value(9), QByteArray("  S:    [0] 2"));
+    log.close();
 
     port->limitZapisu = -1;
     port->parzystoscOk = false;
     EXPECT_EQ(lacze->WyslijRamke(zapytanieNumeru, odp, 11, n, trans), 1);
-    EXPECT_TRUE(QFile::exists(katalogProgramu() + QStringLiteral("trans.txt"))); // this 1 is
+    ASSERT_TRUE(log.open(QIODevice::ReadOnly));
+    EXPECT_TRUE(log.readAll().endsWith("  S:    [0] 1\n"));
 
     // The first exchange on the start-up port opens it without a box.
     auto p = std::make_unique<PortSkrypt>();

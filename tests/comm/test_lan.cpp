@@ -10,11 +10,14 @@
 #include "powtorz.h"
 #include "ramka.h"
 #include "symulator_tcp.h"
+#include "transport.h"
+#include "wymiana.h"
 
 #include <algorithm>
 #include <cstddef>
 #include <cstring>
 #include <memory>
+#include <stdexcept>
 #include <utility>
 
 namespace {
@@ -1024,4 +1027,79 @@ TEST_F(LanSym, ObaLaczaTeSameRekordy)
     EXPECT_EQ(std::memcmp(&rsOdczyty, &tcpOdczyty, sizeof rsOdczyty), 0);
     EXPECT_EQ(tcpOdczyty.GodzinaCyklu, 1);
     EXPECT_EQ(tcpOdczyty.MinutaCyklu, 31);
+}
+
+// The client's waits (connect, read) keep the windows alive and count as
+// an exchange in progress; a negative read time-out waits for nothing.
+TEST_F(LanUsterki, CzekanieKlientaPrzetwarzaZdarzenia)
+{
+    auto k = nowyKlientTcp();
+    {
+        const PrzetworzeniaWWymianie p(zegarTestowy);
+        ASSERT_TRUE(k->polacz(tcp.adres(), portLan, 2000));
+        usterki.dodaj('F', 0x06, {RodzajUsterki::BrakOdpowiedzi});
+        k->ustawCzasOdczytu(300);
+        wyslijRamkeLan(uint32_t(ust.lan.NUMER_SERYJNY), 'F', 0x06, {}, *k);
+        EXPECT_THROW(k->czytaj(1031), BladOdczytuTcp);
+        EXPECT_GE(p.ile, 5);
+        EXPECT_TRUE(p.wWymianie);
+    }
+    {
+        const PrzetworzeniaWWymianie p(zegarTestowy);
+        tcp.ustawTryb(SymulatorTcp::Tryb::BezAkceptacji);
+        EXPECT_FALSE(nowyKlientTcp()->polacz(tcp.adres(), portLan, 300));
+        EXPECT_GE(p.ile, 5);
+        EXPECT_TRUE(p.wWymianie);
+    }
+    EXPECT_FALSE(wymianaWToku());
+
+    k->ustawCzasOdczytu(-1);
+    EXPECT_EQ(k->czasOdczytu(), 0);
+    EXPECT_THROW(k->czytaj(1), BladOdczytuTcp);
+}
+
+// The one transport choice: 0 RS-485, 1 TCP/IP, anything else neither;
+// what either raises is that transport's failed exchange.
+TEST(Transport, WyborZRekordu)
+{
+    TFormLan lan;
+    struct Wiersz {
+        int aktywny;
+        bool zRunnerem;
+        bool rzuca;
+        int wynik;
+    } const wiersze[] = {
+        {0, true, false, 10},           {1, true, false, 20},  {1, false, false, kodLanBrakPolaczenia},
+        {2, true, false, -1},           {-1, true, false, -1}, {0, true, true, kodRs485Wyjatek},
+        {1, true, true, kodLanWyjatek},
+    };
+    for (const Wiersz &w : wiersze) {
+        SCOPED_TRACE(std::to_string(w.aktywny) + (w.zRunnerem ? " runner" : "") + (w.rzuca ? " throws" : ""));
+        ustawFormLan(w.zRunnerem ? &lan : nullptr);
+        TUstawieniaSterownika u;
+        u.lan.LAN_ACTIVE = w.aktywny;
+        int rs = 0, przezLan = 0;
+        const int wynik = przezTransport(
+            u,
+            [&] {
+                ++rs;
+                if (w.rzuca)
+                    throw std::runtime_error("rs");
+                return 10;
+            },
+            [&](TFormLan &f) {
+                ++przezLan;
+                EXPECT_EQ(&f, &lan);
+                if (w.rzuca)
+                    throw std::runtime_error("lan");
+                return 20;
+            });
+        EXPECT_EQ(wynik, w.wynik);
+        EXPECT_EQ(rs, w.aktywny == 0 ? 1 : 0);
+        EXPECT_EQ(przezLan, w.aktywny == 1 && w.zRunnerem ? 1 : 0);
+        EXPECT_EQ(transport(u), w.aktywny == 0   ? TTransport::Rs485
+                                : w.aktywny == 1 ? TTransport::Lan
+                                                 : TTransport::Brak);
+    }
+    ustawFormLan(nullptr);
 }

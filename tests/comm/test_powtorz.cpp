@@ -1,11 +1,13 @@
 // The retrying facade against the simulator: every facade's time-out and
-// attempt count, the precise pause after each failed attempt, the stop
-// codes.
+// attempt count, the pause after each failed attempt, the stop codes.
 #include "lacze_sym.h"
 
 #include "bloki_sym.h"
 #include "crc.h"
 #include "powtorz.h"
+#include "wymiana.h"
+
+#include <climits>
 
 #include <cstring>
 
@@ -50,6 +52,16 @@ protected:
         iloscPowtorzen = zapamietaneProby;
         LaczeSym::TearDown();
     }
+
+    // Counting starts here: the frames and the pauses.
+    void odNowa()
+    {
+        pty.wyczyscRamki();
+        przespanePrzed = zegarTestowy.przespane;
+    }
+    // What the fake clock slept since odNowa() beyond the 10 ms each frame's
+    // exchange begins with: the pauses after failed attempts.
+    qint64 pauzyMs() const { return zegarTestowy.przespane - przespanePrzed - 10 * qint64(pty.ramki().size()); }
 
     std::vector<QByteArray> ramkiPolecenia(char f, uint8_t sub) const
     {
@@ -178,6 +190,7 @@ protected:
 
     BlokiSym bloki{sterownik};
     TUstawieniaSterownika ust;
+    qint64 przespanePrzed = 0;
     int zapamietanyCzas = 0;
     int zapamietaneProby = 0;
 };
@@ -191,12 +204,11 @@ TEST_F(PowtorzSym, PierwszaProbaZawodziDrugaUdana)
     for (const Fasada &f : fasady()) {
         SCOPED_TRACE(f.nazwa);
         usterki.wyczysc();
-        pty.wyczyscRamki();
-        zegarTestowy.dokladne.clear();
+        odNowa();
         lacze->ustawCzasOdczytu(czasPrzed);
         usterki.dodaj(f.funkcja, f.podkomenda, {RodzajUsterki::ZleCRC});
         EXPECT_EQ(f.wywolaj(), 0);
-        EXPECT_EQ(zegarTestowy.dokladne, std::vector<int>{przerwaPowtorzeniaMs});
+        EXPECT_EQ(pauzyMs(), przerwaPowtorzeniaMs);
         const auto r = ramkiPolecenia(f.funkcja, f.podkomenda);
         ASSERT_EQ(r.size(), size_t(1 + f.ramekUdanych));
         EXPECT_EQ(r[0], r[1]);
@@ -211,8 +223,7 @@ TEST_F(PowtorzSym, StalaUsterkaPoNProbach)
     for (const Fasada &f : fasady()) {
         SCOPED_TRACE(f.nazwa);
         usterki.wyczysc();
-        pty.wyczyscRamki();
-        zegarTestowy.dokladne.clear();
+        odNowa();
         usterki.dodaj(f.funkcja, f.podkomenda, {RodzajUsterki::ZleCRC}, PlanUsterek::zawsze);
         const int w = f.wywolaj();
         if (f.kodBledu == dowolnyBlad)
@@ -220,7 +231,7 @@ TEST_F(PowtorzSym, StalaUsterkaPoNProbach)
         else
             EXPECT_EQ(w, f.kodBledu);
         EXPECT_EQ(ramkiPolecenia(f.funkcja, f.podkomenda).size(), size_t(f.proby));
-        EXPECT_EQ(zegarTestowy.dokladne, std::vector<int>(size_t(f.proby), przerwaPowtorzeniaMs));
+        EXPECT_EQ(pauzyMs(), f.proby * przerwaPowtorzeniaMs);
     }
     usterki.wyczysc();
     EXPECT_FALSE(sterownik.stan().sesjaOtwarta);
@@ -234,15 +245,14 @@ TEST_F(PowtorzSym, LiczbaProbZUstawien)
         SCOPED_TRACE(ile);
         iloscPowtorzen = ile;
         trans.IlePowtorzen = ile + 1;
-        pty.wyczyscRamki();
-        zegarTestowy.dokladne.clear();
+        odNowa();
         TKrok kr;
         EXPECT_EQ(powtorzCzytajKomKroki(kr, 1, 1, false, trans), 4);
         TKvor350zadana z;
         EXPECT_EQ(powtorzCzytajZadane(z, 1, 1, trans), 4);
         EXPECT_EQ(ramkiPolecenia('H', 0x02).size(), size_t(ile));
         EXPECT_EQ(ramkiPolecenia('H', 0x0A).size(), size_t(ile + 1));
-        EXPECT_EQ(zegarTestowy.dokladne.size(), size_t(2 * ile + 1));
+        EXPECT_EQ(pauzyMs(), (2 * ile + 1) * przerwaPowtorzeniaMs);
     }
     // A count below one still makes one attempt: no success without an
     // exchange.
@@ -256,9 +266,10 @@ TEST_F(PowtorzSym, LiczbaProbZUstawien)
 // A first attempt that succeeds returns at once.
 TEST_F(PowtorzSym, SukcesBezPauzy)
 {
+    odNowa();
     TKrok kr;
     EXPECT_EQ(powtorzCzytajKomKroki(kr, 1, 1, false, trans), 0);
-    EXPECT_TRUE(zegarTestowy.dokladne.empty());
+    EXPECT_EQ(pauzyMs(), 0);
     EXPECT_EQ(pty.ramki().size(), 1u);
 }
 
@@ -292,20 +303,74 @@ TEST_F(PowtorzSym, KodyZatrzymania)
         lacze->zamknijPort();
         // Back on COM1 first, so the next call re-opens COM6 and says so.
         ASSERT_EQ(powtorzCzytajNumerSeryjny(1, trans, ns), 0);
-        zegarTestowy.dokladne.clear();
+        odNowa();
         komunikaty.oczekuj(RodzajKomunikatu::Blad, QStringLiteral("Nie mogę otworzyć portu: COM6"));
         EXPECT_EQ(p.wywolaj(), 1);
-        EXPECT_EQ(zegarTestowy.dokladne, std::vector<int>(size_t(p.pauz), przerwaPowtorzeniaMs));
+        // Each attempt begins with its 10 ms sleep, and sends nothing.
+        EXPECT_EQ(pauzyMs(), p.pauz * (przerwaPowtorzeniaMs + 10) + (p.pauz == 0 ? 10 : 0));
         EXPECT_TRUE(komunikaty.pusty());
     }
 
     // A wrong password.
     sterownik.zmien([](StanSterownika &s) { s.haslo = 1234; });
-    zegarTestowy.dokladne.clear();
-    pty.wyczyscRamki();
+    odNowa();
     EXPECT_EQ(powtorzZapiszUnlock(1, trans, 4321), 66);
     EXPECT_EQ(pty.ramki().size(), 1u);
-    EXPECT_TRUE(zegarTestowy.dokladne.empty());
+    EXPECT_EQ(pauzyMs(), 0);
+}
+
+// A controller that does not know the lock-state command has answered:
+// asked once, no pause.
+TEST_F(PowtorzSym, NieznanePolecenieBlokadyBezPowtorzen)
+{
+    sterownik.zmien([](StanSterownika &s) { s.znaLock = false; });
+    trans.IlePowtorzen = 4;
+    odNowa();
+    bool blokada = true;
+    EXPECT_EQ(powtorzCzytajlock(1, trans, blokada), kodNieznanePolecenieBlokady);
+    EXPECT_EQ(pty.ramki().size(), 1u);
+    EXPECT_EQ(pauzyMs(), 0);
+}
+
+// Time-out and attempts for one call, the program-wide ones untouched.
+TEST_F(PowtorzSym, ProbyFasadyNaJednoWywolanie)
+{
+    usterki.dodaj('F', 0x07, {RodzajUsterki::ZleCRC}, PlanUsterek::zawsze);
+    odNowa();
+    int ns = 0;
+    EXPECT_EQ(powtorzCzytajNumerSeryjny(1, trans, ns, TProbyFasady{55, 2}), 4);
+    EXPECT_EQ(pty.ramki().size(), 2u);
+    EXPECT_EQ(lacze->czasOdczytu(), 55);
+    EXPECT_EQ(timeoutStand, 30);
+    EXPECT_EQ(iloscPowtorzen, 3);
+}
+
+// Multiples of a huge time-out stay at the top of the range.
+TEST_F(PowtorzSym, WielokrotnoscCzasuBezPrzepelnienia)
+{
+    timeoutStand = INT_MAX / 2 + 1;
+    TProjektDodatkiMycie m{};
+    EXPECT_EQ(powtorzCzytajKomUstawieniaMycia(m, 1, trans), 0);
+    EXPECT_EQ(lacze->czasOdczytu(), INT_MAX);
+    trans.ReadTotalTimeoutConstant = INT_MAX;
+    TModulyWejWyKonfig mod{};
+    EXPECT_EQ(powtorzCzytajModuly(1, trans, mod), 0);
+    EXPECT_EQ(lacze->czasOdczytu(), INT_MAX);
+}
+
+// The pause after a failed attempt keeps the windows alive, and the whole
+// call counts as one exchange in progress.
+TEST_F(PowtorzSym, PauzaPrzetwarzaZdarzenia)
+{
+    usterki.dodaj('F', 0x07, {RodzajUsterki::ZleCRC}, PlanUsterek::zawsze);
+    {
+        const PrzetworzeniaWWymianie p(zegarTestowy);
+        int ns = 0;
+        EXPECT_EQ(powtorzCzytajNumerSeryjny(1, trans, ns, TProbyFasady{30, 1}), 4);
+        EXPECT_GE(p.ile, przerwaPowtorzeniaMs / plasterekCzekaniaMs);
+        EXPECT_TRUE(p.wWymianie);
+    }
+    EXPECT_FALSE(wymianaWToku());
 }
 
 TEST_F(PowtorzSym, BezLacza)

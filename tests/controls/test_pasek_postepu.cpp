@@ -2,10 +2,12 @@
 #include "okna_komunikatow.h"
 #include "pasek_postepu.h"
 #include "qtest_komunikaty.h"
+#include "wymiana.h"
 
 #include <QApplication>
 #include <QCloseEvent>
 #include <QLabel>
+#include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
 #include <QtTest>
@@ -109,6 +111,47 @@ private slots:
         QCOMPARE(oknoWlasciciela(), &p);
         p.hide();
         QVERIFY(QApplication::activeModalWidget() != &p);
+    }
+
+    // While an exchange runs, clicks and keys reach only the progress
+    // window and windows shown meanwhile; afterwards everything again.
+    void wejscieWTrakcieWymiany()
+    {
+        wstrzymajWejsciePodczasWymiany();
+        wstrzymajWejsciePodczasWymiany(); // once is enough
+        QWidget okno;
+        auto *przycisk = new QPushButton(QStringLiteral("Odczyt"), &okno);
+        auto *pole = new QLineEdit(&okno);
+        pole->move(0, 40);
+        int klikniec = 0;
+        connect(przycisk, &QPushButton::clicked, [&] { ++klikniec; });
+        okno.show();
+        TpasekPostepu &p = pasekPostepu();
+        {
+            const TrwaWymiana trwa;
+            QTest::mouseClick(przycisk, Qt::LeftButton);
+            QTest::keyClicks(pole, QStringLiteral("ab"));
+            QTest::keyClick(przycisk, Qt::Key_Space);
+            QCOMPARE(klikniec, 0);
+            QVERIFY(pole->text().isEmpty());
+
+            pokazPostep(0, 3);
+            QTest::mouseClick(p.SpeedButton1, Qt::LeftButton);
+            QVERIFY(p.koniec);
+
+            QWidget pytanie; // a box the exchange shows
+            auto *tak = new QPushButton(QStringLiteral("Tak"), &pytanie);
+            int odpowiedzi = 0;
+            connect(tak, &QPushButton::clicked, [&] { ++odpowiedzi; });
+            pytanie.show();
+            QTest::mouseClick(tak, Qt::LeftButton);
+            QCOMPARE(odpowiedzi, 1);
+        }
+        p.hide();
+        QTest::mouseClick(przycisk, Qt::LeftButton);
+        QTest::keyClicks(pole, QStringLiteral("ab"));
+        QCOMPARE(klikniec, 1);
+        QCOMPARE(pole->text(), QStringLiteral("ab"));
     }
 
     void polozenie_data()

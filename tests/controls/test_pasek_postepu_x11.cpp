@@ -5,6 +5,8 @@
 #include "komunikaty.h"
 #include "okna_komunikatow.h"
 #include "pasek_postepu.h"
+#include "wymiana.h"
+#include "zegar.h"
 
 #include <QApplication>
 #include <QDialog>
@@ -124,6 +126,47 @@ private slots:
             }
         });
         QVERIFY(!klikniety);
+    }
+
+    // During an exchange, whose wait processes messages in slices, real
+    // clicks reach "Anuluj" but not the editor's own buttons; afterwards
+    // those work again.
+    void anulujWTrakcieWymiany()
+    {
+        wstrzymajWejsciePodczasWymiany();
+        int odczytow = 0;
+        bool koniec = false;
+        wOknieModalnym([&] {
+            auto *edytor = QApplication::activeModalWidget();
+            QPushButton odczyt(QStringLiteral("Odczyt"), edytor);
+            odczyt.setGeometry(20, 20, 150, 40);
+            QObject::connect(&odczyt, &QPushButton::clicked, [&] { ++odczytow; });
+            odczyt.show();
+            QVERIFY(QTest::qWaitForWindowExposed(edytor));
+            const auto czekaj = [](const std::function<bool()> &dosc) {
+                for (int i = 0; i < 100 && !dosc(); ++i) {
+                    QThread::msleep(10);
+                    ozywOkna();
+                }
+            };
+            TpasekPostepu &p = pasekPostepu();
+            p.koniec = false;
+            {
+                const TrwaWymiana trwa;
+                QVERIFY(kliknij(srodek(&odczyt)));
+                czekaj([] { return false; });
+                pokazPostep(0, 1);
+                QVERIFY(QTest::qWaitForWindowExposed(&p));
+                QVERIFY(kliknij(srodek(p.SpeedButton1)));
+                czekaj([&] { return p.koniec; });
+            }
+            koniec = p.koniec;
+            p.hide();
+            QVERIFY(kliknij(srodek(&odczyt)));
+            QTRY_COMPARE(odczytow, 1);
+        });
+        QVERIFY(koniec);
+        QCOMPARE(odczytow, 1);
     }
 
     // A message box raised during the transfer is above the progress

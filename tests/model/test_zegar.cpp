@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+
 TEST(Zegar, CzekajMsSpiPo10MsAzMinieWiecejNizN)
 {
     struct Przypadek {
@@ -20,6 +22,25 @@ TEST(Zegar, CzekajMsSpiPo10MsAzMinieWiecejNizN)
         czekajMs(p.n);
         EXPECT_EQ(z.przespane, p.oczekiwane) << p.n;
         EXPECT_EQ(zdarzenia, p.oczekiwane / 10) << p.n;
+    }
+}
+
+// A pause lasts exactly its time in slices of at most 10 ms, with
+// messages processed before each.
+TEST(Zegar, PrzerwaMsTrwaDokladnieWPlasterkach)
+{
+    struct Przypadek {
+        int n;
+        int zdarzen;
+    } const przypadki[] = {{0, 0}, {-5, 0}, {1, 1}, {10, 1}, {25, 3}, {100, 10}, {7000, 700}};
+    for (const auto &p : przypadki) {
+        ZegarTestowy z;
+        int zdarzenia = 0;
+        z.naPrzetworz = [&] { ++zdarzenia; };
+        przerwaMs(p.n);
+        EXPECT_EQ(z.przespane, std::max(p.n, 0)) << p.n;
+        EXPECT_EQ(zdarzenia, p.zdarzen) << p.n;
+        EXPECT_TRUE(z.dokladne.empty());
     }
 }
 
