@@ -258,7 +258,7 @@ TEST_F(BlokiNaLaczu, CalyProjektTamIZPowrotem)
         auto inny = nowyProjekt();
         TProjektDodatkiMycie innyMycie;
         BlokiSym::przykladowy(*inny, innyMycie, wszystkie ? 11 : 12);
-        ASSERT_EQ(wyslijProjekt(*inny, innyMycie, wszystkie), 0);
+        ASSERT_EQ(wyslijProjekt(*inny, innyMycie, wszystkie), 0) << bloki.naruszenia().join("; ").toStdString();
         EXPECT_EQ(roznice(*inny, innyMycie, *bloki.projekt(), bloki.mycie()), "");
         const StanSterownika s = sterownik.stan();
         EXPECT_EQ(s.zapisyPozaSesja, 0);

@@ -928,7 +928,7 @@ TEST_F(LanSym, CalyProjektTamIZPowrotem)
         auto inny = nowyProjekt();
         TProjektDodatkiMycie innyMycie;
         BlokiSym::przykladowy(*inny, innyMycie, wSesji ? 22 : 23);
-        ASSERT_EQ(wyslijProjekt(*inny, innyMycie, wSesji), 0);
+        ASSERT_EQ(wyslijProjekt(*inny, innyMycie, wSesji), 0) << bloki.naruszenia().join("; ").toStdString();
         nazwyWejscCyfrowychPo15(*inny);
         EXPECT_EQ(std::memcmp(bloki.projekt().get(), inny.get(), sizeof *inny), 0);
         const TProjektDodatkiMycie m = bloki.mycie();
