@@ -12,10 +12,10 @@
 #include "port_qt.h"
 #include "powtorz.h"
 #include "przycisk_plaski.h"
-#include "qtest_komunikaty.h"
 #include "sciezki.h"
 #include "symulator_pty.h"
 #include "symulator_tcp.h"
+#include "test_qt.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -47,7 +47,7 @@ int ileBlokad(const SymulatorPty &pty)
 
 } // namespace
 
-class TestPolaczenie : public QObject {
+class TestPolaczenie : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
@@ -96,13 +96,8 @@ class TestPolaczenie : public QObject {
         });
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
@@ -122,7 +117,7 @@ private slots:
         lan = std::make_unique<TFormLan>();
         ustawFormLan(lan.get());
     }
-    void cleanup()
+    void poTescie() override
     {
         ustawFormLan(nullptr);
         lan.reset();
@@ -144,6 +139,7 @@ private slots:
         TransmisjaNT = false;
     }
 
+private slots:
     void rekordPolaczenia_data()
     {
         QTest::addColumn<int>("zakladka");

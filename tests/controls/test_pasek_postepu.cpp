@@ -1,7 +1,7 @@
 #include "komunikaty_skrypt.h"
 #include "okna_komunikatow.h"
 #include "pasek_postepu.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -11,7 +11,7 @@
 #include <QtTest>
 
 // Counts how often a widget is shown.
-class LicznikPokazan : public QObject {
+class LicznikPokazan : public TestQt {
 public:
     int ile = 0;
     bool eventFilter(QObject *, QEvent *e) override
@@ -22,18 +22,17 @@ public:
     }
 };
 
-class TestPasekPostepu : public QObject {
+class TestPasekPostepu : public TestQt {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { bledyKomunikatowWQtTest(); }
-
-    void cleanup()
+protected:
+    void poTescie() override
     {
         pasekPostepu().hide();
         pasekPostepu().koniec = false;
     }
 
+private slots:
     void tekstIPokazanieRaz()
     {
         TpasekPostepu &p = pasekPostepu();

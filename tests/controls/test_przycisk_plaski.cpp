@@ -1,5 +1,6 @@
 #include "panel_przezroczysty.h"
 #include "przycisk_plaski.h"
+#include "test_qt.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -19,7 +20,7 @@ void mysz(QWidget *w, QEvent::Type typ, Qt::MouseButton b, QPoint p)
 
 } // namespace
 
-class TestPrzyciskPlaski : public QObject {
+class TestPrzyciskPlaski : public TestQt {
     Q_OBJECT
 
 private slots:

@@ -1,8 +1,8 @@
 // The setpoint list and editor offscreen against the simulator: opening and
 // closing with and without changes, read-all and send-all with their
 // failures, the row editor's value rules, clearing, printing.
-#include "qtest_komunikaty.h"
 #include "sym_edytora.h"
+#include "test_qt.h"
 
 #include "edycja_liczb.h"
 #include "nazwy.h"
@@ -49,7 +49,7 @@ QString komorka(const TFormZadane &o, int wiersz, int kolumna)
 
 } // namespace
 
-class TestZadane : public QObject {
+class TestZadane : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorEdytora> s;
@@ -66,14 +66,8 @@ class TestZadane : public QObject {
         return o;
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        QApplication::setApplicationName("Setup kVOR 350");
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
@@ -83,14 +77,17 @@ private slots:
         s->bloki.ustaw(*p, m);
         std::memcpy(&naSterowniku, &p->zadana, sizeof naSterowniku);
     }
-    void cleanup() { s.reset(); }
+    void poTescie() override { s.reset(); }
+
+private slots:
+    void initTestCase() { QApplication::setApplicationName("Setup kVOR 350"); }
 
     void lista()
     {
         TZadaneArray z;
         stare(z);
         z[2].wartosc = -125;
-        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *o) {
             QCOMPARE(o->windowTitle(), QString("Zadane"));
             QCOMPARE(o->memproj->ileWierszy(), 10);
             QCOMPARE(o->memproj->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Nr"));
@@ -149,7 +146,7 @@ private slots:
         stare(z);
         std::memcpy(&przed, &z, sizeof z);
         bool zamkniete = false;
-        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *o) {
             if (sposob == 0)
                 o->but_anuluj->click();
             else if (sposob == 1)
@@ -178,7 +175,7 @@ private slots:
         TZadaneArray z, przed;
         stare(z);
         std::memcpy(&przed, &z, sizeof z);
-        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *o) {
             o->but_odczyt->click();
             QVERIFY(o->but_ok->isEnabled());
             QCOMPARE(komorka(*o, 0, 1), nazwa50NaTekst(naSterowniku[0].nazwa));
@@ -368,7 +365,7 @@ private slots:
         o->zadane[2].rez1[5] = 0x77;
         o->zadane[2].rez = 9;
         o->przejdzDo(3);
-        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoModalne<Tfzadane>([&](Tfzadane *e) {
             QCOMPARE(e->L_zadana->text(), QString("Z3"));
             QCOMPARE(e->ed_nazwa->text(), QString("stara 3"));
             QCOMPARE(e->fe_wartosc->text(), QString("3,3"));
@@ -393,7 +390,7 @@ private slots:
         tekstNaNazwe50(dluga, o->zadane[4].nazwa);
         o->memProjlistaTworz();
         o->przejdzDo(5);
-        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoModalne<Tfzadane>([&](Tfzadane *e) {
             QCOMPARE(e->ed_nazwa->text(), dluga);
             QTest::keyClicks(e->ed_nazwa, "xyz");
             QCOMPARE(e->ed_nazwa->text(), dluga);
@@ -403,7 +400,7 @@ private slots:
         QCOMPARE(nazwa50NaTekst(o->zadane[4].nazwa), dluga);
 
         o->przejdzDo(6);
-        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoModalne<Tfzadane>([&](Tfzadane *e) {
             e->ed_nazwa->clear();
             QTest::keyClicks(e->ed_nazwa, "abcdefghijklmnopqrst");
             QCOMPARE(e->ed_nazwa->text(), QString("abcdefghijklmno"));
@@ -414,7 +411,7 @@ private slots:
 
         const TKvor350zadana przed = o->zadane[6];
         o->przejdzDo(7);
-        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoModalne<Tfzadane>([&](Tfzadane *e) {
             e->fe_wartosc->setText("5");
             e->but_anuluj->click();
         });
@@ -427,7 +424,7 @@ private slots:
     {
         TZadaneArray z;
         stare(z);
-        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *o) {
             s->komunikaty.oczekuj(R::Pytanie, "Potwierdzasz wyzerowanie danych dla bieżącego okna?", 0);
             o->sb_cls->click();
             QVERIFY(!o->but_ok->isEnabled());
