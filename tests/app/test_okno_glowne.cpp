@@ -453,12 +453,12 @@ private slots:
         QVERIFY(!okno.naPierwszymPlanie());
         okno.show();
         okno.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        QVERIFY(QTest::qWaitForWindowActive(&okno, 20000));
         QVERIFY(okno.naPierwszymPlanie());
         QWidget inne;
         inne.show();
         inne.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&inne));
+        QVERIFY(QTest::qWaitForWindowActive(&inne, 20000));
         QVERIFY(!okno.naPierwszymPlanie());
     }
 

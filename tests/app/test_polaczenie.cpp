@@ -560,7 +560,7 @@ private slots:
         komunikaty->oczekuj(R::PytanieTakNieAnuluj, "Zapisać zmiany?", -1);
         QVERIFY(!o->close());
         QVERIFY(komunikaty->pusty());
-        QVERIFY(pty->czekajNaBezczynnosc(3000));
+        QVERIFY(pty->czekajNaBezczynnosc(10000));
         QTEST(ileBlokad(*pty), "blokady");
         QVERIFY(tcp->ramki().empty());
         o->projekt.bylazmianaProjektu = false;

@@ -35,9 +35,11 @@ protected:
         LaczeSym::SetUp();
         zapamietanyCzas = timeoutStand;
         zapamietaneProby = iloscPowtorzen;
-        timeoutStand = 30;
+        // Every fault here is a complete reply: the time-outs are never
+        // waited out, and leave a busy machine room to answer.
+        timeoutStand = 3000;
         iloscPowtorzen = 3;
-        trans.ReadTotalTimeoutConstant = 25;
+        trans.ReadTotalTimeoutConstant = 2500;
         trans.IlePowtorzen = 2;
         ust.adresRS = 1;
         ust.ParametryTransmisji = trans;

@@ -64,7 +64,7 @@ void wOknieModalnym(const std::function<void()> &akcja)
     okno.setWindowTitle(QStringLiteral("Edytor"));
     okno.setGeometry(40, 40, 600, 450);
     QTimer::singleShot(0, &okno, [&] {
-        if (QTest::qWaitForWindowExposed(&okno))
+        if (QTest::qWaitForWindowExposed(&okno, 20000))
             akcja();
         okno.accept();
     });
@@ -102,7 +102,7 @@ private slots:
             TpasekPostepu &p = pasekPostepu();
             p.koniec = false;
             pokazPostep(0, 250);
-            QVERIFY(QTest::qWaitForWindowExposed(&p));
+            QVERIFY(QTest::qWaitForWindowExposed(&p, 20000));
             QVERIFY(kliknij(srodek(p.SpeedButton1)));
             koniec = petlaDoAnulowania();
             p.hide();
@@ -122,7 +122,7 @@ private slots:
             przycisk.setGeometry(10, 10, 180, 60);
             QObject::connect(&przycisk, &QPushButton::clicked, [&] { klikniety = true; });
             narzedzie.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&narzedzie));
+            QVERIFY(QTest::qWaitForWindowExposed(&narzedzie, 20000));
             QVERIFY(kliknij(srodek(&przycisk)));
             for (int i = 0; i < 25; ++i) {
                 QCoreApplication::processEvents();
@@ -142,9 +142,9 @@ private slots:
             TpasekPostepu &p = pasekPostepu();
             p.koniec = false;
             pokazPostep(0, 250);
-            QVERIFY(QTest::qWaitForWindowExposed(&p));
+            QVERIFY(QTest::qWaitForWindowExposed(&p, 20000));
             gdyOknoModalne<QMessageBox>([&](QMessageBox *box) {
-                QVERIFY(QTest::qWaitForWindowExposed(box));
+                QVERIFY(QTest::qWaitForWindowExposed(box, 20000));
                 wlasciciel = box->parentWidget();
                 // Where the two overlap, the box is the window on top.
                 const QRect wspolne = QRect(p.mapToGlobal(QPoint(0, 0)), p.size())

@@ -164,7 +164,7 @@ private slots:
         pole->setGeometry(10, 60, 100, 24);
         auto *panel = new TPanelTransparent(&okno);
         okno.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        QVERIFY(QTest::qWaitForWindowExposed(&okno, 20000));
         QCOMPARE(panel->geometry(), okno.rect());
         QCOMPARE(okno.childAt(20, 20), panel);
 

@@ -50,8 +50,9 @@ public:
             u.lan.count = probyLan;
         });
         ustawFormLan(&lan);
-        // Faults answered at once cost no time-outs; silence costs this.
-        timeoutStand = 200;
+        // The faults here are complete replies, which end a read at once: the
+        // time-out is never waited out and leaves a busy machine room.
+        timeoutStand = 3000;
         pasekPostepu().koniec = false;
     }
     ~SymulatorEdytora()

@@ -245,7 +245,7 @@ private slots:
         lacze.porty().ustawOdczytKlucza(
             [urzadzenie](const QString &k) { return k == QLatin1String("COM1Device") ? urzadzenie : QString(); });
         lacze.porty().ustawListeUrzadzen([] { return QStringList(); });
-        lacze.ustawCzasOdczytu(500);
+        lacze.ustawCzasOdczytu(5000); // only complete replies here: never waited out
         TParamTrans trans;
         trans.port = 0;
         trans.predkosc = 12;
