@@ -525,6 +525,8 @@ private slots:
         std::unique_ptr<IKlientTcp> strumien;
         QCOMPARE(lan->make_START(strumien, u), 0);
         QVERIFY(o->lanWTrakcie());
+        // The simulator counts the connection once its thread has taken it.
+        QTRY_COMPARE_WITH_TIMEOUT(tcp->polaczen(), 1, 10000);
         const int polaczen = tcp->polaczen();
         o->TimerAutomatTimer();
         QCOMPARE(tcp->polaczen(), polaczen);
