@@ -31,8 +31,9 @@ WynikPorownania wynikPorownania(bool odczytany, const std::function<bool()> &row
 bool porownajBajty(std::span<const uint8_t> a, std::span<const uint8_t> b);
 bool porownajBajty(const QByteArray &a, const QByteArray &b);
 
-template <size_t N, size_t M>
-bool porownajSlowa(const std::array<int16_t, N> &a, const std::array<int16_t, M> &b)
+// Equal element counts and equal elements, for arrays of any element type.
+template <class T, size_t N, size_t M>
+bool porownajTablice(const std::array<T, N> &a, const std::array<T, M> &b)
 {
     if constexpr (N != M)
         return false;
@@ -41,12 +42,15 @@ bool porownajSlowa(const std::array<int16_t, N> &a, const std::array<int16_t, M>
 }
 
 template <size_t N, size_t M>
+bool porownajSlowa(const std::array<int16_t, N> &a, const std::array<int16_t, M> &b)
+{
+    return porownajTablice(a, b);
+}
+
+template <size_t N, size_t M>
 bool porownajLiczby(const std::array<int32_t, N> &a, const std::array<int32_t, M> &b)
 {
-    if constexpr (N != M)
-        return false;
-    else
-        return a == b;
+    return porownajTablice(a, b);
 }
 
 // N values of type T from byte `od` of a record, copied through its bytes:

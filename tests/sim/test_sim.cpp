@@ -208,3 +208,37 @@ TEST(Symulator, ZapisZBajtamiPozaPolamiOdrzucony)
     EXPECT_EQ(s.wykonaj('I', 0x0A, blok), std::nullopt);
     EXPECT_EQ(bloki.naruszenia().size(), 1);
 }
+
+// SETUP and the extra modules are taken at their lengths only, SETUP with
+// zeros after F[100].
+TEST(Symulator, SetupIModulyTylkoWSwoichDlugosciach)
+{
+    SterownikSym s;
+    QByteArray setup(1025, '\0');
+    setup[0] = 0x2A; // F[1] = 42
+    const QByteArray zlaReszta = QByteArray(setup).replace(400, 1, "\x01");
+    const struct {
+        char funkcja;
+        uint8_t podkomenda;
+        QByteArray dane;
+        bool przyjete;
+    } przypadki[] = {
+        {'G', 0x06, setup, true},
+        {'G', 0x06, setup.left(1024), true},
+        {'G', 0x06, setup.left(1023), false},
+        {'G', 0x06, zlaReszta, false},
+        {'G', 0x10, hex("01020408"), true},
+        {'G', 0x10, hex("010204"), false},
+        {'G', 0x10, hex("0102040800"), false},
+    };
+    for (const auto &p : przypadki) {
+        SCOPED_TRACE(p.dane.size());
+        EXPECT_EQ(s.wykonaj(p.funkcja, p.podkomenda, p.dane).has_value(), p.przyjete);
+    }
+    const StanSterownika st = s.stan();
+    EXPECT_EQ(SterownikSym::wartoscSetup(st, 1), 42);
+    EXPECT_EQ(st.moduly.ain, 1);
+    EXPECT_EQ(st.moduly.din, 2);
+    EXPECT_EQ(st.moduly.aout, 4);
+    EXPECT_EQ(st.moduly.dout, 8);
+}

@@ -22,9 +22,10 @@ void gdyOknoModalne(std::function<void(QWidget *)> akcja, int terminMs = terminO
 // This window, once it is up as the modal window.
 void gdyOknoModalne(QWidget *okno, std::function<void()> akcja, int terminMs = terminOknaModalnegoMs);
 
-// The first modal window of type T.
+// The modal window that `wybierz` accepts (it answers the window or nullptr).
 void gdyOknoModalneRdzen(std::function<QWidget *(QWidget *aktywne)> wybierz, std::function<void(QWidget *)> akcja,
                          int terminMs);
+// The first modal window of type T: gdyOknoModalne<TFormHaslo>([](TFormHaslo *h) { ... }).
 template <class T>
 void gdyOknoModalne(std::type_identity_t<std::function<void(T *)>> akcja, int terminMs = terminOknaModalnegoMs)
 {
