@@ -59,7 +59,7 @@ const MapaBloku &mapaZadanej();
 const MapaBloku &mapaWilgotnosci();
 const MapaBloku &mapaDodatkow();
 const MapaBloku &mapaUstawienMycia();
-// Part 0..4 of a program (TProgram): rows 10p+1 .. 10p+10.
+// Program part 0..4 (TProgram): rows 10p+1 .. 10p+10.
 const MapaBloku &mapaCzesciProgramu(int czesc);
 // The map of a write ('I') sub-command; nullptr when none has it.
 const MapaBloku *mapaZapisu(uint8_t podkomenda);
