@@ -8,8 +8,6 @@
 #include "ramka.h"
 #include "wymiana.h"
 
-#include <cstring>
-
 int TFkomunikacja::polecenie(int adres, char funkcja, uint8_t podkomenda, const QByteArray &dane, int N,
                              const TParamTrans &trans, QByteArray &odp)
 {
@@ -137,59 +135,4 @@ int TFkomunikacja::ZapiszCzaskVOR350(const QDateTime &czas, uint8_t adres, const
     if (w == 0 && odp.at(1) != magistrala::G)
         return 7;
     return w;
-}
-
-int TFkomunikacja::CzytajModulyKVOR350(int adres, const TParamTrans &trans, TModulyWejWyKonfig &moduly)
-{
-    QByteArray odp;
-    const int w = polecenie(adres, magistrala::F, 0x10, {}, 11, trans, odp);
-    if (w == 0) {
-        moduly.ain = daneBajt(odp, 0);
-        moduly.din = daneBajt(odp, 1);
-        moduly.aout = daneBajt(odp, 2);
-        moduly.dout = daneBajt(odp, 3);
-    } else if (w == 3) {
-        moduly = TModulyWejWyKonfig{};
-    }
-    return w;
-}
-
-int TFkomunikacja::ZapisModulyKvor350(int adres, const TParamTrans &trans, const TModulyWejWyKonfig &moduly, bool)
-{
-    QByteArray dane;
-    dane.append(char(moduly.ain));
-    dane.append(char(moduly.din));
-    dane.append(char(moduly.aout));
-    dane.append(char(moduly.dout));
-    return zapisBlokowy(adres, trans, false, [&] {
-        QByteArray odp;
-        return polecenie(adres, magistrala::G, 0x10, dane, 7, trans, odp);
-    });
-}
-
-int TFkomunikacja::CzytajKomSetupKvor350(int adres, const TParamTrans &trans, TFunkcjeKvor3 &setup)
-{
-    std::memset(&setup, 0, sizeof setup);
-    QByteArray odp;
-    const int w = polecenie(adres, magistrala::F, 0x06, {}, 1031, trans, odp);
-    if (w != 0)
-        return w;
-    for (int i = 1; i <= 100; ++i) {
-        const int k = magistrala::naglowek + 4 * (i - 1);
-        int32_t v;
-        std::memcpy(&v, odp.constData() + k, 4);
-        setup.F[i] = v;
-    }
-    return 0;
-}
-
-int TFkomunikacja::ZapisKomSetupKvor350(int adres, const TParamTrans &trans, const TFunkcjeKvor3 &setup)
-{
-    QByteArray dane;
-    dane.reserve(1025);
-    for (int i = 1; i <= 100; ++i)
-        dane += liczbaNaTekst4(setup.F[i]);
-    dane.append(QByteArray(625, '\0'));
-    QByteArray odp;
-    return polecenie(adres, magistrala::G, 0x06, dane, 7, trans, odp);
 }

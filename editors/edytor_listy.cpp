@@ -46,7 +46,9 @@ TEdytorListy::TEdytorListy(Przyciski przyciski, QWidget *parent) : TEdytorSekcji
     connect(DBGrid1, &QTableView::doubleClicked, this, [this] { wykonaj([this] { but_poprawClick(); }); });
 }
 
-TEdytorListy::~TEdytorListy() = default;
+// The rows are read through the derived list, which is gone by now; the
+// dialog's destructor still hides the grid, which asks for them.
+TEdytorListy::~TEdytorListy() { memproj->ustawPola({}, {}); }
 
 void TEdytorListy::ustawKolumny(std::vector<TKolumnaTabeli> kolumny, std::function<int()> ileWierszy)
 {

@@ -43,7 +43,7 @@
 //    entry), pozycja(nr) when item nr is not record nr - 1, and
 //    jezykSekcji() for texts that are not field titles. Read all, send
 //    all, files, printing, editing the current row and the close question
-//    come from the frame. Where its Part departs from the common flow, it
+//    come from the frame. Where the section departs from the common flow, it
 //    takes petlaOdczytu() or petlaWysylania() and sets a hook of Petla
 //    (naPoczatek, przed item i, po an item, postep, poBledzie, poZamknieciu,
 //    naKoniec) instead of writing a loop; a report with more than the list

@@ -1,16 +1,8 @@
 #include "porownania.h"
 
 #include <algorithm>
-#include <cstddef>
-#include <cstring>
 
 namespace {
-
-template <typename T>
-bool rowne(std::span<const T> a, std::span<const T> b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
-}
 
 // Bytes [od, do) of two records.
 template <typename R>
@@ -21,11 +13,19 @@ bool rowneBajty(const R &a, const R &b, size_t od, size_t doo)
 
 } // namespace
 
-bool porownajBajty(std::span<const uint8_t> a, std::span<const uint8_t> b) { return rowne(a, b); }
+WynikPorownania wynikPorownania(bool odczytany, const std::function<bool()> &rowne)
+{
+    if (!odczytany)
+        return WynikPorownania::NieOdczytany;
+    return rowne() ? WynikPorownania::Rowne : WynikPorownania::Rozne;
+}
+
+bool porownajBajty(std::span<const uint8_t> a, std::span<const uint8_t> b)
+{
+    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
+}
+
 bool porownajBajty(const QByteArray &a, const QByteArray &b) { return a == b; }
-bool porownajSlowa(std::span<const uint16_t> a, std::span<const uint16_t> b) { return rowne(a, b); }
-bool porownajSlowa(std::span<const int16_t> a, std::span<const int16_t> b) { return rowne(a, b); }
-bool porownajLiczby(std::span<const int32_t> a, std::span<const int32_t> b) { return rowne(a, b); }
 
 bool porownajAlarm(const vxt_alarm_konfiguracja_t &a, const vxt_alarm_konfiguracja_t &b)
 {

@@ -2,8 +2,8 @@
 // from the readings and the lock state, the protocol-version notes, the
 // unlock confirmed by a setpoint read, the password window as the prompt;
 // then the lock end to end from a section button of the main window.
-#include "qtest_komunikaty.h"
 #include "sym_okna.h"
+#include "test_qt.h"
 
 #include "blokada_okna.h"
 #include "crc.h"
@@ -46,7 +46,7 @@ void wpisz(TFormHaslo *h, const QString &tekst)
 
 } // namespace
 
-class TestBlokadaOkna : public QObject {
+class TestBlokadaOkna : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorOkna> s;
@@ -77,20 +77,15 @@ class TestBlokadaOkna : public QObject {
         return r;
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorOkna>();
         QVERIFY(s->gotowy);
         s->sterownik.zmien([](StanSterownika &st) { st.haslo = hasloSterownika; });
         utworz();
     }
-    void cleanup()
+    void poTescie() override
     {
         b.reset();
         haslo.reset();
@@ -98,6 +93,7 @@ private slots:
         s.reset();
     }
 
+private slots:
     void sprawdzenie_data()
     {
         QTest::addColumn<int>("stan");
@@ -259,14 +255,14 @@ private slots:
     void oknoHasla()
     {
         QString t = "stare";
-        gdyOknoTypu<TFormHaslo>([&](TFormHaslo *h) {
+        gdyOknoModalne<TFormHaslo>([&](TFormHaslo *h) {
             QCOMPARE(h->Label1->text(), QString("Hasło (Blokada transmisji):"));
             QVERIFY(h->L_opis->text().isEmpty());
             wpisz(h, "77");
         });
         b->fnPasswordInput(t);
         QCOMPARE(t, QString("77"));
-        gdyOknoTypu<TFormHaslo>([&](TFormHaslo *h) { h->but_anuluj->click(); });
+        gdyOknoModalne<TFormHaslo>([&](TFormHaslo *h) { h->but_anuluj->click(); });
         b->fnPasswordInput(t);
         QCOMPARE(t, QString());
         QCOMPARE(haslo->licznikProb, 1);
@@ -279,9 +275,9 @@ private slots:
     void blokadaDoKonca()
     {
         s->sterownik.zmien([](StanSterownika &st) { st.zablokowany = true; });
-        gdyOknoTypu<TFormHaslo>([&](TFormHaslo *h) {
+        gdyOknoModalne<TFormHaslo>([&](TFormHaslo *h) {
             wpisz(h, "1111");
-            gdyOknoTypu<TFormHaslo>([&](TFormHaslo *h2) { wpisz(h2, "4242"); });
+            gdyOknoModalne<TFormHaslo>([&](TFormHaslo *h2) { wpisz(h2, "4242"); });
         });
         QCOMPARE(lock->fnProcess(), 0);
         QVERIFY(!s->sterownik.stan().zablokowany);
@@ -305,9 +301,9 @@ private slots:
         const auto callbacks = blokadaOkna(*o, haslo.get());
         podlaczSekcje(*o);
         bool odczytane = false;
-        gdyOknoTypu<TFormHaslo>([&](TFormHaslo *h) {
+        gdyOknoModalne<TFormHaslo>([&](TFormHaslo *h) {
             wpisz(h, "4242");
-            gdyOknoTypu<TFormZadane>([&](TFormZadane *z) {
+            gdyOknoModalne<TFormZadane>([&](TFormZadane *z) {
                 z->but_odczyt->click();
                 odczytane = s->ramki('H', 10) >= 11;
                 z->but_ok->click();

@@ -3,7 +3,7 @@
 // colour, a reading that fails after a good one, setting the clock, and
 // the polling stopped when the window closes.
 #include "../editors/sym_edytora.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include "data_czas.h"
 
@@ -22,7 +22,7 @@ QColor kolor(const QLabel *l) { return l->palette().color(QPalette::WindowText);
 
 } // namespace
 
-class TestDataCzas : public QObject {
+class TestDataCzas : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorEdytora> s;
@@ -40,19 +40,15 @@ class TestDataCzas : public QObject {
         s->sterownik.zmien([t](StanSterownika &st) { st.zegar = t; });
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
     }
-    void cleanup() { s.reset(); }
+    void poTescie() override { s.reset(); }
 
+private slots:
     void tekstRoznicy_data()
     {
         QTest::addColumn<qint64>("ms");

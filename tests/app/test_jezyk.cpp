@@ -2,7 +2,7 @@
 #include "jezyk.h"
 #include "komunikaty_skrypt.h"
 #include "pasek_postepu.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include <QDir>
 #include <QFile>
@@ -20,7 +20,7 @@ static QString przetlumacz(const char *kontekst, const char *tekst)
     return QCoreApplication::translate(kontekst, tekst);
 }
 
-class TestJezyk : public QObject {
+class TestJezyk : public TestQt {
     Q_OBJECT
     QTemporaryDir katalog_;
 
@@ -51,16 +51,16 @@ class TestJezyk : public QObject {
         return QFile::exists(QLibraryInfo::path(QLibraryInfo::TranslationsPath) + QStringLiteral("/qtbase_pl.qm"));
     }
 
+protected:
+    void poTescie() override { przelaczJezykZasobow(1045, QStringLiteral("/nie/ma/kvor-setup")); }
+
 private slots:
     void initTestCase()
     {
-        bledyKomunikatowWQtTest();
         QVERIFY(katalog_.isValid());
         QVERIFY2(QFile::exists(modul("ENG")), qPrintable(modul("ENG")));
         QVERIFY2(QFile::exists(modul("RUS")), qPrintable(modul("RUS")));
     }
-
-    void cleanup() { przelaczJezykZasobow(1045, QStringLiteral("/nie/ma/kvor-setup")); }
 
     void skroty()
     {

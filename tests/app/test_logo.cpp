@@ -3,7 +3,7 @@
 // over RS-485 and TCP/IP page by page, clearing the controller's logo, a
 // page that fails, and the buttons as the state changes.
 #include "../editors/sym_edytora.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include "crc.h"
 #include "dane_logo.h"
@@ -45,7 +45,7 @@ QByteArray czytaj(const QString &p)
 
 } // namespace
 
-class TestLogo : public QObject {
+class TestLogo : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorEdytora> s;
@@ -74,14 +74,8 @@ class TestLogo : public QObject {
         o.but_wybierzClick();
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        QApplication::setApplicationName("Setup kVOR 350");
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
@@ -91,13 +85,16 @@ private slots:
         ustawKatalogProgramu(dir->path());
         otwarteKatalogi.clear();
     }
-    void cleanup()
+    void poTescie() override
     {
         ustawKatalogProgramu(QString());
         dir.reset();
         wybor.reset();
         s.reset();
     }
+
+private slots:
+    void initTestCase() { QApplication::setApplicationName("Setup kVOR 350"); }
 
     void otwarcie()
     {

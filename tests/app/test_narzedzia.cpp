@@ -1,8 +1,8 @@
 // The main window's menu "Narzędzia" against the simulator: each item opens
 // its window; an update locks the main window while its window is open and
 // does not open while the controller is busy.
-#include "qtest_komunikaty.h"
 #include "sym_okna.h"
+#include "test_qt.h"
 
 #include "blokada_okna.h"
 #include "data_czas.h"
@@ -18,24 +18,20 @@
 
 using R = RodzajKomunikatu;
 
-class TestNarzedzia : public QObject {
+class TestNarzedzia : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorOkna> s;
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorOkna>();
         QVERIFY(s->gotowy);
     }
-    void cleanup() { s.reset(); }
+    void poTescie() override { s.reset(); }
 
+private slots:
     void pozycjeMenu()
     {
         auto o = s->okno();
@@ -60,7 +56,7 @@ private slots:
         const auto blokada = blokadaOkna(*o);
         QString tytul;
         bool zablokowane = false, przyciskWidoczny = false;
-        gdyOknoTypu<TFormPlikWyslij>([&](TFormPlikWyslij *w) {
+        gdyOknoModalne<TFormPlikWyslij>([&](TFormPlikWyslij *w) {
             tytul = w->windowTitle();
             zablokowane = o->TimerAutomatTag == 1;
             przyciskWidoczny = (grafika ? w->but_aktualizujGrafike : w->but_aktualizujFirmware)->isVisible();
@@ -93,7 +89,7 @@ private slots:
         podlaczSekcje(*o);
         podlaczNarzedzia(*o);
         QString tytul;
-        gdyOknoTypu<TFormLogo>([&](TFormLogo *w) {
+        gdyOknoModalne<TFormLogo>([&](TFormLogo *w) {
             tytul = w->windowTitle();
             w->but_zamknij->click();
         });
@@ -103,7 +99,7 @@ private slots:
         // The clock window reads the controller once it is up.
         s->zegar.przetwarzajZdarzenia = true;
         bool odczytano = false;
-        gdyOknoTypu<TFormDataCzas>([&](TFormDataCzas *w) {
+        gdyOknoModalne<TFormDataCzas>([&](TFormDataCzas *w) {
             QTRY_VERIFY_WITH_TIMEOUT(w->PageControl1->currentWidget() == w->TabSheet2, 10000);
             odczytano = w->l_dt->text().startsWith(QLocale().toString(QDate(2024, 1, 2), QLocale::ShortFormat));
             w->but_zamknij->click();

@@ -2,9 +2,9 @@
 #include "komunikaty_skrypt.h"
 #include "okno_glowne.h"
 #include "przycisk_plaski.h"
-#include "qtest_komunikaty.h"
 #include "sciezki.h"
 #include "start.h"
+#include "test_qt.h"
 #include "ustawienia_ini.h"
 #include "wersja.h"
 
@@ -28,7 +28,7 @@
 
 using R = RodzajKomunikatu;
 
-class TestOknoGlowne : public QObject {
+class TestOknoGlowne : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
@@ -59,13 +59,8 @@ class TestOknoGlowne : public QObject {
         return p;
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
@@ -73,7 +68,7 @@ private slots:
         komunikaty = std::make_unique<KomunikatySkrypt>();
         wybor = std::make_unique<WyborPlikuSkrypt>();
     }
-    void cleanup()
+    void poTescie() override
     {
         wybor.reset();
         komunikaty.reset();
@@ -81,6 +76,7 @@ private slots:
         dir.reset();
     }
 
+private slots:
     void logRamek_data()
     {
         QTest::addColumn<QStringList>("argumenty");
@@ -457,12 +453,12 @@ private slots:
         QVERIFY(!okno.naPierwszymPlanie());
         okno.show();
         okno.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        QVERIFY(QTest::qWaitForWindowActive(&okno, 20000));
         QVERIFY(okno.naPierwszymPlanie());
         QWidget inne;
         inne.show();
         inne.activateWindow();
-        QVERIFY(QTest::qWaitForWindowActive(&inne));
+        QVERIFY(QTest::qWaitForWindowActive(&inne, 20000));
         QVERIFY(!okno.naPierwszymPlanie());
     }
 

@@ -4,7 +4,7 @@
 // CRC, the questions and the settings copy before a firmware update, and
 // every way an update can stop.
 #include "../editors/sym_edytora.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include "crc.h"
 #include "element_listy.h"
@@ -68,7 +68,7 @@ QList<Strona> ramkiJ(const std::vector<QByteArray> &ramki, uint8_t podkomenda, i
 
 } // namespace
 
-class TestPlikWyslij : public QObject {
+class TestPlikWyslij : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorEdytora> s;
@@ -106,7 +106,7 @@ class TestPlikWyslij : public QObject {
     void pytaniaFirmware()
     {
         s->komunikaty.oczekuj(R::PytanieOstrzezenie, pytanieUwaga, 1);
-        gdyOknoTypu<TFormConfirmDlg>([](TFormConfirmDlg *d) {
+        gdyOknoModalne<TFormConfirmDlg>([](TFormConfirmDlg *d) {
             d->cb_potwierdz->click();
             d->but_ok->click();
         });
@@ -121,13 +121,8 @@ class TestPlikWyslij : public QObject {
         QVERIFY(!FormLan() || !FormLan()->inProgress());
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
@@ -138,7 +133,7 @@ private slots:
         ustawKatalogProgramu(dir->path());
         lan = false;
     }
-    void cleanup()
+    void poTescie() override
     {
         ustawOdczytKopii({});
         ustawKatalogProgramu(QString());
@@ -147,6 +142,7 @@ private slots:
         s.reset();
     }
 
+private slots:
     void sprawdzenieSterownika()
     {
         auto o = okno(TFormPlikWyslij::firmware, plik("x"));
@@ -441,7 +437,7 @@ private slots:
         auto o = okno(TFormPlikWyslij::firmware, plik("abc"));
         s->komunikaty.oczekuj(R::PytanieOstrzezenie, pytanieUwaga, krok > 0);
         if (krok >= 1)
-            gdyOknoTypu<TFormConfirmDlg>([krok](TFormConfirmDlg *d) {
+            gdyOknoModalne<TFormConfirmDlg>([krok](TFormConfirmDlg *d) {
                 d->cb_potwierdz->click();
                 (krok == 1 ? d->but_anuluj : d->but_ok)->click();
             });
@@ -476,7 +472,7 @@ private slots:
             return odczytOk;
         });
         s->komunikaty.oczekuj(R::PytanieOstrzezenie, pytanieUwaga, 1);
-        gdyOknoTypu<TFormConfirmDlg>([](TFormConfirmDlg *d) {
+        gdyOknoModalne<TFormConfirmDlg>([](TFormConfirmDlg *d) {
             d->cb_kopiaPc->click();
             d->but_ok->click();
         });
@@ -502,7 +498,7 @@ private slots:
         TFormConfirmDlg d;
         bool kopia = true;
         bool dalejNaPoczatku = true, pogrubione = false, dalejPoOdznaczeniu = true;
-        gdyOknoTypu<TFormConfirmDlg>([&](TFormConfirmDlg *w) {
+        gdyOknoModalne<TFormConfirmDlg>([&](TFormConfirmDlg *w) {
             dalejNaPoczatku = w->but_ok->isEnabled();
             w->cb_potwierdz->click();
             pogrubione = w->cb_potwierdz->font().bold() && !w->cb_kopiaPc->font().bold();
@@ -518,14 +514,14 @@ private slots:
 
         // Ticked boxes from the last time are gone.
         bool czyste = false;
-        gdyOknoTypu<TFormConfirmDlg>([&](TFormConfirmDlg *w) {
+        gdyOknoModalne<TFormConfirmDlg>([&](TFormConfirmDlg *w) {
             w->cb_kopiaPc->click();
             w->cb_potwierdz->click();
             w->but_ok->click();
         });
         QVERIFY(d.pokazOkno(1045, kopia));
         QVERIFY(kopia);
-        gdyOknoTypu<TFormConfirmDlg>([&](TFormConfirmDlg *w) {
+        gdyOknoModalne<TFormConfirmDlg>([&](TFormConfirmDlg *w) {
             czyste = !w->cb_kopiaPc->isChecked() && !w->cb_potwierdz->isChecked() && !w->but_ok->isEnabled();
             w->cb_potwierdz->click();
             w->but_ok->click();

@@ -12,10 +12,10 @@
 #include "port_qt.h"
 #include "powtorz.h"
 #include "przycisk_plaski.h"
-#include "qtest_komunikaty.h"
 #include "sciezki.h"
 #include "symulator_pty.h"
 #include "symulator_tcp.h"
+#include "test_qt.h"
 #include "wymiana.h"
 
 #include <QComboBox>
@@ -49,7 +49,7 @@ int ileBlokad(const SymulatorPty &pty)
 
 } // namespace
 
-class TestPolaczenie : public QObject {
+class TestPolaczenie : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
@@ -98,13 +98,8 @@ class TestPolaczenie : public QObject {
         });
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         dir = std::make_unique<QTemporaryDir>();
         QVERIFY(dir->isValid());
@@ -124,7 +119,7 @@ private slots:
         lan = std::make_unique<TFormLan>();
         ustawFormLan(lan.get());
     }
-    void cleanup()
+    void poTescie() override
     {
         ustawFormLan(nullptr);
         lan.reset();
@@ -146,6 +141,7 @@ private slots:
         TransmisjaNT = false;
     }
 
+private slots:
     void rekordPolaczenia_data()
     {
         QTest::addColumn<int>("zakladka");
@@ -531,6 +527,8 @@ private slots:
         std::unique_ptr<IKlientTcp> strumien;
         QCOMPARE(lan->make_START(strumien, u), 0);
         QVERIFY(o->lanWTrakcie());
+        // The simulator counts the connection once its thread has taken it.
+        QTRY_COMPARE_WITH_TIMEOUT(tcp->polaczen(), 1, 10000);
         const int polaczen = tcp->polaczen();
         o->TimerAutomatTimer();
         QCOMPARE(tcp->polaczen(), polaczen);
@@ -689,7 +687,7 @@ private slots:
         komunikaty->oczekuj(R::PytanieTakNieAnuluj, "Zapisać zmiany?", -1);
         QVERIFY(!o->close());
         QVERIFY(komunikaty->pusty());
-        QVERIFY(pty->czekajNaBezczynnosc(3000));
+        QVERIFY(pty->czekajNaBezczynnosc(10000));
         QTEST(ileBlokad(*pty), "blokady");
         QVERIFY(tcp->ramki().empty());
         o->projekt.bylazmianaProjektu = false;

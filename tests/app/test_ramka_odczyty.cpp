@@ -4,7 +4,7 @@
 #include "ramka_odczyty.h"
 
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include <QLabel>
 #include <QtTest>
@@ -21,7 +21,7 @@ const QDateTime terazPc(QDate(2024, 5, 6), QTime(12, 0, 0));
 
 } // namespace
 
-class TestRamkaOdczyty : public QObject {
+class TestRamkaOdczyty : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<TFrameBiezaceOdczyty> nowa()
@@ -32,12 +32,6 @@ class TestRamkaOdczyty : public QObject {
     }
 
 private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-
     void poUtworzeniu()
     {
         auto r = nowa();

@@ -2,8 +2,8 @@
 // works on a copy, a confirmed change reaches the project and its changed
 // flag, anything else leaves both alone; a busy controller is announced
 // first; the window stays locked while the editor is open.
-#include "qtest_komunikaty.h"
 #include "sym_okna.h"
+#include "test_qt.h"
 
 #include "dane_sterownika.h"
 #include "edycja_liczb.h"
@@ -19,19 +19,14 @@
 
 using R = RodzajKomunikatu;
 
-class TestSekcje : public QObject {
+class TestSekcje : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorOkna> s;
     TZadaneArray naSterowniku{};
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorOkna>();
         QVERIFY(s->gotowy);
@@ -41,15 +36,16 @@ private slots:
         s->bloki.ustaw(*p, m);
         std::memcpy(&naSterowniku, &p->zadana, sizeof naSterowniku);
     }
-    void cleanup() { s.reset(); }
+    void poTescie() override { s.reset(); }
 
+private slots:
     void zmianaTrafiaDoProjektu()
     {
         auto o = s->okno();
         podlaczSekcje(*o);
         QVERIFY(o->AOL_zadane->Enab());
         bool zablokowane = false;
-        gdyOknoTypu<TFormZadane>([&](TFormZadane *z) {
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *z) {
             zablokowane = o->TimerAutomatTag == 1 && !o->AOL_zadane->Enab();
             z->but_odczyt->click();
             z->but_ok->click();
@@ -103,7 +99,7 @@ private slots:
         o->projekt.bylazmianaProjektu = bylaZmiana;
         TZadaneArray przed;
         std::memcpy(&przed, &o->projekt.projekt().zadana, sizeof przed);
-        gdyOknoTypu<TFormZadane>([&](TFormZadane *z) {
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *z) {
             z->but_odczyt->click();
             s->komunikaty.oczekuj(R::Pytanie, "Uwaga: Zmiany nie zostały zapisane. Kontynuować?", 1);
             z->but_anuluj->click();
@@ -139,7 +135,7 @@ private slots:
         o->lockService.fnLockCheck = [] { return 2; };
         bool otwarty = false;
         s->komunikaty.oczekuj(R::Ostrzezenie, "Sterownik w trakcie procesu. Zapis danych nie będzie możliwy!");
-        gdyOknoTypu<TFormZadane>([&](TFormZadane *z) {
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *z) {
             otwarty = true;
             z->but_anuluj->click();
         });

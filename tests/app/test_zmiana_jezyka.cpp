@@ -8,8 +8,8 @@
 #include "pasek_postepu.h"
 #include "powtorz.h"
 #include "przycisk_plaski.h"
-#include "qtest_komunikaty.h"
 #include "sciezki.h"
+#include "test_qt.h"
 #include "wersja.h"
 
 #include <QFile>
@@ -48,7 +48,7 @@ struct Teksty {
 
 } // namespace
 
-class TestZmianaJezyka : public QObject {
+class TestZmianaJezyka : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<QTemporaryDir> dir;
@@ -79,26 +79,27 @@ class TestZmianaJezyka : public QObject {
         return s;
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QVERIFY2(QFile::exists(programZModulami + "ENG"), qPrintable(programZModulami));
-        QVERIFY(QFile::exists(programZModulami + "RUS"));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         dir = std::make_unique<QTemporaryDir>();
         ustawKatalogProgramu(dir->path());
         komunikaty = std::make_unique<KomunikatySkrypt>();
     }
-    void cleanup()
+    void poTescie() override
     {
         przelaczJezykZasobow(1045, QStringLiteral("/nie/ma/kvor-setup"));
         pasekPostepu().hide();
         komunikaty.reset();
         ustawKatalogProgramu(QString());
         dir.reset();
+    }
+
+private slots:
+    void initTestCase()
+    {
+        QVERIFY2(QFile::exists(programZModulami + "ENG"), qPrintable(programZModulami));
+        QVERIFY(QFile::exists(programZModulami + "RUS"));
     }
 
     void angielskiRosyjskiIZpowrotem()

@@ -2,8 +2,8 @@
 // the test keeps ticking through a setpoint read, "Anuluj" of the progress
 // window is noticed and ends the read at the next item, and clicks meant
 // for anything else wait until the exchange is over.
-#include "qtest_komunikaty.h"
 #include "sym_okna.h"
+#include "test_qt.h"
 
 #include "pasek_postepu.h"
 #include "zadane.h"
@@ -14,7 +14,7 @@
 
 using R = RodzajKomunikatu;
 
-class TestZyweOkno : public QObject {
+class TestZyweOkno : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorOkna> s;
@@ -22,14 +22,8 @@ class TestZyweOkno : public QObject {
     int tykniec = 0;
     std::function<void()> przyTyknieciu;
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        wstrzymajWejsciePodczasWymiany();
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorOkna>();
         QVERIFY(s->gotowy);
@@ -44,11 +38,14 @@ private slots:
                 przyTyknieciu();
         });
     }
-    void cleanup()
+    void poTescie() override
     {
         zegarTestu.reset();
         s.reset();
     }
+
+private slots:
+    void initTestCase() { wstrzymajWejsciePodczasWymiany(); }
 
     // A controller that answers slowly: "Anuluj" pressed while the second
     // setpoint is awaited ends the read after it; the editor's own buttons

@@ -55,7 +55,7 @@ protected:
         lacze = std::make_unique<TFkomunikacja>(std::move(wlasny));
         lacze->porty().ustawOdczytKlucza([this](const QString &k) { return nadpisania.value(k); });
         lacze->porty().ustawListeUrzadzen([] { return QStringList(); });
-        lacze->ustawCzasOdczytu(40);
+        lacze->ustawCzasOdczytu(czasOdpowiedzi);
         trans.port = 0;
         trans.predkosc = 12;
     }
@@ -69,7 +69,28 @@ protected:
         IleSleep = 5;
     }
     // Lets a slow or faulty reply finish before the next exchange.
-    void poczekajNaSym() { ASSERT_TRUE(pty.czekajNaBezczynnosc(3000)); }
+    void poczekajNaSym() { ASSERT_TRUE(pty.czekajNaBezczynnosc(10000)); }
+
+    // Read time-outs. Every reply the simulator sends arrives within
+    // czasOdpowiedzi however busy the machine, and a complete one ends the
+    // read at once. A test that expects a reply cut short lets the read end
+    // 100 ms after the last byte (koniecPoPrzerwie); one that expects no
+    // reply at all, or no rest of one, gives up after czasCiszy (czekajCiszy),
+    // which still leaves the replies that do come room to arrive.
+    static constexpr int czasOdpowiedzi = 5000;
+    static constexpr int czasCiszy = 500;
+    void koniecPoPrzerwie() { lacze->ustawOdstepOdczytu(100); }
+    void czekajCiszy()
+    {
+        lacze->ustawCzasOdczytu(czasCiszy);
+        lacze->ustawMnoznikOdczytu(0);
+    }
+    void czekajOdpowiedzi()
+    {
+        lacze->ustawCzasOdczytu(czasOdpowiedzi);
+        lacze->ustawMnoznikOdczytu(1);
+        lacze->ustawOdstepOdczytu(0);
+    }
 
     ZegarTestowy zegarTestowy;
     KomunikatySkrypt komunikaty;

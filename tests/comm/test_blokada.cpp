@@ -241,7 +241,7 @@ protected:
     void SetUp() override
     {
         LaczeSym::SetUp();
-        lacze->ustawCzasOdczytu(500); // room for a loaded machine; only silence waits it out
+        czekajCiszy(); // silence is waited out here
         sterownik.ustawCzas([this] { return czasSterownika.load(); });
         skrypt.podlacz(b); // the prompt and the dialog reset; the rest talks to the controller
         sterownik.zmien([](StanSterownika &s) {

@@ -258,7 +258,7 @@ TEST_F(BlokiNaLaczu, CalyProjektTamIZPowrotem)
         auto inny = nowyProjekt();
         TProjektDodatkiMycie innyMycie;
         BlokiSym::przykladowy(*inny, innyMycie, wszystkie ? 11 : 12);
-        ASSERT_EQ(wyslijProjekt(*inny, innyMycie, wszystkie), 0);
+        ASSERT_EQ(wyslijProjekt(*inny, innyMycie, wszystkie), 0) << bloki.naruszenia().join("; ").toStdString();
         EXPECT_EQ(roznice(*inny, innyMycie, *bloki.projekt(), bloki.mycie()), "");
         const StanSterownika s = sterownik.stan();
         EXPECT_EQ(s.zapisyPozaSesja, 0);
@@ -659,7 +659,7 @@ TEST_F(BlokiNaLaczu, NieudaneIZaszumioneOdczyty)
         std::function<int()> czytaj;
     };
     TFkomunikacja &k = *lacze;
-    lacze->ustawMnoznikOdczytu(0); // short replies end at the 40 ms time-out
+    koniecPoPrzerwie(); // a cut reply ends 100 ms after its last byte
     const std::vector<Odczyt> odczyty = {
         {"program", 'H', 0x0F, 419, &r.pr, sizeof r.pr, [&] { return CzytajProgramKVOR350(k, r.pr, 1, ust); }},
         {"step", 'H', 0x02, 215, &r.kr, sizeof r.kr,
@@ -844,6 +844,7 @@ TEST_F(BlokiNaLaczu, PotwierdzenieZatwierdzenia)
         {ok, 0},         {nie, kodBrakPotwierdzenia},         {okZleCRC, 4},    {nieZleCRC, kodBrakPotwierdzenia},
         {ok.left(7), 3}, {nie.left(7), kodBrakPotwierdzenia}, {nie.left(6), 3},
     };
+    koniecPoPrzerwie(); // the cut replies
     for (const auto &p : przypadki) {
         SCOPED_TRACE(p.odpowiedz.toHex(' ').toStdString());
         usterki.dodaj('J', 0x09, {RodzajUsterki::Surowa, 0, p.odpowiedz});

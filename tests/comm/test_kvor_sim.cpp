@@ -24,7 +24,7 @@ TEST(KvorSim, OdpowiadaNaPtyZWlasnegoProcesu)
     TFkomunikacja lacze;
     lacze.porty().ustawOdczytKlucza(
         [&](const QString &k) { return k == QLatin1String("COM1Device") ? sciezka : QString(); });
-    lacze.ustawCzasOdczytu(100);
+    lacze.ustawCzasOdczytu(1000); // a reply from a busy machine still comes; silence costs this
     TParamTrans t;
     t.predkosc = 12;
     int ns = 0;

@@ -172,7 +172,7 @@ TEST_F(LaczeSym, ZapisSetupZawsze1032Bajty)
 
 TEST_F(LaczeSym, SetupZerowanyPrzedNieudanymOdczytem)
 {
-    lacze->ustawMnoznikOdczytu(0);
+    czekajCiszy();
     usterki.dodaj('F', 0x06, {RodzajUsterki::BrakOdpowiedzi});
     TFunkcjeKvor3 s;
     std::memset(&s, 0x11, sizeof s);
@@ -243,6 +243,7 @@ TEST_F(LaczeSym, TypINumerSeryjny)
     EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, ns), 0);
     EXPECT_EQ(ns, 123456);
 
+    czekajCiszy();
     usterki.dodaj('F', 0x00, {RodzajUsterki::BrakOdpowiedzi});
     EXPECT_EQ(lacze->CzytajTypSterownika(1, trans, typ), 8);
     EXPECT_TRUE(typ.isEmpty());
@@ -262,6 +263,7 @@ TEST_F(LaczeSym, Moduly)
     usterki.dodaj('F', 0x10, {RodzajUsterki::ZleCRC});
     EXPECT_EQ(lacze->CzytajModulyKVOR350(1, trans, m), 4);
     EXPECT_EQ(m.dout, 8);
+    koniecPoPrzerwie();
     usterki.dodaj('F', 0x10, {RodzajUsterki::KrotkaOdpowiedz});
     EXPECT_EQ(lacze->CzytajModulyKVOR350(1, trans, m), 3);
     EXPECT_EQ(m.ain + m.aout + m.din + m.dout, 0);
@@ -282,6 +284,7 @@ TEST_F(LaczeSym, ZapisModulowWynikiSesji)
         {"block times out, close succeeds: the block's code", 'G', 0x10, 8, 3},
         {"close fails: its code", 'I', 0x82, 8, 3},
     };
+    czekajCiszy();
     for (const Przypadek &p : przypadki) {
         SCOPED_TRACE(p.opis);
         pty.wyczyscRamki();
@@ -332,6 +335,10 @@ TEST_F(LaczeSym, StanBlokady)
             s.znaLock = p.znaLock;
             s.zablokowany = p.zablokowany;
         });
+        czekajOdpowiedzi();
+        if (p.usterka &&
+            (p.usterka->rodzaj == RodzajUsterki::BrakOdpowiedzi || p.usterka->rodzaj == RodzajUsterki::KrotkaOdpowiedz))
+            czekajCiszy();
         if (p.usterka)
             usterki.dodaj('G', 0x07, *p.usterka);
         bool blokada = !p.blokada;

@@ -37,9 +37,11 @@ protected:
         LaczeSym::SetUp();
         zapamietanyCzas = timeoutStand;
         zapamietaneProby = iloscPowtorzen;
-        timeoutStand = 30;
+        // Every fault here is a complete reply: the time-outs are never
+        // waited out, and leave a busy machine room to answer.
+        timeoutStand = 3000;
         iloscPowtorzen = 3;
-        trans.ReadTotalTimeoutConstant = 25;
+        trans.ReadTotalTimeoutConstant = 2500;
         trans.IlePowtorzen = 2;
         ust.adresRS = 1;
         ust.ParametryTransmisji = trans;
@@ -338,10 +340,10 @@ TEST_F(PowtorzSym, ProbyFasadyNaJednoWywolanie)
     usterki.dodaj('F', 0x07, {RodzajUsterki::ZleCRC}, PlanUsterek::zawsze);
     odNowa();
     int ns = 0;
-    EXPECT_EQ(powtorzCzytajNumerSeryjny(1, trans, ns, TProbyFasady{55, 2}), 4);
+    EXPECT_EQ(powtorzCzytajNumerSeryjny(1, trans, ns, TProbyFasady{5500, 2}), 4);
     EXPECT_EQ(pty.ramki().size(), 2u);
-    EXPECT_EQ(lacze->czasOdczytu(), 55);
-    EXPECT_EQ(timeoutStand, 30);
+    EXPECT_EQ(lacze->czasOdczytu(), 5500);
+    EXPECT_EQ(timeoutStand, 3000);
     EXPECT_EQ(iloscPowtorzen, 3);
 }
 
@@ -366,7 +368,7 @@ TEST_F(PowtorzSym, PauzaPrzetwarzaZdarzenia)
     {
         const PrzetworzeniaWWymianie p(zegarTestowy);
         int ns = 0;
-        EXPECT_EQ(powtorzCzytajNumerSeryjny(1, trans, ns, TProbyFasady{30, 1}), 4);
+        EXPECT_EQ(powtorzCzytajNumerSeryjny(1, trans, ns, TProbyFasady{3000, 1}), 4);
         EXPECT_GE(p.ile, przerwaPowtorzeniaMs / plasterekCzekaniaMs);
         EXPECT_TRUE(p.wWymianie);
     }

@@ -1,11 +1,12 @@
 // The minutes:seconds box's normaliser and its three faces (time, seconds,
 // text), and the fixed-width number box.
 #include "edycja_czasu.h"
+#include "test_qt.h"
 
 #include <QSignalSpy>
 #include <QtTest>
 
-class TestEdycjaCzasu : public QObject {
+class TestEdycjaCzasu : public TestQt {
     Q_OBJECT
 
 private slots:

@@ -1,4 +1,5 @@
 #include "edycja_liczb.h"
+#include "test_qt.h"
 
 #include <QApplication>
 #include <QSignalSpy>
@@ -37,12 +38,10 @@ void opusc(QWidget &w)
 
 } // namespace
 
-class TestEdycjaLiczb : public QObject {
+class TestEdycjaLiczb : public TestQt {
     Q_OBJECT
 
 private slots:
-    void init() { QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland)); }
-
     void poUtworzeniu()
     {
         TIntEdit i;

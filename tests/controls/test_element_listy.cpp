@@ -1,7 +1,7 @@
 #include "element_listy.h"
 #include "komunikaty_skrypt.h"
 #include "obrazki.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -16,7 +16,7 @@ static bool tenSamObrazek(const QLabel *l, const char *nazwa)
     return l->pixmap().toImage() == obrazek(QString::fromLatin1(nazwa)).toImage();
 }
 
-class TestElementListy : public QObject {
+class TestElementListy : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<ZegarTestowy> zegar_;
@@ -24,10 +24,8 @@ class TestElementListy : public QObject {
     TKbProgress *wiersz_ = nullptr;
     int zmiany_ = 0;
 
-private slots:
-    void initTestCase() { bledyKomunikatowWQtTest(); }
-
-    void init()
+protected:
+    void przedTestem() override
     {
         zegar_ = std::make_unique<ZegarTestowy>();
         wlasciciel_ = std::make_unique<QWidget>();
@@ -37,13 +35,13 @@ private slots:
             new TKbProgress(wlasciciel_.get(), QStringLiteral("Setup"), 0, 0, [this](TKbProgress *) { ++zmiany_; });
         wlasciciel_->show();
     }
-
-    void cleanup()
+    void poTescie() override
     {
         wlasciciel_.reset();
         zegar_.reset();
     }
 
+private slots:
     void obrazkiSa()
     {
         for (const char *n : {"CHECK_NIE", "CHECK_TAK", "TRANS_OK", "TRANS_ERROR", "COMP_OK", "COMP_ERROR"}) {

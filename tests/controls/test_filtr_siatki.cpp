@@ -3,6 +3,7 @@
 // click, Esc, unfilterable columns, placement, and the grid's signal.
 #include "filtr_siatki.h"
 #include "siatka_kb.h"
+#include "test_qt.h"
 
 #include <QDate>
 #include <QDialog>
@@ -53,7 +54,7 @@ void dwuklik(QWidget *w) { QTest::mouseDClick(w, Qt::LeftButton, Qt::NoModifier,
 
 } // namespace
 
-class TestFiltrSiatki : public QObject {
+class TestFiltrSiatki : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<QDialog> okno_;
@@ -102,9 +103,10 @@ class TestFiltrSiatki : public QObject {
         QVERIFY(e->isVisible());
     }
 
-private slots:
-    void cleanup() { okno_.reset(); }
+protected:
+    void poTescie() override { okno_.reset(); }
 
+private slots:
     void warunki_data()
     {
         QTest::addColumn<QList<TWarunekFiltra>>("warunki");

@@ -1,7 +1,7 @@
 #include "komunikaty_skrypt.h"
 #include "okna_komunikatow.h"
 #include "pasek_postepu.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 #include "wymiana.h"
 
 #include <QApplication>
@@ -24,18 +24,17 @@ public:
     }
 };
 
-class TestPasekPostepu : public QObject {
+class TestPasekPostepu : public TestQt {
     Q_OBJECT
 
-private slots:
-    void initTestCase() { bledyKomunikatowWQtTest(); }
-
-    void cleanup()
+protected:
+    void poTescie() override
     {
         pasekPostepu().hide();
         pasekPostepu().koniec = false;
     }
 
+private slots:
     void tekstIPokazanieRaz()
     {
         TpasekPostepu &p = pasekPostepu();

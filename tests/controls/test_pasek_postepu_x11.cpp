@@ -4,12 +4,15 @@
 // this. Exits with 77 (skipped) when Xvfb or xdotool is missing.
 #include "komunikaty.h"
 #include "okna_komunikatow.h"
+#include "okno_modalne.h"
 #include "pasek_postepu.h"
+#include "test_qt.h"
 #include "wymiana.h"
 #include "zegar.h"
 
 #include <QApplication>
 #include <QDialog>
+#include <QElapsedTimer>
 #include <QMessageBox>
 #include <QProcess>
 #include <QPushButton>
@@ -63,19 +66,22 @@ void wOknieModalnym(const std::function<void()> &akcja)
     okno.setWindowTitle(QStringLiteral("Edytor"));
     okno.setGeometry(40, 40, 600, 450);
     QTimer::singleShot(0, &okno, [&] {
-        if (QTest::qWaitForWindowExposed(&okno))
+        if (QTest::qWaitForWindowExposed(&okno, 20000))
             akcja();
         okno.accept();
     });
     okno.exec();
 }
 
-// The editor's loop: advance, poll `koniec` between records.
-bool petlaDoAnulowania(int rekordow)
+// The editor's loop: advance, poll `koniec` between records, for at most
+// 30 s (the click may take long to arrive on a busy machine).
+bool petlaDoAnulowania()
 {
     TpasekPostepu &p = pasekPostepu();
-    for (int i = 0; i < rekordow && !p.koniec; ++i) {
-        pokazPostep(i, rekordow);
+    QElapsedTimer t;
+    t.start();
+    for (int i = 0; !p.koniec && t.elapsed() < 30000; ++i) {
+        pokazPostep(i % 250, 250);
         QThread::msleep(20);
     }
     return p.koniec;
@@ -83,7 +89,7 @@ bool petlaDoAnulowania(int rekordow)
 
 } // namespace
 
-class TestPasekPostepuX11 : public QObject {
+class TestPasekPostepuX11 : public TestQt {
     Q_OBJECT
     KomunikatyOkienne okienne_;
 
@@ -98,9 +104,9 @@ private slots:
             TpasekPostepu &p = pasekPostepu();
             p.koniec = false;
             pokazPostep(0, 250);
-            QVERIFY(QTest::qWaitForWindowExposed(&p));
+            QVERIFY(QTest::qWaitForWindowExposed(&p, 20000));
             QVERIFY(kliknij(srodek(p.SpeedButton1)));
-            koniec = petlaDoAnulowania(250);
+            koniec = petlaDoAnulowania();
             p.hide();
         });
         QVERIFY(koniec);
@@ -110,7 +116,7 @@ private slots:
     // mouse input. Without this the test above would prove nothing.
     void zwykleOknoNarzedziZablokowane()
     {
-        bool klikniety = false;
+        bool klikniety = false, wzorzec = false;
         wOknieModalnym([&] {
             QWidget narzedzie(nullptr, Qt::Tool);
             narzedzie.setGeometry(700, 100, 200, 80);
@@ -118,13 +124,20 @@ private slots:
             przycisk.setGeometry(10, 10, 180, 60);
             QObject::connect(&przycisk, &QPushButton::clicked, [&] { klikniety = true; });
             narzedzie.show();
-            QVERIFY(QTest::qWaitForWindowExposed(&narzedzie));
+            QVERIFY(QTest::qWaitForWindowExposed(&narzedzie, 20000));
+            // A button of the modal dialog itself takes a second click; X
+            // delivers events in order, so once it has come the first one
+            // has been dealt with.
+            QPushButton naDialogu(QStringLiteral("wzorzec"), QApplication::activeModalWidget());
+            naDialogu.setGeometry(10, 10, 180, 60);
+            QObject::connect(&naDialogu, &QPushButton::clicked, [&] { wzorzec = true; });
+            naDialogu.show();
+            QVERIFY(QTest::qWaitForWindowExposed(naDialogu.window(), 20000));
             QVERIFY(kliknij(srodek(&przycisk)));
-            for (int i = 0; i < 25; ++i) {
-                QCoreApplication::processEvents();
-                QThread::msleep(20);
-            }
+            QVERIFY(kliknij(srodek(&naDialogu)));
+            QVERIFY(QTest::qWaitFor([&] { return wzorzec; }, 30000));
         });
+        QVERIFY(wzorzec);
         QVERIFY(!klikniety);
     }
 
@@ -179,11 +192,9 @@ private slots:
             TpasekPostepu &p = pasekPostepu();
             p.koniec = false;
             pokazPostep(0, 250);
-            QVERIFY(QTest::qWaitForWindowExposed(&p));
-            QTimer::singleShot(0, [&] {
-                auto *box = qobject_cast<QMessageBox *>(QApplication::activeModalWidget());
-                if (!box || !QTest::qWaitForWindowExposed(box))
-                    return;
+            QVERIFY(QTest::qWaitForWindowExposed(&p, 20000));
+            gdyOknoModalne<QMessageBox>([&](QMessageBox *box) {
+                QVERIFY(QTest::qWaitForWindowExposed(box, 20000));
                 wlasciciel = box->parentWidget();
                 // Where the two overlap, the box is the window on top.
                 const QRect wspolne = QRect(p.mapToGlobal(QPoint(0, 0)), p.size())
@@ -195,7 +206,7 @@ private slots:
             zamkniety = true;
             koniecPoKomunikacie = p.koniec;
             QVERIFY(kliknij(srodek(p.SpeedButton1)));
-            koniec = petlaDoAnulowania(250);
+            koniec = petlaDoAnulowania();
             p.hide();
         });
         QCOMPARE(wlasciciel, &pasekPostepu());

@@ -1,5 +1,6 @@
 #include "panel_przezroczysty.h"
 #include "przycisk_plaski.h"
+#include "test_qt.h"
 
 #include <QAccessible>
 #include <QApplication>
@@ -20,7 +21,7 @@ void mysz(QWidget *w, QEvent::Type typ, Qt::MouseButton b, QPoint p)
 
 } // namespace
 
-class TestPrzyciskPlaski : public QObject {
+class TestPrzyciskPlaski : public TestQt {
     Q_OBJECT
 
 private slots:
@@ -189,7 +190,7 @@ private slots:
         pole->setGeometry(10, 60, 100, 24);
         auto *panel = new TPanelTransparent(&okno);
         okno.show();
-        QVERIFY(QTest::qWaitForWindowExposed(&okno));
+        QVERIFY(QTest::qWaitForWindowExposed(&okno, 20000));
         QCOMPARE(panel->geometry(), okno.rect());
         QCOMPARE(okno.childAt(20, 20), panel);
 

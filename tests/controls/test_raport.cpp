@@ -1,7 +1,7 @@
 #include "komunikaty_skrypt.h"
 #include "okno_modalne.h"
-#include "qtest_komunikaty.h"
 #include "raport.h"
+#include "test_qt.h"
 
 #include <QApplication>
 #include <QPrintPreviewDialog>
@@ -61,7 +61,7 @@ QList<const TElementWydruku *> zTekstem(const TStronaWydruku &s, const QString &
 
 } // namespace
 
-class TestRaport : public QObject {
+class TestRaport : public TestQt {
     Q_OBJECT
     QTemporaryDir katalog_;
 
@@ -70,8 +70,6 @@ class TestRaport : public QObject {
 private slots:
     void initTestCase()
     {
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        bledyKomunikatowWQtTest();
         QVERIFY(katalog_.isValid());
         if (QStandardPaths::findExecutable(QStringLiteral("pdftotext")).isEmpty())
             QSKIP("pdftotext (poppler-utils) is not installed");

@@ -9,39 +9,18 @@
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
 #include "lan.h"
+#include "okno_modalne.h"
 #include "pasek_postepu.h"
 #include "port_qt.h"
 #include "powtorz.h"
 #include "symulator_pty.h"
 #include "symulator_tcp.h"
 
-#include <QApplication>
-#include <QTimer>
 #include <QtTest>
 
 #include <functional>
 
 #include <memory>
-
-// Runs `akcja` once the modal window is one of type T; a window a failed
-// check left open is hidden, which ends its modal run.
-template <class T>
-void gdyOknoTypu(std::function<void(T *)> akcja)
-{
-    auto *t = new QTimer;
-    t->setInterval(10);
-    QObject::connect(t, &QTimer::timeout, [t, akcja] {
-        T *o = qobject_cast<T *>(QApplication::activeModalWidget());
-        if (!o)
-            return;
-        t->stop();
-        t->deleteLater();
-        akcja(o);
-        if (o->isVisible())
-            o->hide();
-    });
-    t->start();
-}
 
 class SymulatorEdytora {
 public:
@@ -71,8 +50,9 @@ public:
             u.lan.count = probyLan;
         });
         ustawFormLan(&lan);
-        // Faults answered at once cost no time-outs; silence costs this.
-        timeoutStand = 200;
+        // The faults here are complete replies, which end a read at once: the
+        // time-out is never waited out and leaves a busy machine room.
+        timeoutStand = 3000;
         pasekPostepu().koniec = false;
     }
     ~SymulatorEdytora()

@@ -4,8 +4,8 @@
 // simulator, controls bound to fields of every kind, the loop hooks, the
 // close question, value dialogs and errors escaping a command.
 #include "limit_pliku.h"
-#include "qtest_komunikaty.h"
 #include "sym_edytora.h"
+#include "test_qt.h"
 
 #include "edycja_liczb.h"
 #include "edytor_rekordu.h"
@@ -185,7 +185,7 @@ QByteArray czytaj(const QString &plik)
 
 } // namespace
 
-class TestEdytorSekcji : public QObject {
+class TestEdytorSekcji : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorEdytora> s;
@@ -194,26 +194,22 @@ class TestEdytorSekcji : public QObject {
 
     QString plik(const char *nazwa) const { return katalog->filePath(QString::fromLatin1(nazwa)); }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
         wybor = std::make_unique<WyborPlikuSkrypt>();
         katalog = std::make_unique<QTemporaryDir>();
     }
-    void cleanup()
+    void poTescie() override
     {
         katalog.reset();
         wybor.reset();
         s.reset();
     }
 
+private slots:
     // A file shorter than the record is refused and changes nothing; one
     // of the record's size or longer gives its first record.
     void otwarciePliku_data()

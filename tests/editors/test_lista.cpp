@@ -3,7 +3,7 @@
 // clipboard text.
 #include "komunikaty_skrypt.h"
 #include "okno_modalne.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include "lista.h"
 #include "nazwy.h"
@@ -85,12 +85,10 @@ QStringList wiersze(const TZestawienieDO &z)
 
 } // namespace
 
-class TestLista : public QObject {
+class TestLista : public TestQt {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { bledyKomunikatowWQtTest(); }
-
     void zestawienie_data()
     {
         QTest::addColumn<int>("wybrany");

@@ -1,6 +1,6 @@
 // The compare result window and the "Kopiuj z ..." choice.
 #include "okno_modalne.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include "porownaj.h"
 #include "siatka_kb.h"
@@ -24,12 +24,10 @@ QStringList tytuly(const QStandardItemModel *m)
 
 } // namespace
 
-class TestOknaWspolne : public QObject {
+class TestOknaWspolne : public TestQt {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { bledyKomunikatowWQtTest(); }
-
     void porownanie()
     {
         TFormPorownaj &o = formaPorownaj();

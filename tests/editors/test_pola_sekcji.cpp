@@ -3,7 +3,7 @@
 // report's fields, a proxy model between the table and the grid) and the
 // in-cell editors.
 #include "komunikaty_skrypt.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include "edycja_liczb.h"
 #include "edytor_listy.h"
@@ -88,16 +88,10 @@ protected:
 
 } // namespace
 
-class TestPolaSekcji : public QObject {
+class TestPolaSekcji : public TestQt {
     Q_OBJECT
 
 private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-
     // Typed numbers to tenths: rounded halves to even, or truncated; a
     // binary product near a whole or half number counts as that number.
     void dziesiateZLiczby_data()

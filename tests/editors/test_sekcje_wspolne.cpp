@@ -6,9 +6,9 @@
 // longer than the section, a connection that is neither RS-485 nor TCP/IP.
 //
 // A new list section adds one row to sekcje() below; its own tests then
-// cover only its fields and the places where its Part departs.
-#include "qtest_komunikaty.h"
+// cover only its fields and the places where it departs from the others.
 #include "sym_edytora.h"
+#include "test_qt.h"
 
 #include "edytor_listy.h"
 #include "zadane.h"
@@ -122,7 +122,7 @@ QStringList tekstyListy(const TEdytorListy &o)
 
 } // namespace
 
-class TestSekcjeWspolne : public QObject {
+class TestSekcjeWspolne : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorEdytora> s;
@@ -159,13 +159,8 @@ class TestSekcjeWspolne : public QObject {
         return o;
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
@@ -176,8 +171,9 @@ private slots:
         inny = std::make_unique<TProjektVXTNew>();
         BlokiSym::przykladowy(*inny, m, 12);
     }
-    void cleanup() { s.reset(); }
+    void poTescie() override { s.reset(); }
 
+private slots:
     // Unchanged, every way out closes without a question and hands
     // nothing back.
     void bezZmianBezPytania_data()
@@ -195,7 +191,7 @@ private slots:
         QByteArray blok = staryBlok(x);
         const QByteArray przed = blok;
         bool zamkniete = false;
-        gdyOknoTypu<TEdytorListy>([&](TEdytorListy *o) {
+        gdyOknoModalne<TEdytorListy>([&](TEdytorListy *o) {
             QVERIFY(!o->but_ok->isEnabled());
             if (sposob == 0)
                 o->but_anuluj->click();
@@ -232,7 +228,7 @@ private slots:
         QFETCH(bool, tak);
         QByteArray blok = staryBlok(x);
         const QByteArray przed = blok;
-        gdyOknoTypu<TEdytorListy>([&](TEdytorListy *o) {
+        gdyOknoModalne<TEdytorListy>([&](TEdytorListy *o) {
             o->but_odczyt->click();
             QVERIFY(o->but_ok->isEnabled());
             s->komunikaty.oczekuj(R::Pytanie, pytanieZmiany, tak ? 1 : 0);

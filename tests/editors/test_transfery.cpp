@@ -6,8 +6,8 @@
 // the wire, the digital inputs' cards, the relative alarm of measuring
 // inputs 1 and 3 with its pause, the washing program, the SETUP send's
 // guards.
-#include "qtest_komunikaty.h"
 #include "sym_edytora.h"
+#include "test_qt.h"
 
 #include "alarmy_transfer.h"
 #include "dodatki_transfer.h"
@@ -284,7 +284,7 @@ QString nazwaLacza(bool lan) { return lan ? QStringLiteral("TCP/IP") : QStringLi
 
 } // namespace
 
-class TestTransfery : public QObject {
+class TestTransfery : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorEdytora> s;
@@ -340,13 +340,8 @@ class TestTransfery : public QObject {
                 QTest::addRow("%s, %s", sekcje()[i].nazwa, qPrintable(nazwaLacza(lan))) << i << lan;
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
@@ -354,13 +349,14 @@ private slots:
         nasz = przyklad(8);
         zaladuj(*s, *sym);
     }
-    void cleanup()
+    void poTescie() override
     {
         ustawHasloSerwisowe({});
         ustawNoweParametryLacza({});
         s.reset();
     }
 
+private slots:
     // A read gives the controller's item.
     void odczyt_data() { wierszeSekcji(); }
     void odczyt()

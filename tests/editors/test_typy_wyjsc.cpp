@@ -2,7 +2,7 @@
 // click on a picture, "OK", "Anuluj" and closing return, their texts and
 // pictures, and that no window stays behind.
 #include "okno_modalne.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include "enumeracje.h"
 #include "obrazki.h"
@@ -34,7 +34,7 @@ int oknaNajwyzszego()
 
 } // namespace
 
-class TestTypyWyjsc : public QObject {
+class TestTypyWyjsc : public TestQt {
     Q_OBJECT
 
     // Runs the time-mode picker for `value`, does `akcja` in it and
@@ -52,8 +52,6 @@ class TestTypyWyjsc : public QObject {
     }
 
 private slots:
-    void initTestCase() { bledyKomunikatowWQtTest(); }
-
     void obrazkiSa()
     {
         for (int i = 0; i < 32; ++i)

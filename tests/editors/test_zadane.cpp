@@ -4,8 +4,8 @@
 // numbers and the read time-out, a read ending early that is no change,
 // "Anuluj" during a send, the row editor's value rules, clearing,
 // printing, TCP/IP attempts.
-#include "qtest_komunikaty.h"
 #include "sym_edytora.h"
+#include "test_qt.h"
 
 #include "edycja_liczb.h"
 #include "nazwy.h"
@@ -52,7 +52,7 @@ QString komorka(const TFormZadane &o, int wiersz, int kolumna)
 
 } // namespace
 
-class TestZadane : public QObject {
+class TestZadane : public TestQt {
     Q_OBJECT
 
     std::unique_ptr<SymulatorEdytora> s;
@@ -69,14 +69,8 @@ class TestZadane : public QObject {
         return o;
     }
 
-private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        QLocale::setDefault(QLocale(QLocale::Polish, QLocale::Poland));
-        QApplication::setApplicationName("Setup kVOR 350");
-    }
-    void init()
+protected:
+    void przedTestem() override
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
@@ -86,7 +80,10 @@ private slots:
         s->bloki.ustaw(*p, m);
         std::memcpy(&naSterowniku, &p->zadana, sizeof naSterowniku);
     }
-    void cleanup() { s.reset(); }
+    void poTescie() override { s.reset(); }
+
+private slots:
+    void initTestCase() { QApplication::setApplicationName("Setup kVOR 350"); }
 
     void lista()
     {
@@ -94,7 +91,7 @@ private slots:
         stare(z);
         z[2].wartosc = -125;
         z[6].wartosc = 10000;
-        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *o) {
             QCOMPARE(o->windowTitle(), QString("Zadane"));
             QCOMPARE(o->memproj->ileWierszy(), 10);
             QCOMPARE(o->memproj->headerData(0, Qt::Horizontal, Qt::DisplayRole).toString(), QString("Nr"));
@@ -166,13 +163,13 @@ private slots:
         TZadaneArray z;
         stare(z);
         QStringList widziane;
-        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *o) {
             s->zepsujOd('H', 10, 5);
             s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
             o->but_odczyt->click();
             QVERIFY(!o->but_ok->isEnabled());
             o->przejdzDo(8);
-            gdyOknoTypu<Tfzadane>([](Tfzadane *e) {
+            gdyOknoModalne<Tfzadane>([](Tfzadane *e) {
                 e->fe_wartosc->setText("77");
                 e->but_ok->click();
             });
@@ -278,7 +275,7 @@ private slots:
         o->zadane[2].rez1[5] = 0x77;
         o->zadane[2].rez = 9;
         o->przejdzDo(3);
-        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoModalne<Tfzadane>([&](Tfzadane *e) {
             QCOMPARE(e->L_zadana->text(), QString("Z3"));
             QCOMPARE(e->ed_nazwa->text(), QString("stara 3"));
             QCOMPARE(e->fe_wartosc->text(), QString("3,3"));
@@ -303,7 +300,7 @@ private slots:
         tekstNaNazwe50(dluga, o->zadane[4].nazwa);
         o->memProjlistaTworz();
         o->przejdzDo(5);
-        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoModalne<Tfzadane>([&](Tfzadane *e) {
             QCOMPARE(e->ed_nazwa->text(), dluga);
             QTest::keyClicks(e->ed_nazwa, "xyz");
             QCOMPARE(e->ed_nazwa->text(), dluga);
@@ -313,7 +310,7 @@ private slots:
         QCOMPARE(nazwa50NaTekst(o->zadane[4].nazwa), dluga);
 
         o->przejdzDo(6);
-        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoModalne<Tfzadane>([&](Tfzadane *e) {
             e->ed_nazwa->clear();
             QTest::keyClicks(e->ed_nazwa, "abcdefghijklmnopqrst");
             QCOMPARE(e->ed_nazwa->text(), QString("abcdefghijklmno"));
@@ -324,7 +321,7 @@ private slots:
 
         const TKvor350zadana przed = o->zadane[6];
         o->przejdzDo(7);
-        gdyOknoTypu<Tfzadane>([&](Tfzadane *e) {
+        gdyOknoModalne<Tfzadane>([&](Tfzadane *e) {
             e->fe_wartosc->setText("5");
             e->but_anuluj->click();
         });
@@ -337,7 +334,7 @@ private slots:
     {
         TZadaneArray z;
         stare(z);
-        gdyOknoTypu<TFormZadane>([&](TFormZadane *o) {
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *o) {
             s->komunikaty.oczekuj(R::Pytanie, "Potwierdzasz wyzerowanie danych dla bieżącego okna?", 0);
             o->sb_cls->click();
             QVERIFY(!o->but_ok->isEnabled());

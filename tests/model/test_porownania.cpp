@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <cstring>
+#include <memory>
 #include <set>
 #include <vector>
 
@@ -61,16 +62,75 @@ TEST(Porownania, Tablice)
     EXPECT_TRUE(porownajBajty(QByteArray(), QByteArray()));
     EXPECT_FALSE(porownajBajty(QByteArray("ab"), QByteArray("abc")));
 
-    const int16_t s1[3] = {1, -2, 3}, s2[3] = {1, -2, 4};
-    EXPECT_TRUE(porownajSlowa(std::span<const int16_t>(s1), std::span<const int16_t>(s1)));
-    EXPECT_FALSE(porownajSlowa(std::span<const int16_t>(s1), std::span<const int16_t>(s2)));
-    EXPECT_FALSE(porownajSlowa(std::span<const int16_t>(s1, 2), std::span<const int16_t>(s1)));
-    const uint16_t w1[2] = {0xFFFF, 1}, w2[2] = {0xFFFF, 1};
-    EXPECT_TRUE(porownajSlowa(std::span<const uint16_t>(w1), std::span<const uint16_t>(w2)));
+    const std::array<int16_t, 3> s1 = {1, -2, 3}, s2 = {1, -2, 4};
+    EXPECT_TRUE(porownajSlowa(s1, s1));
+    EXPECT_FALSE(porownajSlowa(s1, s2));
+    EXPECT_FALSE(porownajSlowa(std::array<int16_t, 2>{1, -2}, s1));
+    EXPECT_TRUE(porownajSlowa(std::array<int16_t, 0>{}, std::array<int16_t, 0>{}));
 
-    const int32_t l1[4] = {1, 2, 3, 4}, l2[4] = {1, 2, 3, -4};
+    const std::array<int32_t, 4> l1 = {1, 2, 3, 4}, l2 = {1, 2, 3, -4};
     EXPECT_TRUE(porownajLiczby(l1, l1));
     EXPECT_FALSE(porownajLiczby(l1, l2));
-    EXPECT_FALSE(porownajLiczby(std::span<const int32_t>(l1, 3), l1));
-    EXPECT_TRUE(porownajLiczby({}, {}));
+    EXPECT_FALSE(porownajLiczby(std::array<int32_t, 3>{1, 2, 3}, l1));
+}
+
+// Arrays of a packed record at an odd address come out as copies, read
+// through bytes (a span over them would be a misaligned pointer).
+TEST(Porownania, KopiaTablicyZRekorduPodNieparzystymAdresem)
+{
+#pragma pack(push, 1)
+    struct Przesuniety {
+        uint8_t bajt;
+        tdanedodatki d;
+        TFunkcjeKvor3 s;
+    };
+#pragma pack(pop)
+    auto x = std::make_unique<Przesuniety>();
+    auto y = std::make_unique<Przesuniety>();
+    std::memset(x.get(), 0, sizeof *x);
+    for (int i = 0; i < 8; ++i) {
+        const int16_t max = int16_t(-100 * i), min = int16_t(7 * i);
+        std::memcpy(reinterpret_cast<char *>(&x->d) + offsetof(tdanedodatki, dodatki_max) + 2 * i, &max, 2);
+        std::memcpy(reinterpret_cast<char *>(&x->d) + offsetof(tdanedodatki, dodatki_min) + 2 * i, &min, 2);
+    }
+    for (int i = 0; i <= 100; ++i) {
+        const int32_t v = i * 100000 - 7;
+        std::memcpy(reinterpret_cast<char *>(&x->s) + 4 * i, &v, 4);
+    }
+    *y = *x;
+    const auto maks = [](const Przesuniety &p) {
+        return kopiaTablicy<int16_t, 8, offsetof(tdanedodatki, dodatki_max)>(p.d);
+    };
+    const auto setup = [](const Przesuniety &p) { return kopiaTablicy<int32_t, 100, 4>(p.s); };
+    EXPECT_EQ(maks(*x)[3], -300);
+    EXPECT_EQ((kopiaTablicy<int16_t, 8, offsetof(tdanedodatki, dodatki_min)>(x->d)[7]), 49);
+    EXPECT_EQ(setup(*x)[0], 100000 - 7); // F[1]
+    EXPECT_TRUE(porownajSlowa(maks(*x), maks(*y)));
+    EXPECT_TRUE(porownajLiczby(setup(*x), setup(*y)));
+    reinterpret_cast<char *>(&y->d)[offsetof(tdanedodatki, dodatki_max) + 15] ^= 1;
+    reinterpret_cast<char *>(&y->s)[4 * 100 + 3] ^= 1;
+    EXPECT_FALSE(porownajSlowa(maks(*x), maks(*y)));
+    EXPECT_FALSE(porownajLiczby(setup(*x), setup(*y)));
+}
+
+TEST(Porownania, WynikMaTrzyStany)
+{
+    int porownan = 0;
+    const auto rowne = [&] {
+        ++porownan;
+        return true;
+    };
+    const auto rozne = [&] {
+        ++porownan;
+        return false;
+    };
+    EXPECT_EQ(wynikPorownania(true, rowne), WynikPorownania::Rowne);
+    EXPECT_EQ(wynikPorownania(true, rozne), WynikPorownania::Rozne);
+    // A block that could not be read is never "equal", and is not compared.
+    EXPECT_EQ(wynikPorownania(false, rowne), WynikPorownania::NieOdczytany);
+    EXPECT_EQ(wynikPorownania(false, rozne), WynikPorownania::NieOdczytany);
+    EXPECT_EQ(porownan, 2);
+    EXPECT_EQ(int(WynikPorownania::NieOdczytany), -1);
+    EXPECT_EQ(int(WynikPorownania::Rowne), 0);
+    EXPECT_EQ(int(WynikPorownania::Rozne), 1);
 }

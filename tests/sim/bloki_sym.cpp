@@ -1,7 +1,9 @@
 #include "bloki_sym.h"
 
-#include "crc.h"
-#include "kodek.h"
+#include "crc_sym.h"
+#include "mapa_blokow.h"
+
+#include <QStringEncoder>
 
 #include <cstring>
 #include <random>
@@ -13,12 +15,6 @@ constexpr int wejscNaKarcieBazowej = 8;
 constexpr int wejscNaKarcieDodatkowej = 16;
 
 uint8_t b(const QByteArray &d, int i) { return i < d.size() ? uint8_t(d.at(i)) : 0; }
-
-QByteArray doDlugosci(QByteArray d, int n)
-{
-    d.resize(n, '\0');
-    return d;
-}
 
 // Digital input on its card to its slot in the project (8 on the base
 // card, 16 on each extra card); -1 outside the 32 slots.
@@ -79,7 +75,7 @@ bool zatwierdz(StrumienSym &st, uint16_t crc, int64_t rozmiar)
         return true;
     const int64_t mamy = st.dane.size();
     const bool ok = !st.zepsuty && st.nastepna > 0 && rozmiar >= 0 && rozmiar <= mamy &&
-                    mamy - rozmiar <= mamy - st.poczatekOstatniej && obliczCRC16(st.dane, rozmiar) == crc;
+                    mamy - rozmiar <= mamy - st.poczatekOstatniej && crcSym(st.dane.left(rozmiar)) == crc;
     if (ok) {
         st.zatwierdzony = st.dane.left(rozmiar);
         st.crcZatwierdzonego = crc;
@@ -136,6 +132,14 @@ template <class T>
 void zeruj(T &r)
 {
     std::memset(&r, 0, sizeof r);
+}
+
+// What of `x` one block carries, as a read leaves it in `cel`: the fields
+// the block has no place for stay as they are in `cel`.
+template <class T>
+void przezBlok(const MapaBloku &m, const T &x, T &cel)
+{
+    dekodujRekord(m, kodujRekord(m, x, m.dlZapisu), cel);
 }
 
 } // namespace
@@ -214,11 +218,8 @@ void BlokiSym::przykladowy(TProjektVXTNew &p, TProjektDodatkiMycie &m, uint32_t 
         TProgram x = los.rekord<TProgram>();
         los.nazwa(x.nazwa);
         TProgram &cel = nr < 100 ? p.programy[nr] : p.programyMycie;
-        for (int czesc = 0; czesc < 5; ++czesc) {
-            QByteArray blok(blokCzesciProgramu.dlZapisu, '\0');
-            spakujBlokProgramu(x, czesc, blok, 0);
-            rozpakujBlokProgramu(blok, czesc, cel);
-        }
+        for (int czesc = 0; czesc < 5; ++czesc)
+            przezBlok(mapaCzesciProgramu(czesc), x, cel);
         cel.nr_prog = nr;
     }
     for (const bool mycie : {false, true}) {
@@ -226,240 +227,212 @@ void BlokiSym::przykladowy(TProjektVXTNew &p, TProjektDodatkiMycie &m, uint32_t 
         for (int slot = 1; slot <= (mycie ? 16 : 32); ++slot) {
             TKrok x = los.rekord<TKrok>();
             los.nazwa(x.nazwa);
-            rozpakujKrok(spakujKrok(x, slot), kroki[slot]);
+            przezBlok(mapaKroku(mycie), x, kroki[slot]);
             kroki[slot].nr_kroku = slot;
         }
     }
     for (int k = 0; k < 32; ++k) {
         TPrzekaznik x = los.rekord<TPrzekaznik>();
         los.nazwa(x.nazwa);
-        rozpakujPrzekaznik(spakujPrzekaznik(x, k), p.przekazniki[k]);
+        przezBlok(mapaPrzekaznika(), x, p.przekazniki[k]);
     }
     for (int i = 0; i < 4; ++i)
-        rozpakujAlarmWyjscia(spakujAlarmWyjscia(los.rekord<vxt_alarm_konfiguracja_t>(), i), p.przekaznikiAlarmF1F4[i]);
+        przezBlok(mapaAlarmuWyjscia(), los.rekord<vxt_alarm_konfiguracja_t>(), p.przekaznikiAlarmF1F4[i]);
     for (int k = 0; k < 14; ++k) {
         TFunkcjaSpec x = los.rekord<TFunkcjaSpec>();
         los.nazwa(x.nazwa);
-        rozpakujFunkcjeSpec(spakujFunkcjeSpec(x, k), p.FunkcjeSpec[k]);
+        przezBlok(mapaFunkcjiSpec(), x, p.FunkcjeSpec[k]);
         p.FunkcjeSpec[k].nr_funkcji = k;
     }
     for (int k = 0; k < 4; ++k) {
         TWyjscieAnalogowe x = los.rekord<TWyjscieAnalogowe>();
         los.nazwa(x.nazwa);
-        rozpakujWyjscieAnalogowe(spakujWyjscieAnalogowe(x, k), p.WyjsciaAn[k]);
+        przezBlok(mapaWyjsciaAnalogowego(), x, p.WyjsciaAn[k]);
     }
     for (int k = 0; k < 24; ++k) {
         TWejscieAnalogowe x = los.rekord<TWejscieAnalogowe>();
         los.nazwa(x.nazwa);
-        QByteArray blok;
-        spakujWejscieAnalogowe(k, x, blok);
-        rozpakujWejscieAnalogowe(blok, p.FWejsciaPomiarowe[k]);
-        if (k == 0 || k == 2) {
-            spakujAlarm(k, los.rekord<vxt_alarm_konfiguracja_t>(), blok);
-            rozpakujAlarm(blok, p.FWejsciaPomiarowe[k].alarm_wzgledny);
-        }
+        przezBlok(mapaWejsciaAnalogowego(), x, p.FWejsciaPomiarowe[k]);
+        if (k == 0 || k == 2)
+            przezBlok(mapaAlarmuWzglednego(), los.rekord<vxt_alarm_konfiguracja_t>(),
+                      p.FWejsciaPomiarowe[k].alarm_wzgledny);
     }
+    QStringEncoder na1250("windows-1250");
     for (int k = 0; k < 24; ++k) {
         Tkvor350wejscieDwustanowe x = los.rekord<Tkvor350wejscieDwustanowe>();
         x.nr_karty = uint8_t(k < 8 ? 0 : 1);
         x.nr_wejscia = uint8_t(k < 8 ? k : k - 8);
         // The one-byte name and the units behind it, as a read leaves them.
-        const QString t = los.tekst(16);
+        const QByteArray t = na1250.encode(los.tekst(16));
         std::memset(x.nazwa_array, 0, sizeof x.nazwa_array);
         x.nazwa_str[0] = uint8_t(t.size());
-        for (int i = 0; i < t.size(); ++i)
-            x.nazwa_str[1 + i] = utf16NaZnak1250(t.at(i).unicode());
-        Tkvor350wejscieDwustanowe &cel = p.WejsciaCyfrowe[k];
-        rozpakujWejscieCyfrowe(spakujWejscieCyfrowe(x), cel);
-        cel.nr_karty = x.nr_karty;
-        cel.nr_wejscia = x.nr_wejscia;
+        std::memcpy(x.nazwa_str + 1, t.constData(), size_t(t.size()));
+        przezBlok(mapaWejsciaCyfrowego(), x, p.WejsciaCyfrowe[k]);
     }
     for (int k = 0; k < 10; ++k) {
         TKvor350zadana x = los.rekord<TKvor350zadana>();
         los.nazwa(x.nazwa);
-        rozpakujZadana(spakujZadana(x, k), p.zadana[k]);
+        przezBlok(mapaZadanej(), x, p.zadana[k]);
     }
-    rozpakujWilgotnosc(spakujWilgotnosc(los.rekord<Tkvor350wilgotnosc>()), p.wilgotnosc);
-    rozpakujDodatki(spakujDodatki(los.rekord<tdanedodatki>()), p.dodatki);
-    rozpakujUstawieniaMycia(spakujUstawieniaMycia(los.rekord<TProjektDodatkiMycie>()), m);
+    przezBlok(mapaWilgotnosci(), los.rekord<Tkvor350wilgotnosc>(), p.wilgotnosc);
+    przezBlok(mapaDodatkow(), los.rekord<tdanedodatki>(), p.dodatki);
+    przezBlok(mapaUstawienMycia(), los.rekord<TProjektDodatkiMycie>(), m);
 }
 
-// Handlers run under the simulator's lock; a request of the wrong length
-// or for a slot the controller does not have is an unknown command.
-void BlokiSym::zarejestruj()
+QStringList BlokiSym::naruszenia() const
 {
-    TProjektVXTNew &p = *projekt_;
-    const auto zapis = [this](const OpisBloku &o, std::function<bool(const QByteArray &)> wez) {
-        sterownik_.dodajObsluge('I', o.podkomenda, [o, wez](StanSterownika &s, const QByteArray &d) -> Odp {
-            if (d.size() != o.dlZapisu || !wez(d))
+    QStringList n;
+    sterownik_.zmien([&](StanSterownika &) { n = naruszenia_; });
+    return n;
+}
+
+void BlokiSym::dodajBlok(const MapaBloku &m, std::function<uint8_t *(const QByteArray &slot)> rekord,
+                         std::function<void(uint8_t *rekord, const QByteArray &slot)> poZapisie)
+{
+    sterownik_.dodajObsluge(
+        'I', m.podkomenda, [this, &m, rekord, poZapisie](StanSterownika &s, const QByteArray &d) -> Odp {
+            if (d.size() != m.dlZapisu)
                 return std::nullopt;
+            if (const QString obce = obceBajty(m, d); !obce.isEmpty()) {
+                naruszenia_ << QStringLiteral("%1: bytes outside its fields: %2").arg(QLatin1String(m.nazwa), obce);
+                return std::nullopt;
+            }
+            QByteArray slot;
+            for (const int i : m.slot)
+                slot.append(d.at(i));
+            uint8_t *r = rekord(slot);
+            if (!r)
+                return std::nullopt;
+            std::memset(r, 0, size_t(m.dlRekordu));
+            dekodujBlok(m, d, r);
+            if (poZapisie)
+                poZapisie(r, slot);
             liczZapis(s);
             return QByteArray();
         });
-    };
-    const auto odczyt = [this](const OpisBloku &o, int dlZapytania, std::function<QByteArray(const QByteArray &)> daj) {
-        sterownik_.dodajObsluge('H', o.podkomenda, [o, dlZapytania, daj](StanSterownika &, const QByteArray &d) -> Odp {
-            if (d.size() != dlZapytania)
-                return std::nullopt;
-            const QByteArray blok = daj(d);
-            if (blok.isEmpty())
-                return std::nullopt;
-            return doDlugosci(blok, o.dlOdczytu);
-        });
-    };
+    sterownik_.dodajObsluge('H', m.podkomenda, [&m, rekord](StanSterownika &, const QByteArray &d) -> Odp {
+        if (d.size() != m.dlZapytania)
+            return std::nullopt;
+        const uint8_t *r = rekord(d);
+        if (!r)
+            return std::nullopt;
+        QByteArray blok = kodujBlok(m, r, m.dlOdczytu);
+        for (size_t i = 0; i < m.slot.size(); ++i)
+            blok[m.slot[i]] = d.at(qsizetype(i));
+        return blok;
+    });
+}
 
-    // Programs: 0..99 and the washing program 100.
+// Handlers run under the simulator's lock; a request of the wrong length,
+// for a slot the controller does not have, or a write with bytes where its
+// block has no field, is an unknown command.
+void BlokiSym::zarejestruj()
+{
+    TProjektVXTNew &p = *projekt_;
+    const auto bajty = [](auto &rekord) { return reinterpret_cast<uint8_t *>(&rekord); };
+
+    // Programs 0..99 and the washing program 100, in five parts [program, part].
     const auto program = [&p](int nr) -> TProgram * {
         return nr < 100 ? &p.programy[nr] : nr == 100 ? &p.programyMycie : nullptr;
     };
-    zapis(blokCzesciProgramu, [program](const QByteArray &d) {
-        TProgram *pr = program(b(d, 0));
-        if (!pr || !rozpakujBlokProgramu(d, b(d, 1), *pr))
-            return false;
-        pr->nr_prog = b(d, 0);
-        return true;
-    });
-    odczyt(blokCzesciProgramu, 2, [program](const QByteArray &d) {
-        TProgram *pr = program(b(d, 0));
-        QByteArray blok(blokCzesciProgramu.dlZapisu, '\0');
-        if (!pr || !spakujBlokProgramu(*pr, b(d, 1), blok, 0))
-            return QByteArray();
-        blok[0] = d.at(0);
-        return blok;
-    });
+    sterownik_.dodajObsluge('I', mapaCzesciProgramu(0).podkomenda,
+                            [this, program](StanSterownika &s, const QByteArray &d) -> Odp {
+                                const MapaBloku &m0 = mapaCzesciProgramu(0);
+                                if (d.size() != m0.dlZapisu || b(d, 1) >= 5)
+                                    return std::nullopt;
+                                const MapaBloku &m = mapaCzesciProgramu(b(d, 1));
+                                if (const QString obce = obceBajty(m, d); !obce.isEmpty()) {
+                                    naruszenia_ << QStringLiteral("program part: bytes outside its fields: ") + obce;
+                                    return std::nullopt;
+                                }
+                                TProgram *pr = program(b(d, 0));
+                                if (!pr)
+                                    return std::nullopt;
+                                for (int i = 0; i < 10; ++i)
+                                    pr->cykle[10 * b(d, 1) + i] = TCyklProgramu{};
+                                dekodujRekord(m, d, *pr);
+                                pr->nr_prog = b(d, 0);
+                                liczZapis(s);
+                                return QByteArray();
+                            });
+    sterownik_.dodajObsluge('H', mapaCzesciProgramu(0).podkomenda,
+                            [program](StanSterownika &, const QByteArray &d) -> Odp {
+                                TProgram *pr = program(b(d, 0));
+                                if (d.size() != 2 || !pr || b(d, 1) >= 5)
+                                    return std::nullopt;
+                                QByteArray blok = kodujRekord(mapaCzesciProgramu(b(d, 1)), *pr, 412);
+                                blok.replace(0, 2, d);
+                                return blok;
+                            });
 
     // Steps, slots 0..32.
     for (const bool mycie : {false, true}) {
-        const OpisBloku &o = mycie ? blokKrokuMycia : blokKroku;
         TKrok *kroki = mycie ? p.krokiMycie : p.kroki;
-        zapis(o, [kroki](const QByteArray &d) {
-            if (b(d, 0) > 32 || !rozpakujKrok(d, kroki[b(d, 0)]))
-                return false;
-            kroki[b(d, 0)].nr_kroku = b(d, 0);
-            return true;
-        });
-        odczyt(o, 1, [kroki](const QByteArray &d) {
-            return b(d, 0) <= 32 ? spakujKrok(kroki[b(d, 0)], b(d, 0)) : QByteArray();
-        });
+        dodajBlok(
+            mapaKroku(mycie), [=](const QByteArray &s) { return b(s, 0) <= 32 ? bajty(kroki[b(s, 0)]) : nullptr; },
+            [](uint8_t *r, const QByteArray &s) { reinterpret_cast<TKrok *>(r)->nr_kroku = b(s, 0); });
     }
 
     // Digital outputs 0..127: [slot mod 32, slot div 32].
-    const auto slotPrzekaznika = [](const QByteArray &d) { return b(d, 0) < 32 ? b(d, 0) + 32 * b(d, 1) : 128; };
-    zapis(blokPrzekaznika, [&p, slotPrzekaznika](const QByteArray &d) {
-        const int slot = slotPrzekaznika(d);
-        return slot < 128 && rozpakujPrzekaznik(d, p.przekazniki[slot]);
-    });
-    odczyt(blokPrzekaznika, 2, [&p, slotPrzekaznika](const QByteArray &d) {
-        const int slot = slotPrzekaznika(d);
-        return slot < 128 ? spakujPrzekaznik(p.przekazniki[slot], slot) : QByteArray();
+    dodajBlok(mapaPrzekaznika(), [&p, bajty](const QByteArray &s) -> uint8_t * {
+        const int slot = b(s, 0) < 32 ? b(s, 0) + 32 * b(s, 1) : 128;
+        return slot < 128 ? bajty(p.przekazniki[slot]) : nullptr;
     });
 
     // Alarm outputs F1..F4 as 0..3.
-    zapis(blokAlarmuWyjscia, [&p](const QByteArray &d) {
-        return b(d, 0) < 4 && rozpakujAlarmWyjscia(d, p.przekaznikiAlarmF1F4[b(d, 0)]);
-    });
-    odczyt(blokAlarmuWyjscia, 1, [&p](const QByteArray &d) {
-        return b(d, 0) < 4 ? spakujAlarmWyjscia(p.przekaznikiAlarmF1F4[b(d, 0)], b(d, 0)) : QByteArray();
+    dodajBlok(mapaAlarmuWyjscia(), [&p, bajty](const QByteArray &s) {
+        return b(s, 0) < 4 ? bajty(p.przekaznikiAlarmF1F4[b(s, 0)]) : nullptr;
     });
 
     // Special modes 0..13.
-    zapis(blokFunkcjiSpec, [&p](const QByteArray &d) {
-        if (b(d, 0) >= 14 || !rozpakujFunkcjeSpec(d, p.FunkcjeSpec[b(d, 0)]))
-            return false;
-        p.FunkcjeSpec[b(d, 0)].nr_funkcji = b(d, 0);
-        return true;
-    });
-    odczyt(blokFunkcjiSpec, 1, [&p](const QByteArray &d) {
-        return b(d, 0) < 14 ? spakujFunkcjeSpec(p.FunkcjeSpec[b(d, 0)], b(d, 0)) : QByteArray();
-    });
+    dodajBlok(
+        mapaFunkcjiSpec(),
+        [&p, bajty](const QByteArray &s) { return b(s, 0) < 14 ? bajty(p.FunkcjeSpec[b(s, 0)]) : nullptr; },
+        [](uint8_t *r, const QByteArray &s) { reinterpret_cast<TFunkcjaSpec *>(r)->nr_funkcji = b(s, 0); });
 
     // Analog outputs 0..3: written as [slot mod 4, slot div 4], read as [slot, 0].
-    zapis(blokWyjsciaAnalogowego, [&p](const QByteArray &d) {
-        return b(d, 0) < 4 && b(d, 1) == 0 && rozpakujWyjscieAnalogowe(d, p.WyjsciaAn[b(d, 0)]);
-    });
-    odczyt(blokWyjsciaAnalogowego, 2, [&p](const QByteArray &d) {
-        return b(d, 0) < 4 && b(d, 1) == 0 ? spakujWyjscieAnalogowe(p.WyjsciaAn[b(d, 0)], b(d, 0)) : QByteArray();
+    dodajBlok(mapaWyjsciaAnalogowego(), [&p, bajty](const QByteArray &s) {
+        return b(s, 0) < 4 && b(s, 1) == 0 ? bajty(p.WyjsciaAn[b(s, 0)]) : nullptr;
     });
 
     // Measuring inputs 0..23: [input on the card, card].
-    const auto slotWejscia = [](const QByteArray &d) {
-        return b(d, 0) < wejscNaKarcie && b(d, 1) < 4 ? b(d, 1) * wejscNaKarcie + b(d, 0) : -1;
-    };
-    zapis(blokWejsciaAnalogowego, [&p, slotWejscia](const QByteArray &d) {
-        const int k = slotWejscia(d);
-        return k >= 0 && rozpakujWejscieAnalogowe(d, p.FWejsciaPomiarowe[k]);
-    });
-    odczyt(blokWejsciaAnalogowego, 2, [&p, slotWejscia](const QByteArray &d) {
-        const int k = slotWejscia(d);
-        QByteArray blok;
-        if (k >= 0)
-            spakujWejscieAnalogowe(k, p.FWejsciaPomiarowe[k], blok);
-        return blok;
+    dodajBlok(mapaWejsciaAnalogowego(), [&p, bajty](const QByteArray &s) {
+        return b(s, 0) < wejscNaKarcie && b(s, 1) < 4 ? bajty(p.FWejsciaPomiarowe[b(s, 1) * wejscNaKarcie + b(s, 0)])
+                                                      : nullptr;
     });
 
     // Relative alarms: index 0 of input 0, index 1 of input 2.
-    const auto wejscieAlarmu = [](const QByteArray &d) { return b(d, 0) == 0 ? 0 : b(d, 0) == 1 ? 2 : -1; };
-    zapis(blokAlarmuWzglednego, [&p, wejscieAlarmu](const QByteArray &d) {
-        const int k = wejscieAlarmu(d);
-        return k >= 0 && rozpakujAlarm(d, p.FWejsciaPomiarowe[k].alarm_wzgledny);
-    });
-    odczyt(blokAlarmuWzglednego, 1, [&p, wejscieAlarmu](const QByteArray &d) {
-        const int k = wejscieAlarmu(d);
-        QByteArray blok;
-        if (k >= 0)
-            spakujAlarm(k, p.FWejsciaPomiarowe[k].alarm_wzgledny, blok);
-        return blok;
+    dodajBlok(mapaAlarmuWzglednego(), [&p, bajty](const QByteArray &s) {
+        return b(s, 0) < 2 ? bajty(p.FWejsciaPomiarowe[2 * b(s, 0)].alarm_wzgledny) : nullptr;
     });
 
     // Digital inputs: [input on the card, card].
-    zapis(blokWejsciaCyfrowego, [&p](const QByteArray &d) {
-        const int slot = slotWejsciaCyfrowego(b(d, 0), b(d, 1));
-        if (slot < 0)
-            return false;
-        Tkvor350wejscieDwustanowe &w = p.WejsciaCyfrowe[slot];
-        rozpakujWejscieCyfrowe(d, w);
-        w.nr_wejscia = b(d, 0);
-        w.nr_karty = b(d, 1);
-        return true;
-    });
-    odczyt(blokWejsciaCyfrowego, 2, [&p](const QByteArray &d) {
-        const int slot = slotWejsciaCyfrowego(b(d, 0), b(d, 1));
-        if (slot < 0)
-            return QByteArray();
-        Tkvor350wejscieDwustanowe w = p.WejsciaCyfrowe[slot];
-        w.nr_wejscia = b(d, 0);
-        w.nr_karty = b(d, 1);
-        return spakujWejscieCyfrowe(w);
+    dodajBlok(mapaWejsciaCyfrowego(), [&p, bajty](const QByteArray &s) {
+        const int slot = slotWejsciaCyfrowego(b(s, 0), b(s, 1));
+        return slot >= 0 ? bajty(p.WejsciaCyfrowe[slot]) : nullptr;
     });
 
     // Setpoints 0..9.
-    zapis(blokZadanej, [&p](const QByteArray &d) { return b(d, 0) < 10 && rozpakujZadana(d, p.zadana[b(d, 0)]); });
-    odczyt(blokZadanej, 1, [&p](const QByteArray &d) {
-        return b(d, 0) < 10 ? spakujZadana(p.zadana[b(d, 0)], b(d, 0)) : QByteArray();
-    });
+    dodajBlok(mapaZadanej(),
+              [&p, bajty](const QByteArray &s) { return b(s, 0) < 10 ? bajty(p.zadana[b(s, 0)]) : nullptr; });
 
-    zapis(blokWilgotnosci, [&p](const QByteArray &d) { return rozpakujWilgotnosc(d, p.wilgotnosc); });
-    odczyt(blokWilgotnosci, 0, [&p](const QByteArray &) { return spakujWilgotnosc(p.wilgotnosc); });
-
-    zapis(blokDodatkow, [&p](const QByteArray &d) { return rozpakujDodatki(d, p.dodatki); });
-    odczyt(blokDodatkow, 0, [&p](const QByteArray &) { return spakujDodatki(p.dodatki); });
-
-    zapis(blokUstawienMycia, [this](const QByteArray &d) { return rozpakujUstawieniaMycia(d, mycie_); });
-    odczyt(blokUstawienMycia, 0, [this](const QByteArray &) { return spakujUstawieniaMycia(mycie_); });
+    dodajBlok(mapaWilgotnosci(), [&p, bajty](const QByteArray &) { return bajty(p.wilgotnosc); });
+    dodajBlok(mapaDodatkow(), [&p, bajty](const QByteArray &) { return bajty(p.dodatki); });
+    dodajBlok(mapaUstawienMycia(), [this, bajty](const QByteArray &) { return bajty(mycie_); });
 
     // Firmware and graphics: pages in order, then the commit.
     for (const bool grafika : {false, true}) {
         StrumienSym *st = grafika ? &grafika_ : &firmware_;
-        sterownik_.dodajObsluge('J', grafika ? podkomendaStronyGrafiki : podkomendaStronyFirmware,
+        sterownik_.dodajObsluge('J', uint8_t(grafika ? 0x0F : 0x08),
                                 [st](StanSterownika &, const QByteArray &d) -> Odp {
                                     if (d.size() < 2)
                                         return std::nullopt;
                                     const bool ok = wezStrone(*st, b(d, 0) | b(d, 1) << 8, d.mid(2));
                                     return d.left(2) + QByteArray(ok ? "OK" : "NO");
                                 });
-        sterownik_.dodajObsluge('J', grafika ? podkomendaKoncaGrafiki : podkomendaKoncaFirmware,
+        sterownik_.dodajObsluge('J', uint8_t(grafika ? 0x10 : 0x09),
                                 [st](StanSterownika &, const QByteArray &d) -> Odp {
-                                    if (d.size() != dlKoncaAktualizacji)
+                                    if (d.size() != 6)
                                         return std::nullopt;
                                     const uint16_t crc = uint16_t(b(d, 0) | b(d, 1) << 8);
                                     const int64_t rozmiar = int64_t(b(d, 2)) | int64_t(b(d, 3)) << 8 |
@@ -469,7 +442,7 @@ void BlokiSym::zarejestruj()
     }
 
     // Logo: each page at its place, within the bound.
-    sterownik_.dodajObsluge('J', podkomendaStronyLogo, [this](StanSterownika &, const QByteArray &d) -> Odp {
+    sterownik_.dodajObsluge('J', 0x0E, [this](StanSterownika &, const QByteArray &d) -> Odp {
         if (d.size() < 2)
             return std::nullopt;
         const QByteArray strona = d.mid(2);

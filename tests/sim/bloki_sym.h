@@ -1,15 +1,17 @@
 // The simulator's project: a whole project and its washing settings in
-// memory, answering every section-block command through the block codec,
-// and the update and logo page streams. Registers its commands on a
+// memory, answering every section-block command through the simulator's own
+// block layouts (mapa_blokow), and the update and logo page streams. Registers its commands on a
 // SterownikSym and shares its lock, so the test may look at or change the
 // project while a transport answers.
 #pragma once
 
+#include "mapa_blokow.h"
 #include "sterownik_sym.h"
 
 #include "rekordy_projekt.h"
 
 #include <QByteArray>
+#include <QStringList>
 
 #include <functional>
 #include <memory>
@@ -52,12 +54,20 @@ public:
     // reads set them. Names are Polish text of 0..20 characters.
     static void przykladowy(TProjektVXTNew &projekt, TProjektDodatkiMycie &mycie, uint32_t ziarno);
 
+    // Writes refused for bytes where their block has no field, described.
+    QStringList naruszenia() const;
+
     // Upper bound of one stream, so a runaway sender cannot exhaust memory.
     static constexpr int najwiecejDanych = 16 << 20;
     static constexpr int najwiecejLogo = 1 << 20;
 
 private:
     void zarejestruj();
+    // The read and write of one block kind: `rekord` finds the record that
+    // the slot bytes address (nullptr: no such slot); a write clears the
+    // record, sets the block's fields, then runs `poZapisie`.
+    void dodajBlok(const MapaBloku &m, std::function<uint8_t *(const QByteArray &slot)> rekord,
+                   std::function<void(uint8_t *rekord, const QByteArray &slot)> poZapisie = {});
 
     SterownikSym &sterownik_;
     std::unique_ptr<TProjektVXTNew> projekt_;
@@ -65,4 +75,5 @@ private:
     StrumienSym firmware_, grafika_;
     QByteArray logo_;
     int stronLogo_ = 0;
+    QStringList naruszenia_;
 };

@@ -1,26 +1,11 @@
 #include "sterownik_sym.h"
 
-#include "crc.h"
+#include "crc_sym.h"
 
 #include <chrono>
 #include <cstring>
 
 namespace {
-
-void dopiszCRC(QByteArray &b)
-{
-    const uint16_t crc = obliczCRC16(b, b.size());
-    b.append(char(crc & 0xFF));
-    b.append(char(crc >> 8));
-}
-
-bool dobreCRC(const QByteArray &b)
-{
-    if (b.size() < 3)
-        return false;
-    const uint16_t crc = obliczCRC16(b, b.size() - 2);
-    return uint8_t(b.at(b.size() - 2)) == (crc & 0xFF) && uint8_t(b.at(b.size() - 1)) == (crc >> 8);
-}
 
 void le16(QByteArray &b, int i, uint16_t v)
 {
@@ -58,12 +43,14 @@ QByteArray blokOdczytow(const StanSterownika &s)
     return d;
 }
 
+// The unlock payload: the CRC of the password's four bytes, least
+// significant first.
 uint16_t crcHasla(uint32_t haslo)
 {
-    uint8_t b[4];
+    QByteArray b;
     for (int i = 0; i < 4; ++i)
-        b[i] = uint8_t(haslo >> (8 * i));
-    return crcBajtow(4, b);
+        b.append(char(haslo >> (8 * i)));
+    return crcSym(b);
 }
 
 } // namespace
@@ -99,7 +86,7 @@ QByteArray SterownikSym::zbuduj(int adres, char funkcja, uint8_t podkomenda, con
     r.append(char(dl >> 8));
     r.append(char(dl & 0xFF));
     r.append(dane);
-    dopiszCRC(r);
+    dopiszCrcSym(r);
     return r;
 }
 
@@ -108,7 +95,7 @@ QByteArray SterownikSym::ramkaNieznana(int adres)
     QByteArray r;
     r.append(char(adres & 0xFF));
     r.append(QByteArray("\x00\x01\x00\x07", 4));
-    dopiszCRC(r);
+    dopiszCrcSym(r);
     return r;
 }
 
@@ -153,7 +140,7 @@ std::optional<QByteArray> SterownikSym::wykonaj(char funkcja, uint8_t podkomenda
 
 std::optional<QByteArray> SterownikSym::obsluz(const QByteArray &r)
 {
-    if (r.size() < 7 || ((uint8_t(r.at(3)) << 8) | uint8_t(r.at(4))) != r.size() || !dobreCRC(r))
+    if (r.size() < 7 || ((uint8_t(r.at(3)) << 8) | uint8_t(r.at(4))) != r.size() || !dobreCrcSym(r))
         return std::nullopt;
     const int adres = stan().adres;
     if (uint8_t(r.at(0)) != (adres & 0xFF))
@@ -205,10 +192,14 @@ void SterownikSym::dodajPolecenia()
         }
         return std::optional(d);
     });
-    dodaj('G', 0x06, [zapis](StanSterownika &s, const QByteArray &d) {
+    // F[1]..F[100] as 32-bit values, then zeros to 1025 bytes (RS-485) or
+    // to 1024 (TCP/IP).
+    dodaj('G', 0x06, [zapis](StanSterownika &s, const QByteArray &d) -> std::optional<QByteArray> {
+        if ((d.size() != 1025 && d.size() != 1024) || d.mid(400).count('\0') != d.size() - 400)
+            return std::nullopt;
         zapis(s);
-        s.setup.replace(0, std::min<qsizetype>(d.size(), 1024), d.left(1024));
-        return std::optional(QByteArray());
+        s.setup.replace(0, 400, d.left(400));
+        return QByteArray();
     });
     dodaj('G', 0x07, [](StanSterownika &s, const QByteArray &) -> std::optional<QByteArray> {
         if (!s.znaLock)
@@ -233,15 +224,16 @@ void SterownikSym::dodajPolecenia()
         s.zablokowany = true;
         return QByteArray();
     });
-    dodaj('G', 0x10, [zapis](StanSterownika &s, const QByteArray &d) {
+    // ain, din, aout, dout.
+    dodaj('G', 0x10, [zapis](StanSterownika &s, const QByteArray &d) -> std::optional<QByteArray> {
+        if (d.size() != 4)
+            return std::nullopt;
         zapis(s);
-        if (d.size() == 4) {
-            s.moduly.ain = uint8_t(d[0]);
-            s.moduly.din = uint8_t(d[1]);
-            s.moduly.aout = uint8_t(d[2]);
-            s.moduly.dout = uint8_t(d[3]);
-        }
-        return std::optional(QByteArray());
+        s.moduly.ain = uint8_t(d[0]);
+        s.moduly.din = uint8_t(d[1]);
+        s.moduly.aout = uint8_t(d[2]);
+        s.moduly.dout = uint8_t(d[3]);
+        return QByteArray();
     });
     dodaj('I', 0x81, [](StanSterownika &s, const QByteArray &) {
         s.sesjaOtwarta = true;

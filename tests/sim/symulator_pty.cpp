@@ -13,7 +13,9 @@
 namespace {
 
 constexpr int maksDlugosc = 4096;
-constexpr auto ciszaRamki = std::chrono::milliseconds(30); // a partial frame is dropped after this
+// A partial frame is dropped after this much silence: long enough for a
+// frame sent byte by byte from a busy machine to stay whole.
+constexpr auto ciszaRamki = std::chrono::milliseconds(500);
 
 void surowy(int fd)
 {

@@ -1,7 +1,7 @@
 #include "symulator_tcp.h"
 
-#include "crc.h"
-#include "kodek.h"
+#include "crc_sym.h"
+#include "mapa_blokow.h"
 
 #include <arpa/inet.h>
 #include <fcntl.h>
@@ -30,25 +30,17 @@ uint32_t numerRamki(const QByteArray &r)
     return n;
 }
 
-bool dobreCRC(const QByteArray &b)
-{
-    if (b.size() < 7)
-        return false;
-    const uint16_t crc = obliczCRC16(b, b.size() - 2);
-    return uint8_t(b.at(b.size() - 2)) == (crc & 0xFF) && uint8_t(b.at(b.size() - 1)) == (crc >> 8);
-}
+bool dobreCRC(const QByteArray &b) { return b.size() >= 7 && dobreCrcSym(b); }
 
-// The network interface takes these writes as long as their read replies'
-// data (the tail is reserve); the command handlers take the bus length.
+// The network interface takes writes as long as their read replies' data;
+// the command handlers take the bus length. The tail is reserve: anything
+// but zeros there leaves the length as it came, and the write is refused.
 QByteArray dlugoscMagistrali(char funkcja, uint8_t podkomenda, QByteArray dane)
 {
-    static constexpr OpisBloku dluzsze[] = {blokKroku, blokKrokuMycia, blokWejsciaCyfrowego, blokZadanej,
-                                            blokUstawienMycia};
-    if (funkcja != 'I')
-        return dane;
-    for (const OpisBloku &o : dluzsze)
-        if (o.podkomenda == podkomenda && dane.size() == o.dlOdczytu)
-            dane.truncate(o.dlZapisu);
+    const MapaBloku *m = funkcja == 'I' ? mapaZapisu(podkomenda) : nullptr;
+    if (m && m->dlOdczytu > m->dlZapisu && dane.size() == m->dlOdczytu &&
+        dane.mid(m->dlZapisu).count('\0') == m->dlOdczytu - m->dlZapisu)
+        dane.truncate(m->dlZapisu);
     return dane;
 }
 

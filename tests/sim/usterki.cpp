@@ -1,20 +1,7 @@
 #include "usterki.h"
 
-#include "crc.h"
+#include "crc_sym.h"
 #include "sterownik_sym.h"
-
-namespace {
-
-void przeliczCRC(QByteArray &b)
-{
-    if (b.size() < 2)
-        return;
-    const uint16_t crc = obliczCRC16(b, b.size() - 2);
-    b[b.size() - 2] = char(crc & 0xFF);
-    b[b.size() - 1] = char(crc >> 8);
-}
-
-} // namespace
 
 Wysylka zastosujUsterke(const std::optional<Usterka> &u, const QByteArray &odpowiedz)
 {
@@ -39,13 +26,13 @@ Wysylka zastosujUsterke(const std::optional<Usterka> &u, const QByteArray &odpow
     case RodzajUsterki::ZlyAdres:
         if (!b.isEmpty()) {
             b[0] = char(b[0] + 1);
-            przeliczCRC(b);
+            przeliczCrcSym(b);
         }
         break;
     case RodzajUsterki::ZlePotwierdzenie:
         if (b.size() > 1) {
             b[1] = char(u->parametr ? u->parametr : 'X');
-            przeliczCRC(b);
+            przeliczCrcSym(b);
         }
         break;
     case RodzajUsterki::ZeroNaPoczatku:
@@ -64,7 +51,7 @@ Wysylka zastosujUsterke(const std::optional<Usterka> &u, const QByteArray &odpow
         if (b.size() >= 5) {
             b[3] = char((u->parametr >> 8) & 0xFF);
             b[4] = char(u->parametr & 0xFF);
-            przeliczCRC(b);
+            przeliczCrcSym(b);
         }
         break;
     case RodzajUsterki::Surowa:

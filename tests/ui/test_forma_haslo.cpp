@@ -5,9 +5,10 @@
 #include "forma_haslo.h"
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
+#include "okno_modalne.h"
 #include "port_qt.h"
-#include "qtest_komunikaty.h"
 #include "symulator_pty.h"
+#include "test_qt.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -21,21 +22,6 @@
 #include <functional>
 
 namespace {
-
-// Runs `akcja` once the window is up as the modal window.
-void gdyOkno(TFormHaslo &f, std::function<void()> akcja)
-{
-    auto *t = new QTimer;
-    t->setInterval(5);
-    QObject::connect(t, &QTimer::timeout, [t, &f, akcja] {
-        if (QApplication::activeModalWidget() == &f) {
-            t->stop();
-            t->deleteLater();
-            akcja();
-        }
-    });
-    t->start();
-}
 
 // Types into the field and presses Enter (the default button).
 void wpiszIZatwierdz(TFormHaslo &f, const QString &tekst)
@@ -57,12 +43,10 @@ const QString prompt = QStringLiteral("Hasło (Blokada transmisji):");
 
 } // namespace
 
-class TestFormaHaslo : public QObject {
+class TestFormaHaslo : public TestQt {
     Q_OBJECT
 
 private slots:
-    void initTestCase() { bledyKomunikatowWQtTest(); }
-
     void tekstyIPrzyciski()
     {
         ZegarTestowy zegar;
@@ -81,11 +65,12 @@ private slots:
         QString haslo = QStringLiteral("stare");
         QString pokazanyPrompt, opis, pole, wpisane, widoczne;
         bool focus = false;
-        gdyOkno(f, [&] {
+        gdyOknoModalne(&f, [&] {
             pokazanyPrompt = f.Label1->text();
             opis = f.L_opis->text();
             pole = f.Edit1->text();
-            focus = f.Edit1->hasFocus();
+            // Focus follows activation, which comes asynchronously.
+            focus = QTest::qWaitForWindowActive(&f, 10000) && f.Edit1->hasFocus();
             QTest::keyClicks(f.Edit1, QStringLiteral("12a-3 4"));
             wpisane = f.Edit1->text();
             widoczne = f.Edit1->displayText();
@@ -109,12 +94,12 @@ private slots:
         ZegarTestowy zegar;
         TFormHaslo f;
         QString haslo = QStringLiteral("stare");
-        gdyOkno(f, [&] { QTest::mouseClick(f.but_ok, Qt::LeftButton); });
+        gdyOknoModalne(&f, [&] { QTest::mouseClick(f.but_ok, Qt::LeftButton); });
         QVERIFY(f.pokazOkno(prompt, QStringLiteral("opis"), haslo, 2057));
         QCOMPARE(haslo, QString());
         QCOMPARE(f.licznikProb, 1);
 
-        gdyOkno(f, [&] { wpiszIZatwierdz(f, QStringLiteral("0042")); });
+        gdyOknoModalne(&f, [&] { wpiszIZatwierdz(f, QStringLiteral("0042")); });
         QVERIFY(f.pokazOkno(prompt, QString(), haslo, 2057));
         QCOMPARE(haslo, QStringLiteral("0042"));
         QCOMPARE(f.licznikProb, 0);
@@ -125,12 +110,12 @@ private slots:
         ZegarTestowy zegar;
         TFormHaslo f;
         QString haslo = QStringLiteral("stare");
-        gdyOkno(f, [&] {
+        gdyOknoModalne(&f, [&] {
             QTest::keyClicks(f.Edit1, QStringLiteral("77"));
             QTest::mouseClick(f.but_anuluj, Qt::LeftButton);
         });
         QVERIFY(!f.pokazOkno(prompt, QString(), haslo, 1045));
-        gdyOkno(f, [&] { QTest::keyClick(f.Edit1, Qt::Key_Escape); });
+        gdyOknoModalne(&f, [&] { QTest::keyClick(f.Edit1, Qt::Key_Escape); });
         QVERIFY(!f.pokazOkno(prompt, QString(), haslo, 1045));
         QCOMPARE(haslo, QStringLiteral("stare"));
         QCOMPARE(f.licznikProb, 2);
@@ -142,7 +127,7 @@ private slots:
         TFormHaslo f;
         QString haslo;
         for (int i = 0; i < 3; ++i) {
-            gdyOkno(f, [&] { wpiszIZatwierdz(f, QStringLiteral("1")); });
+            gdyOknoModalne(&f, [&] { wpiszIZatwierdz(f, QStringLiteral("1")); });
             QVERIFY(f.pokazOkno(prompt, QString(), haslo, 1045));
         }
         QCOMPARE(f.licznikProb, -1);
@@ -155,7 +140,7 @@ private slots:
         bool timery = false, okWidoczny = true, nadalOtwarte = false;
         int licznikPo100s = 0;
         const auto widok = [&] { return Widok{f.PageControl1->currentIndex(), f.l_czekaj->text()}; };
-        gdyOkno(f, [&] {
+        gdyOknoModalne(&f, [&] {
             naPoczatku = widok();
             timery = f.Timer1->isActive() && f.Timer1->interval() == 900 && f.TimerFreez->isActive();
             okWidoczny = f.but_ok->isVisible();
@@ -260,7 +245,7 @@ private slots:
         lacze.porty().ustawOdczytKlucza(
             [urzadzenie](const QString &k) { return k == QLatin1String("COM1Device") ? urzadzenie : QString(); });
         lacze.porty().ustawListeUrzadzen([] { return QStringList(); });
-        lacze.ustawCzasOdczytu(500);
+        lacze.ustawCzasOdczytu(5000); // only complete replies here: never waited out
         TParamTrans trans;
         trans.port = 0;
         trans.predkosc = 12;
@@ -278,7 +263,7 @@ private slots:
                 t.clear();
                 return;
             }
-            gdyOkno(f, kroki.front());
+            gdyOknoModalne(&f, kroki.front());
             kroki.pop_front();
             if (!f.pokazOkno(prompt, QString(), t, 1045))
                 t.clear();

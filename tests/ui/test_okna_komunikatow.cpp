@@ -1,7 +1,7 @@
 #include "komunikaty_skrypt.h"
 #include "okna_komunikatow.h"
 #include "okno_modalne.h"
-#include "qtest_komunikaty.h"
+#include "test_qt.h"
 
 #include <QApplication>
 #include <QLabel>
@@ -10,16 +10,12 @@
 #include <QTimer>
 #include <QtTest>
 
-class TestOknaKomunikatow : public QObject {
+class TestOknaKomunikatow : public TestQt {
     Q_OBJECT
     KomunikatyOkienne okienne;
 
 private slots:
-    void initTestCase()
-    {
-        bledyKomunikatowWQtTest();
-        ustawKomunikaty(&okienne);
-    }
+    void initTestCase() { ustawKomunikaty(&okienne); }
     void cleanupTestCase() { ustawKomunikaty(nullptr); }
 
     void enterOdpowiadaNie_data()
