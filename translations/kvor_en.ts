@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="en" sourcelanguage="pl">
 <context>
@@ -160,12 +160,12 @@
         <translation>Control off</translation>
     </message>
     <message>
-        <source>Grzanie "dochodzenie"</source>
-        <translation>Heating "approach"</translation>
+        <source>Grzanie &quot;dochodzenie&quot;</source>
+        <translation>Heating &quot;approach&quot;</translation>
     </message>
     <message>
-        <source>Chłodzenie "dochodzenie"</source>
-        <translation>Cooling "approach"</translation>
+        <source>Chłodzenie &quot;dochodzenie&quot;</source>
+        <translation>Cooling &quot;approach&quot;</translation>
     </message>
     <message>
         <source>Histereza Grzanie</source>
@@ -216,6 +216,33 @@
     <message>
         <source>Pytanie</source>
         <translation>Question</translation>
+    </message>
+</context>
+<context>
+    <name>PlikIni</name>
+    <message>
+        <source>znaków klucza „%1” w sekcji [%2] nie da się zapisać w kodowaniu tego pliku</source>
+        <translation>the characters of key “%1” in section [%2] cannot be written in this file's encoding</translation>
+    </message>
+    <message>
+        <source>klucza „%1” w sekcji [%2] nie da się zapisać tak, by odczytał się bez zmian</source>
+        <translation>key “%1” in section [%2] cannot be written so that it reads back unchanged</translation>
+    </message>
+    <message>
+        <source>zapis zmieniłby odczyt pozostałych wierszy pliku (kodowanie znaków)</source>
+        <translation>writing would change how the file's other lines read (character encoding)</translation>
+    </message>
+    <message>
+        <source>zapis zmieniłby podział pliku na wiersze</source>
+        <translation>writing would change how the file splits into lines</translation>
+    </message>
+    <message>
+        <source>to nie jest zwykły plik</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać ustawień programu.</source>
+        <translation>The program's settings cannot be saved.</translation>
     </message>
 </context>
 <context>
@@ -477,8 +504,8 @@
         <translation>Cannot read the project file</translation>
     </message>
     <message>
-        <source>Brak pliku dla "Ustawienia mycia". <byte value="xd" />Zostaną ustawione wartości domyślne</source>
-        <translation>No file for "Washing settings". <byte value="xd" />Default values will be set</translation>
+        <source>Brak pliku dla &quot;Ustawienia mycia&quot;. <byte value="xd"/>Zostaną ustawione wartości domyślne</source>
+        <translation>No file for &quot;Washing settings&quot;. <byte value="xd"/>Default values will be set</translation>
     </message>
     <message>
         <source>Plik projektu nie został zapisany!</source>

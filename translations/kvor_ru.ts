@@ -1,4 +1,4 @@
-<?xml version='1.0' encoding='utf-8'?>
+<?xml version="1.0" encoding="utf-8"?>
 <!DOCTYPE TS>
 <TS version="2.1" language="ru" sourcelanguage="pl">
 <context>
@@ -160,12 +160,12 @@
         <translation>Регулирование выключено</translation>
     </message>
     <message>
-        <source>Grzanie "dochodzenie"</source>
-        <translation>Нагрев "приближение"</translation>
+        <source>Grzanie &quot;dochodzenie&quot;</source>
+        <translation>Нагрев &quot;приближение&quot;</translation>
     </message>
     <message>
-        <source>Chłodzenie "dochodzenie"</source>
-        <translation>Охлаждение "приближение"</translation>
+        <source>Chłodzenie &quot;dochodzenie&quot;</source>
+        <translation>Охлаждение &quot;приближение&quot;</translation>
     </message>
     <message>
         <source>Histereza Grzanie</source>
@@ -216,6 +216,33 @@
     <message>
         <source>Pytanie</source>
         <translation>Вопрос</translation>
+    </message>
+</context>
+<context>
+    <name>PlikIni</name>
+    <message>
+        <source>znaków klucza „%1” w sekcji [%2] nie da się zapisać w kodowaniu tego pliku</source>
+        <translation>символы ключа «%1» в разделе [%2] невозможно записать в кодировке этого файла</translation>
+    </message>
+    <message>
+        <source>klucza „%1” w sekcji [%2] nie da się zapisać tak, by odczytał się bez zmian</source>
+        <translation>ключ «%1» в разделе [%2] невозможно записать так, чтобы он читался без изменений</translation>
+    </message>
+    <message>
+        <source>zapis zmieniłby odczyt pozostałych wierszy pliku (kodowanie znaków)</source>
+        <translation>запись изменила бы чтение остальных строк файла (кодировка символов)</translation>
+    </message>
+    <message>
+        <source>zapis zmieniłby podział pliku na wiersze</source>
+        <translation>запись изменила бы разбиение файла на строки</translation>
+    </message>
+    <message>
+        <source>to nie jest zwykły plik</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać ustawień programu.</source>
+        <translation>Невозможно сохранить настройки программы.</translation>
     </message>
 </context>
 <context>
@@ -477,8 +504,8 @@
         <translation>Не удаётся прочитать файл проекта</translation>
     </message>
     <message>
-        <source>Brak pliku dla "Ustawienia mycia". <byte value="xd" />Zostaną ustawione wartości domyślne</source>
-        <translation>Нет файла для «Настройки мойки». <byte value="xd" />Будут установлены значения по умолчанию</translation>
+        <source>Brak pliku dla &quot;Ustawienia mycia&quot;. <byte value="xd"/>Zostaną ustawione wartości domyślne</source>
+        <translation>Нет файла для «Настройки мойки». <byte value="xd"/>Будут установлены значения по умолчанию</translation>
     </message>
     <message>
         <source>Plik projektu nie został zapisany!</source>
