@@ -11,7 +11,7 @@
 
 #include "kodek.h"
 #include "odczyty.h"
-#include "projekt.h"
+#include "projekt_domyslny.h"
 
 #include <functional>
 #include <memory>
@@ -174,7 +174,8 @@ void sprawdzKanal(Wejscie &we)
 {
     const int kanal = int(we.liczba32());
     we.bajt();
-    const int baza = int(we.liczba32()), naKarte = int(we.liczba32());
+    // The base and per-card counts are the program's constants, never negative.
+    const int baza = int(we.liczba32() & 0x7FFFFFFF), naKarte = int(we.liczba32());
     int karta = -7, wejscie = -7;
     kanalNaKarteWejscie(kanal, baza, naKarte, karta, wejscie);
     const QString o = QStringLiteral("channel %1, base %2, per card %3: %4, %5")
@@ -412,13 +413,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
 
 std::vector<QByteArray> ziarnaFuzz()
 {
-    auto p = std::make_unique<TProjektVXTNew>();
-    TProjektDodatkiMycie m{};
-    wypelnijNowyProjekt(*p, m);
+    const ProjektDomyslny d;
     std::vector<QByteArray> z;
     const auto &w = wiersze();
     for (size_t i = 0; i < w.size(); ++i) {
-        const std::vector<QByteArray> ziarna = w[i].ziarna(*p, m);
+        const std::vector<QByteArray> ziarna = w[i].ziarna(*d.p, d.m);
         for (const QByteArray &b : ziarna)
             z.push_back(Ziarno().bajt(int(i)).bajty(b));
         // The same row with its block one byte short.

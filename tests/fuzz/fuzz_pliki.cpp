@@ -15,7 +15,7 @@
 #include "fuzz.h"
 
 #include "plik_sekcji.h"
-#include "projekt.h"
+#include "projekt_domyslny.h"
 
 #include <QDir>
 #include <QFile>
@@ -186,9 +186,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
 std::vector<QByteArray> ziarnaFuzz()
 {
     // The packed default project and its parts.
-    auto p = std::make_unique<TProjektVXTNew>();
-    TProjektDodatkiMycie m{};
-    wypelnijNowyProjekt(*p, m);
+    const ProjektDomyslny d;
     std::vector<QByteArray> z;
     for (int rodzaj = 0; rodzaj < Rodzajow; ++rodzaj)
         z.push_back(Ziarno()
@@ -197,10 +195,11 @@ std::vector<QByteArray> ziarnaFuzz()
                         .bajt(rodzaj == Dokladny ? Dluzszy : Dokladny)
                         .slowo(1)
                         .slowo(2)
-                        .bajty(bajtyRekordu(*p).left(4096)));
+                        .bajty(bajtyRekordu(*d.p).left(4096)));
     const auto &sekcje = plikiSekcji();
     for (size_t i = 0; i < sekcje.size(); ++i)
         for (const int rodzaj : {Dokladny, OJedenKrotszy, Dluzszy})
-            z.push_back(Ziarno().bajt(int(i + 1)).bajt(rodzaj).bajt(0).slowo(3).slowo(4).bajty(bajtyRekordu(p->Setup)));
+            z.push_back(
+                Ziarno().bajt(int(i + 1)).bajt(rodzaj).bajt(0).slowo(3).slowo(4).bajty(bajtyRekordu(d.p->Setup)));
     return z;
 }

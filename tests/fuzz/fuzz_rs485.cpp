@@ -18,7 +18,7 @@
 #include "komunikacja.h"
 #include "odczyty.h"
 #include "polecenia_blokow.h"
-#include "projekt.h"
+#include "projekt_domyslny.h"
 #include "ramka.h"
 #include "sciezki.h"
 
@@ -142,8 +142,6 @@ struct Proba {
     uint32_t los; // the bytes of records to send
 };
 
-QString tekst(const Proba &p, int w) { return QStringLiteral("%1 gave %2").arg(QLatin1String(p.nazwa)).arg(w); }
-
 // A section read into a record of any bytes: a failed read leaves it all
 // zeros.
 template <class T, class F>
@@ -169,37 +167,12 @@ int odczytBezZmiany(Proba &p, F &&f)
     return w;
 }
 
-template <class T>
-std::unique_ptr<T> doWyslania(const Proba &p)
-{
-    return std::make_unique<T>(rekordLosowy<T>(p.los));
-}
-
 using P = TProjektVXTNew;
 using M = TProjektDodatkiMycie;
 
-struct Polecenie {
-    const char *nazwa;
-    std::function<int(Proba &)> wykonaj;
-    // Complete replies (odpowiedzi.h) for arguments all zero.
-    std::function<std::vector<QByteArray>(const P &, const M &)> odpowiedzi;
-};
-
-QByteArray dane(const QByteArray &blok, int dlugosc) { return blok.leftJustified(dlugosc, '\0', true); }
-std::vector<QByteArray> jedna(const QByteArray &d) { return {odpowiedzPelna(d)}; }
-// The block-write pattern with arguments zero: a session around the blocks.
-std::vector<QByteArray> wSesji(int blokow = 1)
+const std::vector<Polecenie<Proba>> &polecenia()
 {
-    std::vector<QByteArray> r = {odpowiedzPelna(QByteArray(1, '\0'))};
-    for (int i = 0; i < blokow; ++i)
-        r.push_back(odpowiedzPelna({}));
-    r.push_back(odpowiedzPelna({}));
-    return r;
-}
-
-const std::vector<Polecenie> &polecenia()
-{
-    static const std::vector<Polecenie> w = {
+    static const std::vector<Polecenie<Proba>> w = {
         {"CzytajTypSterownika",
          [](Proba &p) {
              QString typ = QStringLiteral("x");
@@ -211,20 +184,20 @@ const std::vector<Polecenie> &polecenia()
          [](const P &, const M &) {
              QByteArray d(125, ' ');
              d.replace(60, 8, "kvor350X");
-             return jedna(d);
+             return jednaOdpowiedz(d);
          }},
         {"CzytajNumerSeryjnyKVOR350",
          [](Proba &p) {
              return odczytBezZmiany<int>(p,
                                          [&](int &ns) { return p.k.CzytajNumerSeryjnyKVOR350(p.adres, p.trans, ns); });
          },
-         [](const P &, const M &) { return jedna(QByteArray("\x00\x01\x86\xA0", 4)); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray("\x00\x01\x86\xA0", 4)); }},
         {"CzytajStatusKVOR350",
          [](Proba &p) {
              return odczytBezZmiany<TOdczyty>(
                  p, [&](TOdczyty &o) { return p.k.CzytajStatusKVOR350(p.adres, p.trans, o); });
          },
-         [](const P &, const M &) { return jedna(QByteArray(dlOdpowiedziOdczytow - 7, '\x02')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(dlOdpowiedziOdczytow - 7, '\x02')); }},
         {"CzytajlockKVOR350",
          [](Proba &p) {
              bool blokada = p.los & 1;
@@ -244,7 +217,7 @@ const std::vector<Polecenie> &polecenia()
              const bool start = p.arg.bajt() & 1;
              return p.k.set73onOffKVOR350(p.ust, start);
          },
-         [](const P &, const M &) { return jedna({}); }},
+         [](const P &, const M &) { return jednaOdpowiedz({}); }},
         {"ZapiszCzaskVOR350",
          [](Proba &p) {
              const int rok = 2000 + p.arg.bajt() % 100, miesiac = 1 + p.arg.bajt() % 12, dzien = 1 + p.arg.bajt() % 28;
@@ -252,7 +225,7 @@ const std::vector<Polecenie> &polecenia()
              const QDateTime t(QDate(rok, miesiac, dzien), QTime(godzina, minuta));
              return p.k.ZapiszCzaskVOR350(t, uint8_t(p.adres), p.trans);
          },
-         [](const P &, const M &) { return jedna(QByteArray(6, '\0')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(6, '\0')); }},
         {"CzytajModulyKVOR350",
          [](Proba &p) {
              TModulyWejWyKonfig m = rekordLosowy<TModulyWejWyKonfig>(p.los);
@@ -262,19 +235,19 @@ const std::vector<Polecenie> &polecenia()
                  FUZZ_SPRAWDZ(rekordZerowy(m) || bajtyRekordu(m) == bajtyRekordu(przed), tekst(p, w));
              return w;
          },
-         [](const P &p, const M &) { return jedna(dane(spakujModuly(p.modulyWeWyjKonf), 4)); }},
+         [](const P &p, const M &) { return jednaOdpowiedz(daneBloku(spakujModuly(p.modulyWeWyjKonf), 4)); }},
         {"ZapisModulyKvor350",
          [](Proba &p) { return p.k.ZapisModulyKvor350(p.adres, p.trans, *doWyslania<TModulyWejWyKonfig>(p)); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajKomSetupKvor350",
          [](Proba &p) {
              return odczyt<TFunkcjeKvor3>(
                  p, [&](TFunkcjeKvor3 &s) { return p.k.CzytajKomSetupKvor350(p.adres, p.trans, s); });
          },
-         [](const P &p, const M &) { return jedna(dane(spakujSetup(p.Setup), 1024)); }},
+         [](const P &p, const M &) { return jednaOdpowiedz(daneBloku(spakujSetup(p.Setup), 1024)); }},
         {"ZapisKomSetupKvor350",
          [](Proba &p) { return p.k.ZapisKomSetupKvor350(p.adres, p.trans, *doWyslania<TFunkcjeKvor3>(p)); },
-         [](const P &, const M &) { return jedna({}); }},
+         [](const P &, const M &) { return jednaOdpowiedz({}); }},
         {"WyslijRamke",
          [](Proba &p) {
              const int N = (p.arg.bajt() + 11) % 48 - 4;
@@ -288,7 +261,7 @@ const std::vector<Polecenie> &polecenia()
                  FUZZ_SPRAWDZ(odp.size() == N, tekst(p, w));
              return w;
          },
-         [](const P &, const M &) { return jedna({}); }},
+         [](const P &, const M &) { return jednaOdpowiedz({}); }},
         {"WyslijRamkeDlugosc",
          [](Proba &p) {
              QByteArray odp;
@@ -308,7 +281,7 @@ const std::vector<Polecenie> &polecenia()
              FUZZ_SPRAWDZ(w == 0 ? b.size() == N : b == ramka, tekst(p, w));
              return w;
          },
-         [](const P &, const M &) { return jedna({}); }},
+         [](const P &, const M &) { return jednaOdpowiedz({}); }},
 
         // ---- Programs and steps ----
         {"ZapisKomProgramuKVOR350",
@@ -316,7 +289,7 @@ const std::vector<Polecenie> &polecenia()
              const bool bypass = p.arg.bajt() & 1;
              return ZapisKomProgramuKVOR350(p.k, *doWyslania<TProgram>(p), 0, p.ust, bypass);
          },
-         [](const P &, const M &) { return wSesji(5); }},
+         [](const P &, const M &) { return odpowiedziSesji(5); }},
         {"CzytajProgramKVOR350",
          [](Proba &p) {
              const int nr = p.arg.bajt();
@@ -347,14 +320,16 @@ const std::vector<Polecenie> &polecenia()
              const int slot = p.arg.bajt(), flagi = p.arg.bajt();
              return ZapisKomKrokiKvor350(p.k, *doWyslania<TKrok>(p), slot, p.adres, p.trans, flagi & 1, flagi & 2);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajKomKrokiKVOR350",
          [](Proba &p) {
              const int slot = p.arg.bajt(), mycie = p.arg.bajt() & 1;
              return odczyt<TKrok>(
                  p, [&](TKrok &r) { return CzytajKomKrokiKVOR350(p.k, r, slot, p.adres, mycie, p.trans); });
          },
-         [](const P &p, const M &) { return jedna(dane(spakujKrok(p.kroki[1], 0), blokKroku.dlOdczytu)); }},
+         [](const P &p, const M &) {
+             return jednaOdpowiedz(daneBloku(spakujKrok(p.kroki[1], 0), blokKroku.dlOdczytu));
+         }},
 
         // ---- Outputs and special modes ----
         {"ZapisKomPrzekaznikiKvor350",
@@ -362,7 +337,7 @@ const std::vector<Polecenie> &polecenia()
              const int slot = p.arg.slowo() % 300, wszystkie = p.arg.bajt() & 1;
              return ZapisKomPrzekaznikiKvor350(p.k, *doWyslania<TPrzekaznik>(p), slot, p.adres, p.trans, wszystkie);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajKomPrzekaznikiKVOR350",
          [](Proba &p) {
              const int slot = p.arg.bajt();
@@ -370,7 +345,7 @@ const std::vector<Polecenie> &polecenia()
                  p, [&](TPrzekaznik &r) { return CzytajKomPrzekaznikiKVOR350(p.k, r, slot, p.adres, p.trans); });
          },
          [](const P &p, const M &) {
-             return jedna(dane(spakujPrzekaznik(p.przekazniki[0], 0), blokPrzekaznika.dlOdczytu));
+             return jednaOdpowiedz(daneBloku(spakujPrzekaznik(p.przekazniki[0], 0), blokPrzekaznika.dlOdczytu));
          }},
         {"ZapisKomPrzekaznikiAlarmKvor350",
          [](Proba &p) {
@@ -379,7 +354,7 @@ const std::vector<Polecenie> &polecenia()
              wypelnijLosowo(a, sizeof a, p.los);
              return ZapisKomPrzekaznikiAlarmKvor350(p.k, a, p.adres, p.trans, wszystkie);
          },
-         [](const P &, const M &) { return wSesji(4); }},
+         [](const P &, const M &) { return odpowiedziSesji(4); }},
         {"CzytajPrzekaznikiAlarmKVOR350",
          [](Proba &p) {
              const int nr = p.arg.bajt() % 6;
@@ -388,14 +363,15 @@ const std::vector<Polecenie> &polecenia()
              });
          },
          [](const P &p, const M &) {
-             return jedna(dane(spakujAlarmWyjscia(p.przekaznikiAlarmF1F4[0], 0), blokAlarmuWyjscia.dlOdczytu));
+             return jednaOdpowiedz(
+                 daneBloku(spakujAlarmWyjscia(p.przekaznikiAlarmF1F4[0], 0), blokAlarmuWyjscia.dlOdczytu));
          }},
         {"ZapisKomFunkcjeSpecKvor350",
          [](Proba &p) {
              const int slot = p.arg.slowo() % 300, wszystkie = p.arg.bajt() & 1;
              return ZapisKomFunkcjeSpecKvor350(p.k, *doWyslania<TFunkcjaSpec>(p), slot, p.adres, p.trans, wszystkie);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajKomStanyKVOR350",
          [](Proba &p) {
              const int slot = p.arg.bajt();
@@ -403,7 +379,7 @@ const std::vector<Polecenie> &polecenia()
                  p, [&](TFunkcjaSpec &r) { return CzytajKomStanyKVOR350(p.k, r, slot, p.adres, p.trans); });
          },
          [](const P &p, const M &) {
-             return jedna(dane(spakujFunkcjeSpec(p.FunkcjeSpec[0], 0), blokFunkcjiSpec.dlOdczytu));
+             return jednaOdpowiedz(daneBloku(spakujFunkcjeSpec(p.FunkcjeSpec[0], 0), blokFunkcjiSpec.dlOdczytu));
          }},
         {"ZapisKomWyjsciaAnalogoweKvor350",
          [](Proba &p) {
@@ -411,7 +387,7 @@ const std::vector<Polecenie> &polecenia()
              return ZapisKomWyjsciaAnalogoweKvor350(p.k, *doWyslania<TWyjscieAnalogowe>(p), slot, p.adres, p.trans,
                                                     wszystkie);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajKomWyjsciaAnalogoweKVOR350",
          [](Proba &p) {
              const int slot = p.arg.bajt();
@@ -420,7 +396,8 @@ const std::vector<Polecenie> &polecenia()
              });
          },
          [](const P &p, const M &) {
-             return jedna(dane(spakujWyjscieAnalogowe(p.WyjsciaAn[0], 0), blokWyjsciaAnalogowego.dlOdczytu));
+             return jednaOdpowiedz(
+                 daneBloku(spakujWyjscieAnalogowe(p.WyjsciaAn[0], 0), blokWyjsciaAnalogowego.dlOdczytu));
          }},
 
         // ---- Inputs ----
@@ -430,7 +407,7 @@ const std::vector<Polecenie> &polecenia()
              return ZapisKomWejsciaaAnalogoweKvor350(p.k, *doWyslania<TWejscieAnalogowe>(p), nr, p.adres, p.trans,
                                                      wszystkie);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajWejsciaAnalogoweKVOR350",
          [](Proba &p) {
              const int nr = p.arg.bajt() % 30;
@@ -440,7 +417,7 @@ const std::vector<Polecenie> &polecenia()
          [](const P &p, const M &) {
              QByteArray b;
              spakujWejscieAnalogowe(0, p.FWejsciaPomiarowe[0], b);
-             return jedna(dane(b, blokWejsciaAnalogowego.dlOdczytu));
+             return jednaOdpowiedz(daneBloku(b, blokWejsciaAnalogowego.dlOdczytu));
          }},
         {"ZapisKomWejAnalogAlarmWzglednyKvor350",
          [](Proba &p) {
@@ -451,7 +428,7 @@ const std::vector<Polecenie> &polecenia()
                  FUZZ_SPRAWDZ(w == kodBrakAlarmuWzglednego && p.port.wymiany.empty(), tekst(p, w));
              return w;
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajWejAnalogAlarmWzglednyKVOR350",
          [](Proba &p) {
              const int nr = p.arg.bajt() % 4;
@@ -465,7 +442,7 @@ const std::vector<Polecenie> &polecenia()
          [](const P &p, const M &) {
              QByteArray b;
              spakujAlarm(0, p.FWejsciaPomiarowe[0].alarm_wzgledny, b);
-             return jedna(dane(b, blokAlarmuWzglednego.dlOdczytu));
+             return jednaOdpowiedz(daneBloku(b, blokAlarmuWzglednego.dlOdczytu));
          }},
         {"ZapisKomWejsciaCyfroweKvor350",
          [](Proba &p) {
@@ -473,7 +450,7 @@ const std::vector<Polecenie> &polecenia()
              return ZapisKomWejsciaCyfroweKvor350(p.k, *doWyslania<Tkvor350wejscieDwustanowe>(p), p.adres, p.trans,
                                                   wszystkie);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajWejsciaCyfroweKVOR350",
          [](Proba &p) {
              return odczyt<Tkvor350wejscieDwustanowe>(p, [&](Tkvor350wejscieDwustanowe &r) {
@@ -481,7 +458,8 @@ const std::vector<Polecenie> &polecenia()
              });
          },
          [](const P &p, const M &) {
-             return jedna(dane(spakujWejscieCyfrowe(p.WejsciaCyfrowe[0]), blokWejsciaCyfrowego.dlOdczytu));
+             return jednaOdpowiedz(
+                 daneBloku(spakujWejscieCyfrowe(p.WejsciaCyfrowe[0]), blokWejsciaCyfrowego.dlOdczytu));
          }},
 
         // ---- Setpoints, humidity, additions, washing settings ----
@@ -490,49 +468,57 @@ const std::vector<Polecenie> &polecenia()
              const int slot = p.arg.slowo() % 300, wszystkie = p.arg.bajt() & 1;
              return ZapisZadanaKvor350(p.k, *doWyslania<TKvor350zadana>(p), slot, p.adres, p.trans, wszystkie);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajZadaneKVOR350",
          [](Proba &p) {
              const int slot = p.arg.bajt();
              return odczyt<TKvor350zadana>(
                  p, [&](TKvor350zadana &r) { return CzytajZadaneKVOR350(p.k, r, slot, p.adres, p.trans); });
          },
-         [](const P &p, const M &) { return jedna(dane(spakujZadana(p.zadana[0], 0), blokZadanej.dlOdczytu)); }},
+         [](const P &p, const M &) {
+             return jednaOdpowiedz(daneBloku(spakujZadana(p.zadana[0], 0), blokZadanej.dlOdczytu));
+         }},
         {"ZapisKomWilgotnoscKvor350",
          [](Proba &p) {
              const bool wszystkie = p.arg.bajt() & 1;
              return ZapisKomWilgotnoscKvor350(p.k, *doWyslania<Tkvor350wilgotnosc>(p), p.adres, p.trans, wszystkie);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajWilgotnoscKVOR350",
          [](Proba &p) {
              return odczyt<Tkvor350wilgotnosc>(
                  p, [&](Tkvor350wilgotnosc &r) { return CzytajWilgotnoscKVOR350(p.k, r, p.adres, p.trans); });
          },
-         [](const P &p, const M &) { return jedna(dane(spakujWilgotnosc(p.wilgotnosc), blokWilgotnosci.dlOdczytu)); }},
+         [](const P &p, const M &) {
+             return jednaOdpowiedz(daneBloku(spakujWilgotnosc(p.wilgotnosc), blokWilgotnosci.dlOdczytu));
+         }},
         {"ZapisKomDodatkiKvor350",
          [](Proba &p) {
              const bool wszystkie = p.arg.bajt() & 1;
              return ZapisKomDodatkiKvor350(p.k, *doWyslania<tdanedodatki>(p), p.adres, p.trans, wszystkie);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajDodatkiKVOR350",
          [](Proba &p) {
              return odczyt<tdanedodatki>(
                  p, [&](tdanedodatki &r) { return CzytajDodatkiKVOR350(p.k, r, p.adres, p.trans); });
          },
-         [](const P &p, const M &) { return jedna(dane(spakujDodatki(p.dodatki), blokDodatkow.dlOdczytu)); }},
+         [](const P &p, const M &) {
+             return jednaOdpowiedz(daneBloku(spakujDodatki(p.dodatki), blokDodatkow.dlOdczytu));
+         }},
         {"ZapisUstawieniaMyciaKvor350",
          [](Proba &p) {
              return ZapisUstawieniaMyciaKvor350(p.k, *doWyslania<TProjektDodatkiMycie>(p), p.adres, p.trans);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"CzytajKomUstawieniaMyciaKVOR350",
          [](Proba &p) {
              return odczyt<TProjektDodatkiMycie>(
                  p, [&](TProjektDodatkiMycie &r) { return CzytajKomUstawieniaMyciaKVOR350(p.k, r, p.adres, p.trans); });
          },
-         [](const P &, const M &m) { return jedna(dane(spakujUstawieniaMycia(m), blokUstawienMycia.dlOdczytu)); }},
+         [](const P &, const M &m) {
+             return jednaOdpowiedz(daneBloku(spakujUstawieniaMycia(m), blokUstawienMycia.dlOdczytu));
+         }},
 
         // ---- Update and logo pages ----
         {"ZapisFirmwarePageKvor350",
@@ -542,31 +528,31 @@ const std::vector<Polecenie> &polecenia()
              wypelnijLosowo(strona.data(), 512, p.los);
              return ZapisFirmwarePageKvor350(p.k, nr, rozmiar, strona, p.adres, p.trans);
          },
-         [](const P &, const M &) { return jedna(QByteArray(4, '\0')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(4, '\0')); }},
         {"ZapisGrafikaPageKvor350",
          [](Proba &p) {
              const uint16_t nr = p.arg.slowo(), rozmiar = uint16_t(p.arg.slowo() % 600);
              return ZapisGrafikaPageKvor350(p.k, nr, rozmiar, QByteArray(512, '\x11'), p.adres, p.trans);
          },
-         [](const P &, const M &) { return jedna(QByteArray(4, '\0')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(4, '\0')); }},
         {"ZapisLogoPageKvor350",
          [](Proba &p) {
              const uint16_t nr = p.arg.slowo(), rozmiar = uint16_t(p.arg.slowo() % 600);
              return ZapisLogoPageKvor350(p.k, nr, rozmiar, QByteArray(512, '\x22'), p.adres, p.trans);
          },
-         [](const P &, const M &) { return jedna(QByteArray(4, '\0')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(4, '\0')); }},
         {"ZapisFirmwareCrcKvor350",
          [](Proba &p) {
              const uint16_t crc = p.arg.slowo();
              return ZapisFirmwareCrcKvor350(p.k, crc, int(p.los), p.adres, p.trans);
          },
-         [](const P &, const M &) { return jedna("OK"); }},
+         [](const P &, const M &) { return jednaOdpowiedz("OK"); }},
         {"ZapisGrafikaCrcKvor350",
          [](Proba &p) {
              const uint16_t crc = p.arg.slowo();
              return ZapisGrafikaCrcKvor350(p.k, crc, int(p.los), p.adres, p.trans);
          },
-         [](const P &, const M &) { return jedna("OK"); }},
+         [](const P &, const M &) { return jednaOdpowiedz("OK"); }},
     };
     return w;
 }
@@ -582,7 +568,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     komunikatyFuzz().clear();
     Wejscie we(dane, rozmiar);
     const auto &lista = polecenia();
-    const Polecenie &pol = lista[we.bajt() % lista.size()];
+    const Polecenie<Proba> &pol = lista[we.bajt() % lista.size()];
     const uint8_t flagi = we.bajt();
     const QByteArray argumenty = we.bajtyDopelnione(12);
     Wejscie arg(argumenty);
@@ -628,13 +614,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
 
 std::vector<QByteArray> ziarnaFuzz()
 {
-    auto p = std::make_unique<TProjektVXTNew>();
-    TProjektDodatkiMycie m{};
-    wypelnijNowyProjekt(*p, m);
+    const ProjektDomyslny d;
     std::vector<QByteArray> z;
     const auto &lista = polecenia();
     for (size_t i = 0; i < lista.size(); ++i) {
-        const std::vector<QByteArray> odpowiedzi = lista[i].odpowiedzi(*p, m);
+        const std::vector<QByteArray> odpowiedzi = lista[i].odpowiedzi(*d.p, d.m);
         for (const int flagi : {0, 1}) {
             Ziarno s;
             s.bajt(int(i)).bajt(flagi).bajt(1).bajty(QByteArray(11, '\0'));

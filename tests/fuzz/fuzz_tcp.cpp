@@ -19,7 +19,7 @@
 #include "lan.h"
 #include "lan_polecenia.h"
 #include "odczyty.h"
-#include "projekt.h"
+#include "projekt_domyslny.h"
 
 #include <functional>
 #include <memory>
@@ -110,8 +110,6 @@ struct Proba {
     uint32_t los;
 };
 
-QString tekst(const Proba &p, int w) { return QStringLiteral("%1 gave %2").arg(QLatin1String(p.nazwa)).arg(w); }
-
 // A read that failed leaves its record zero; one that never ran (no
 // connection) leaves it as it was.
 template <class T>
@@ -132,33 +130,8 @@ int odczyt(Proba &p, F &&f)
     return w;
 }
 
-template <class T>
-std::unique_ptr<T> doWyslania(const Proba &p)
-{
-    return std::make_unique<T>(rekordLosowy<T>(p.los));
-}
-
 using P = TProjektVXTNew;
 using M = TProjektDodatkiMycie;
-
-struct Polecenie {
-    const char *nazwa;
-    std::function<int(Proba &)> wykonaj;
-    // Complete replies (odpowiedzi.h) for arguments all zero.
-    std::function<std::vector<QByteArray>(const P &, const M &)> odpowiedzi;
-};
-
-QByteArray dane(const QByteArray &blok, int dlugosc) { return blok.leftJustified(dlugosc, '\0', true); }
-std::vector<QByteArray> jedna(const QByteArray &d) { return {odpowiedzPelna(d)}; }
-// A write of its own session: open, the blocks, close.
-std::vector<QByteArray> wSesji(int blokow = 1)
-{
-    std::vector<QByteArray> r = {odpowiedzPelna(QByteArray(1, '\0'))};
-    for (int i = 0; i < blokow; ++i)
-        r.push_back(odpowiedzPelna({}));
-    r.push_back(odpowiedzPelna({}));
-    return r;
-}
 
 // Writes: the record from the argument bytes, the session flag from one.
 template <class T, class F>
@@ -174,9 +147,9 @@ int zapisNr(Proba &p, F f, int nr)
     return p.lan.make(p.proby, f, nr, *doWyslania<T>(p), bypass, p.ust);
 }
 
-const std::vector<Polecenie> &polecenia()
+const std::vector<Polecenie<Proba>> &polecenia()
 {
-    static const std::vector<Polecenie> w = {
+    static const std::vector<Polecenie<Proba>> w = {
         {"lanCzytajTypSterownika",
          [](Proba &p) {
              QString typ = QStringLiteral("x");
@@ -184,18 +157,18 @@ const std::vector<Polecenie> &polecenia()
              FUZZ_SPRAWDZ(w == 0 ? typ == QLatin1String("kvor350") : typ == QLatin1String("x"), tekst(p, w));
              return w;
          },
-         [](const P &, const M &) { return jedna(QByteArray(4, '\0')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(4, '\0')); }},
         {"lanCzytajStatus",
          [](Proba &p) {
              return odczyt<TOdczyty>(p, [&](TOdczyty &o) { return p.lan.make(p.proby, &lanCzytajStatus, o, p.ust); });
          },
-         [](const P &, const M &) { return jedna(QByteArray(dlOdpowiedziOdczytow - 7, '\x03')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(dlOdpowiedziOdczytow - 7, '\x03')); }},
         {"lanZapiszCzas",
          [](Proba &p) {
              const QDateTime t(QDate(2000 + p.arg.bajt() % 100, 1, 1 + p.arg.bajt() % 28), QTime(p.arg.bajt() % 24, 0));
              return p.lan.make(p.proby, &lanZapiszCzas, t, p.ust);
          },
-         [](const P &, const M &) { return jedna({}); }},
+         [](const P &, const M &) { return jednaOdpowiedz({}); }},
         {"lanCzytajLock",
          [](Proba &p) {
              bool blokada = p.los & 1;
@@ -205,15 +178,15 @@ const std::vector<Polecenie> &polecenia()
                  FUZZ_SPRAWDZ(blokada == przed, tekst(p, w));
              return w;
          },
-         [](const P &, const M &) { return jedna(QByteArray(1, '\x01')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(1, '\x01')); }},
         {"lanZapiszUnlock", [](Proba &p) { return p.lan.make(p.proby, &lanZapiszUnlock, p.los, p.ust); },
-         [](const P &, const M &) { return jedna(QByteArray(1, '\x01')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(1, '\x01')); }},
         {"sesjaZapisu",
          [](Proba &p) {
              const bool start = p.arg.bajt() & 1;
              return p.lan.make(p.proby, &sesjaZapisu, start, p.ust);
          },
-         [](const P &, const M &) { return jedna({}); }},
+         [](const P &, const M &) { return jednaOdpowiedz({}); }},
         {"lanCzytajSetup",
          [](Proba &p) {
              TFunkcjeKvor3 s = rekordLosowy<TFunkcjeKvor3>(p.los);
@@ -222,26 +195,28 @@ const std::vector<Polecenie> &polecenia()
              FUZZ_SPRAWDZ(s.F[0] == f0, tekst(p, w) + QStringLiteral(": F[0] changed"));
              return w;
          },
-         [](const P &p, const M &) { return jedna(dane(spakujSetup(p.Setup), blokSetup.dlOdczytu)); }},
+         [](const P &p, const M &) { return jednaOdpowiedz(daneBloku(spakujSetup(p.Setup), blokSetup.dlOdczytu)); }},
         {"lanZapisSetup",
          [](Proba &p) { return p.lan.make(p.proby, &lanZapisSetup, *doWyslania<TFunkcjeKvor3>(p), p.ust); },
-         [](const P &, const M &) { return jedna({}); }},
+         [](const P &, const M &) { return jednaOdpowiedz({}); }},
         {"lanCzytajModuly",
          [](Proba &p) {
              return odczyt<TModulyWejWyKonfig>(
                  p, [&](TModulyWejWyKonfig &m) { return p.lan.make(p.proby, &lanCzytajModuly, m, p.ust); });
          },
-         [](const P &p, const M &) { return jedna(spakujModuly(p.modulyWeWyjKonf)); }},
+         [](const P &p, const M &) { return jednaOdpowiedz(spakujModuly(p.modulyWeWyjKonf)); }},
         {"lanZapisModuly", [](Proba &p) { return zapis<TModulyWejWyKonfig>(p, &lanZapisModuly); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"lanCzytajUstawieniaMycia",
          [](Proba &p) {
              return odczyt<TProjektDodatkiMycie>(
                  p, [&](TProjektDodatkiMycie &m) { return p.lan.make(p.proby, &lanCzytajUstawieniaMycia, m, p.ust); });
          },
-         [](const P &, const M &m) { return jedna(dane(spakujUstawieniaMycia(m), blokUstawienMycia.dlOdczytu)); }},
+         [](const P &, const M &m) {
+             return jednaOdpowiedz(daneBloku(spakujUstawieniaMycia(m), blokUstawienMycia.dlOdczytu));
+         }},
         {"lanZapisUstawieniaMycia", [](Proba &p) { return zapis<TProjektDodatkiMycie>(p, &lanZapisUstawieniaMycia); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
 
         // ---- Pages ----
         {"wyslijStroneFirmware",
@@ -249,31 +224,31 @@ const std::vector<Polecenie> &polecenia()
              const int nr = p.arg.slowo(), rozmiar = int(int16_t(p.arg.slowo())) % 600;
              return p.lan.make(p.proby, &wyslijStroneFirmware, nr, rozmiar, QByteArray(512, '\x33'), p.ust);
          },
-         [](const P &, const M &) { return jedna(QByteArray(4, '\0')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(4, '\0')); }},
         {"wyslijStroneLogo",
          [](Proba &p) {
              const int nr = p.arg.slowo(), rozmiar = int(int16_t(p.arg.slowo())) % 600;
              return p.lan.make(p.proby, &wyslijStroneLogo, nr, rozmiar, QByteArray(512, '\x44'), p.ust);
          },
-         [](const P &, const M &) { return jedna(QByteArray(4, '\0')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(4, '\0')); }},
         {"lanZapisGrafikaPage",
          [](Proba &p) {
              const int nr = p.arg.slowo(), rozmiar = int(int16_t(p.arg.slowo())) % 600;
              return p.lan.make(p.proby, &lanZapisGrafikaPage, nr, rozmiar, QByteArray(512, '\x55'), p.ust);
          },
-         [](const P &, const M &) { return jedna(QByteArray(4, '\0')); }},
+         [](const P &, const M &) { return jednaOdpowiedz(QByteArray(4, '\0')); }},
         {"lanZapisFirmwareCrc",
          [](Proba &p) {
              const uint16_t crc = p.arg.slowo();
              return p.lan.make(p.proby, &lanZapisFirmwareCrc, crc, int(p.los), p.ust);
          },
-         [](const P &, const M &) { return jedna("OK"); }},
+         [](const P &, const M &) { return jednaOdpowiedz("OK"); }},
         {"lanZapisGrafikaCrc",
          [](Proba &p) {
              const uint16_t crc = p.arg.slowo();
              return p.lan.make(p.proby, &lanZapisGrafikaCrc, crc, int(p.los), p.ust);
          },
-         [](const P &, const M &) { return jedna("OK"); }},
+         [](const P &, const M &) { return jednaOdpowiedz("OK"); }},
 
         // ---- Section blocks ----
         {"lanCzytajProgram",
@@ -297,7 +272,7 @@ const std::vector<Polecenie> &polecenia()
              return r;
          }},
         {"lanZapisProgramu", [](Proba &p) { return zapisNr<TProgram>(p, &lanZapisProgramu, 0); },
-         [](const P &, const M &) { return wSesji(5); }},
+         [](const P &, const M &) { return odpowiedziSesji(5); }},
         {"lanCzytajKroki",
          [](Proba &p) {
              const int nr = p.arg.bajt();
@@ -305,14 +280,16 @@ const std::vector<Polecenie> &polecenia()
              return odczyt<TKrok>(p,
                                   [&](TKrok &k) { return p.lan.make(p.proby, &lanCzytajKroki, nr, k, mycie, p.ust); });
          },
-         [](const P &p, const M &) { return jedna(dane(spakujKrok(p.kroki[1], 0), blokKroku.dlOdczytu)); }},
+         [](const P &p, const M &) {
+             return jednaOdpowiedz(daneBloku(spakujKrok(p.kroki[1], 0), blokKroku.dlOdczytu));
+         }},
         {"lanZapisKroki",
          [](Proba &p) {
              const int nr = p.arg.slowo() % 300;
              const bool mycie = p.arg.bajt() & 1, bypass = p.arg.bajt() & 1;
              return p.lan.make(p.proby, &lanZapisKroki, nr, *doWyslania<TKrok>(p), mycie, bypass, p.ust);
          },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"lanCzytajStany",
          [](Proba &p) {
              const int nr = p.arg.bajt();
@@ -320,10 +297,10 @@ const std::vector<Polecenie> &polecenia()
                  p, [&](TFunkcjaSpec &f) { return p.lan.make(p.proby, &lanCzytajStany, nr, f, p.ust); });
          },
          [](const P &p, const M &) {
-             return jedna(dane(spakujFunkcjeSpec(p.FunkcjeSpec[0], 0), blokFunkcjiSpec.dlOdczytu));
+             return jednaOdpowiedz(daneBloku(spakujFunkcjeSpec(p.FunkcjeSpec[0], 0), blokFunkcjiSpec.dlOdczytu));
          }},
         {"lanZapisFunkcjeSpec", [](Proba &p) { return zapisNr<TFunkcjaSpec>(p, &lanZapisFunkcjeSpec, p.arg.bajt()); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"lanCzytajPrzekazniki",
          [](Proba &p) {
              const int nr = p.arg.bajt();
@@ -331,11 +308,11 @@ const std::vector<Polecenie> &polecenia()
                  p, [&](TPrzekaznik &r) { return p.lan.make(p.proby, &lanCzytajPrzekazniki, nr, r, p.ust); });
          },
          [](const P &p, const M &) {
-             return jedna(dane(spakujPrzekaznik(p.przekazniki[0], 0), blokPrzekaznika.dlOdczytu));
+             return jednaOdpowiedz(daneBloku(spakujPrzekaznik(p.przekazniki[0], 0), blokPrzekaznika.dlOdczytu));
          }},
         {"lanZapisPrzekazniki",
          [](Proba &p) { return zapisNr<TPrzekaznik>(p, &lanZapisPrzekazniki, p.arg.slowo() % 300); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"lanCzytajPrzekaznikiAlarm",
          [](Proba &p) {
              const int nr = p.arg.bajt() % 6;
@@ -344,7 +321,8 @@ const std::vector<Polecenie> &polecenia()
              });
          },
          [](const P &p, const M &) {
-             return jedna(dane(spakujAlarmWyjscia(p.przekaznikiAlarmF1F4[0], 0), blokAlarmuWyjscia.dlOdczytu));
+             return jednaOdpowiedz(
+                 daneBloku(spakujAlarmWyjscia(p.przekaznikiAlarmF1F4[0], 0), blokAlarmuWyjscia.dlOdczytu));
          }},
         {"lanZapisPrzekaznikiAlarm",
          [](Proba &p) {
@@ -353,7 +331,7 @@ const std::vector<Polecenie> &polecenia()
              wypelnijLosowo(a, sizeof a, p.los);
              return p.lan.make(p.proby, &lanZapisPrzekaznikiAlarm, a, bypass, p.ust);
          },
-         [](const P &, const M &) { return wSesji(4); }},
+         [](const P &, const M &) { return odpowiedziSesji(4); }},
         {"lanCzytajWyjsciaAnalogowe",
          [](Proba &p) {
              const int nr = p.arg.bajt();
@@ -362,11 +340,12 @@ const std::vector<Polecenie> &polecenia()
              });
          },
          [](const P &p, const M &) {
-             return jedna(dane(spakujWyjscieAnalogowe(p.WyjsciaAn[0], 0), blokWyjsciaAnalogowego.dlOdczytu));
+             return jednaOdpowiedz(
+                 daneBloku(spakujWyjscieAnalogowe(p.WyjsciaAn[0], 0), blokWyjsciaAnalogowego.dlOdczytu));
          }},
         {"lanZapisWyjsciaAnalogowe",
          [](Proba &p) { return zapisNr<TWyjscieAnalogowe>(p, &lanZapisWyjsciaAnalogowe, p.arg.slowo() % 300); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"lanCzytajWejsciaAnalogowe",
          [](Proba &p) {
              const int nr = p.arg.bajt() % 30;
@@ -377,11 +356,11 @@ const std::vector<Polecenie> &polecenia()
          [](const P &p, const M &) {
              QByteArray b;
              spakujWejscieAnalogowe(0, p.FWejsciaPomiarowe[0], b);
-             return jedna(dane(b, blokWejsciaAnalogowego.dlOdczytu));
+             return jednaOdpowiedz(daneBloku(b, blokWejsciaAnalogowego.dlOdczytu));
          }},
         {"lanZapisWejsciaAnalogowe",
          [](Proba &p) { return zapisNr<TWejscieAnalogowe>(p, &lanZapisWejsciaAnalogowe, p.arg.bajt() % 30); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"lanCzytajWejAnalogAlarmWzgledny",
          [](Proba &p) {
              const int nr = p.arg.bajt() % 4;
@@ -401,11 +380,11 @@ const std::vector<Polecenie> &polecenia()
          [](const P &p, const M &) {
              QByteArray b;
              spakujAlarm(0, p.FWejsciaPomiarowe[0].alarm_wzgledny, b);
-             return jedna(dane(b, blokAlarmuWzglednego.dlOdczytu));
+             return jednaOdpowiedz(daneBloku(b, blokAlarmuWzglednego.dlOdczytu));
          }},
         {"lanZapisWejAnalogAlarmWzgledny",
          [](Proba &p) { return zapisNr<TWejscieAnalogowe>(p, &lanZapisWejAnalogAlarmWzgledny, p.arg.bajt() % 4); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"lanCzytajWejsciaCyfrowe",
          [](Proba &p) {
              const auto przed = rekordLosowy<Tkvor350wejscieDwustanowe>(p.los);
@@ -429,36 +408,43 @@ const std::vector<Polecenie> &polecenia()
              return w;
          },
          [](const P &p, const M &) {
-             return jedna(dane(spakujWejscieCyfrowe(p.WejsciaCyfrowe[0]), blokWejsciaCyfrowego.dlOdczytu));
+             return jednaOdpowiedz(
+                 daneBloku(spakujWejscieCyfrowe(p.WejsciaCyfrowe[0]), blokWejsciaCyfrowego.dlOdczytu));
          }},
         {"lanZapisWejsciaCyfrowe",
          [](Proba &p) { return zapis<Tkvor350wejscieDwustanowe>(p, &lanZapisWejsciaCyfrowe); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"lanCzytajZadane",
          [](Proba &p) {
              const int nr = p.arg.bajt();
              return odczyt<TKvor350zadana>(
                  p, [&](TKvor350zadana &z) { return p.lan.make(p.proby, &lanCzytajZadane, nr, z, p.ust); });
          },
-         [](const P &p, const M &) { return jedna(dane(spakujZadana(p.zadana[0], 0), blokZadanej.dlOdczytu)); }},
+         [](const P &p, const M &) {
+             return jednaOdpowiedz(daneBloku(spakujZadana(p.zadana[0], 0), blokZadanej.dlOdczytu));
+         }},
         {"lanZapisZadana", [](Proba &p) { return zapisNr<TKvor350zadana>(p, &lanZapisZadana, p.arg.slowo() % 300); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"lanCzytajWilgotnosc",
          [](Proba &p) {
              return odczyt<Tkvor350wilgotnosc>(
                  p, [&](Tkvor350wilgotnosc &r) { return p.lan.make(p.proby, &lanCzytajWilgotnosc, r, p.ust); });
          },
-         [](const P &p, const M &) { return jedna(dane(spakujWilgotnosc(p.wilgotnosc), blokWilgotnosci.dlOdczytu)); }},
+         [](const P &p, const M &) {
+             return jednaOdpowiedz(daneBloku(spakujWilgotnosc(p.wilgotnosc), blokWilgotnosci.dlOdczytu));
+         }},
         {"lanZapisWilgotnosc", [](Proba &p) { return zapis<Tkvor350wilgotnosc>(p, &lanZapisWilgotnosc); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
         {"lanCzytajDodatki",
          [](Proba &p) {
              return odczyt<tdanedodatki>(
                  p, [&](tdanedodatki &r) { return p.lan.make(p.proby, &lanCzytajDodatki, r, p.ust); });
          },
-         [](const P &p, const M &) { return jedna(dane(spakujDodatki(p.dodatki), blokDodatkow.dlOdczytu)); }},
+         [](const P &p, const M &) {
+             return jednaOdpowiedz(daneBloku(spakujDodatki(p.dodatki), blokDodatkow.dlOdczytu));
+         }},
         {"lanZapisDodatki", [](Proba &p) { return zapis<tdanedodatki>(p, &lanZapisDodatki); },
-         [](const P &, const M &) { return wSesji(); }},
+         [](const P &, const M &) { return odpowiedziSesji(); }},
     };
     return w;
 }
@@ -474,7 +460,7 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     komunikatyFuzz().clear();
     Wejscie we(dane, rozmiar);
     const auto &lista = polecenia();
-    const Polecenie &pol = lista[we.bajt() % lista.size()];
+    const Polecenie<Proba> &pol = lista[we.bajt() % lista.size()];
     const uint8_t flagi = we.bajt();
     const QByteArray argumenty = we.bajtyDopelnione(12);
     Wejscie arg(argumenty);
@@ -506,13 +492,11 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
 
 std::vector<QByteArray> ziarnaFuzz()
 {
-    auto p = std::make_unique<TProjektVXTNew>();
-    TProjektDodatkiMycie m{};
-    wypelnijNowyProjekt(*p, m);
+    const ProjektDomyslny d;
     std::vector<QByteArray> z;
     const auto &lista = polecenia();
     for (size_t i = 0; i < lista.size(); ++i) {
-        const std::vector<QByteArray> odpowiedzi = lista[i].odpowiedzi(*p, m);
+        const std::vector<QByteArray> odpowiedzi = lista[i].odpowiedzi(*d.p, d.m);
         Ziarno s;
         s.bajt(int(i)).bajt(0).bajty(QByteArray(12, '\0'));
         for (const QByteArray &o : odpowiedzi)

@@ -86,6 +86,19 @@ QByteArray odpowiedzDlugosci(int dlugosc, const QByteArray &dane)
 
 QByteArray odpowiedzZlegoCrc() { return Ziarno().bajt(4).bajt(0).bajt(1); }
 
+QByteArray daneBloku(const QByteArray &blok, int dlugosc) { return blok.leftJustified(dlugosc, '\0', true); }
+
+std::vector<QByteArray> jednaOdpowiedz(const QByteArray &dane) { return {odpowiedzPelna(dane)}; }
+
+std::vector<QByteArray> odpowiedziSesji(int blokow)
+{
+    std::vector<QByteArray> r = {odpowiedzPelna(QByteArray(1, '\0'))};
+    for (int i = 0; i < blokow; ++i)
+        r.push_back(odpowiedzPelna({}));
+    r.push_back(odpowiedzPelna({}));
+    return r;
+}
+
 bool ramkaPoprawna(const QByteArray &odpowiedz, const QByteArray &zapytanie)
 {
     const qsizetype n = odpowiedz.size();

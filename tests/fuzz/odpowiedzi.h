@@ -15,7 +15,14 @@
 
 #include "fuzz.h"
 
+#include "rekordy_projekt.h"
+
 #include <QByteArray>
+#include <QString>
+
+#include <functional>
+#include <memory>
+#include <vector>
 
 // `zapytanie`: the bus frame of the request, address first; `oczekiwana`:
 // the bytes the reader asks for (0: not known).
@@ -25,6 +32,34 @@ QByteArray odpowiedzZWejscia(Wejscie &we, const QByteArray &zapytanie, int oczek
 QByteArray odpowiedzPelna(const QByteArray &dane);
 QByteArray odpowiedzDlugosci(int dlugosc, const QByteArray &dane);
 QByteArray odpowiedzZlegoCrc();
+// A block as the data of a reply of `dlugosc` data bytes.
+QByteArray daneBloku(const QByteArray &blok, int dlugosc);
+std::vector<QByteArray> jednaOdpowiedz(const QByteArray &dane);
+// A write in a session of its own: open, the blocks, close.
+std::vector<QByteArray> odpowiedziSesji(int blokow = 1);
+
+// One command of the RS-485 or TCP/IP target: the call (its arguments
+// from the input, its own checks) and, for the seeds, the complete replies
+// it needs with the argument bytes all zero.
+template <class Proba>
+struct Polecenie {
+    const char *nazwa;
+    std::function<int(Proba &)> wykonaj;
+    std::function<std::vector<QByteArray>(const TProjektVXTNew &, const TProjektDodatkiMycie &)> odpowiedzi;
+};
+
+template <class Proba>
+QString tekst(const Proba &p, int w)
+{
+    return QStringLiteral("%1 gave %2").arg(QLatin1String(p.nazwa)).arg(w);
+}
+
+// A record to send: any bytes, from the input's argument bytes.
+template <class T, class Proba>
+std::unique_ptr<T> doWyslania(const Proba &p)
+{
+    return std::make_unique<T>(rekordLosowy<T>(p.los));
+}
 
 // A reply with the right CRC and the request's address (its length is the
 // reader's to check).
