@@ -36,8 +36,9 @@
 //   with its arguments taken from the input, and what a failed read leaves
 //   in the record);
 // - its file: a row in the table of fuzz_pliki.cpp (extension, size, load).
-// Rows are picked by the input's first byte modulo the row count, so the
-// seeds of every row keep reaching it whatever is added.
+// A row is picked by the input's first byte modulo the row count. The seeds
+// are made from the tables, so a new row brings its own; a saved input (a
+// finding's file, a corpus) may reach another row once rows are added.
 #pragma once
 
 #include "komunikaty.h"
