@@ -219,7 +219,7 @@ TForm1::TForm1(QStringList argumenty, QWidget *parent) : QMainWindow(parent), ar
     listaUrzadzen = [] { return RozwiazywaczPortow::urzadzeniaSystemu(); };
 
     // FormCreate
-    FDlaIni = std::make_unique<PlikIni>(katalogProgramu() + QStringLiteral("ustawienia.ini"));
+    FDlaIni = otworzUstawienia();
     projekt.blokuj = [this](bool b) { blokuj(b); };
     projekt.pokazNazwe = [this](const QString &n) { Label1->setText(n); };
     projekt.nowyProjekt();
@@ -864,7 +864,7 @@ bool TForm1::FormClose()
     ini.zapiszLiczbe(sekcjaParametry, QStringLiteral("SN"), se_numerSeryjny->value());
     ini.zapiszLiczbe(sekcjaParametry, QStringLiteral("connectionType"), pg_transmisjaRodzaj->currentIndex());
     ini.zapiszLiczbe(sekcjaJezyk, QStringLiteral("langId"), jezykId);
-    return ini.zapisz();
+    return zapiszUstawienia(ini);
 }
 
 void TForm1::closeEvent(QCloseEvent *e)

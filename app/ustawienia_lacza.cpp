@@ -2,6 +2,8 @@
 
 #include "ustawienia_ini.h"
 
+#include <algorithm>
+
 UstawieniaLacza czytajUstawieniaLacza(const PlikIni &ini)
 {
     const QString p = QStringLiteral("Parametry");
@@ -14,6 +16,8 @@ UstawieniaLacza czytajUstawieniaLacza(const PlikIni &ini)
     // turn-around of the converters in use.
     if (u.IleSleep == 10)
         u.IleSleep = 5;
-    u.timeoutStand = ini.czytajLiczbe(p, QStringLiteral("timeoutStand"), 1000);
+    u.IleSleep = std::clamp(u.IleSleep, najmniejszyIleSleep, najwiekszyIleSleep);
+    u.timeoutStand = std::clamp(ini.czytajLiczbe(p, QStringLiteral("timeoutStand"), 1000), najmniejszyTimeoutStand,
+                                najwiekszyTimeoutStand);
     return u;
 }

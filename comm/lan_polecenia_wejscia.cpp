@@ -69,14 +69,15 @@ int lanZapisWejAnalogAlarmWzgledny(IKlientTcp &A_tc, int A_nr, const TWejscieAna
 
 int lanCzytajWejsciaCyfrowe(IKlientTcp &A_tc, Tkvor350wejscieDwustanowe &A_ustaw, const TUstawieniaSterownika &A_ust)
 {
+    // The numbers go back in a failed read too: the runner's next attempt
+    // asks for the same input.
     const uint8_t wejscie = A_ustaw.nr_wejscia;
     const uint8_t karta = A_ustaw.nr_karty;
-    return czytajRekord(A_tc, A_ust, blokWejsciaCyfrowego, bajty({wejscie, karta}), czasKlienta, A_ustaw,
-                        [&](const QByteArray &dane, Tkvor350wejscieDwustanowe &w) {
-                            rozpakujWejscieCyfrowe(dane, w);
-                            w.nr_wejscia = wejscie;
-                            w.nr_karty = karta;
-                        });
+    const int w = czytajRekord(A_tc, A_ust, blokWejsciaCyfrowego, bajty({wejscie, karta}), czasKlienta, A_ustaw,
+                               rozpakujWejscieCyfrowe);
+    A_ustaw.nr_wejscia = wejscie;
+    A_ustaw.nr_karty = karta;
+    return w;
 }
 
 int lanZapisWejsciaCyfrowe(IKlientTcp &A_tc, const Tkvor350wejscieDwustanowe &A_ustaw, bool A_BypassSet73,

@@ -1,4 +1,5 @@
 #include "porty.h"
+#include "ustawienia_polaczenia.h"
 
 #include <QCollator>
 #include <QSerialPortInfo>
@@ -7,7 +8,10 @@
 
 RozwiazywaczPortow::RozwiazywaczPortow() : lista_(&RozwiazywaczPortow::urzadzeniaSystemu) {}
 
-QString RozwiazywaczPortow::kluczUrzadzenia(int port) { return QStringLiteral("COM%1Device").arg(port + 1); }
+// In 64 bits: port + 1 overflows an int for the largest port number.
+QString nazwaPortu(int port) { return QStringLiteral("COM%1").arg(qint64(port) + 1); }
+
+QString RozwiazywaczPortow::kluczUrzadzenia(int port) { return nazwaPortu(port) + QStringLiteral("Device"); }
 
 QStringList RozwiazywaczPortow::urzadzeniaSystemu()
 {

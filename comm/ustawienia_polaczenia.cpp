@@ -18,5 +18,3 @@ int predkoscZKodu(int kod)
         return 0;
     return predkosci[size_t(kod)];
 }
-
-QString nazwaPortu(int port) { return QStringLiteral("COM%1").arg(port + 1); }

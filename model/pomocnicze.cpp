@@ -167,8 +167,12 @@ bool tekstNaBuforUtf16(const QString &tekst, std::span<uint8_t> bufor)
 void nazwaDoBufora16(const QString &tekst, std::span<uint8_t> cel, int ile)
 {
     const qsizetype n = std::clamp<qsizetype>(std::min<qsizetype>(tekst.size(), ile), 0, 16);
+    const size_t ileBajtow = std::min<size_t>(2 * size_t(n), cel.size());
+    // An empty destination may have no storage at all (a null pointer).
+    if (ileBajtow == 0)
+        return;
     const QByteArray b = tekstNaBajtyUtf16(tekst, int(n));
-    std::memcpy(cel.data(), b.constData(), std::min<size_t>(b.size(), cel.size()));
+    std::memcpy(cel.data(), b.constData(), ileBajtow);
 }
 
 void wstawTekstDoBajtow(const QByteArray &tekst, QByteArray &tablica, int indeks, int ile)

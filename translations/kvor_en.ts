@@ -255,6 +255,33 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>PlikIni</name>
+    <message>
+        <source>znaków klucza „%1” w sekcji [%2] nie da się zapisać w kodowaniu tego pliku</source>
+        <translation>the characters of key “%1” in section [%2] cannot be written in this file&apos;s encoding</translation>
+    </message>
+    <message>
+        <source>klucza „%1” w sekcji [%2] nie da się zapisać tak, by odczytał się bez zmian</source>
+        <translation>key “%1” in section [%2] cannot be written so that it reads back unchanged</translation>
+    </message>
+    <message>
+        <source>zapis zmieniłby odczyt pozostałych wierszy pliku (kodowanie znaków)</source>
+        <translation>writing would change how the file&apos;s other lines read (character encoding)</translation>
+    </message>
+    <message>
+        <source>zapis zmieniłby podział pliku na wiersze</source>
+        <translation>writing would change how the file splits into lines</translation>
+    </message>
+    <message>
+        <source>to nie jest zwykły plik</source>
+        <translation>not a regular file</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać ustawień programu.</source>
+        <translation>The program&apos;s settings cannot be saved.</translation>
+    </message>
+</context>
+<context>
     <name>Polaczenie</name>
     <message>
         <source>Brak komunikacji</source>

@@ -255,6 +255,33 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>PlikIni</name>
+    <message>
+        <source>znaków klucza „%1” w sekcji [%2] nie da się zapisać w kodowaniu tego pliku</source>
+        <translation>символы ключа «%1» в разделе [%2] невозможно записать в кодировке этого файла</translation>
+    </message>
+    <message>
+        <source>klucza „%1” w sekcji [%2] nie da się zapisać tak, by odczytał się bez zmian</source>
+        <translation>ключ «%1» в разделе [%2] невозможно записать так, чтобы он читался без изменений</translation>
+    </message>
+    <message>
+        <source>zapis zmieniłby odczyt pozostałych wierszy pliku (kodowanie znaków)</source>
+        <translation>запись изменила бы чтение остальных строк файла (кодировка символов)</translation>
+    </message>
+    <message>
+        <source>zapis zmieniłby podział pliku na wiersze</source>
+        <translation>запись изменила бы разбиение файла на строки</translation>
+    </message>
+    <message>
+        <source>to nie jest zwykły plik</source>
+        <translation>это не обычный файл</translation>
+    </message>
+    <message>
+        <source>Nie można zapisać ustawień programu.</source>
+        <translation>Невозможно сохранить настройки программы.</translation>
+    </message>
+</context>
+<context>
     <name>Polaczenie</name>
     <message>
         <source>Brak komunikacji</source>

@@ -295,10 +295,12 @@ private slots:
 
     void nieudanyZapisUstawienNieBlokujeZamkniecia()
     {
-        // "ustawienia.ini" is a folder: the settings cannot be written.
+        // "ustawienia.ini" is a folder: the settings cannot be written,
+        // which is reported each time.
         QVERIFY(QDir(dir->path()).mkdir("ustawienia.ini"));
         TForm1 okno;
         okno.show();
+        komunikaty->oczekuj(R::Blad, plikIni()).oczekuj(R::Blad, plikIni());
         QVERIFY(!okno.FormClose());
         QVERIFY(okno.close());
         QVERIFY(QFileInfo(plikIni()).isDir());

@@ -1,4 +1,5 @@
 #include "gtest_qt.h"
+#include "komunikaty_skrypt.h"
 #include "ustawienia_ini.h"
 #include "ustawienia_lacza.h"
 
@@ -9,6 +10,8 @@
 #include <gtest/gtest.h>
 
 #include <climits>
+
+#include <sys/stat.h>
 
 namespace {
 
@@ -222,7 +225,9 @@ TEST_F(Ini, NieudanyZapisJestZgloszonyIPlikZostaje)
 
 TEST_F(Ini, UstawieniaLacza)
 {
-    const std::pair<const char *, int> ileSleep[] = {{"10", 5}, {"11", 11}, {"5", 5}, {"0", 0}, {nullptr, 5}};
+    const std::pair<const char *, int> ileSleep[] = {{"10", 5},    {"11", 11},          {"5", 5},
+                                                     {"0", 0},     {"-3", 0},           {"100", 100},
+                                                     {"101", 100}, {"2147483647", 100}, {nullptr, 5}};
     for (const auto &[tekst, oczekiwana] : ileSleep) {
         zapisz(tekst ? QByteArray("[parametry]\nILESLEEP=") + tekst + "\n" : QByteArray());
         EXPECT_EQ(czytajUstawieniaLacza(PlikIni(sciezka())).IleSleep, oczekiwana) << (tekst ? tekst : "-");
@@ -236,9 +241,141 @@ TEST_F(Ini, UstawieniaLacza)
     EXPECT_TRUE(u.TransmisjaNT);
     EXPECT_EQ(u.timeoutStand, 700);
 
+    // A huge time-out is taken as the largest one, which the link's
+    // arithmetic (three times the time-out) still holds.
+    const std::pair<const char *, int> czasy[] = {
+        {"2147483647", 60000}, {"60001", 60000}, {"60000", 60000}, {"50", 50}, {"49", 50}, {"0", 50}, {"-1000", 50}};
+    for (const auto &[tekst, oczekiwany] : czasy) {
+        zapisz(QByteArray("[Parametry]\ntimeoutStand=") + tekst + "\n");
+        EXPECT_EQ(czytajUstawieniaLacza(PlikIni(sciezka())).timeoutStand, oczekiwany) << tekst;
+    }
+
     zapisz("");
     const UstawieniaLacza d = czytajUstawieniaLacza(PlikIni(sciezka()));
     EXPECT_FALSE(d.TransmisjaNT);
     EXPECT_EQ(d.timeoutStand, 1000);
     EXPECT_EQ(d.IleSleep, 5);
+}
+
+TEST_F(Ini, KodowanieZostajeJakPlikuIZapisOdczytujeSieTakSamo)
+{
+    // (file, value written to key "B", written, what "A" reads before and after)
+    struct Przypadek {
+        const char *opis;
+        QByteArray plik;
+        QString wartosc;
+        bool zapisany;
+        QString a;
+    } const przypadki[] = {
+        // Ends inside a UTF-8 character: Latin-1 for reading and writing.
+        {"utf-8 cut at the end",
+         "[Parametry]\nA=Zak\xc5\x82"
+         "ad\nB=1\nC=\xc5",
+         "2", true,
+         QString::fromLatin1("Zak\xc5\x82"
+                             "ad")},
+        // The only non-UTF-8 bytes overwritten: A would read as UTF-8 then.
+        {"flip to utf-8", "[Parametry]\nA=\xc3\xa9\nB=\xb3\n", "x", false, QString::fromLatin1("\xc3\xa9")},
+        {"latin-1 keeps latin-1", "[Parametry]\nA=\xe9\nB=\xb3\n", "x", true, QString::fromLatin1("\xe9")},
+        {"latin-1 value in latin-1", "[Parametry]\nA=\xe9\n", QString::fromLatin1("\xe9t\xe9"), true,
+         QString::fromLatin1("\xe9")},
+        {"beyond latin-1", "[Parametry]\nA=\xe9\n", QStringLiteral("Zakład"), false, QString::fromLatin1("\xe9")},
+        {"utf-8 file", "[Parametry]\nA=\xc3\xa9\n", QStringLiteral("Zakład"), true, QStringLiteral("é")},
+        {"ascii file becomes utf-8", "[Parametry]\nA=a\n", QStringLiteral("Zakład"), true, QStringLiteral("a")},
+        {"no file", QByteArray(), QStringLiteral("Zakład"), true, QString()},
+        {"blanks kept", "[Parametry]\nA=a\n", QStringLiteral("  x "), true, QStringLiteral("a")},
+        {"quotes kept", "[Parametry]\nA=a\n", QStringLiteral("\"q\""), true, QStringLiteral("a")},
+        {"one quote", "[Parametry]\nA=a\n", QStringLiteral("'"), true, QStringLiteral("a")},
+        {"empty", "[Parametry]\nA=a\nB=1\n", QString(), true, QStringLiteral("a")},
+        {"line break", "[Parametry]\nA=a\n", QStringLiteral("1\n[X]"), false, QStringLiteral("a")},
+        {"lone surrogate", "[Parametry]\nA=a\n", QString(QChar(0xD800)), false, QStringLiteral("a")},
+    };
+    for (const Przypadek &p : przypadki) {
+        SCOPED_TRACE(p.opis);
+        QFile::remove(sciezka());
+        if (!p.plik.isNull())
+            zapisz(p.plik);
+        {
+            PlikIni ini(sciezka());
+            EXPECT_EQ(ini.czytajTekst(P, "A"), p.a);
+            ini.zapiszTekst(P, "B", p.wartosc);
+            EXPECT_EQ(ini.zapisz(), p.zapisany) << ini.blad().toStdString();
+            if (!p.zapisany) {
+                EXPECT_TRUE(ini.blad().contains(sciezka()));
+                EXPECT_EQ(czytaj(), p.plik);
+            }
+        }
+        if (p.zapisany) {
+            const PlikIni ponownie(sciezka());
+            EXPECT_EQ(ponownie.czytajTekst(P, "B"), p.wartosc);
+            EXPECT_EQ(ponownie.czytajTekst(P, "A"), p.a);
+        }
+    }
+}
+
+TEST_F(Ini, NazwyKtorychFormatNieUniesie)
+{
+    const std::pair<QString, QString> nazwy[] = {{P, "A=B"},  {P, " A"},           {P, "[A"},           {P, ";A"},
+                                                 {P, "A\nB"}, {"Para]metry", "A"}, {"Para\nmetry", "A"}};
+    for (const auto &[sekcja, klucz] : nazwy) {
+        zapisz("[Parametry]\nX=1\n");
+        PlikIni ini(sciezka());
+        ini.zapiszTekst(sekcja, klucz, "1");
+        EXPECT_FALSE(ini.zapisz()) << sekcja.toStdString() << " " << klucz.toStdString();
+        EXPECT_EQ(czytaj(), QByteArray("[Parametry]\nX=1\n"));
+    }
+}
+
+TEST_F(Ini, TylkoZwyklyPlik)
+{
+    ASSERT_EQ(mkfifo(QFile::encodeName(sciezka()).constData(), 0600), 0);
+    // Read as missing, without waiting for a writer.
+    PlikIni ini(sciezka());
+    EXPECT_EQ(ini.czytajLiczbe(P, "SN", 7), 7);
+    ini.zapiszLiczbe(P, "SN", 1);
+    EXPECT_FALSE(ini.zapisz());
+    EXPECT_TRUE(ini.blad().contains(QStringLiteral("zwykły plik")));
+    EXPECT_FALSE(QFileInfo(sciezka()).isFile());
+    EXPECT_TRUE(QFileInfo(sciezka()).exists());
+}
+
+TEST_F(Ini, UstawieniaStartoweZInstalacji)
+{
+    const QString instalacja = dir.filePath(QStringLiteral("ustawienia-programu.ini"));
+    {
+        QFile f(instalacja);
+        ASSERT_TRUE(f.open(QIODevice::WriteOnly));
+        f.write("[Parametry]\r\nCOM1MinusOffset=1\r\nSN=5\r\n");
+    }
+    {
+        PlikIni ini(sciezka(), instalacja);
+        EXPECT_EQ(ini.czytajLiczbe(P, "SN", 0), 5);
+        ini.zapiszLiczbe(P, "SN", 6);
+        ASSERT_TRUE(ini.zapisz()) << ini.blad().toStdString();
+    }
+    // Only the user's file is written; it starts from the shipped one.
+    EXPECT_EQ(czytaj(), QByteArray("[Parametry]\r\nCOM1MinusOffset=1\r\nSN=6\r\n"));
+    QFile f(instalacja);
+    ASSERT_TRUE(f.open(QIODevice::ReadOnly));
+    EXPECT_EQ(f.readAll(), QByteArray("[Parametry]\r\nCOM1MinusOffset=1\r\nSN=5\r\n"));
+    // Once the user's file exists, the shipped one is not read.
+    zapisz("[Parametry]\nSN=9\n");
+    const PlikIni ini(sciezka(), instalacja);
+    EXPECT_EQ(ini.czytajLiczbe(P, "SN", 0), 9);
+    EXPECT_FALSE(ini.jestKlucz(P, "COM1MinusOffset"));
+}
+
+TEST_F(Ini, NieudanyZapisUstawienJestPokazany)
+{
+    ASSERT_TRUE(QDir(dir.path()).mkdir(QStringLiteral("ustawienia.ini")));
+    KomunikatySkrypt komunikaty;
+    komunikaty.oczekuj(RodzajKomunikatu::Blad, sciezka());
+    PlikIni ini(sciezka());
+    ini.zapiszLiczbe(P, "SN", 1);
+    EXPECT_FALSE(zapiszUstawienia(ini));
+
+    QDir(dir.path()).rmdir(QStringLiteral("ustawienia.ini"));
+    PlikIni dobry(sciezka());
+    dobry.zapiszLiczbe(P, "SN", 1);
+    EXPECT_TRUE(zapiszUstawienia(dobry));
 }

@@ -6,6 +6,8 @@
 
 #include <gtest/gtest.h>
 
+#include <climits>
+
 TEST(Porty, KolejnoscUrzadzen)
 {
     const QStringList wejscie = {"/dev/ttyS1",   "/dev/ttyUSB10", "/dev/ttyS0",  "/dev/ttyACM0",
@@ -35,6 +37,8 @@ TEST(Porty, NazwyIPredkosci)
 {
     EXPECT_EQ(nazwaPortu(0), QStringLiteral("COM1"));
     EXPECT_EQ(nazwaPortu(15), QStringLiteral("COM16"));
+    EXPECT_EQ(nazwaPortu(INT_MAX), QStringLiteral("COM2147483648"));
+    EXPECT_EQ(RozwiazywaczPortow::kluczUrzadzenia(INT_MAX), QStringLiteral("COM2147483648Device"));
     EXPECT_EQ(predkoscZKodu(6), 9600);
     EXPECT_EQ(predkoscZKodu(8), 19200);
     EXPECT_EQ(predkoscZKodu(12), 115200);

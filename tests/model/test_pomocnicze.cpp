@@ -175,7 +175,8 @@ TEST(Pomocnicze, NazwaDoBufora16NajwyzejSzesnascieZnakow)
         size_t rozmiar;
         int zapisane;
     } const przypadki[] = {
-        {20, 20, 40, 32}, {20, 3, 40, 6}, {2, 10, 40, 4}, {20, 20, 10, 10}, {5, -1, 40, 0},
+        {20, 20, 40, 32}, {20, 3, 40, 6}, {2, 10, 40, 4},
+        {20, 20, 10, 10}, {5, -1, 40, 0}, {5, 5, 0, 0}, // an empty destination has no storage at all
     };
     for (const auto &p : przypadki) {
         std::vector<uint8_t> cel(p.rozmiar, 0xEE);
