@@ -18,6 +18,7 @@
 
 #include <QComboBox>
 #include <QGridLayout>
+#include <QGroupBox>
 #include <QLabel>
 #include <QTableView>
 
@@ -86,7 +87,8 @@ protected:
 
     // A control of the field's kind (kontrolki_pol.h) named `nazwa`, with
     // the field's title as its label ("L_" + the field's name) in the next
-    // row of `uklad` (ukladPol() when none), bound to the field.
+    // row of `uklad` (ukladPol() when none), bound to the field. A box (the
+    // relay states) takes the title itself and the whole row.
     QWidget *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr)
     {
         if (!uklad)
@@ -97,11 +99,18 @@ protected:
         k->setObjectName(QString::fromLatin1(nazwa));
         if (auto *c = qobject_cast<QComboBox *>(k))
             listy_.push_back({c, pole.lista});
+        const int w = uklad->rowCount();
+        if (auto *g = qobject_cast<QGroupBox *>(k)) {
+            // A box carries the field's title itself, across the row.
+            tlumaczonyTytul(g, [pole] { return pole.tytulTekstu(); });
+            uklad->addWidget(g, w, 0, 1, 2);
+            powiaz(k, pole);
+            return k;
+        }
         auto *l = new QLabel(obszar);
         l->setObjectName(QStringLiteral("L_") + pole.nazwa);
         l->setBuddy(k);
         tlumaczonaEtykieta(l, [pole] { return pole.tytulTekstu(); });
-        const int w = uklad->rowCount();
         uklad->addWidget(l, w, 0);
         uklad->addWidget(k, w, 1);
         powiaz(k, pole);
@@ -118,7 +127,11 @@ protected:
     {
         powiaz(
             k, [this, k, pole] { ustawWartoscKontrolki(k, pole, pole.doEdycji(rekord, miejsce())); },
-            [this, k, pole] { pole.zEdycji(rekord, wartoscKontrolki(k, pole)); });
+            [this, k, pole] {
+                if (auto *c = qobject_cast<QComboBox *>(k); c && c->currentIndex() < 0 && pole.pustaZostawia)
+                    return;
+                pole.zEdycji(rekord, wartoscKontrolki(k, pole));
+            });
     }
     // Binds any control: how the record shows in it and how it goes back.
     // Its value changes enable OK when it is a line edit or a drop-down

@@ -10,6 +10,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QGroupBox>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QPainter>
@@ -94,7 +95,7 @@ QIcon ikona(TEdytorSekcji::Przycisk p)
 TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(parent)
 {
     auto *uklad = new QVBoxLayout(this);
-    auto *pasek = new QHBoxLayout;
+    auto *pasek = pasek_ = new QHBoxLayout;
     pasek->setSpacing(2);
     uklad->addLayout(pasek);
     const auto dodaj = [&](Przycisk p, QToolButton *&b, const char *nazwa, void (TEdytorSekcji::*polecenie)()) {
@@ -147,6 +148,25 @@ QToolButton *TEdytorSekcji::dodajNarzedzie(Przycisk p, const char *nazwa, void (
     return b;
 }
 
+QToolButton *TEdytorSekcji::dodajNarzedzieSekcji(const char *nazwa, const QIcon &ikona,
+                                                 std::function<QString()> podpowiedz, std::function<void()> polecenie)
+{
+    auto *b = new QToolButton(this);
+    b->setObjectName(QString::fromLatin1(nazwa));
+    b->setAutoRaise(true);
+    b->setIcon(ikona);
+    b->setIconSize(QSize(24, 24));
+    b->setFocusPolicy(Qt::NoFocus);
+    b->setToolTip(podpowiedz());
+    b->setAccessibleName(b->toolTip());
+    connect(b, &QToolButton::clicked, this, [this, polecenie = std::move(polecenie)] { wykonaj(polecenie); });
+    narzedzia_.append(b);
+    podpowiedzi_.emplace_back(b, std::move(podpowiedz));
+    // Before the stretch that ends the bar.
+    pasek_->insertWidget(pasek_->count() - 1, b);
+    return b;
+}
+
 void TEdytorSekcji::ustawJezyk(int id)
 {
     jezykId = id;
@@ -173,6 +193,12 @@ void TEdytorSekcji::jezyk()
     but_anuluj->setText(tr("Anuluj"));
     for (const auto &[etykieta, tekst] : etykiety_)
         etykieta->setText(tekst());
+    for (const auto &[g, tekst] : tytuly_)
+        g->setTitle(tekst());
+    for (const auto &[b, tekst] : podpowiedzi_) {
+        b->setToolTip(tekst());
+        b->setAccessibleName(b->toolTip());
+    }
     jezykRamy();
     jezykSekcji();
 }
@@ -181,6 +207,12 @@ void TEdytorSekcji::tlumaczonaEtykieta(QLabel *l, std::function<QString()> tekst
 {
     l->setText(tekst());
     etykiety_.emplace_back(l, std::move(tekst));
+}
+
+void TEdytorSekcji::tlumaczonyTytul(QGroupBox *g, std::function<QString()> tekst)
+{
+    g->setTitle(tekst());
+    tytuly_.emplace_back(g, std::move(tekst));
 }
 
 QString TEdytorSekcji::tekstWysylania() { return tr("Wysyłanie ustawień do sterownika"); }
@@ -369,7 +401,7 @@ bool TEdytorSekcji::czytajJeden(const std::function<bool()> &czytaj, const std::
     return true;
 }
 
-bool TEdytorSekcji::wyslijJeden(const std::function<bool()> &wyslij, int ile, const QString &tekst)
+bool TEdytorSekcji::wyslijJeden(const std::function<bool()> &wyslij, int ile, const QString &tekst, bool potwierdz)
 {
     pasekPostepu().koniec = false;
     wezUstawieniaSterownika(daneSterownika);
@@ -377,7 +409,8 @@ bool TEdytorSekcji::wyslijJeden(const std::function<bool()> &wyslij, int ile, co
     if (!wyslij())
         return false;
     pokazPostep(ile, ile, tekst);
-    pokazInformacje(tr("Ustawienia wysłane do sterownika "));
+    if (potwierdz)
+        pokazInformacje(tr("Ustawienia wysłane do sterownika "));
     return true;
 }
 

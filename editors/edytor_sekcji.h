@@ -86,6 +86,8 @@
 #include <type_traits>
 #include <vector>
 
+class QGroupBox;
+class QHBoxLayout;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -190,6 +192,13 @@ protected:
 
     // A label whose text follows the language.
     void tlumaczonaEtykieta(QLabel *l, std::function<QString()> tekst);
+    // A group box whose title follows the language.
+    void tlumaczonyTytul(QGroupBox *g, std::function<QString()> tekst);
+    // A tool button of the section's own ("Gdzie użyty"), after the
+    // frame's: its picture, its hint in the current language (also its
+    // accessible name) and its command, which runs as the frame's do.
+    QToolButton *dodajNarzedzieSekcji(const char *nazwa, const QIcon &ikona, std::function<QString()> podpowiedz,
+                                      std::function<void()> polecenie);
 
     // ---- Transfers of a whole section ----
     // The read-all and send-all loop over items 1..ile. Only `pozycja` is
@@ -241,10 +250,12 @@ protected:
     // on success messages processed, pokaz() and progress `ile`. Sending
     // (the record taken from the controls first; the send function sends
     // alone, in a session of its own): progress 0 of `ile`, the send, on
-    // success progress `ile` and "Ustawienia wysłane do sterownika ".
+    // success progress `ile` and, with `potwierdz`, "Ustawienia wysłane do
+    // sterownika ".
     bool czytajJeden(const std::function<bool()> &czytaj, const std::function<void()> &pokaz, int ile = 1,
                      const QString &tekst = QString());
-    bool wyslijJeden(const std::function<bool()> &wyslij, int ile = 3, const QString &tekst = tekstWysylania());
+    bool wyslijJeden(const std::function<bool()> &wyslij, int ile = 3, const QString &tekst = tekstWysylania(),
+                     bool potwierdz = true);
     // "Anuluj" of the progress window was pressed during the transfer.
     static bool anulowano();
 
@@ -291,6 +302,9 @@ private:
 
     QList<QToolButton *> narzedzia_;
     std::vector<std::pair<QLabel *, std::function<QString()>>> etykiety_;
+    std::vector<std::pair<QGroupBox *, std::function<QString()>>> tytuly_;
+    std::vector<std::pair<QToolButton *, std::function<QString()>>> podpowiedzi_;
+    QHBoxLayout *pasek_ = nullptr;
     bool wTrakcie_ = false;
     bool bezZmian_ = false;
 };

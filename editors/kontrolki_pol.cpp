@@ -2,6 +2,9 @@
 
 #include "edycja_liczb.h"
 #include "pole_nazwy.h"
+#include "przekazniki32.h"
+#include "przekazniki_projektu.h"
+#include "przekazniki_wybor_def.h"
 #include "tabela_pamieci.h"
 
 #include <QComboBox>
@@ -76,6 +79,15 @@ QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId)
             c->addItems(opis.lista(jezykId));
         return c;
     }
+    case TRodzajPola::Przekazniki: {
+        // Titled by the field; a click asks the definition viewer; the
+        // switches show the current project's output icons.
+        auto *p = new TPrzekazniki32(rodzic, opis.tytulTekstu());
+        p->setDefFuncValue(wyborDefinicjiDO());
+        for (int i = 0; i < p->ileWyjsc(); ++i)
+            p->setIcon(i, przekaznikProjektu(i).ikona);
+        return p;
+    }
     default:
         return nullptr;
     }
@@ -83,7 +95,9 @@ QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId)
 
 void ustawWartoscKontrolki(QWidget *k, const TOpisPola &, const QVariant &v)
 {
-    if (auto *c = qobject_cast<QComboBox *>(k)) {
+    if (auto *p = qobject_cast<TPrzelacznikiWyjsc *>(k))
+        p->ustawStany(v.toByteArray());
+    else if (auto *c = qobject_cast<QComboBox *>(k)) {
         const qint64 i = v.toLongLong();
         c->setCurrentIndex(i >= 0 && i < c->count() ? int(i) : -1);
     } else if (auto *t = qobject_cast<TEdycjaCzasu *>(k)) {
@@ -99,6 +113,8 @@ void ustawWartoscKontrolki(QWidget *k, const TOpisPola &, const QVariant &v)
 
 QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis)
 {
+    if (auto *p = qobject_cast<TPrzelacznikiWyjsc *>(k))
+        return p->stany();
     if (auto *c = qobject_cast<QComboBox *>(k))
         return qint64(c->currentIndex());
     if (auto *t = qobject_cast<TEdycjaCzasu *>(k))
@@ -114,7 +130,9 @@ QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis)
 
 void naZmianeKontrolki(QWidget *k, QObject *kontekst, const std::function<void()> &f)
 {
-    if (auto *c = qobject_cast<QComboBox *>(k))
+    if (auto *p = qobject_cast<TPrzelacznikiWyjsc *>(k))
+        QObject::connect(p, &TPrzelacznikiWyjsc::OnChange, kontekst, [f] { f(); });
+    else if (auto *c = qobject_cast<QComboBox *>(k))
         QObject::connect(c, &QComboBox::currentIndexChanged, kontekst, [f] { f(); });
     else if (auto *e = qobject_cast<QLineEdit *>(k))
         QObject::connect(e, &QLineEdit::textChanged, kontekst, [f] { f(); });

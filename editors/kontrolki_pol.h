@@ -3,10 +3,13 @@
 // tenths in a TFloatEdit (rounded kinds keep every typed decimal until they
 // are stored) or a one-decimal TFloatPrecEdit (truncated kinds), a list in
 // a drop-down list, a name in a line edit that stops typing at the field's
-// limit, a duration in a "99:99" box.
+// limit, a duration in a "99:99" box, relay states in a TPrzekazniki32
+// (titled by the field, asking the definition viewer on a click, with the
+// project's output icons; its OnChange is its change).
 //
 // Values travel as wartoscDoEdycji gives them: tenths as a double of
-// units, list codes, seconds or minutes as numbers, names as text.
+// units, list codes, seconds or minutes as numbers, names as text, relay
+// states as bytes.
 #pragma once
 
 #include "pola_sekcji.h"
@@ -28,12 +31,13 @@ public:
 };
 
 // The control for the field, or nullptr for kinds without one of their own
-// (computed texts, relay states, masks: the section binds its own).
+// (computed texts, masks: the section binds its own).
 QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId);
 void ustawWartoscKontrolki(QWidget *k, const TOpisPola &opis, const QVariant &v);
 QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis);
 // Calls f on every change of the control's value, also one set from code
-// (a shown value that differs from the one before is a change).
+// (a shown value that differs from the one before is a change); a relay
+// box reports the user's changes only.
 void naZmianeKontrolki(QWidget *k, QObject *kontekst, const std::function<void()> &f);
 
 // The in-cell editors of a grid over a TTabelaPamieci: the field's kind and

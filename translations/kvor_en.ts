@@ -692,6 +692,29 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFormWybierzDef</name>
+    <message>
+        <source>Wybierz definicję dla</source>
+        <translation>Choose the definition for</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję</source>
+        <translation>Choose a definition</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję </source>
+        <translation>Choose a definition </translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Wybierz</source>
+        <translation>Choose</translation>
+    </message>
+</context>
+<context>
     <name>TFTypPrzekTable</name>
     <message>
         <source>Typ czasowy</source>
@@ -1399,6 +1422,160 @@ The controller will reset...</translation>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPanelDefinicji</name>
+    <message>
+        <source>Krok</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Regulator</source>
+        <translation>Controller</translation>
+    </message>
+    <message>
+        <source>Ta</source>
+        <translation>Ta</translation>
+    </message>
+    <message>
+        <source>Tb</source>
+        <translation>Tb</translation>
+    </message>
+    <message>
+        <source>Tryb wyzwalania</source>
+        <translation>Trigger mode</translation>
+    </message>
+    <message>
+        <source>Kanał zadany</source>
+        <translation>Setpoint channel</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Okno</source>
+        <translation>Window</translation>
+    </message>
+    <message>
+        <source>Histereza górna</source>
+        <translation>Upper hysteresis</translation>
+    </message>
+    <message>
+        <source>Histereza dolna</source>
+        <translation>Lower hysteresis</translation>
+    </message>
+    <message>
+        <source>Typ regulatora</source>
+        <translation>Controller type</translation>
+    </message>
+    <message>
+        <source>Xp [%]</source>
+        <translation>Xp [%]</translation>
+    </message>
+    <message>
+        <source>ti [s]</source>
+        <translation>ti [s]</translation>
+    </message>
+    <message>
+        <source>td [s]</source>
+        <translation>td [s]</translation>
+    </message>
+    <message>
+        <source>tp [s]</source>
+        <translation>tp [s]</translation>
+    </message>
+    <message>
+        <source>to [s]</source>
+        <translation>to [s]</translation>
+    </message>
+    <message>
+        <source>Kanał pomiarowy</source>
+        <translation>Measuring channel</translation>
+    </message>
+    <message>
+        <source>Typ regulatora:</source>
+        <translation>Controller type:</translation>
+    </message>
+    <message>
+        <source>Kanał pomiarowy:</source>
+        <translation>Measuring channel:</translation>
+    </message>
+    <message>
+        <source>Kanał zadany:</source>
+        <translation>Setpoint channel:</translation>
+    </message>
+    <message>
+        <source>zakres proporcjonalności</source>
+        <translation>proportional band</translation>
+    </message>
+    <message>
+        <source>kp - Wzmocnienie:</source>
+        <translation>kp - Gain:</translation>
+    </message>
+    <message>
+        <source>czas całkowania (zdwojenia)</source>
+        <translation>integral (reset) time</translation>
+    </message>
+    <message>
+        <source>ti - Czas całkowania [s]:</source>
+        <translation>ti - Integral time [s]:</translation>
+    </message>
+    <message>
+        <source>czas różniczkowania (wyprzedzenia)</source>
+        <translation>derivative (rate) time</translation>
+    </message>
+    <message>
+        <source>td - Czas różniczkowania [s]:</source>
+        <translation>td - Derivative time [s]:</translation>
+    </message>
+    <message>
+        <source>czas próbkowania</source>
+        <translation>sampling time</translation>
+    </message>
+    <message>
+        <source>tp - Częstotliwość próbkowania [s]:</source>
+        <translation>tp - Sampling period [s]:</translation>
+    </message>
+    <message>
+        <source>czas cyklu wyjścia cyfrowego</source>
+        <translation>cycle time of the digital output</translation>
+    </message>
+    <message>
+        <source>to - Okres impul. dla wyj. cyfr.[ms]:</source>
+        <translation>to - Pulse period of dig. output [ms]:</translation>
+    </message>
+    <message>
+        <source>Typ czasowy</source>
+        <translation>Time mode</translation>
+    </message>
+    <message>
+        <source>Parametry regulatora</source>
+        <translation>Controller parameters</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby wybrać typ</source>
+        <translation>Click to choose the mode</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby wybrać</source>
+        <translation>Click to choose</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby wybrać regulator</source>
+        <translation>Click to choose the controller</translation>
+    </message>
+</context>
+<context>
+    <name>TPrzekazniki32</name>
+    <message>
+        <source>Off</source>
+        <translation>Off</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>On</translation>
     </message>
 </context>
 <context>

@@ -692,6 +692,29 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFormWybierzDef</name>
+    <message>
+        <source>Wybierz definicję dla</source>
+        <translation>Выберите определение для</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję</source>
+        <translation>Выберите определение</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję </source>
+        <translation>Выберите определение </translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Wybierz</source>
+        <translation>Выбрать</translation>
+    </message>
+</context>
+<context>
     <name>TFTypPrzekTable</name>
     <message>
         <source>Typ czasowy</source>
@@ -1399,6 +1422,160 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>OK</source>
         <translation>OK</translation>
+    </message>
+</context>
+<context>
+    <name>TPanelDefinicji</name>
+    <message>
+        <source>Krok</source>
+        <translation>Шаг</translation>
+    </message>
+    <message>
+        <source>Regulator</source>
+        <translation>Регулятор</translation>
+    </message>
+    <message>
+        <source>Ta</source>
+        <translation>Ta</translation>
+    </message>
+    <message>
+        <source>Tb</source>
+        <translation>Tb</translation>
+    </message>
+    <message>
+        <source>Tryb wyzwalania</source>
+        <translation>Режим запуска</translation>
+    </message>
+    <message>
+        <source>Kanał zadany</source>
+        <translation>Канал уставки</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>Okno</source>
+        <translation>Окно</translation>
+    </message>
+    <message>
+        <source>Histereza górna</source>
+        <translation>Верхний гистерезис</translation>
+    </message>
+    <message>
+        <source>Histereza dolna</source>
+        <translation>Нижний гистерезис</translation>
+    </message>
+    <message>
+        <source>Typ regulatora</source>
+        <translation>Тип регулятора</translation>
+    </message>
+    <message>
+        <source>Xp [%]</source>
+        <translation>Xp [%]</translation>
+    </message>
+    <message>
+        <source>ti [s]</source>
+        <translation>ti [с]</translation>
+    </message>
+    <message>
+        <source>td [s]</source>
+        <translation>td [с]</translation>
+    </message>
+    <message>
+        <source>tp [s]</source>
+        <translation>tp [с]</translation>
+    </message>
+    <message>
+        <source>to [s]</source>
+        <translation>to [с]</translation>
+    </message>
+    <message>
+        <source>Kanał pomiarowy</source>
+        <translation>Измерительный канал</translation>
+    </message>
+    <message>
+        <source>Typ regulatora:</source>
+        <translation>Тип регулятора:</translation>
+    </message>
+    <message>
+        <source>Kanał pomiarowy:</source>
+        <translation>Измерительный канал:</translation>
+    </message>
+    <message>
+        <source>Kanał zadany:</source>
+        <translation>Канал уставки:</translation>
+    </message>
+    <message>
+        <source>zakres proporcjonalności</source>
+        <translation>зона пропорциональности</translation>
+    </message>
+    <message>
+        <source>kp - Wzmocnienie:</source>
+        <translation>kp - Усиление:</translation>
+    </message>
+    <message>
+        <source>czas całkowania (zdwojenia)</source>
+        <translation>время интегрирования (удвоения)</translation>
+    </message>
+    <message>
+        <source>ti - Czas całkowania [s]:</source>
+        <translation>ti - Время интегрирования [с]:</translation>
+    </message>
+    <message>
+        <source>czas różniczkowania (wyprzedzenia)</source>
+        <translation>время дифференцирования (предварения)</translation>
+    </message>
+    <message>
+        <source>td - Czas różniczkowania [s]:</source>
+        <translation>td - Время дифференцирования [с]:</translation>
+    </message>
+    <message>
+        <source>czas próbkowania</source>
+        <translation>время выборки</translation>
+    </message>
+    <message>
+        <source>tp - Częstotliwość próbkowania [s]:</source>
+        <translation>tp - Период выборки [с]:</translation>
+    </message>
+    <message>
+        <source>czas cyklu wyjścia cyfrowego</source>
+        <translation>время цикла цифрового выхода</translation>
+    </message>
+    <message>
+        <source>to - Okres impul. dla wyj. cyfr.[ms]:</source>
+        <translation>to - Период импульсов цифр. выхода [мс]:</translation>
+    </message>
+    <message>
+        <source>Typ czasowy</source>
+        <translation>Временной режим</translation>
+    </message>
+    <message>
+        <source>Parametry regulatora</source>
+        <translation>Параметры регулятора</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby wybrać typ</source>
+        <translation>Нажмите, чтобы выбрать режим</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby wybrać</source>
+        <translation>Нажмите, чтобы выбрать</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby wybrać regulator</source>
+        <translation>Нажмите, чтобы выбрать регулятор</translation>
+    </message>
+</context>
+<context>
+    <name>TPrzekazniki32</name>
+    <message>
+        <source>Off</source>
+        <translation>Выкл</translation>
+    </message>
+    <message>
+        <source>On</source>
+        <translation>Вкл</translation>
     </message>
 </context>
 <context>

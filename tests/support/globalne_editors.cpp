@@ -2,13 +2,15 @@
 // from: the main window's sources, none by default. The SETUP send's
 // service-password prompt and follower of the link's parameters: none by
 // default. The shared dialogs that live for the whole run (list, compare,
-// "Kopiuj z ..."): shown or not, language, title, place and contents.
+// "Kopiuj z ...", the definition viewers): shown or not, language, title,
+// place and contents.
 #include "stan_globalny.h"
 
 #include "dane_sterownika.h"
 #include "lista.h"
 #include "porownaj.h"
 #include "przekazniki_projektu.h"
+#include "przekazniki_wybor_def.h"
 #include "setup_transfer.h"
 #include "wybierz_pozycje.h"
 
@@ -26,6 +28,7 @@ const bool editors = StanGlobalny::dodaj([] {
     return [] {
         ustawZrodloUstawien({});
         ustawZrodloPrzekaznikow({});
+        ustawZrodloProjektu({});
         ustawHasloSerwisowe({});
         ustawNoweParametryLacza({});
     };
@@ -81,9 +84,12 @@ const bool oknaWspolne = StanGlobalny::dodaj([]() -> std::function<void()> {
     TFormLista &l = formaLista();
     TFormPorownaj &p = formaPorownaj();
     TFormWybierzPozycjeDlg &d = formaWybierzPozycje();
+    TFormDOwybierzDef &wdo = formaDOwybierzDef();
+    TFormAOwybierzDef &wao = formaAOwybierzDef();
     std::vector<std::function<void()>> przywroc = {
-        zapamietajOkno(l, l.jezykId), zapamietajModel(*l.JvMemoryData1), zapamietajOkno(p, p.jezykId),
-        zapamietajModel(*p.memproj),  zapamietajOkno(d, d.jezykId),
+        zapamietajOkno(l, l.jezykId),     zapamietajModel(*l.JvMemoryData1), zapamietajOkno(p, p.jezykId),
+        zapamietajModel(*p.memproj),      zapamietajOkno(d, d.jezykId),      zapamietajOkno(wdo, wdo.jezykId),
+        zapamietajOkno(wao, wao.jezykId),
     };
     const QString info = l.L_info->text();
     QStringList pozycje;
