@@ -4,6 +4,7 @@
 // in, delays and reactions shown and taken back, the send taking the edit
 // of the current tab, "Anuluj" during the send, clearing, the ".k3doa"
 // file, TCP/IP.
+#include "okno_rekordu.h"
 #include "sym_edytora.h"
 #include "test_qt.h"
 
@@ -61,14 +62,9 @@ class TestAlarmyDO : public TestQt {
     // A window as edytujAlarmyDO opens it, shown without a modal run.
     std::unique_ptr<TFormDO_Alarmy> okno()
     {
-        auto o = std::make_unique<TFormDO_Alarmy>();
-        o->ustawJezyk(1045);
-        stare(o->alarmy);
-        o->pokazDane();
-        o->wynik = false;
-        o->but_ok->setEnabled(false);
-        o->show();
-        return o;
+        TAlarmyF1F4Array a;
+        stare(a);
+        return oknoRekordu<TFormDO_Alarmy>(a);
     }
 
 protected:
@@ -76,14 +72,12 @@ protected:
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
-        auto p = std::make_unique<TProjektVXTNew>();
-        TProjektDodatkiMycie m{};
-        BlokiSym::przykladowy(*p, m, 5);
-        for (int i = 0; i < 4; ++i) {
-            p->przekaznikiAlarmF1F4[i].status = uint8_t((i + 1) % 3);
-            p->przekaznikiAlarmF1F4[i].opoznienie = int16_t(100 * (i + 1));
-        }
-        s->bloki.ustaw(*p, m);
+        s->przykladowyProjekt(5, [](TProjektVXTNew &p) {
+            for (int i = 0; i < 4; ++i) {
+                p.przekaznikiAlarmF1F4[i].status = uint8_t((i + 1) % 3);
+                p.przekaznikiAlarmF1F4[i].opoznienie = int16_t(100 * (i + 1));
+            }
+        });
     }
     void poTescie() override { s.reset(); }
 
@@ -314,10 +308,7 @@ private slots:
         QCOMPARE(zapisane, bajty(o->alarmy));
         QCOMPARE(int(o->alarmy[2].opoznienie), 225);
 
-        auto drugie = std::make_unique<TFormDO_Alarmy>();
-        drugie->ustawJezyk(1045);
-        drugie->pokazDane();
-        drugie->but_ok->setEnabled(false);
+        auto drugie = oknoRekordu<TFormDO_Alarmy>(TAlarmyF1F4Array{});
         drugie->TabSet1->setCurrentIndex(2);
         wybor.odpowiedzi = {plik};
         drugie->but_otworz->click();

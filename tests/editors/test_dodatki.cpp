@@ -4,6 +4,7 @@
 // boxes, typed values stored in tenths, minima before maxima on the wire,
 // a read that is a change only where it changes a box, clearing, printing,
 // TCP/IP.
+#include "okno_rekordu.h"
 #include "sym_edytora.h"
 #include "test_qt.h"
 
@@ -59,32 +60,20 @@ class TestDodatki : public TestQt {
     std::unique_ptr<SymulatorEdytora> s;
 
     // A window as edytujDodatki opens it, shown without a modal run.
-    std::unique_ptr<Tfdodatki> okno(const tdanedodatki &d = stare())
-    {
-        auto o = std::make_unique<Tfdodatki>();
-        o->ustawJezyk(1045);
-        o->dodatki = d;
-        o->pokazDane();
-        o->wynik = false;
-        o->but_ok->setEnabled(false);
-        o->show();
-        return o;
-    }
+    std::unique_ptr<Tfdodatki> okno(const tdanedodatki &d = stare()) { return oknoRekordu<Tfdodatki>(d); }
 
 protected:
     void przedTestem() override
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
-        auto p = std::make_unique<TProjektVXTNew>();
-        TProjektDodatkiMycie m{};
-        BlokiSym::przykladowy(*p, m, 9);
-        p->dodatki.iledodatki = 6;
-        for (int i = 0; i < 8; ++i) {
-            p->dodatki.dodatki_min[i] = int16_t(-20 * i);
-            p->dodatki.dodatki_max[i] = int16_t(150 * i + 3);
-        }
-        s->bloki.ustaw(*p, m);
+        s->przykladowyProjekt(9, [](TProjektVXTNew &p) {
+            p.dodatki.iledodatki = 6;
+            for (int i = 0; i < 8; ++i) {
+                p.dodatki.dodatki_min[i] = int16_t(-20 * i);
+                p.dodatki.dodatki_max[i] = int16_t(150 * i + 3);
+            }
+        });
     }
     void poTescie() override { s.reset(); }
 

@@ -8,8 +8,8 @@
 // A new one-record section adds one row to sekcje() below; its own tests
 // then cover only its fields and the places where it departs from the
 // others.
-#include "sym_edytora.h"
-#include "test_qt.h"
+#include "okno_rekordu.h"
+#include "tabela_sekcji.h"
 
 #include "alarmy_do.h"
 #include "dodatki.h"
@@ -29,8 +29,6 @@
 using R = RodzajKomunikatu;
 
 namespace {
-
-const QString pytanieZmiany = QStringLiteral("Uwaga: Zmiany nie zostały zapisane. Kontynuować?");
 
 // One section under the shared tests. Records travel as bytes, so that one
 // table holds sections of every record type.
@@ -76,13 +74,12 @@ SekcjaProby rekordSekcji(const char *nazwa, bool (*wejscie)(Dane &, int), Dane T
         return wynik;
     };
     s.okno = [](const QByteArray &b) {
-        auto o = std::make_unique<Okno>();
-        o->ustawJezyk(1045);
-        std::memcpy(&o->rekord, b.constData(), sizeof(Dane));
-        o->pokazDane();
-        o->wynik = false;
-        o->but_ok->setEnabled(false);
-        return std::unique_ptr<TEdytorSekcji>(std::move(o));
+        struct Rekord {
+            Dane d;
+        };
+        auto k = std::make_unique<Rekord>();
+        std::memcpy(&k->d, b.constData(), sizeof(Dane));
+        return std::unique_ptr<TEdytorSekcji>(oknoRekordu<Okno>(k->d, false));
     };
     s.kopia = [](TEdytorSekcji &o) {
         return QByteArray(reinterpret_cast<const char *>(&static_cast<Okno &>(o).rekord), sizeof(Dane));
@@ -154,137 +151,41 @@ QStringList widoczne(const TEdytorSekcji &o)
 
 } // namespace
 
-class TestRekordyWspolne : public TestQt {
+class TestRekordyWspolne : public TestTabeliSekcji<SekcjaProby> {
     Q_OBJECT
 
-    std::unique_ptr<SymulatorEdytora> s;
-    std::unique_ptr<TProjektVXTNew> inny; // the PC's project, unlike the controller's
+public:
+    TestRekordyWspolne() : TestTabeliSekcji(&sekcje) {}
 
-    QByteArray staryRekord(const SekcjaProby &x) const { return x.rekordZ(*inny); }
+private:
+    QByteArray stare(const SekcjaProby &x) const override { return x.rekordZ(*inny); }
+    void przygotuj(TProjektVXTNew &p) override
+    {
+        for (const SekcjaProby &x : sekcje())
+            x.wZakresie(p);
+    }
 
-    void dodajSekcje() { QTest::addColumn<int>("sekcja"); }
-    void tylkoSekcje(const char *wariant)
-    {
-        dodajSekcje();
-        wierszeSekcji(wariant);
-    }
-    const SekcjaProby &sekcja()
-    {
-        QFETCH(int, sekcja);
-        return sekcje()[size_t(sekcja)];
-    }
-    void wierszeSekcji(const char *wariant, const std::function<void(QTestData &)> &reszta = {})
-    {
-        for (size_t i = 0; i < sekcje().size(); ++i) {
-            QTestData &d = QTest::addRow("%s: %s", sekcje()[i].nazwa, wariant) << int(i);
-            if (reszta)
-                reszta(d);
-        }
-    }
     // A window as the entry shows it, over a record unlike the controller's.
     std::unique_ptr<TEdytorSekcji> okno(const SekcjaProby &x)
     {
-        auto o = x.okno(staryRekord(x));
+        auto o = x.okno(stare(x));
         o->show();
         return o;
     }
-
-protected:
-    void przedTestem() override
+    // The command of the button shows exactly one box, this one.
+    void jedenKomunikat(QAbstractButton *b, RodzajKomunikatu r, const QString &tekst)
     {
-        s = std::make_unique<SymulatorEdytora>();
-        QVERIFY(s->gotowy);
-        auto p = std::make_unique<TProjektVXTNew>();
-        TProjektDodatkiMycie m{};
-        BlokiSym::przykladowy(*p, m, 11);
-        inny = std::make_unique<TProjektVXTNew>();
-        BlokiSym::przykladowy(*inny, m, 12);
-        for (const SekcjaProby &x : sekcje()) {
-            x.wZakresie(*p);
-            x.wZakresie(*inny);
-        }
-        s->bloki.ustaw(*p, m);
+        s->komunikaty.oczekuj(r, tekst);
+        b->click();
+        QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(int(s->komunikaty.pokazane.size()), 1);
     }
-    void poTescie() override { s.reset(); }
 
 private slots:
-    // Unchanged, every way out closes without a question and hands
-    // nothing back.
-    void bezZmianBezPytania_data()
-    {
-        dodajSekcje();
-        QTest::addColumn<int>("sposob");
-        wierszeSekcji("Anuluj", [](QTestData &d) { d << 0; });
-        wierszeSekcji("Esc", [](QTestData &d) { d << 1; });
-        wierszeSekcji("title bar", [](QTestData &d) { d << 2; });
-    }
-    void bezZmianBezPytania()
-    {
-        const SekcjaProby &x = sekcja();
-        QFETCH(int, sposob);
-        QByteArray rekord = staryRekord(x);
-        const QByteArray przed = rekord;
-        bool zamkniete = false;
-        gdyOknoModalne<TEdytorSekcji>([&](TEdytorSekcji *o) {
-            QVERIFY(!o->but_ok->isEnabled());
-            if (sposob == 0)
-                o->but_anuluj->click();
-            else if (sposob == 1)
-                QTest::keyClick(o, Qt::Key_Escape);
-            else
-                o->close();
-            zamkniete = !o->isVisible();
-        });
-        QVERIFY(!x.edytuj(rekord, 1045));
-        QVERIFY(zamkniete);
-        QVERIFY(s->komunikaty.pokazane.empty());
-        QCOMPARE(rekord, przed);
-    }
-
-    // After a read every way out asks; Yes closes and drops the read data,
-    // No keeps the window, whose OK then hands them back.
-    void zmianyZPytaniem_data()
-    {
-        dodajSekcje();
-        QTest::addColumn<int>("sposob");
-        QTest::addColumn<bool>("tak");
-        for (int sposob = 0; sposob < 3; ++sposob)
-            for (bool tak : {true, false}) {
-                static const char *nazwy[] = {"Anuluj", "Esc", "title bar"};
-                const QByteArray w = QByteArray(nazwy[sposob]) + (tak ? ", Yes" : ", No, then OK");
-                wierszeSekcji(w.constData(), [&](QTestData &d) { d << sposob << tak; });
-            }
-    }
-    void zmianyZPytaniem()
-    {
-        const SekcjaProby &x = sekcja();
-        QFETCH(int, sposob);
-        QFETCH(bool, tak);
-        QByteArray rekord = staryRekord(x);
-        const QByteArray przed = rekord;
-        gdyOknoModalne<TEdytorSekcji>([&](TEdytorSekcji *o) {
-            o->but_odczyt->click();
-            QVERIFY(o->but_ok->isEnabled());
-            s->komunikaty.oczekuj(R::Pytanie, pytanieZmiany, tak ? 1 : 0);
-            if (sposob == 0)
-                o->but_anuluj->click();
-            else if (sposob == 1)
-                QTest::keyClick(o, Qt::Key_Escape);
-            else
-                o->close();
-            if (tak) {
-                QVERIFY(!o->isVisible());
-                return;
-            }
-            QVERIFY(o->isVisible());
-            QVERIFY(o->but_ok->isEnabled());
-            o->but_ok->click();
-        });
-        QCOMPARE(x.edytuj(rekord, 1045), !tak);
-        QCOMPARE(rekord, tak ? przed : x.naSterowniku(*s));
-        QVERIFY(s->komunikaty.pusty());
-        QVERIFY(!pasekPostepu().isVisible());
-    }
+    void bezZmianBezPytania_data() { daneBezZmian(); }
+    void bezZmianBezPytania() { bezZmian(); }
+    void zmianyZPytaniem_data() { danePoOdczycie(); }
+    void zmianyZPytaniem() { poOdczycie(); }
 
     // A complete read: the requests, the lock check once, the record and
     // its controls as a window over the controller's record shows them.
@@ -315,10 +216,7 @@ private slots:
         const QByteArray przed = x.kopia(*o);
         const QStringList widocznePrzed = widoczne(*o);
         s->zepsujOd(x.odczyt, x.subOdczytu, x.nieudany - 1);
-        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
-        o->but_odczyt->click();
-        QVERIFY(s->komunikaty.pusty());
-        QCOMPARE(int(s->komunikaty.pokazane.size()), 1);
+        jedenKomunikat(o->but_odczyt, R::Blad, "Brak komunikacji");
         QVERIFY(s->ramki(x.odczyt, x.subOdczytu) >= x.nieudany);
         QCOMPARE(x.kopia(*o), przed);
         QCOMPARE(widoczne(*o), widocznePrzed);
@@ -333,10 +231,7 @@ private slots:
     {
         const SekcjaProby &x = sekcja();
         auto o = okno(x);
-        s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
-        o->but_wyslij->click();
-        QVERIFY(s->komunikaty.pusty());
-        QCOMPARE(int(s->komunikaty.pokazane.size()), 1);
+        jedenKomunikat(o->but_wyslij, R::Informacja, "Ustawienia wysłane do sterownika ");
         QCOMPARE(x.naSterowniku(*s), x.kopia(*o));
         const StanSterownika st = s->sterownik.stan();
         QCOMPARE(st.ileSesji, 1);
@@ -355,10 +250,7 @@ private slots:
         auto o = okno(x);
         const QByteArray przed = x.kopia(*o);
         s->zepsujOd(x.zapis, x.subZapisu, 0);
-        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
-        o->but_wyslij->click();
-        QVERIFY(s->komunikaty.pusty());
-        QCOMPARE(int(s->komunikaty.pokazane.size()), 1);
+        jedenKomunikat(o->but_wyslij, R::Blad, "Brak komunikacji");
         QCOMPARE(x.kopia(*o), przed);
         QVERIFY(!pasekPostepu().isVisible());
     }
@@ -403,12 +295,7 @@ private slots:
         QCOMPARE(widoczne(*o), roznica < 0 ? widocznePrzed : widoczne(*x.okno(wPliku)));
         QCOMPARE(o->but_ok->isEnabled(), roznica >= 0);
 
-        const QString zapisany = katalog.filePath(QStringLiteral("z.") + x.rozszerzenie);
-        wybor.odpowiedzi = {zapisany};
-        o->but_zapisz->click();
-        QFile z(zapisany);
-        QVERIFY(z.open(QIODevice::ReadOnly));
-        QCOMPARE(z.readAll(), x.kopia(*o));
+        QCOMPARE(zapisane(*o, wybor, katalog.filePath(QStringLiteral("z.") + x.rozszerzenie)), x.kopia(*o));
     }
 
     // With LAN_ACTIVE neither 0 nor 1 nothing goes out: each transfer
