@@ -17,10 +17,13 @@
 
 #include <QFile>
 #include <QPushButton>
+#include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
 
+#include <algorithm>
 #include <functional>
+#include <limits>
 #include <memory>
 #include <vector>
 
@@ -70,6 +73,31 @@ protected:
 
     // The section's bytes in the PC's project.
     virtual QByteArray stare(const S &x) const = 0;
+    // ---- Files ----
+    // Rows: a file one byte short, empty, of the section's size, longer;
+    // column "roznica", its size less the section's.
+    void danePlikow()
+    {
+        dodajSekcje();
+        QTest::addColumn<int>("roznica");
+        wierszeSekcji("one byte short", [](QTestData &d) { d << -1; });
+        wierszeSekcji("empty", [](QTestData &d) { d << std::numeric_limits<int>::min(); });
+        wierszeSekcji("exact", [](QTestData &d) { d << 0; });
+        wierszeSekcji("longer", [](QTestData &d) { d << 100; });
+    }
+    // A file in `katalog` holding `dane` cut or lengthened by `roznica`
+    // bytes.
+    static QString plikSekcji(const QTemporaryDir &katalog, const QString &rozszerzenie, const QByteArray &dane,
+                              int roznica)
+    {
+        const QString plik = katalog.filePath(QStringLiteral("s.") + rozszerzenie);
+        QFile f(plik);
+        if (!f.open(QIODevice::WriteOnly))
+            return {};
+        f.write(roznica < 0 ? dane.left(std::max<qint64>(0, qint64(dane.size()) + roznica))
+                            : dane + QByteArray(roznica, '\x5A'));
+        return plik;
+    }
     // The window's save into `plik`: what the file then holds.
     static QByteArray zapisane(TEdytorSekcji &o, WyborPlikuSkrypt &wybor, const QString &plik)
     {

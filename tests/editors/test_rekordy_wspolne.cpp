@@ -258,15 +258,7 @@ private slots:
     // Files: shorter than the section is refused and changes nothing; the
     // section's size or longer gives the record, shown and confirmable;
     // a save writes the record byte for byte.
-    void pliki_data()
-    {
-        dodajSekcje();
-        QTest::addColumn<int>("roznica");
-        wierszeSekcji("one byte short", [](QTestData &d) { d << -1; });
-        wierszeSekcji("empty", [](QTestData &d) { d << -100000; });
-        wierszeSekcji("exact", [](QTestData &d) { d << 0; });
-        wierszeSekcji("longer", [](QTestData &d) { d << 100; });
-    }
+    void pliki_data() { danePlikow(); }
     void pliki()
     {
         const SekcjaProby &x = sekcja();
@@ -276,12 +268,8 @@ private slots:
         QTemporaryDir katalog;
         WyborPlikuSkrypt wybor;
         const QByteArray wPliku = x.naSterowniku(*s);
-        const QString plik = katalog.filePath(QStringLiteral("s.") + x.rozszerzenie);
-        QFile f(plik);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(roznica < 0 ? wPliku.left(std::max<qsizetype>(0, wPliku.size() + roznica))
-                            : wPliku + QByteArray(roznica, '\x5A'));
-        f.close();
+        const QString plik = plikSekcji(katalog, x.rozszerzenie, wPliku, roznica);
+        QVERIFY(!plik.isEmpty());
         auto o = okno(x);
         const QByteArray przed = x.kopia(*o);
         const QStringList widocznePrzed = widoczne(*o);

@@ -272,14 +272,7 @@ private slots:
     // Files: shorter than the section is refused and changes nothing; the
     // section's size or longer gives the first record, and the list shows
     // it.
-    void pliki_data()
-    {
-        dodajSekcje();
-        QTest::addColumn<int>("roznica");
-        wierszeSekcji("one byte short", [](QTestData &d) { d << -1; });
-        wierszeSekcji("exact", [](QTestData &d) { d << 0; });
-        wierszeSekcji("longer", [](QTestData &d) { d << 100; });
-    }
+    void pliki_data() { danePlikow(); }
     void pliki()
     {
         const SekcjaProby &x = sekcja();
@@ -289,11 +282,8 @@ private slots:
         QTemporaryDir katalog;
         WyborPlikuSkrypt wybor;
         const QByteArray wPliku = x.naSterowniku(*s);
-        const QString plik = katalog.filePath(QStringLiteral("s.") + x.rozszerzenie);
-        QFile f(plik);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(roznica < 0 ? wPliku.left(wPliku.size() + roznica) : wPliku + QByteArray(roznica, '\x5A'));
-        f.close();
+        const QString plik = plikSekcji(katalog, x.rozszerzenie, wPliku, roznica);
+        QVERIFY(!plik.isEmpty());
         auto o = okno(x);
         const QByteArray przed = x.kopia(*o);
         wybor.odpowiedzi = {plik};
