@@ -1,6 +1,8 @@
 #include "sekcje.h"
 
+#include "alarmy_do.h"
 #include "dane_sterownika.h"
+#include "dodatki.h"
 #include "komunikaty.h"
 #include "okno_glowne.h"
 #include "przekazniki_projektu.h"
@@ -50,6 +52,11 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
     switch (s) {
     case Sekcja::Zadane:
         return edytujBlok(okno, p.zadana, [jezyk](TZadaneArray &z) { return edytujZadane(z, jezyk); });
+    case Sekcja::AlarmyDO:
+        return edytujBlok(okno, p.przekaznikiAlarmF1F4,
+                          [jezyk](TAlarmyF1F4Array &a) { return edytujAlarmyDO(a, jezyk); });
+    case Sekcja::Dodatki:
+        return edytujBlok(okno, p.dodatki, [jezyk](tdanedodatki &d) { return edytujDodatki(d, jezyk); });
     }
     return false;
 }
@@ -65,4 +72,9 @@ void podlaczSekcje(TForm1 &okno)
         ustawZrodloPrzekaznikow({});
     });
     okno.podlacz(okno.AOL_zadane, [&okno] { otworzSekcje(okno, Sekcja::Zadane); });
+    okno.podlacz(okno.itemAlarmy, [&okno] {
+        otworzSekcje(okno, Sekcja::AlarmyDO);
+        okno.itemsPanel->hide();
+    });
+    okno.podlacz(okno.AOL_dodatki, [&okno] { otworzSekcje(okno, Sekcja::Dodatki); });
 }

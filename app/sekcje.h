@@ -8,6 +8,10 @@ class TForm1;
 
 enum class Sekcja {
     Zadane, // "Zadane": the ten setpoints
+    // Item "alarmy" of the digital-output panel: alarm outputs F1..F4.
+    AlarmyDO,
+    // "Dodatki": additions D1..D8.
+    Dodatki,
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

@@ -176,12 +176,17 @@ protected:
     virtual bool wyslijRekord(const R &) { return false; }
     // The file's extension without the dot ("k3kr1").
     QString rozszerzenie;
+    // The read's progress count.
+    int postepOdczytu = 1;
+    // A record read counts as a change by itself; else only the bound
+    // controls whose values the read changes enable OK.
+    bool odczytJestZmiana = true;
     // A record loaded from a file, before it replaces the window's: the
     // item keeps its own fields (its number) here.
     virtual void poOtwarciu(R &) {}
 
     // Read into a scratch copy; on success it replaces the record, shows
-    // and enables OK.
+    // and enables OK (unless odczytJestZmiana is off).
     void but_odczytClick() override
     {
         auto robocza = kopiaRobocza(rekord);
@@ -189,8 +194,10 @@ protected:
                     [&] {
                         kopiujRekord(rekord, robocza->r);
                         WypiszDane();
-                        modyfikacja();
-                    });
+                        if (odczytJestZmiana)
+                            modyfikacja();
+                    },
+                    postepOdczytu);
     }
     void but_wyslijClick() override
     {

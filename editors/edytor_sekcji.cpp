@@ -264,7 +264,15 @@ void TEdytorSekcji::done(int r)
 void TEdytorSekcji::wlaczNarzedzia(bool tak)
 {
     for (QToolButton *b : narzedzia_)
-        b->setEnabled(tak);
+        b->setEnabled(tak && !nieczynne_.contains(b));
+}
+
+void TEdytorSekcji::nieczynny(QToolButton *b)
+{
+    if (!b)
+        return;
+    nieczynne_.append(b);
+    b->setEnabled(false);
 }
 
 void TEdytorSekcji::wykonaj(const std::function<void()> &polecenie)
@@ -444,7 +452,7 @@ bool TEdytorSekcji::otworzPlik(void *dane, qint64 rozmiar, const QString &rozsze
         pokazBlad(tr("Bład otwarcia pliku"));
         return false;
     case TOdczytPliku::BladOdczytu:
-        pokazBlad(tr("Bład przetwarzania pliku"));
+        pokazBlad(jedenBladPliku ? tr("Bład otwarcia pliku") : tr("Bład przetwarzania pliku"));
         return false;
     }
     return false;

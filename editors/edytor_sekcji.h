@@ -286,6 +286,13 @@ protected:
         return otworzPlik(&dane, sizeof(T), rozszerzenie);
     }
 
+    // A tool button shown but never clickable (a window that does not
+    // print shows its print button greyed).
+    void nieczynny(QToolButton *b);
+    // Every failed load, a file shorter than the section included, is
+    // reported as "Bład otwarcia pliku".
+    bool jedenBladPliku = false;
+
     void wlaczOk(bool tak);
     void done(int r) override;
     void changeEvent(QEvent *e) override;
@@ -300,7 +307,7 @@ private:
     QToolButton *dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)());
     void wlaczNarzedzia(bool tak);
 
-    QList<QToolButton *> narzedzia_;
+    QList<QToolButton *> narzedzia_, nieczynne_;
     std::vector<std::pair<QLabel *, std::function<QString()>>> etykiety_;
     std::vector<std::pair<QGroupBox *, std::function<QString()>>> tytuly_;
     std::vector<std::pair<QToolButton *, std::function<QString()>>> podpowiedzi_;

@@ -970,6 +970,29 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFormDO_Alarmy</name>
+    <message>
+        <source>Opóźnienie alarmu</source>
+        <translation>Alarm delay</translation>
+    </message>
+    <message>
+        <source>[DO] WYjścia cyfrowe</source>
+        <translation>[DO] Digital outputs</translation>
+    </message>
+    <message>
+        <source>alarmy</source>
+        <translation>alarms</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję</source>
+        <translation>Select definition</translation>
+    </message>
+    <message>
+        <source>Status alarmu</source>
+        <translation>Alarm status</translation>
+    </message>
+</context>
+<context>
     <name>TFormDataCzas</name>
     <message>
         <source>Brak komunikacji</source>
@@ -1618,6 +1641,45 @@ The controller will reset...</translation>
     <message>
         <source>Anuluj</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>Tfdodatki</name>
+    <message>
+        <source>Wartość max</source>
+        <translation>Max value</translation>
+    </message>
+    <message>
+        <source>Wartość min</source>
+        <translation>Min value</translation>
+    </message>
+    <message>
+        <source>Ilość aktywnych dodatków</source>
+        <translation>Number of active additions</translation>
+    </message>
+    <message>
+        <source>Dodatki</source>
+        <translation>Additions</translation>
+    </message>
+    <message>
+        <source>Dodatek</source>
+        <translation>Addition</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+    <message>
+        <source>Wydrukowano</source>
+        <translation>Printed</translation>
     </message>
 </context>
 <context>

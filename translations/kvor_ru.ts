@@ -970,6 +970,29 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFormDO_Alarmy</name>
+    <message>
+        <source>Opóźnienie alarmu</source>
+        <translation>Задержка аварии</translation>
+    </message>
+    <message>
+        <source>[DO] WYjścia cyfrowe</source>
+        <translation>[DO] Цифровые выходы</translation>
+    </message>
+    <message>
+        <source>alarmy</source>
+        <translation>аварии</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję</source>
+        <translation>Выберите определение</translation>
+    </message>
+    <message>
+        <source>Status alarmu</source>
+        <translation>Статус аварии</translation>
+    </message>
+</context>
+<context>
     <name>TFormDataCzas</name>
     <message>
         <source>Brak komunikacji</source>
@@ -1618,6 +1641,45 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Anuluj</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>Tfdodatki</name>
+    <message>
+        <source>Wartość max</source>
+        <translation>Макс. значение</translation>
+    </message>
+    <message>
+        <source>Wartość min</source>
+        <translation>Мин. значение</translation>
+    </message>
+    <message>
+        <source>Ilość aktywnych dodatków</source>
+        <translation>Количество активных дополнений</translation>
+    </message>
+    <message>
+        <source>Dodatki</source>
+        <translation>Дополнения</translation>
+    </message>
+    <message>
+        <source>Dodatek</source>
+        <translation>Дополнение</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс</translation>
+    </message>
+    <message>
+        <source>Wydrukowano</source>
+        <translation>Напечатано</translation>
     </message>
 </context>
 <context>

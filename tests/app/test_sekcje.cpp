@@ -5,7 +5,9 @@
 #include "sym_okna.h"
 #include "test_qt.h"
 
+#include "alarmy_do.h"
 #include "dane_sterownika.h"
+#include "dodatki.h"
 #include "edycja_liczb.h"
 #include "przekazniki_projektu.h"
 #include "przycisk_plaski.h"
@@ -56,6 +58,50 @@ private slots:
         QVERIFY(o->projekt.bylazmianaProjektu);
         QCOMPARE(o->TimerAutomatTag, 0);
         QVERIFY(o->AOL_zadane->Enab());
+    }
+
+    // The item "alarmy" of the digital-output panel and "Dodatki" open
+    // their windows on the project's block; a confirmed read reaches the
+    // project, and the panel is hidden after its item.
+    void alarmyIDodatki()
+    {
+        // Values the windows show as they are.
+        auto na = std::make_unique<TProjektVXTNew>(*s->bloki.projekt());
+        for (int i = 0; i < 4; ++i) {
+            na->przekaznikiAlarmF1F4[i].status = uint8_t(i % 3);
+            na->przekaznikiAlarmF1F4[i].opoznienie = int16_t(70 * i);
+        }
+        na->dodatki.iledodatki = 4;
+        for (int i = 0; i < 8; ++i)
+            na->dodatki.dodatki_min[i] = na->dodatki.dodatki_max[i] = int16_t(-25 * i);
+        s->bloki.ustaw(*na, s->bloki.mycie());
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        QVERIFY(o->itemAlarmy->Enab());
+        QVERIFY(o->AOL_dodatki->Enab());
+
+        o->AOL_doClick();
+        QVERIFY(o->itemsPanel->isVisible());
+        gdyOknoModalne<TFormDO_Alarmy>([&](TFormDO_Alarmy *a) {
+            a->but_odczyt->click();
+            a->but_ok->click();
+        });
+        emit o->itemAlarmy->klik();
+        QCOMPARE(std::memcmp(&o->projekt.projekt().przekaznikiAlarmF1F4, &na->przekaznikiAlarmF1F4,
+                             sizeof na->przekaznikiAlarmF1F4),
+                 0);
+        QVERIFY(!o->itemsPanel->isVisible());
+        QVERIFY(o->projekt.bylazmianaProjektu);
+
+        o->projekt.bylazmianaProjektu = false;
+        gdyOknoModalne<Tfdodatki>([&](Tfdodatki *d) {
+            d->but_odczyt->click();
+            d->but_ok->click();
+        });
+        emit o->AOL_dodatki->klik();
+        QCOMPARE(std::memcmp(&o->projekt.projekt().dodatki, &na->dodatki, sizeof na->dodatki), 0);
+        QVERIFY(o->projekt.bylazmianaProjektu);
+        QCOMPARE(o->TimerAutomatTag, 0);
     }
 
     // The editors take the connection record and the project's outputs

@@ -82,6 +82,18 @@ public:
         return true;
     }
 
+    // The controller holds sample project `ziarno` (BlokiSym::przykladowy),
+    // changed by `zmien` first.
+    void przykladowyProjekt(uint32_t ziarno, const std::function<void(TProjektVXTNew &)> &zmien = {})
+    {
+        auto p = std::make_unique<TProjektVXTNew>();
+        TProjektDodatkiMycie m{};
+        BlokiSym::przykladowy(*p, m, ziarno);
+        if (zmien)
+            zmien(*p);
+        bloki.ustaw(*p, m);
+    }
+
     // Request frames of one command received so far.
     int ramki(char f, uint8_t sub) const
     {

@@ -7,8 +7,7 @@
 //
 // A new list section adds one row to sekcje() below; its own tests then
 // cover only its fields and the places where it departs from the others.
-#include "sym_edytora.h"
-#include "test_qt.h"
+#include "tabela_sekcji.h"
 
 #include "edytor_listy.h"
 #include "zadane.h"
@@ -25,8 +24,6 @@
 using R = RodzajKomunikatu;
 
 namespace {
-
-const QString pytanieZmiany = QStringLiteral("Uwaga: Zmiany nie zostały zapisane. Kontynuować?");
 
 // One section under the shared tests. Blocks travel as bytes, so that one
 // table holds sections of every record type.
@@ -122,135 +119,29 @@ QStringList tekstyListy(const TEdytorListy &o)
 
 } // namespace
 
-class TestSekcjeWspolne : public TestQt {
+class TestSekcjeWspolne : public TestTabeliSekcji<SekcjaProby> {
     Q_OBJECT
 
-    std::unique_ptr<SymulatorEdytora> s;
-    std::unique_ptr<TProjektVXTNew> inny; // the PC's project, unlike the controller's
+public:
+    TestSekcjeWspolne() : TestTabeliSekcji(&sekcje) {}
 
-    // The section's block in the PC's project.
-    QByteArray staryBlok(const SekcjaProby &x) const { return x.blokZ(*inny); }
+private:
+    QByteArray stare(const SekcjaProby &x) const override { return x.blokZ(*inny); }
+    QWidget *celEsc(TEdytorSekcji *o) const override { return static_cast<TEdytorListy *>(o)->DBGrid1; }
 
-    void dodajSekcje() { QTest::addColumn<int>("sekcja"); }
-    // A row per section and nothing more.
-    void tylkoSekcje(const char *wariant)
-    {
-        dodajSekcje();
-        wierszeSekcji(wariant);
-    }
-    const SekcjaProby &sekcja()
-    {
-        QFETCH(int, sekcja);
-        return sekcje()[size_t(sekcja)];
-    }
-    void wierszeSekcji(const char *wariant, const std::function<void(QTestData &)> &reszta = {})
-    {
-        for (size_t i = 0; i < sekcje().size(); ++i) {
-            QTestData &d = QTest::addRow("%s: %s", sekcje()[i].nazwa, wariant) << int(i);
-            if (reszta)
-                reszta(d);
-        }
-    }
     // A window as the entry shows it, over a block unlike the controller's.
     std::unique_ptr<TEdytorListy> okno(const SekcjaProby &x)
     {
-        auto o = x.lista(staryBlok(x));
+        auto o = x.lista(stare(x));
         o->show();
         return o;
     }
 
-protected:
-    void przedTestem() override
-    {
-        s = std::make_unique<SymulatorEdytora>();
-        QVERIFY(s->gotowy);
-        auto p = std::make_unique<TProjektVXTNew>();
-        TProjektDodatkiMycie m{};
-        BlokiSym::przykladowy(*p, m, 11);
-        s->bloki.ustaw(*p, m);
-        inny = std::make_unique<TProjektVXTNew>();
-        BlokiSym::przykladowy(*inny, m, 12);
-    }
-    void poTescie() override { s.reset(); }
-
 private slots:
-    // Unchanged, every way out closes without a question and hands
-    // nothing back.
-    void bezZmianBezPytania_data()
-    {
-        dodajSekcje();
-        QTest::addColumn<int>("sposob");
-        wierszeSekcji("Anuluj", [](QTestData &d) { d << 0; });
-        wierszeSekcji("Esc", [](QTestData &d) { d << 1; });
-        wierszeSekcji("title bar", [](QTestData &d) { d << 2; });
-    }
-    void bezZmianBezPytania()
-    {
-        const SekcjaProby &x = sekcja();
-        QFETCH(int, sposob);
-        QByteArray blok = staryBlok(x);
-        const QByteArray przed = blok;
-        bool zamkniete = false;
-        gdyOknoModalne<TEdytorListy>([&](TEdytorListy *o) {
-            QVERIFY(!o->but_ok->isEnabled());
-            if (sposob == 0)
-                o->but_anuluj->click();
-            else if (sposob == 1)
-                QTest::keyClick(o->DBGrid1, Qt::Key_Escape);
-            else
-                o->close();
-            zamkniete = !o->isVisible();
-        });
-        QVERIFY(!x.edytuj(blok, 1045));
-        QVERIFY(zamkniete);
-        QVERIFY(s->komunikaty.pokazane.empty());
-        QCOMPARE(blok, przed);
-    }
-
-    // After a read every way out asks; Yes closes and drops the read data,
-    // No keeps the window, whose OK then hands them back.
-    void zmianyZPytaniem_data()
-    {
-        dodajSekcje();
-        QTest::addColumn<int>("sposob");
-        QTest::addColumn<bool>("tak");
-        for (int sposob = 0; sposob < 3; ++sposob)
-            for (bool tak : {true, false}) {
-                static const char *nazwy[] = {"Anuluj", "Esc", "title bar"};
-                const QByteArray w = QByteArray(nazwy[sposob]) + (tak ? ", Yes" : ", No, then OK");
-                wierszeSekcji(w.constData(), [&](QTestData &d) { d << sposob << tak; });
-            }
-    }
-    void zmianyZPytaniem()
-    {
-        const SekcjaProby &x = sekcja();
-        QFETCH(int, sposob);
-        QFETCH(bool, tak);
-        QByteArray blok = staryBlok(x);
-        const QByteArray przed = blok;
-        gdyOknoModalne<TEdytorListy>([&](TEdytorListy *o) {
-            o->but_odczyt->click();
-            QVERIFY(o->but_ok->isEnabled());
-            s->komunikaty.oczekuj(R::Pytanie, pytanieZmiany, tak ? 1 : 0);
-            if (sposob == 0)
-                o->but_anuluj->click();
-            else if (sposob == 1)
-                QTest::keyClick(o->DBGrid1, Qt::Key_Escape);
-            else
-                o->close();
-            if (tak) {
-                QVERIFY(!o->isVisible());
-                return;
-            }
-            QVERIFY(o->isVisible());
-            QVERIFY(o->but_ok->isEnabled());
-            o->but_ok->click();
-        });
-        QCOMPARE(x.edytuj(blok, 1045), !tak);
-        QCOMPARE(blok, tak ? przed : x.naSterowniku(*s));
-        QVERIFY(s->komunikaty.pusty());
-        QVERIFY(!pasekPostepu().isVisible());
-    }
+    void bezZmianBezPytania_data() { daneBezZmian(); }
+    void bezZmianBezPytania() { bezZmian(); }
+    void zmianyZPytaniem_data() { danePoOdczycie(); }
+    void zmianyZPytaniem() { poOdczycie(); }
 
     // A read-all failing at item k: one "Brak komunikacji"; items before k
     // hold the controller's data, item k and the rest (a failed read goes
@@ -381,14 +272,7 @@ private slots:
     // Files: shorter than the section is refused and changes nothing; the
     // section's size or longer gives the first record, and the list shows
     // it.
-    void pliki_data()
-    {
-        dodajSekcje();
-        QTest::addColumn<int>("roznica");
-        wierszeSekcji("one byte short", [](QTestData &d) { d << -1; });
-        wierszeSekcji("exact", [](QTestData &d) { d << 0; });
-        wierszeSekcji("longer", [](QTestData &d) { d << 100; });
-    }
+    void pliki_data() { danePlikow(); }
     void pliki()
     {
         const SekcjaProby &x = sekcja();
@@ -398,11 +282,8 @@ private slots:
         QTemporaryDir katalog;
         WyborPlikuSkrypt wybor;
         const QByteArray wPliku = x.naSterowniku(*s);
-        const QString plik = katalog.filePath(QStringLiteral("s.") + x.rozszerzenie);
-        QFile f(plik);
-        QVERIFY(f.open(QIODevice::WriteOnly));
-        f.write(roznica < 0 ? wPliku.left(wPliku.size() + roznica) : wPliku + QByteArray(roznica, '\x5A'));
-        f.close();
+        const QString plik = plikSekcji(katalog, x.rozszerzenie, wPliku, roznica);
+        QVERIFY(!plik.isEmpty());
         auto o = okno(x);
         const QByteArray przed = x.kopia(*o);
         wybor.odpowiedzi = {plik};
@@ -414,12 +295,7 @@ private slots:
         QCOMPARE(x.kopia(*o), roznica < 0 ? przed : wPliku);
         QCOMPARE(tekstyListy(*o), tekstyListy(*x.lista(x.kopia(*o))));
 
-        const QString zapisany = katalog.filePath(QStringLiteral("z.") + x.rozszerzenie);
-        wybor.odpowiedzi = {zapisany};
-        o->but_zapisz->click();
-        QFile z(zapisany);
-        QVERIFY(z.open(QIODevice::ReadOnly));
-        QCOMPARE(z.readAll(), x.kopia(*o));
+        QCOMPARE(zapisane(*o, wybor, katalog.filePath(QStringLiteral("z.") + x.rozszerzenie)), x.kopia(*o));
     }
 
     // With LAN_ACTIVE neither 0 nor 1 nothing goes out: the read-all stops

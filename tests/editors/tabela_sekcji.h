@@ -1,0 +1,197 @@
+// The frame of the tests that run over a table of sections, one row per
+// section: the data rows, the section of the running row, the simulator
+// with a whole project and the PC's project unlike it, and the close
+// question on every way out of a window (the same for lists and for
+// one-record windows).
+//
+// A row type S has `nazwa`, `edytuj(QByteArray &data, int jezykId)` (the
+// entry function on the section's bytes) and `naSterowniku(sym)` (the
+// section's bytes on the controller); the test class lists the rows in
+// the function it passes to the constructor.
+#pragma once
+
+#include "sym_edytora.h"
+#include "test_qt.h"
+
+#include "edytor_sekcji.h"
+
+#include <QFile>
+#include <QPushButton>
+#include <QTemporaryDir>
+#include <QToolButton>
+#include <QtTest>
+
+#include <algorithm>
+#include <functional>
+#include <limits>
+#include <memory>
+#include <vector>
+
+template <class S>
+class TestTabeliSekcji : public TestQt {
+protected:
+    explicit TestTabeliSekcji(const std::vector<S> &(*sekcje)()) : sekcje_(sekcje) {}
+
+    std::unique_ptr<SymulatorEdytora> s;
+    std::unique_ptr<TProjektVXTNew> inny; // the PC's project, unlike the controller's
+
+    void dodajSekcje() { QTest::addColumn<int>("sekcja"); }
+    // A row per section and nothing more.
+    void tylkoSekcje(const char *wariant)
+    {
+        dodajSekcje();
+        wierszeSekcji(wariant);
+    }
+    void wierszeSekcji(const char *wariant, const std::function<void(QTestData &)> &reszta = {})
+    {
+        for (size_t i = 0; i < sekcje_().size(); ++i) {
+            QTestData &d = QTest::addRow("%s: %s", sekcje_()[i].nazwa, wariant) << int(i);
+            if (reszta)
+                reszta(d);
+        }
+    }
+    const S &sekcja()
+    {
+        QFETCH(int, sekcja);
+        return sekcje_()[size_t(sekcja)];
+    }
+
+    // The controller holds project 11, the PC project 12; przygotuj runs on
+    // both first.
+    void przedTestem() override
+    {
+        s = std::make_unique<SymulatorEdytora>();
+        QVERIFY(s->gotowy);
+        s->przykladowyProjekt(11, [this](TProjektVXTNew &p) { przygotuj(p); });
+        inny = std::make_unique<TProjektVXTNew>();
+        TProjektDodatkiMycie m{};
+        BlokiSym::przykladowy(*inny, m, 12);
+        przygotuj(*inny);
+    }
+    void poTescie() override { s.reset(); }
+    virtual void przygotuj(TProjektVXTNew &) {}
+
+    // The section's bytes in the PC's project.
+    virtual QByteArray stare(const S &x) const = 0;
+    // ---- Files ----
+    // Rows: a file one byte short, empty, of the section's size, longer;
+    // column "roznica", its size less the section's.
+    void danePlikow()
+    {
+        dodajSekcje();
+        QTest::addColumn<int>("roznica");
+        wierszeSekcji("one byte short", [](QTestData &d) { d << -1; });
+        wierszeSekcji("empty", [](QTestData &d) { d << std::numeric_limits<int>::min(); });
+        wierszeSekcji("exact", [](QTestData &d) { d << 0; });
+        wierszeSekcji("longer", [](QTestData &d) { d << 100; });
+    }
+    // A file in `katalog` holding `dane` cut or lengthened by `roznica`
+    // bytes.
+    static QString plikSekcji(const QTemporaryDir &katalog, const QString &rozszerzenie, const QByteArray &dane,
+                              int roznica)
+    {
+        const QString plik = katalog.filePath(QStringLiteral("s.") + rozszerzenie);
+        QFile f(plik);
+        if (!f.open(QIODevice::WriteOnly))
+            return {};
+        f.write(roznica < 0 ? dane.left(std::max<qint64>(0, qint64(dane.size()) + roznica))
+                            : dane + QByteArray(roznica, '\x5A'));
+        return plik;
+    }
+    // The window's save into `plik`: what the file then holds.
+    static QByteArray zapisane(TEdytorSekcji &o, WyborPlikuSkrypt &wybor, const QString &plik)
+    {
+        wybor.odpowiedzi = {plik};
+        o.but_zapisz->click();
+        QFile f(plik);
+        return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
+    }
+    // Where Esc is pressed in a window.
+    virtual QWidget *celEsc(TEdytorSekcji *o) const { return o; }
+
+    // ---- The close question ----
+    // Rows: "Anuluj", Esc, the title bar.
+    void daneBezZmian()
+    {
+        dodajSekcje();
+        QTest::addColumn<int>("sposob");
+        for (int sposob = 0; sposob < 3; ++sposob)
+            wierszeSekcji(sposoby[sposob], [&](QTestData &d) { d << sposob; });
+    }
+    // Unchanged, every way out closes without a question and hands
+    // nothing back.
+    void bezZmian()
+    {
+        const S &x = sekcja();
+        QFETCH(int, sposob);
+        QByteArray dane = stare(x);
+        const QByteArray przed = dane;
+        bool zamkniete = false;
+        gdyOknoModalne<TEdytorSekcji>([&](TEdytorSekcji *o) {
+            QVERIFY(!o->but_ok->isEnabled());
+            wyjdz(o, sposob);
+            zamkniete = !o->isVisible();
+        });
+        QVERIFY(!x.edytuj(dane, 1045));
+        QVERIFY(zamkniete);
+        QVERIFY(s->komunikaty.pokazane.empty());
+        QCOMPARE(dane, przed);
+    }
+    // Rows: each way out answered Yes, and No then OK.
+    void danePoOdczycie()
+    {
+        dodajSekcje();
+        QTest::addColumn<int>("sposob");
+        QTest::addColumn<bool>("tak");
+        for (int sposob = 0; sposob < 3; ++sposob)
+            for (bool tak : {true, false}) {
+                const QByteArray w = QByteArray(sposoby[sposob]) + (tak ? ", Yes" : ", No, then OK");
+                wierszeSekcji(w.constData(), [&](QTestData &d) { d << sposob << tak; });
+            }
+    }
+    // After a read every way out asks; Yes closes and drops the read data,
+    // No keeps the window, whose OK then hands them back.
+    void poOdczycie()
+    {
+        const S &x = sekcja();
+        QFETCH(int, sposob);
+        QFETCH(bool, tak);
+        QByteArray dane = stare(x);
+        const QByteArray przed = dane;
+        gdyOknoModalne<TEdytorSekcji>([&](TEdytorSekcji *o) {
+            o->but_odczyt->click();
+            QVERIFY(o->but_ok->isEnabled());
+            s->komunikaty.oczekuj(RodzajKomunikatu::Pytanie,
+                                  QStringLiteral("Uwaga: Zmiany nie zostały zapisane. "
+                                                 "Kontynuować?"),
+                                  tak ? 1 : 0);
+            wyjdz(o, sposob);
+            if (tak) {
+                QVERIFY(!o->isVisible());
+                return;
+            }
+            QVERIFY(o->isVisible());
+            QVERIFY(o->but_ok->isEnabled());
+            o->but_ok->click();
+        });
+        QCOMPARE(x.edytuj(dane, 1045), !tak);
+        QCOMPARE(dane, tak ? przed : x.naSterowniku(*s));
+        QVERIFY(s->komunikaty.pusty());
+        QVERIFY(!pasekPostepu().isVisible());
+    }
+
+private:
+    static constexpr const char *sposoby[] = {"Anuluj", "Esc", "title bar"};
+
+    void wyjdz(TEdytorSekcji *o, int sposob) const
+    {
+        if (sposob == 0)
+            o->but_anuluj->click();
+        else if (sposob == 1)
+            QTest::keyClick(celEsc(o), Qt::Key_Escape);
+        else
+            o->close();
+    }
+
+    const std::vector<S> &(*sekcje_)();
+};
