@@ -167,6 +167,9 @@ protected:
     // item keeps its own fields (its number) here.
     virtual void poOtwarciu(R &) {}
 
+    // The progress window's count of the read and of the send.
+    int ileOdczytu = 1, ileWysylania = 3;
+
     // Read into a scratch copy; on success it replaces the record, shows
     // and enables OK.
     void but_odczytClick() override
@@ -177,12 +180,13 @@ protected:
                         kopiujRekord(rekord, robocza->r);
                         WypiszDane();
                         modyfikacja();
-                    });
+                    },
+                    ileOdczytu);
     }
     void but_wyslijClick() override
     {
         AktualizujDanePoEdycji();
-        wyslijJeden([this] { return wyslijRekord(rekord); });
+        wyslijJeden([this] { return wyslijRekord(rekord); }, ileWysylania);
     }
     void but_otworzClick() override
     {

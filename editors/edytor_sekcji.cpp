@@ -9,6 +9,7 @@
 #include "zegar.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QHBoxLayout>
 #include <QLabel>
@@ -94,7 +95,7 @@ QIcon ikona(TEdytorSekcji::Przycisk p)
 TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(parent)
 {
     auto *uklad = new QVBoxLayout(this);
-    auto *pasek = new QHBoxLayout;
+    auto *pasek = pasek_ = new QHBoxLayout;
     pasek->setSpacing(2);
     uklad->addLayout(pasek);
     const auto dodaj = [&](Przycisk p, QToolButton *&b, const char *nazwa, void (TEdytorSekcji::*polecenie)()) {
@@ -135,16 +136,39 @@ TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(par
 
 QToolButton *TEdytorSekcji::dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)())
 {
+    return utworzNarzedzie(nazwa, ikona(p), [this, polecenie] { (this->*polecenie)(); });
+}
+
+QToolButton *TEdytorSekcji::utworzNarzedzie(const char *nazwa, const QIcon &ikona, std::function<void()> polecenie)
+{
     auto *b = new QToolButton(this);
     b->setObjectName(QString::fromLatin1(nazwa));
     b->setAutoRaise(true);
-    b->setIcon(ikona(p));
+    b->setIcon(ikona);
     b->setIconSize(QSize(24, 24));
     b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QToolButton::clicked, this,
-            [this, polecenie] { wykonaj([this, polecenie] { (this->*polecenie)(); }); });
+    connect(b, &QToolButton::clicked, this, [this, polecenie = std::move(polecenie)] { wykonaj(polecenie); });
     narzedzia_.append(b);
     return b;
+}
+
+QToolButton *TEdytorSekcji::dodajNarzedzie(const char *nazwa, const QIcon &ikona, std::function<QString()> podpowiedz,
+                                           std::function<void()> polecenie)
+{
+    QToolButton *b = utworzNarzedzie(nazwa, ikona, std::move(polecenie));
+    // Before the stretch that closes the bar.
+    pasek_->insertWidget(pasek_->count() - 1, b);
+    const QString t = podpowiedz();
+    b->setToolTip(t);
+    b->setAccessibleName(t);
+    podpowiedzi_.emplace_back(b, std::move(podpowiedz));
+    return b;
+}
+
+void TEdytorSekcji::wylaczNarzedzie(QToolButton *b)
+{
+    narzedzia_.removeAll(b);
+    b->setEnabled(false);
 }
 
 void TEdytorSekcji::ustawJezyk(int id)
@@ -169,6 +193,8 @@ void TEdytorSekcji::jezyk()
     podpowiedz(but_popraw, tr("Edycja"));
     podpowiedz(but_drukuj, tr("Drukuj"));
     podpowiedz(sb_cls, tr("Czyść"));
+    for (const auto &[b, tekst] : podpowiedzi_)
+        podpowiedz(b, tekst());
     but_ok->setText(tr("OK"));
     but_anuluj->setText(tr("Anuluj"));
     for (const auto &[etykieta, tekst] : etykiety_)
@@ -393,7 +419,7 @@ bool TEdytorSekcji::zapiszPlik(const void *dane, qint64 rozmiar, const QString &
         return false;
     QString blad;
     if (!zapiszPlikSekcji(plik, dane, rozmiar, &blad)) {
-        pokazBlad(blad);
+        pokazBlad(QDir::toNativeSeparators(plik) + QStringLiteral(": ") + blad);
         return false;
     }
     return true;

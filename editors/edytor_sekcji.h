@@ -86,6 +86,8 @@
 #include <type_traits>
 #include <vector>
 
+class QHBoxLayout;
+class QIcon;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -253,7 +255,7 @@ protected:
 
     // ---- Section files ----
     // The save dialog with the section's filter; the block is written
-    // whole or not at all (the system's reason is shown).
+    // whole or not at all (the file and the system's reason are shown).
     bool zapiszPlik(const void *dane, qint64 rozmiar, const QString &rozszerzenie,
                     const QString &etykieta = QStringLiteral("Kvor350"));
     // The open dialog with the same filter; the first `rozmiar` bytes of
@@ -275,6 +277,13 @@ protected:
         return otworzPlik(&dane, sizeof(T), rozszerzenie);
     }
 
+    // A tool button of the section's own after the common ones: its hint
+    // follows the language and its command runs through wykonaj().
+    QToolButton *dodajNarzedzie(const char *nazwa, const QIcon &ikona, std::function<QString()> podpowiedz,
+                                std::function<void()> polecenie);
+    // A tool button that stays disabled, also after a command.
+    void wylaczNarzedzie(QToolButton *b);
+
     void wlaczOk(bool tak);
     void done(int r) override;
     void changeEvent(QEvent *e) override;
@@ -287,9 +296,12 @@ private:
     // cancelled.
     bool poPozycji(const Petla &p, int i);
     QToolButton *dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)());
+    QToolButton *utworzNarzedzie(const char *nazwa, const QIcon &ikona, std::function<void()> polecenie);
     void wlaczNarzedzia(bool tak);
 
+    QHBoxLayout *pasek_;
     QList<QToolButton *> narzedzia_;
+    std::vector<std::pair<QToolButton *, std::function<QString()>>> podpowiedzi_;
     std::vector<std::pair<QLabel *, std::function<QString()>>> etykiety_;
     bool wTrakcie_ = false;
     bool bezZmian_ = false;
