@@ -1368,6 +1368,17 @@ The controller will reset...</translation>
     </message>
 </context>
 <context>
+    <name>TKvor350inOutModul</name>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
+    </message>
+</context>
+<context>
     <name>TMymessageDlg</name>
     <message>
         <source>OK</source>

@@ -1368,6 +1368,17 @@ Nastąpi reset sterownika...</source>
     </message>
 </context>
 <context>
+    <name>TKvor350inOutModul</name>
+    <message>
+        <source>OFF</source>
+        <translation>ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ВКЛ</translation>
+    </message>
+</context>
+<context>
     <name>TMymessageDlg</name>
     <message>
         <source>OK</source>
