@@ -654,6 +654,21 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFEdycjaParametru</name>
+    <message>
+        <source>Edycja parametru</source>
+        <translation>Edit parameter</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zakres: %1 - %2</source>
+        <translation>Range: %1 - %2</translation>
+    </message>
+</context>
+<context>
     <name>TFMyMessageDLG</name>
     <message>
         <source>Tak</source>
@@ -1339,6 +1354,65 @@ The controller will reset...</translation>
     <message>
         <source>Nieobsługiwane urządzenie!!!</source>
         <translation>Unsupported device!!!</translation>
+    </message>
+</context>
+<context>
+    <name>TFsetupBKN</name>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nazwa funkcji</source>
+        <translation>Function name</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Czyść filtr</source>
+        <translation>Clear filter</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Nie można edytować komórki!</source>
+        <translation>This cell cannot be edited!</translation>
+    </message>
+    <message>
+        <source>Wyłączć kod fabryczny?</source>
+        <translation>Switch the factory code off?</translation>
+    </message>
+    <message>
+        <source>Odczyt ustawień</source>
+        <translation>Reading the settings</translation>
+    </message>
+    <message>
+        <source>Setup został zapisany</source>
+        <translation>Setup has been written</translation>
+    </message>
+    <message>
+        <source>Wynik porównania ustawień</source>
+        <translation>Settings compare result</translation>
+    </message>
+    <message>
+        <source>Ustawienie SETUP sterownika zgodne z programem.</source>
+        <translation>The controller&apos;s SETUP matches the program.</translation>
+    </message>
+    <message>
+        <source>Potwierdź ustawienie wartości domyślnych dla bieążącego okna?</source>
+        <translation>Confirm the default values for the current window?</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
     </message>
 </context>
 <context>

@@ -654,6 +654,21 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFEdycjaParametru</name>
+    <message>
+        <source>Edycja parametru</source>
+        <translation>Редактирование параметра</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Zakres: %1 - %2</source>
+        <translation>Диапазон: %1 - %2</translation>
+    </message>
+</context>
+<context>
     <name>TFMyMessageDLG</name>
     <message>
         <source>Tak</source>
@@ -1339,6 +1354,65 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Nieobsługiwane urządzenie!!!</source>
         <translation>Неподдерживаемое устройство!!!</translation>
+    </message>
+</context>
+<context>
+    <name>TFsetupBKN</name>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa funkcji</source>
+        <translation>Название функции</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Czyść filtr</source>
+        <translation>Очистить фильтр</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Nie można edytować komórki!</source>
+        <translation>Эту ячейку нельзя редактировать!</translation>
+    </message>
+    <message>
+        <source>Wyłączć kod fabryczny?</source>
+        <translation>Отключить заводской код?</translation>
+    </message>
+    <message>
+        <source>Odczyt ustawień</source>
+        <translation>Чтение настроек</translation>
+    </message>
+    <message>
+        <source>Setup został zapisany</source>
+        <translation>Setup записан</translation>
+    </message>
+    <message>
+        <source>Wynik porównania ustawień</source>
+        <translation>Результат сравнения настроек</translation>
+    </message>
+    <message>
+        <source>Ustawienie SETUP sterownika zgodne z programem.</source>
+        <translation>SETUP контроллера совпадает с программой.</translation>
+    </message>
+    <message>
+        <source>Potwierdź ustawienie wartości domyślnych dla bieążącego okna?</source>
+        <translation>Подтвердите установку значений по умолчанию для текущего окна?</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
     </message>
 </context>
 <context>
