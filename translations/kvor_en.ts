@@ -1130,6 +1130,13 @@ Connect the USB stick to the Kvor350 and choose &quot;Zapisz Logo&quot;.</transl
     </message>
 </context>
 <context>
+    <name>TFormModuly</name>
+    <message>
+        <source>Moduły dodatkowe</source>
+        <translation>Extra modules</translation>
+    </message>
+</context>
+<context>
     <name>TFormPlikWyslij</name>
     <message>
         <source>Unexpected Error</source>

@@ -1130,6 +1130,13 @@ Podłącz pendrive do Kvor350, wybierz &quot;Zapisz Logo&quot;.</source>
     </message>
 </context>
 <context>
+    <name>TFormModuly</name>
+    <message>
+        <source>Moduły dodatkowe</source>
+        <translation>Дополнительные модули</translation>
+    </message>
+</context>
+<context>
     <name>TFormPlikWyslij</name>
     <message>
         <source>Unexpected Error</source>
