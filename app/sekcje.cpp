@@ -2,8 +2,10 @@
 
 #include "dane_sterownika.h"
 #include "komunikaty.h"
+#include "moduly.h"
 #include "okno_glowne.h"
 #include "przekazniki_projektu.h"
+#include "setup.h"
 #include "zadane.h"
 #include "zegar.h"
 
@@ -50,6 +52,14 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
     switch (s) {
     case Sekcja::Zadane:
         return edytujBlok(okno, p.zadana, [jezyk](TZadaneArray &z) { return edytujZadane(z, jezyk); });
+    case Sekcja::Setup:
+        return edytujBlok(okno, p.Setup, [jezyk](TFunkcjeKvor3 &s) { return edytujSetup(s, jezyk); });
+    case Sekcja::Moduly:
+        return edytujBlok(okno, p.modulyWeWyjKonf, [&okno, jezyk](TModulyWejWyKonfig &m) {
+            TUstawieniaSterownika u;
+            okno.wezUstawieniaSterownika(u, false);
+            return edytujModuly(m, u, jezyk);
+        });
     }
     return false;
 }
@@ -65,4 +75,6 @@ void podlaczSekcje(TForm1 &okno)
         ustawZrodloPrzekaznikow({});
     });
     okno.podlacz(okno.AOL_zadane, [&okno] { otworzSekcje(okno, Sekcja::Zadane); });
+    okno.podlacz(okno.AOL_setup, [&okno] { otworzSekcje(okno, Sekcja::Setup); });
+    okno.podlacz(okno.aol_moduly, [&okno] { otworzSekcje(okno, Sekcja::Moduly); });
 }

@@ -8,6 +8,8 @@ class TForm1;
 
 enum class Sekcja {
     Zadane, // "Zadane": the ten setpoints
+    Setup,  // "Setup": the SETUP table F0..F100
+    Moduly, // "Moduły dodatkowe": the extra input/output modules
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie
