@@ -109,17 +109,11 @@ private slots:
     // A read over both transports: the controller's masks with M1 forced
     // in (din 6 shows M1, M2 and M3 and holds 7), OK enabled, progress 5
     // of 5; the module read waits twice 1000 ms on the RS-485 port.
-    void odczyt_data()
-    {
-        QTest::addColumn<bool>("lan");
-        QTest::newRow("RS-485") << false;
-        QTest::newRow("TCP/IP") << true;
-    }
+    void odczyt_data() { SymulatorEdytora::wierszeTransportow(); }
     void odczyt()
     {
         QFETCH(bool, lan);
-        if (lan)
-            QVERIFY(s->przezLan());
+        QVERIFY(s->transport(lan));
         auto o = okno();
         o->but_odczyt->click();
         QCOMPARE(rekord(o->modulyKonfig), (QList<int>{1, 3, 7, 15}));
@@ -151,32 +145,21 @@ private slots:
     // A send over both transports: the panel's masks in a write session of
     // their own, "Ustawienia wysłane do sterownika ", progress 1 of 1 with
     // the sending text; OK untouched.
-    void wyslanie_data()
-    {
-        QTest::addColumn<bool>("lan");
-        QTest::newRow("RS-485") << false;
-        QTest::newRow("TCP/IP") << true;
-    }
+    void wyslanie_data() { SymulatorEdytora::wierszeTransportow(); }
     void wyslanie()
     {
         QFETCH(bool, lan);
-        if (lan)
-            QVERIFY(s->przezLan());
+        QVERIFY(s->transport(lan));
         auto o = okno();
         QTest::mouseClick(o->moduly->FButtonsAout[3], Qt::LeftButton);
         o->but_ok->setEnabled(false);
-        QString tekst;
-        s->zegar.naPrzetworz = [&] {
-            if (pasekPostepu().isVisible())
-                tekst = pasekPostepu().L_info->text();
-        };
+        s->sledzPostep();
         s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
         o->but_wyslij->click();
-        s->zegar.naPrzetworz = nullptr;
         QVERIFY(s->komunikaty.pusty());
         QCOMPARE(rekord(zeSterownika()), (QList<int>{3, 9, 5, 9}));
         QCOMPARE(rekord(o->modulyKonfig), (QList<int>{3, 9, 5, 9}));
-        QCOMPARE(tekst, QString("Wysyłanie ustawień do sterownika"));
+        QCOMPARE(s->postep.tekst, QString("Wysyłanie ustawień do sterownika"));
         QCOMPARE(pasekPostepu().Gauge1->maximum(), 1);
         QCOMPARE(pasekPostepu().Gauge1->value(), 1);
         QVERIFY(!pasekPostepu().isVisible());

@@ -464,32 +464,21 @@ private slots:
     // Read over both transports: F01..F100 from the controller, F0 kept,
     // the list rebuilt and OK enabled; the progress window shows 3 of 3 and
     // goes.
-    void odczyt_data()
-    {
-        QTest::addColumn<bool>("lan");
-        QTest::newRow("RS-485") << false;
-        QTest::newRow("TCP/IP") << true;
-    }
+    void odczyt_data() { SymulatorEdytora::wierszeTransportow(); }
     void odczyt()
     {
         QFETCH(bool, lan);
-        if (lan)
-            QVERIFY(s->przezLan());
+        QVERIFY(s->transport(lan));
         auto o = okno();
-        QString tekst;
-        s->zegar.naPrzetworz = [&] {
-            if (pasekPostepu().isVisible())
-                tekst = pasekPostepu().L_info->text();
-        };
+        s->sledzPostep();
         o->but_odczyt->click();
-        s->zegar.naPrzetworz = nullptr;
         TFunkcjeKvor3 oczekiwana = inny();
         oczekiwana.F[0] = 77;
         QCOMPARE(surowe(o->setup), surowe(oczekiwana));
         QCOMPARE(komorka(*o, 7, "wartosc"), QString::number(inny().F[7]));
         QVERIFY(o->but_ok->isEnabled());
         QVERIFY(o->wynik);
-        QCOMPARE(tekst, QString("Odczyt ustawień"));
+        QCOMPARE(s->postep.tekst, QString("Odczyt ustawień"));
         QCOMPARE(pasekPostepu().Gauge1->maximum(), 3);
         QCOMPARE(pasekPostepu().Gauge1->value(), 3);
         QVERIFY(!pasekPostepu().isVisible());
@@ -514,34 +503,20 @@ private slots:
     // Send over both transports at the current address and speed: written
     // outside any session, "Setup został zapisany", no probe, the
     // progress window at 0 of 3 with its text; OK is not touched.
-    void wyslanie_data()
-    {
-        QTest::addColumn<bool>("lan");
-        QTest::newRow("RS-485") << false;
-        QTest::newRow("TCP/IP") << true;
-    }
+    void wyslanie_data() { SymulatorEdytora::wierszeTransportow(); }
     void wyslanie()
     {
         QFETCH(bool, lan);
-        if (lan)
-            QVERIFY(s->przezLan());
+        QVERIFY(s->transport(lan));
         auto o = okno();
-        QString tekst;
-        int wartosc = -1;
-        s->zegar.naPrzetworz = [&] {
-            if (pasekPostepu().isVisible()) {
-                tekst = pasekPostepu().L_info->text();
-                wartosc = pasekPostepu().Gauge1->value();
-            }
-        };
+        s->sledzPostep();
         s->komunikaty.oczekuj(R::Informacja, "Setup został zapisany");
         o->but_wyslij->click();
-        s->zegar.naPrzetworz = nullptr;
         QVERIFY(s->komunikaty.pusty());
         for (int n = 1; n <= 100; ++n)
             QCOMPARE(zSterownika(n), stary().F[n]);
-        QCOMPARE(tekst, QString("Wysyłanie ustawień do sterownika"));
-        QCOMPARE(wartosc, 0);
+        QCOMPARE(s->postep.tekst, QString("Wysyłanie ustawień do sterownika"));
+        QCOMPARE(s->postep.pozycja, 0);
         QCOMPARE(pasekPostepu().Gauge1->maximum(), 3);
         QVERIFY(!pasekPostepu().isVisible());
         QCOMPARE(s->ramki('F', 0x07), 0);
