@@ -8,6 +8,7 @@
 #include "pasek_postepu.h"
 #include "powtorz.h"
 #include "sekcje.h"
+#include "setup_okno.h"
 #include "start.h"
 
 #include <QApplication>
@@ -38,6 +39,7 @@ int main(int argc, char *argv[])
         // TFormPlikWyslij with podlaczNarzedzia below.
         TFormHaslo haslo;
         const auto blokada = blokadaOkna(okno, &haslo);
+        podlaczSetup(okno, haslo);
         pasekPostepu();
         // TFormProjInfo and TFormWybierzPozycjeDlg come with their editors.
         TFormLan formLan;

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "rekordy_projekt.h"
+#include "setup_domyslny.h"
 
 #include <QCoreApplication>
 #include <QDateTime>
@@ -23,9 +24,6 @@ struct TDaneProjektu {
     QString firmware;      // controller firmware version text
     QString pc;            // version of this program
 };
-
-// Built-in SETUP default table (also used by the SETUP editor's "Czyść").
-const TFunkcjeKvor3 &domyslnySetup();
 
 // Zero-fills both records and sets every default of a new project.
 void wypelnijNowyProjekt(TProjektVXTNew &p, TProjektDodatkiMycie &m);

@@ -4,8 +4,10 @@
 #include "dane_sterownika.h"
 #include "dodatki.h"
 #include "komunikaty.h"
+#include "moduly.h"
 #include "okno_glowne.h"
 #include "przekazniki_projektu.h"
+#include "setup.h"
 #include "zadane.h"
 #include "zegar.h"
 
@@ -57,6 +59,14 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
                           [jezyk](TAlarmyF1F4Array &a) { return edytujAlarmyDO(a, jezyk); });
     case Sekcja::Dodatki:
         return edytujBlok(okno, p.dodatki, [jezyk](tdanedodatki &d) { return edytujDodatki(d, jezyk); });
+    case Sekcja::Setup:
+        return edytujBlok(okno, p.Setup, [jezyk](TFunkcjeKvor3 &s) { return edytujSetup(s, jezyk); });
+    case Sekcja::Moduly:
+        return edytujBlok(okno, p.modulyWeWyjKonf, [&okno, jezyk](TModulyWejWyKonfig &m) {
+            TUstawieniaSterownika u;
+            okno.wezUstawieniaSterownika(u, false);
+            return edytujModuly(m, u, jezyk);
+        });
     }
     return false;
 }
@@ -77,4 +87,6 @@ void podlaczSekcje(TForm1 &okno)
         okno.itemsPanel->hide();
     });
     okno.podlacz(okno.AOL_dodatki, [&okno] { otworzSekcje(okno, Sekcja::Dodatki); });
+    okno.podlacz(okno.AOL_setup, [&okno] { otworzSekcje(okno, Sekcja::Setup); });
+    okno.podlacz(okno.aol_moduly, [&okno] { otworzSekcje(okno, Sekcja::Moduly); });
 }

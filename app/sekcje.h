@@ -12,6 +12,8 @@ enum class Sekcja {
     AlarmyDO,
     // "Dodatki": additions D1..D8.
     Dodatki,
+    Setup,  // "Setup": the SETUP table F0..F100
+    Moduly, // "Moduły dodatkowe": the extra input/output modules
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

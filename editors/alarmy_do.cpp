@@ -24,9 +24,9 @@ TFormDO_Alarmy::TFormDO_Alarmy(QWidget *parent)
 {
     setObjectName(QStringLiteral("TFormDO_Alarmy"));
     rozszerzenie = QStringLiteral("k3doa");
-    postepOdczytu = 5;
+    ileOdczytu = 5;
     jedenBladPliku = true;
-    nieczynny(but_drukuj);
+    wylaczNarzedzie(but_drukuj);
 
     auto *uklad = new QVBoxLayout(obszar);
     TabSet1 = new QTabBar(obszar);

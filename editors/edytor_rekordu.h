@@ -176,14 +176,15 @@ protected:
     virtual bool wyslijRekord(const R &) { return false; }
     // The file's extension without the dot ("k3kr1").
     QString rozszerzenie;
-    // The read's progress count.
-    int postepOdczytu = 1;
     // A record read counts as a change by itself; else only the bound
     // controls whose values the read changes enable OK.
     bool odczytJestZmiana = true;
     // A record loaded from a file, before it replaces the window's: the
     // item keeps its own fields (its number) here.
     virtual void poOtwarciu(R &) {}
+
+    // The progress window's count of the read and of the send.
+    int ileOdczytu = 1, ileWysylania = 3;
 
     // Read into a scratch copy; on success it replaces the record, shows
     // and enables OK (unless odczytJestZmiana is off).
@@ -197,12 +198,12 @@ protected:
                         if (odczytJestZmiana)
                             modyfikacja();
                     },
-                    postepOdczytu);
+                    ileOdczytu);
     }
     void but_wyslijClick() override
     {
         AktualizujDanePoEdycji();
-        wyslijJeden([this] { return wyslijRekord(rekord); });
+        wyslijJeden([this] { return wyslijRekord(rekord); }, ileWysylania);
     }
     void but_otworzClick() override
     {

@@ -9,6 +9,7 @@
 #include "zegar.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QEvent>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -136,20 +137,10 @@ TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(par
 
 QToolButton *TEdytorSekcji::dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)())
 {
-    auto *b = new QToolButton(this);
-    b->setObjectName(QString::fromLatin1(nazwa));
-    b->setAutoRaise(true);
-    b->setIcon(ikona(p));
-    b->setIconSize(QSize(24, 24));
-    b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QToolButton::clicked, this,
-            [this, polecenie] { wykonaj([this, polecenie] { (this->*polecenie)(); }); });
-    narzedzia_.append(b);
-    return b;
+    return utworzNarzedzie(nazwa, ikona(p), [this, polecenie] { (this->*polecenie)(); });
 }
 
-QToolButton *TEdytorSekcji::dodajNarzedzieSekcji(const char *nazwa, const QIcon &ikona,
-                                                 std::function<QString()> podpowiedz, std::function<void()> polecenie)
+QToolButton *TEdytorSekcji::utworzNarzedzie(const char *nazwa, const QIcon &ikona, std::function<void()> polecenie)
 {
     auto *b = new QToolButton(this);
     b->setObjectName(QString::fromLatin1(nazwa));
@@ -157,14 +148,30 @@ QToolButton *TEdytorSekcji::dodajNarzedzieSekcji(const char *nazwa, const QIcon 
     b->setIcon(ikona);
     b->setIconSize(QSize(24, 24));
     b->setFocusPolicy(Qt::NoFocus);
-    b->setToolTip(podpowiedz());
-    b->setAccessibleName(b->toolTip());
     connect(b, &QToolButton::clicked, this, [this, polecenie = std::move(polecenie)] { wykonaj(polecenie); });
     narzedzia_.append(b);
-    podpowiedzi_.emplace_back(b, std::move(podpowiedz));
-    // Before the stretch that ends the bar.
-    pasek_->insertWidget(pasek_->count() - 1, b);
     return b;
+}
+
+QToolButton *TEdytorSekcji::dodajNarzedzie(const char *nazwa, const QIcon &ikona, std::function<QString()> podpowiedz,
+                                           std::function<void()> polecenie)
+{
+    QToolButton *b = utworzNarzedzie(nazwa, ikona, std::move(polecenie));
+    // Before the stretch that closes the bar.
+    pasek_->insertWidget(pasek_->count() - 1, b);
+    const QString t = podpowiedz();
+    b->setToolTip(t);
+    b->setAccessibleName(t);
+    podpowiedzi_.emplace_back(b, std::move(podpowiedz));
+    return b;
+}
+
+void TEdytorSekcji::wylaczNarzedzie(QToolButton *b)
+{
+    if (!b)
+        return;
+    narzedzia_.removeAll(b);
+    b->setEnabled(false);
 }
 
 void TEdytorSekcji::ustawJezyk(int id)
@@ -189,6 +196,8 @@ void TEdytorSekcji::jezyk()
     podpowiedz(but_popraw, tr("Edycja"));
     podpowiedz(but_drukuj, tr("Drukuj"));
     podpowiedz(sb_cls, tr("Czyść"));
+    for (const auto &[b, tekst] : podpowiedzi_)
+        podpowiedz(b, tekst());
     but_ok->setText(tr("OK"));
     but_anuluj->setText(tr("Anuluj"));
     for (const auto &[etykieta, tekst] : etykiety_)
@@ -264,15 +273,7 @@ void TEdytorSekcji::done(int r)
 void TEdytorSekcji::wlaczNarzedzia(bool tak)
 {
     for (QToolButton *b : narzedzia_)
-        b->setEnabled(tak && !nieczynne_.contains(b));
-}
-
-void TEdytorSekcji::nieczynny(QToolButton *b)
-{
-    if (!b)
-        return;
-    nieczynne_.append(b);
-    b->setEnabled(false);
+        b->setEnabled(tak);
 }
 
 void TEdytorSekcji::wykonaj(const std::function<void()> &polecenie)
@@ -434,7 +435,7 @@ bool TEdytorSekcji::zapiszPlik(const void *dane, qint64 rozmiar, const QString &
         return false;
     QString blad;
     if (!zapiszPlikSekcji(plik, dane, rozmiar, &blad)) {
-        pokazBlad(blad);
+        pokazBlad(QDir::toNativeSeparators(plik) + QStringLiteral(": ") + blad);
         return false;
     }
     return true;

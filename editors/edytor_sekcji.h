@@ -88,6 +88,7 @@
 
 class QGroupBox;
 class QHBoxLayout;
+class QIcon;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -194,11 +195,6 @@ protected:
     void tlumaczonaEtykieta(QLabel *l, std::function<QString()> tekst);
     // A group box whose title follows the language.
     void tlumaczonyTytul(QGroupBox *g, std::function<QString()> tekst);
-    // A tool button of the section's own ("Gdzie użyty"), after the
-    // frame's: its picture, its hint in the current language (also its
-    // accessible name) and its command, which runs as the frame's do.
-    QToolButton *dodajNarzedzieSekcji(const char *nazwa, const QIcon &ikona, std::function<QString()> podpowiedz,
-                                      std::function<void()> polecenie);
 
     // ---- Transfers of a whole section ----
     // The read-all and send-all loop over items 1..ile. Only `pozycja` is
@@ -264,7 +260,7 @@ protected:
 
     // ---- Section files ----
     // The save dialog with the section's filter; the block is written
-    // whole or not at all (the system's reason is shown).
+    // whole or not at all (the file and the system's reason are shown).
     bool zapiszPlik(const void *dane, qint64 rozmiar, const QString &rozszerzenie,
                     const QString &etykieta = QStringLiteral("Kvor350"));
     // The open dialog with the same filter; the first `rozmiar` bytes of
@@ -286,9 +282,14 @@ protected:
         return otworzPlik(&dane, sizeof(T), rozszerzenie);
     }
 
-    // A tool button shown but never clickable (a window that does not
-    // print shows its print button greyed).
-    void nieczynny(QToolButton *b);
+    // A tool button of the section's own ("Gdzie użyty", "Porównaj") after
+    // the common ones: its hint follows the language (it is also its
+    // accessible name) and its command runs through wykonaj().
+    QToolButton *dodajNarzedzie(const char *nazwa, const QIcon &ikona, std::function<QString()> podpowiedz,
+                                std::function<void()> polecenie);
+    // A tool button shown but never clickable, also after a command (a
+    // window that does not print shows its print button greyed).
+    void wylaczNarzedzie(QToolButton *b);
     // Every failed load, a file shorter than the section included, is
     // reported as "Bład otwarcia pliku".
     bool jedenBladPliku = false;
@@ -305,9 +306,10 @@ private:
     // cancelled.
     bool poPozycji(const Petla &p, int i);
     QToolButton *dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)());
+    QToolButton *utworzNarzedzie(const char *nazwa, const QIcon &ikona, std::function<void()> polecenie);
     void wlaczNarzedzia(bool tak);
 
-    QList<QToolButton *> narzedzia_, nieczynne_;
+    QList<QToolButton *> narzedzia_;
     std::vector<std::pair<QLabel *, std::function<QString()>>> etykiety_;
     std::vector<std::pair<QGroupBox *, std::function<QString()>>> tytuly_;
     std::vector<std::pair<QToolButton *, std::function<QString()>>> podpowiedzi_;

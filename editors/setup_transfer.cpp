@@ -101,7 +101,9 @@ bool nikogoPodNowymi(const TUstawieniaSterownika &ust, int adres, int kod)
     proba.ParametryTransmisji.IlePowtorzen = probyProby;
     proba.ParametryTransmisji.ReadTotalTimeoutConstant = czasProbyMs;
     int numer = 0;
-    if (powtorzCzytajNumerSeryjny(proba.adresRS, proba.ParametryTransmisji, numer) != 0)
+    // The probe's own tries and time-out: nobody answering is the usual
+    // outcome, and it is waited out.
+    if (powtorzCzytajNumerSeryjny(proba.adresRS, proba.ParametryTransmisji, numer, {czasProbyMs, probyProby}) != 0)
         return true;
     pasekPostepu().hide();
     pokazOstrzezenie(QCoreApplication::translate("SetupTransfer",
@@ -126,7 +128,11 @@ bool czytajSetup(TFunkcjeKvor3 &setup, const TUstawieniaSterownika &ust)
     return czytajPozycje(
         setup, ust, czasOdczytuSekcjiMs,
         [](TFunkcjeKvor3 &s, const TUstawieniaSterownika &u) {
-            return powtorzCzytajKomSetup(u.adresRS, u.ParametryTransmisji, s);
+            // The RS-485 read clears the whole table; F0 is the table's own.
+            const int32_t f0 = s.F[0];
+            const int w = powtorzCzytajKomSetup(u.adresRS, u.ParametryTransmisji, s);
+            s.F[0] = f0;
+            return w;
         },
         [](TFormLan &lan, TFunkcjeKvor3 &s, const TUstawieniaSterownika &u) {
             return lan.make(probyLanSekcji, &lanCzytajSetup, s, u);

@@ -41,8 +41,8 @@ bool czytajSetup(TFunkcjeKvor3 &setup, const TUstawieniaSterownika &ust);
 //   service password is asked for and must equal the controller's F36
 //   ("Nieprawidłowe hasło serwisowe!" otherwise; a cancel never passes);
 // - over RS-485, a new F1 or F2: the serial number is asked for under the
-//   new address and speed, and a controller that answers there stops the
-//   send with a warning naming it; once written, the new parameters go to
-//   the installed follower.
+//   new address and speed (2 tries of 700 ms), and a controller that
+//   answers there stops the send with a warning naming it; once written,
+//   the new parameters go to the installed follower.
 // False on any stop or failure, each with its own one box.
 bool wyslijSetup(const TFunkcjeKvor3 &setup, bool wSesji, const TUstawieniaSterownika &ust, int jezykId);

@@ -681,6 +681,21 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFEdycjaParametru</name>
+    <message>
+        <source>Edycja parametru</source>
+        <translation>Edit parameter</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>Zakres: %1 - %2</source>
+        <translation>Range: %1 - %2</translation>
+    </message>
+</context>
+<context>
     <name>TFMyMessageDLG</name>
     <message>
         <source>Tak</source>
@@ -689,29 +704,6 @@ Check the controller settings.</translation>
     <message>
         <source>Nie</source>
         <translation>No</translation>
-    </message>
-</context>
-<context>
-    <name>TFormWybierzDef</name>
-    <message>
-        <source>Wybierz definicję dla</source>
-        <translation>Choose the definition for</translation>
-    </message>
-    <message>
-        <source>Wybierz definicję</source>
-        <translation>Choose a definition</translation>
-    </message>
-    <message>
-        <source>Wybierz definicję </source>
-        <translation>Choose a definition </translation>
-    </message>
-    <message>
-        <source>Anuluj</source>
-        <translation>Cancel</translation>
-    </message>
-    <message>
-        <source>Wybierz</source>
-        <translation>Choose</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1180,13 @@ Connect the USB stick to the Kvor350 and choose &quot;Zapisz Logo&quot;.</transl
     </message>
 </context>
 <context>
+    <name>TFormModuly</name>
+    <message>
+        <source>Moduły dodatkowe</source>
+        <translation>Extra modules</translation>
+    </message>
+</context>
+<context>
     <name>TFormPlikWyslij</name>
     <message>
         <source>Unexpected Error</source>
@@ -1342,6 +1341,29 @@ The controller will reset...</translation>
     </message>
 </context>
 <context>
+    <name>TFormWybierzDef</name>
+    <message>
+        <source>Wybierz definicję dla</source>
+        <translation>Choose the definition for</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję</source>
+        <translation>Choose a definition</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję </source>
+        <translation>Choose a definition </translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>Wybierz</source>
+        <translation>Choose</translation>
+    </message>
+</context>
+<context>
     <name>TFormWybierzPozycjeDlg</name>
     <message>
         <source>Wybierz pozycję</source>
@@ -1415,6 +1437,65 @@ The controller will reset...</translation>
     </message>
 </context>
 <context>
+    <name>TFsetupBKN</name>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nazwa funkcji</source>
+        <translation>Function name</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Value</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Czyść filtr</source>
+        <translation>Clear filter</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Nie można edytować komórki!</source>
+        <translation>This cell cannot be edited!</translation>
+    </message>
+    <message>
+        <source>Wyłączć kod fabryczny?</source>
+        <translation>Switch the factory code off?</translation>
+    </message>
+    <message>
+        <source>Odczyt ustawień</source>
+        <translation>Reading the settings</translation>
+    </message>
+    <message>
+        <source>Setup został zapisany</source>
+        <translation>Setup has been written</translation>
+    </message>
+    <message>
+        <source>Wynik porównania ustawień</source>
+        <translation>Settings compare result</translation>
+    </message>
+    <message>
+        <source>Ustawienie SETUP sterownika zgodne z programem.</source>
+        <translation>The controller&apos;s SETUP matches the program.</translation>
+    </message>
+    <message>
+        <source>Potwierdź ustawienie wartości domyślnych dla bieążącego okna?</source>
+        <translation>Confirm the default values for the current window?</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+</context>
+<context>
     <name>TGridFilter</name>
     <message>
         <source>Filtr</source>
@@ -1438,6 +1519,17 @@ The controller will reset...</translation>
     <message>
         <source>Nieznany błąd</source>
         <translation>Unknown error</translation>
+    </message>
+</context>
+<context>
+    <name>TKvor350inOutModul</name>
+    <message>
+        <source>OFF</source>
+        <translation>OFF</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ON</translation>
     </message>
 </context>
 <context>

@@ -681,6 +681,21 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFEdycjaParametru</name>
+    <message>
+        <source>Edycja parametru</source>
+        <translation>Редактирование параметра</translation>
+    </message>
+    <message>
+        <source>Zapisz</source>
+        <translation>Сохранить</translation>
+    </message>
+    <message>
+        <source>Zakres: %1 - %2</source>
+        <translation>Диапазон: %1 - %2</translation>
+    </message>
+</context>
+<context>
     <name>TFMyMessageDLG</name>
     <message>
         <source>Tak</source>
@@ -689,29 +704,6 @@ Sprawdź ustawienia sterownika.</source>
     <message>
         <source>Nie</source>
         <translation>Нет</translation>
-    </message>
-</context>
-<context>
-    <name>TFormWybierzDef</name>
-    <message>
-        <source>Wybierz definicję dla</source>
-        <translation>Выберите определение для</translation>
-    </message>
-    <message>
-        <source>Wybierz definicję</source>
-        <translation>Выберите определение</translation>
-    </message>
-    <message>
-        <source>Wybierz definicję </source>
-        <translation>Выберите определение </translation>
-    </message>
-    <message>
-        <source>Anuluj</source>
-        <translation>Отмена</translation>
-    </message>
-    <message>
-        <source>Wybierz</source>
-        <translation>Выбрать</translation>
     </message>
 </context>
 <context>
@@ -1188,6 +1180,13 @@ Podłącz pendrive do Kvor350, wybierz &quot;Zapisz Logo&quot;.</source>
     </message>
 </context>
 <context>
+    <name>TFormModuly</name>
+    <message>
+        <source>Moduły dodatkowe</source>
+        <translation>Дополнительные модули</translation>
+    </message>
+</context>
+<context>
     <name>TFormPlikWyslij</name>
     <message>
         <source>Unexpected Error</source>
@@ -1342,6 +1341,29 @@ Nastąpi reset sterownika...</source>
     </message>
 </context>
 <context>
+    <name>TFormWybierzDef</name>
+    <message>
+        <source>Wybierz definicję dla</source>
+        <translation>Выберите определение для</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję</source>
+        <translation>Выберите определение</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję </source>
+        <translation>Выберите определение </translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
+    </message>
+    <message>
+        <source>Wybierz</source>
+        <translation>Выбрать</translation>
+    </message>
+</context>
+<context>
     <name>TFormWybierzPozycjeDlg</name>
     <message>
         <source>Wybierz pozycję</source>
@@ -1415,6 +1437,65 @@ Nastąpi reset sterownika...</source>
     </message>
 </context>
 <context>
+    <name>TFsetupBKN</name>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa funkcji</source>
+        <translation>Название функции</translation>
+    </message>
+    <message>
+        <source>Wartość</source>
+        <translation>Значение</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Czyść filtr</source>
+        <translation>Очистить фильтр</translation>
+    </message>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>Nie można edytować komórki!</source>
+        <translation>Эту ячейку нельзя редактировать!</translation>
+    </message>
+    <message>
+        <source>Wyłączć kod fabryczny?</source>
+        <translation>Отключить заводской код?</translation>
+    </message>
+    <message>
+        <source>Odczyt ustawień</source>
+        <translation>Чтение настроек</translation>
+    </message>
+    <message>
+        <source>Setup został zapisany</source>
+        <translation>Setup записан</translation>
+    </message>
+    <message>
+        <source>Wynik porównania ustawień</source>
+        <translation>Результат сравнения настроек</translation>
+    </message>
+    <message>
+        <source>Ustawienie SETUP sterownika zgodne z programem.</source>
+        <translation>SETUP контроллера совпадает с программой.</translation>
+    </message>
+    <message>
+        <source>Potwierdź ustawienie wartości domyślnych dla bieążącego okna?</source>
+        <translation>Подтвердите установку значений по умолчанию для текущего окна?</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+</context>
+<context>
     <name>TGridFilter</name>
     <message>
         <source>Filtr</source>
@@ -1438,6 +1519,17 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Nieznany błąd</source>
         <translation>Неизвестная ошибка</translation>
+    </message>
+</context>
+<context>
+    <name>TKvor350inOutModul</name>
+    <message>
+        <source>OFF</source>
+        <translation>ВЫКЛ</translation>
+    </message>
+    <message>
+        <source>ON</source>
+        <translation>ВКЛ</translation>
     </message>
 </context>
 <context>

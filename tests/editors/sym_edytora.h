@@ -16,6 +16,8 @@
 #include "symulator_pty.h"
 #include "symulator_tcp.h"
 
+#include <QLabel>
+#include <QProgressBar>
 #include <QtTest>
 
 #include <functional>
@@ -92,6 +94,31 @@ public:
         if (zmien)
             zmien(*p);
         bloki.ustaw(*p, m);
+    }
+
+    // The rows "RS-485" and "TCP/IP" of a test's bool column "lan".
+    static void wierszeTransportow()
+    {
+        QTest::addColumn<bool>("lan");
+        QTest::newRow("RS-485") << false;
+        QTest::newRow("TCP/IP") << true;
+    }
+    // The transport of a "lan" row: TCP/IP when it is set.
+    bool transport(bool lanRow) { return !lanRow || przezLan(); }
+
+    // The progress window as the transfers last showed it while it was up.
+    struct Postep {
+        QString tekst;
+        int pozycja = -1;
+    };
+    Postep postep;
+    // From now on every message processing notes the progress window.
+    void sledzPostep()
+    {
+        zegar.naPrzetworz = [this] {
+            if (pasekPostepu().isVisible())
+                postep = {pasekPostepu().L_info->text(), pasekPostepu().Gauge1->value()};
+        };
     }
 
     // Request frames of one command received so far.
