@@ -1,9 +1,11 @@
 #include "sekcje.h"
 
 #include "dane_sterownika.h"
+#include "kanaly.h"
 #include "komunikaty.h"
 #include "okno_glowne.h"
 #include "przekazniki_projektu.h"
+#include "wyjscia_analogowe.h"
 #include "zadane.h"
 #include "zegar.h"
 
@@ -47,9 +49,17 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
 {
     TProjektVXTNew &p = okno.projekt.projekt();
     const int jezyk = okno.jezykId;
+    // Measuring channels are named after the project's inputs while its
+    // editor is open.
+    struct Kanaly {
+        explicit Kanaly(const TProjektVXTNew &projekt) { ustawWejsciaPomiarowe(&projekt.FWejsciaPomiarowe); }
+        ~Kanaly() { ustawWejsciaPomiarowe(nullptr); }
+    } kanaly(p);
     switch (s) {
     case Sekcja::Zadane:
         return edytujBlok(okno, p.zadana, [jezyk](TZadaneArray &z) { return edytujZadane(z, jezyk); });
+    case Sekcja::WyjsciaAnalogowe:
+        return edytujBlok(okno, p.WyjsciaAn, [jezyk](TWyjsciaAoArray &w) { return edytujWyjsciaAnalogowe(w, jezyk); });
     }
     return false;
 }
@@ -65,4 +75,5 @@ void podlaczSekcje(TForm1 &okno)
         ustawZrodloPrzekaznikow({});
     });
     okno.podlacz(okno.AOL_zadane, [&okno] { otworzSekcje(okno, Sekcja::Zadane); });
+    okno.podlacz(okno.AOL_Ao, [&okno] { otworzSekcje(okno, Sekcja::WyjsciaAnalogowe); });
 }

@@ -7,7 +7,8 @@
 class TForm1;
 
 enum class Sekcja {
-    Zadane, // "Zadane": the ten setpoints
+    Zadane,           // "Zadane": the ten setpoints
+    WyjsciaAnalogowe, // "[AO] WYjścia analogowe": AO1.1..AO1.4
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

@@ -86,8 +86,10 @@ protected:
 
     // A control of the field's kind (kontrolki_pol.h) named `nazwa`, with
     // the field's title as its label ("L_" + the field's name) in the next
-    // row of `uklad` (ukladPol() when none), bound to the field.
-    QWidget *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr)
+    // row of `uklad` (ukladPol() when none), bound to the field. A window
+    // whose label says more than the field's title gives its own text.
+    QWidget *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr,
+                       std::function<QString()> etykieta = {})
     {
         if (!uklad)
             uklad = ukladPol();
@@ -100,7 +102,9 @@ protected:
         auto *l = new QLabel(obszar);
         l->setObjectName(QStringLiteral("L_") + pole.nazwa);
         l->setBuddy(k);
-        tlumaczonaEtykieta(l, [pole] { return pole.tytulTekstu(); });
+        if (!etykieta)
+            etykieta = [pole] { return pole.tytulTekstu(); };
+        tlumaczonaEtykieta(l, std::move(etykieta));
         const int w = uklad->rowCount();
         uklad->addWidget(l, w, 0);
         uklad->addWidget(k, w, 1);
@@ -108,9 +112,10 @@ protected:
         return k;
     }
     template <class K>
-    K *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr)
+    K *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr,
+                 std::function<QString()> etykieta = {})
     {
-        return qobject_cast<K *>(dodajPole(pole, nazwa, uklad));
+        return qobject_cast<K *>(dodajPole(pole, nazwa, uklad, std::move(etykieta)));
     }
 
     // Binds a control of the field's kind to the field.

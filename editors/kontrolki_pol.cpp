@@ -100,7 +100,7 @@ void ustawWartoscKontrolki(QWidget *k, const TOpisPola &, const QVariant &v)
 QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis)
 {
     if (auto *c = qobject_cast<QComboBox *>(k))
-        return qint64(c->currentIndex());
+        return c->currentIndex() < 0 ? QVariant() : QVariant(qint64(c->currentIndex()));
     if (auto *t = qobject_cast<TEdycjaCzasu *>(k))
         return t->wartosc();
     if (auto *f = qobject_cast<TFloatEdit *>(k))

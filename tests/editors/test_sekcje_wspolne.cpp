@@ -11,6 +11,8 @@
 #include "test_qt.h"
 
 #include "edytor_listy.h"
+#include "kodek.h"
+#include "wyjscia_analogowe.h"
 #include "zadane.h"
 
 #include <QFile>
@@ -77,6 +79,8 @@ SekcjaProby listaSekcji(const char *nazwa, char odczyt, uint8_t subOdczytu, uint
         o->ustawJezyk(1045);
         std::memcpy(&o->dane, b.constData(), sizeof(Dane));
         o->memProjlistaTworz();
+        o->wynik = false;
+        o->but_ok->setEnabled(false);
         return std::unique_ptr<TEdytorListy>(std::move(o));
     };
     s.kopia = [](TEdytorListy &o) {
@@ -98,6 +102,10 @@ const std::vector<SekcjaProby> &sekcje()
     static const std::vector<SekcjaProby> t = [] {
         std::vector<SekcjaProby> w;
         w.push_back(listaSekcji<TFormZadane>("setpoints", 'H', 10, 10, &edytujZadane, &TProjektVXTNew::zadana));
+        w.push_back(listaSekcji<TfListaWyjAnal>("analog outputs", 'H', blokWyjsciaAnalogowego.podkomenda,
+                                                blokWyjsciaAnalogowego.podkomenda, &edytujWyjsciaAnalogowe,
+                                                &TProjektVXTNew::WyjsciaAn));
+        w.back().rozszerzenie = QStringLiteral("k3ana");
         return w;
     }();
     return t;
