@@ -7,6 +7,7 @@
 #include "wyjscia_analogowe_transfer.h"
 
 #include <QFont>
+#include <QFontMetrics>
 #include <QHeaderView>
 #include <QTableView>
 
@@ -103,7 +104,7 @@ const TPolaSekcji<TWyjscieAnalogowe> &polaWyjscAnalogowych()
                          [](const R &, const TMiejscePola &m) { return QStringLiteral("AO1.%1").arg(m.nr); })
                 .kolumna(40, Qt::AlignCenter)
                 .przycisk()
-                .druk(QStringLiteral("nr"), 13),
+                .druk(QStringLiteral("nr"), 15),
             P::napis(
                 "Nazwa", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Nazwa"), TRodzajPola::Nazwa50,
                 [](const R &r, const TMiejscePola &) { return jednostkiNazwy(r); },
@@ -114,7 +115,7 @@ const TPolaSekcji<TWyjscieAnalogowe> &polaWyjscAnalogowych()
                 },
                 16)
                 .kolumna(213)
-                .druk(QStringLiteral("nazwa"), 40),
+                .druk(QStringLiteral("nazwa"), 55),
             P::wyliczenie("TypPracy", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Typ pracy"), DOSTEP_POLA(output_type),
                           zListy(listaTypWyjsciaAO))
                 .ukryte(),
@@ -124,32 +125,32 @@ const TPolaSekcji<TWyjscieAnalogowe> &polaWyjscAnalogowych()
                              return typ < 1 ? QString() : listaTypWyjsciaAO(typ);
                          })
                 .kolumna(150)
-                .druk(QStringLiteral("typPracy"), 32),
+                .druk(QStringLiteral("typPracy"), 45),
             P::wyliczenie("TypWyjStr", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Typ wyjścia"), DOSTEP_POLA(typ_04),
                           [](int) {
                               return QStringList{QStringLiteral("0..20 mA"), QStringLiteral("4..20 mA")};
                           })
                 .poza(QString())
                 .kolumna(105)
-                .druk(QStringLiteral("typWyjscia"), 21),
+                .druk(QStringLiteral("typWyjscia"), 25),
             wartosc("wart04", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Minimum"), DOSTEP_POLA(min))
                 .kolumna(67, Qt::AlignRight | Qt::AlignVCenter)
-                .druk(QStringLiteral("min"), 16),
+                .druk(QStringLiteral("min"), 20),
             wartosc("wart20", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Maksimum"), DOSTEP_POLA(max))
                 .kolumna(67, Qt::AlignRight | Qt::AlignVCenter)
-                .druk(QStringLiteral("max"), 16),
+                .druk(QStringLiteral("max"), 20),
             wartosc("wartStop", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Zatrzymanie"), DOSTEP_POLA(stop))
                 .tytulZ([] { return przetlumacz("Zatrzymanie").toUpper(); })
                 .kolumna(90, Qt::AlignRight | Qt::AlignVCenter)
-                .druk(QStringLiteral("zatrzymanie"), 18),
+                .druk(QStringLiteral("zatrzymanie"), 30),
             wartosc("wartAstop", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Aktywny STOP"), DOSTEP_POLA(aktywnystop))
                 .tytulZ([] { return przetlumacz("Aktywny STOP").toUpper(); })
                 .kolumna(90, Qt::AlignRight | Qt::AlignVCenter)
-                .druk(QStringLiteral("aktywnyStop"), 18),
+                .druk(QStringLiteral("aktywnyStop"), 32),
             wartosc("wartPauza", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Pauza"), DOSTEP_POLA(pause))
                 .tytulZ([] { return przetlumacz("Pauza").toUpper(); })
                 .kolumna(90, Qt::AlignRight | Qt::AlignVCenter)
-                .druk(QStringLiteral("pauza"), 16),
+                .druk(QStringLiteral("pauza"), 25),
             P::liczbowe("moc", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Moc"), TRodzajPola::Calkowita, DOSTEP_POLA(moc), 0,
                         9999999)
                 .ukryte(),
@@ -209,7 +210,36 @@ TfListaWyjAnal::TfListaWyjAnal(QWidget *parent)
     };
     const int wiersz = std::max(17, DBGrid1->fontMetrics().height() + 4);
     DBGrid1->verticalHeader()->setDefaultSectionSize(wiersz);
-    resize(DBGrid1->minimumWidth() + 40, 300);
+    resize(900, 300);
+}
+
+void TfListaWyjAnal::jezykSekcji()
+{
+    // The design's widths, widened where a title or the longest text of a
+    // column needs more in the language and font at hand.
+    QFont pogrubiona = DBGrid1->font();
+    pogrubiona.setBold(true);
+    const QFontMetrics miara(pogrubiona);
+    const auto najdluzszy = [&](const QStringList &teksty) {
+        int s = 0;
+        for (const QString &t : teksty)
+            s = std::max(s, miara.horizontalAdvance(t) + 12);
+        return s;
+    };
+    int razem = 2 * DBGrid1->frameWidth() + 24;
+    for (int k = 0; k < memproj->ileKolumn(); ++k) {
+        const TOpisPola &opis = memproj->pola()[size_t(k)].opis;
+        int s = std::max(opis.szerokosc, DBGrid1->horizontalHeader()->sectionSizeHint(k));
+        if (opis.nazwa == QLatin1String("nr_str"))
+            s = std::max(s, najdluzszy({QStringLiteral("AO1.4")}));
+        else if (opis.nazwa == QLatin1String("TypPracyStr"))
+            s = std::max(s, najdluzszy(listaTypWyjsciaAO()));
+        else if (opis.rodzaj == TRodzajPola::DziesiateObciete)
+            s = std::max(s, najdluzszy({tekstDziesiatych(-32768)}));
+        DBGrid1->setColumnWidth(k, s);
+        razem += s;
+    }
+    DBGrid1->setMinimumWidth(razem);
 }
 
 QString TfListaWyjAnal::tytul() const { return tr("[AO] WYjścia analogowe"); }
@@ -271,6 +301,7 @@ void dodajKolumne(TPasmo &pasmo, const QString &etykieta, const QString &wartosc
 
 void TfListaWyjAnal::zbudujRaport(TRaport &raport)
 {
+    raport.strona.orientacja = QPageLayout::Landscape;
     TEdytorListy::zbudujRaport(raport);
     auto *wiersz = static_cast<TPasmo *>(raport.znajdzObiekt(QStringLiteral("MasterData1")));
     const auto typ = [this, &raport] {
@@ -289,32 +320,32 @@ void TfListaWyjAnal::zbudujRaport(TRaport &raport)
         return p;
     };
     const QString z = zbiorRaportu;
-    const qreal x = 13; // under the name
+    const qreal x = 15; // under the name
     TPasmo &pid = pasmo("DetailPid", 2);
-    dodajKolumne(pid, QStringLiteral("cp_typ"), QStringLiteral("dp_typ"), x, 22, z, QStringLiteral("pid_typ"));
-    dodajKolumne(pid, QStringLiteral("cp_kanalPomiarowy"), QStringLiteral("dp_kanalPomiarowy"), x + 22, 45, z,
+    dodajKolumne(pid, QStringLiteral("cp_typ"), QStringLiteral("dp_typ"), x, 30, z, QStringLiteral("pid_typ"));
+    dodajKolumne(pid, QStringLiteral("cp_kanalPomiarowy"), QStringLiteral("dp_kanalPomiarowy"), x + 30, 60, z,
                  QStringLiteral("pid_kanalPomiarowy"));
-    dodajKolumne(pid, QStringLiteral("cp_kanalZadany"), QStringLiteral("dp_kanalZadany"), x + 67, 30, z,
+    dodajKolumne(pid, QStringLiteral("cp_kanalZadany"), QStringLiteral("dp_kanalZadany"), x + 90, 40, z,
                  QStringLiteral("pid_kanalZadany"));
     static const char *const czasy[][3] = {{"cp_tp", "dp_tp", "pid_tp"},
                                            {"cp_k", "dp_k", "pid_k"},
                                            {"cp_ti", "dp_ti", "pid_ti"},
                                            {"cp_td", "dp_td", "pid_td"},
                                            {"cp_to", "dp_to", "pid_to"}};
-    qreal xc = x + 97;
+    qreal xc = x + 130;
     for (const auto &c : czasy) {
-        dodajKolumne(pid, QString::fromLatin1(c[0]), QString::fromLatin1(c[1]), xc, 16, z, QString::fromLatin1(c[2]));
-        xc += 16;
+        dodajKolumne(pid, QString::fromLatin1(c[0]), QString::fromLatin1(c[1]), xc, 20, z, QString::fromLatin1(c[2]));
+        xc += 20;
     }
     TPasmo &zadajnik = pasmo("DetailZadajnik", 1);
-    dodajKolumne(zadajnik, QStringLiteral("cz_kanalZadany"), QStringLiteral("dz_kanalZadany"), x, 45, z,
+    dodajKolumne(zadajnik, QStringLiteral("cz_kanalZadany"), QStringLiteral("dz_kanalZadany"), x, 60, z,
                  QStringLiteral("wartZadanaStr"));
     TPasmo &liniowy = pasmo("DetailLiniowy", 3);
-    dodajKolumne(liniowy, QStringLiteral("cl_kanalPomiarowy"), QStringLiteral("dl_kanalPomiarowy"), x, 45, z,
+    dodajKolumne(liniowy, QStringLiteral("cl_kanalPomiarowy"), QStringLiteral("dl_kanalPomiarowy"), x, 60, z,
                  QStringLiteral("liniowy_kanalPomiarowy"));
-    dodajKolumne(liniowy, QStringLiteral("cl_z0"), QStringLiteral("dl_z0"), x + 45, 30, z, QStringLiteral("liniowy_z0"),
+    dodajKolumne(liniowy, QStringLiteral("cl_z0"), QStringLiteral("dl_z0"), x + 60, 40, z, QStringLiteral("liniowy_z0"),
                  QStringLiteral("0/4 [mA]"));
-    dodajKolumne(liniowy, QStringLiteral("cl_z20"), QStringLiteral("dl_z20"), x + 75, 30, z,
+    dodajKolumne(liniowy, QStringLiteral("cl_z20"), QStringLiteral("dl_z20"), x + 100, 40, z,
                  QStringLiteral("liniowy_z20"), QStringLiteral("20 [mA]"));
 }
 

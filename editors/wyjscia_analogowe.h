@@ -24,6 +24,7 @@ public:
 
 protected:
     QString tytul() const override;
+    void jezykSekcji() override;
     bool czytajPozycje(TWyjscieAnalogowe &w, int nr) override;
     bool wyslijPozycje(const TWyjscieAnalogowe &w, int nr) override;
     bool edytujJedna(TWyjscieAnalogowe &w, int nr) override;

@@ -180,8 +180,8 @@ private slots:
                 tytuly << o->memproj->headerData(k, Qt::Horizontal, Qt::DisplayRole).toString();
             QCOMPARE(tytuly, (QStringList{"Nr", "Nazwa", "Typ pracy", "Typ wyjścia", "Minimum", "Maksimum",
                                           "ZATRZYMANIE", "AKTYWNY STOP", "PAUZA"}));
-            QCOMPARE(o->DBGrid1->columnWidth(0), 40);
-            QCOMPARE(o->DBGrid1->columnWidth(1), 213);
+            QVERIFY(o->DBGrid1->columnWidth(0) >= 40);
+            QVERIFY(o->DBGrid1->columnWidth(1) >= 213);
             const QStringList wiersze[] = {
                 {"AO1.1", "Pompa" + QString(45, ' '), "", "0..20 mA", "10,0", "50,0", "20,0", "30,0", "40,0"},
                 {"AO1.2", "Klapa" + QString(45, ' '), "ZADAJNIK", "", "0,0", "100,0", "0,0", "0,0", "0,0"},
