@@ -128,7 +128,10 @@ TFkonfigwyjsc::TFkonfigwyjsc(QWidget *parent) : TEdytorRekordu(Przyciski(), pare
     connect(co_tryb, &QComboBox::currentIndexChanged, this, [this] { co_trybChange(); });
     for (TFloatPrecEdit *e : {ie_min, ie_max}) {
         connect(e, &EdycjaLiczby::zmiana, this, [this] { zmianaZakresu(); });
-        connect(e, &QLineEdit::editingFinished, this, [this] { zmianaZakresu(); });
+        connect(e, &QLineEdit::editingFinished, this, [this] {
+            if (wypelnione_)
+                poprawZakresy();
+        });
     }
 }
 

@@ -55,8 +55,9 @@ protected:
 
 private:
     std::array<qint64, 5> wartosciZakresu() const;
-    // A change of Minimum or Maximum: the rule runs once the edit is left,
-    // so that a value being typed does not clamp the others on the way.
+    // A change of Minimum or Maximum: while the box is typed in, the rule
+    // waits until it is left or Enter is pressed, so that a value being
+    // typed does not clamp the others on the way.
     void zmianaZakresu();
 
     bool wypelnione_ = false; // the entry has shown the record

@@ -312,7 +312,7 @@ private slots:
     }
 
     // While the maximum is typed, its first digits do not clamp the other
-    // values; the rule runs once the box is left.
+    // values; the rule runs once the box is left, on Enter and on OK.
     void wpisywanieMaksimum()
     {
         TWyjscieAnalogowe w = wyjscie("AO", 2, 0, 1000, 300, 200, 800);
@@ -335,11 +335,20 @@ private slots:
             o->ie_min->selectAll();
             QTest::keyClicks(o->ie_min, "40");
             QCOMPARE(o->ie_stop->text(), QString("30"));
+            // Enter applies the rule.
+            QTest::keyClick(o->ie_min, Qt::Key_Return);
+            QCOMPARE(o->ie_stop->text(), QString("40"));
+            QCOMPARE(o->ie_astop->text(), QString("40"));
             // OK takes the box being typed in through the rule first.
+            o->ie_max->setFocus();
+            QTRY_VERIFY(o->ie_max->hasFocus());
+            o->ie_max->selectAll();
+            QTest::keyClicks(o->ie_max, "45");
+            QCOMPARE(o->ie_pauza->text(), QString("50"));
             o->but_ok->click();
         });
         QVERIFY(edytujWyjscieAnalogowe(w, "AO1.1", 1045));
-        QCOMPARE((QList<int>{w.min, w.max, w.stop, w.aktywnystop, w.pause}), (QList<int>{400, 500, 400, 400, 500}));
+        QCOMPARE((QList<int>{w.min, w.max, w.stop, w.aktywnystop, w.pause}), (QList<int>{400, 450, 400, 400, 450}));
     }
 
     // What OK stores: the name padded with blanks, tenths truncated, the
