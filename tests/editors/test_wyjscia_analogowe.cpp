@@ -140,7 +140,13 @@ class TestWyjsciaAnalogowe : public TestQt {
         o->show();
         return o;
     }
-    TWyjsciaAoArray &naSterowniku() { return s->bloki.projekt()->WyjsciaAn; }
+    // The controller's outputs now.
+    std::unique_ptr<Wyjscia> naSterowniku()
+    {
+        auto w = std::make_unique<Wyjscia>();
+        kopiujRekord(w->w, s->bloki.projekt()->WyjsciaAn);
+        return w;
+    }
 
 protected:
     void przedTestem() override
@@ -522,7 +528,7 @@ private slots:
         o->but_odczyt->click();
         QVERIFY(s->komunikaty.pusty());
         for (int i = 0; i < 4; ++i)
-            QVERIFY2(rowne(o->WyjsciaAO[i], i < k - 1 ? naSterowniku()[i] : przed->w[i]),
+            QVERIFY2(rowne(o->WyjsciaAO[i], i < k - 1 ? naSterowniku()->w[i] : przed->w[i]),
                      qPrintable(QString::number(i)));
         QCOMPARE(komorka(*o, 0, 1), k > 1 ? QString("Sterownik 1    ") : "Pompa" + QString(45, ' '));
         QCOMPARE(o->but_ok->isEnabled(), k > 1);
@@ -538,7 +544,7 @@ private slots:
         auto o = okno();
         o->but_odczyt->click();
         for (int i = 0; i < 4; ++i)
-            QVERIFY(rowne(o->WyjsciaAO[i], naSterowniku()[i]));
+            QVERIFY(rowne(o->WyjsciaAO[i], naSterowniku()->w[i]));
         kopiujRekord(o->WyjsciaAO, stare()->w);
         s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
         o->but_wyslij->click();
@@ -551,10 +557,11 @@ private slots:
         QCOMPARE(odczyty, (QList<int>{0, 256, 512, 768}));
         QCOMPARE(zapisy, (QList<int>{0, 256, 512, 768}));
         // The name went with its blanks: it reads back as 15 units.
-        QCOMPARE(nazwaNaTekst(naSterowniku()[2].nazwa.z, 50), QString("Wentylator"));
-        QCOMPARE(int(naSterowniku()[2].nazwa.z[14]), int(u' '));
-        QCOMPARE(int(naSterowniku()[2].nazwa.z[15]), 0);
-        QCOMPARE(naSterowniku()[3].max, 1000);
+        const TNazwa50char nazwa = naSterowniku()->w[2].nazwa;
+        QCOMPARE(nazwaNaTekst(nazwa.z, 50), QString("Wentylator"));
+        QCOMPARE(int(nazwa.z[14]), int(u' '));
+        QCOMPARE(int(nazwa.z[15]), 0);
+        QCOMPARE(int(naSterowniku()->w[3].max), 1000);
     }
 
     // "Anuluj" of the progress window does not stop the send-all: the four
@@ -597,14 +604,14 @@ private slots:
         auto o = okno();
         o->but_odczyt->click();
         for (int i = 0; i < 4; ++i)
-            QVERIFY(rowne(o->WyjsciaAO[i], naSterowniku()[i]));
+            QVERIFY(rowne(o->WyjsciaAO[i], naSterowniku()->w[i]));
         QVERIFY(o->but_ok->isEnabled());
         kopiujRekord(o->WyjsciaAO, stare()->w);
         s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
         o->but_wyslij->click();
         QVERIFY(s->komunikaty.pusty());
-        QCOMPARE(int(naSterowniku()[1].zadajnik_kanal_zadany), 16);
-        QCOMPARE(int(naSterowniku()[2].pid.k), 25);
+        QCOMPARE(int(naSterowniku()->w[1].zadajnik_kanal_zadany), 16);
+        QCOMPARE(int(naSterowniku()->w[2].pid.k), 25);
         QVERIFY(!s->sterownik.stan().sesjaOtwarta);
         QVERIFY(s->pty.ramki().empty());
     }
