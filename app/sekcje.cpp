@@ -3,11 +3,13 @@
 #include "alarmy_do.h"
 #include "dane_sterownika.h"
 #include "dodatki.h"
+#include "kanaly.h"
 #include "komunikaty.h"
 #include "moduly.h"
 #include "okno_glowne.h"
 #include "przekazniki_projektu.h"
 #include "setup.h"
+#include "wyjscia_analogowe.h"
 #include "zadane.h"
 #include "zegar.h"
 
@@ -51,6 +53,12 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
 {
     TProjektVXTNew &p = okno.projekt.projekt();
     const int jezyk = okno.jezykId;
+    // Measuring channels are named after the project's inputs while its
+    // editor is open.
+    struct Kanaly {
+        explicit Kanaly(const TProjektVXTNew &projekt) { ustawWejsciaPomiarowe(&projekt.FWejsciaPomiarowe); }
+        ~Kanaly() { ustawWejsciaPomiarowe(nullptr); }
+    } kanaly(p);
     switch (s) {
     case Sekcja::Zadane:
         return edytujBlok(okno, p.zadana, [jezyk](TZadaneArray &z) { return edytujZadane(z, jezyk); });
@@ -67,6 +75,8 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
             okno.wezUstawieniaSterownika(u, false);
             return edytujModuly(m, u, jezyk);
         });
+    case Sekcja::WyjsciaAnalogowe:
+        return edytujBlok(okno, p.WyjsciaAn, [jezyk](TWyjsciaAoArray &w) { return edytujWyjsciaAnalogowe(w, jezyk); });
     }
     return false;
 }
@@ -89,4 +99,5 @@ void podlaczSekcje(TForm1 &okno)
     okno.podlacz(okno.AOL_dodatki, [&okno] { otworzSekcje(okno, Sekcja::Dodatki); });
     okno.podlacz(okno.AOL_setup, [&okno] { otworzSekcje(okno, Sekcja::Setup); });
     okno.podlacz(okno.aol_moduly, [&okno] { otworzSekcje(okno, Sekcja::Moduly); });
+    okno.podlacz(okno.AOL_Ao, [&okno] { otworzSekcje(okno, Sekcja::WyjsciaAnalogowe); });
 }

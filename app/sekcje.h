@@ -12,8 +12,9 @@ enum class Sekcja {
     AlarmyDO,
     // "Dodatki": additions D1..D8.
     Dodatki,
-    Setup,  // "Setup": the SETUP table F0..F100
-    Moduly, // "Moduły dodatkowe": the extra input/output modules
+    Setup,            // "Setup": the SETUP table F0..F100
+    Moduly,           // "Moduły dodatkowe": the extra input/output modules
+    WyjsciaAnalogowe, // "[AO] WYjścia analogowe": AO1.1..AO1.4
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

@@ -88,8 +88,10 @@ protected:
     // A control of the field's kind (kontrolki_pol.h) named `nazwa`, with
     // the field's title as its label ("L_" + the field's name) in the next
     // row of `uklad` (ukladPol() when none), bound to the field. A box (the
-    // relay states) takes the title itself and the whole row.
-    QWidget *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr)
+    // relay states) takes the title itself and the whole row. A window
+    // whose label says more than the field's title gives its own text.
+    QWidget *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr,
+                       std::function<QString()> etykieta = {})
     {
         if (!uklad)
             uklad = ukladPol();
@@ -110,16 +112,19 @@ protected:
         auto *l = new QLabel(obszar);
         l->setObjectName(QStringLiteral("L_") + pole.nazwa);
         l->setBuddy(k);
-        tlumaczonaEtykieta(l, [pole] { return pole.tytulTekstu(); });
+        if (!etykieta)
+            etykieta = [pole] { return pole.tytulTekstu(); };
+        tlumaczonaEtykieta(l, std::move(etykieta));
         uklad->addWidget(l, w, 0);
         uklad->addWidget(k, w, 1);
         powiaz(k, pole);
         return k;
     }
     template <class K>
-    K *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr)
+    K *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr,
+                 std::function<QString()> etykieta = {})
     {
-        return qobject_cast<K *>(dodajPole(pole, nazwa, uklad));
+        return qobject_cast<K *>(dodajPole(pole, nazwa, uklad, std::move(etykieta)));
     }
 
     // Binds a control of the field's kind to the field.

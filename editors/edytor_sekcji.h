@@ -180,12 +180,18 @@ protected:
         pokazDane();
         wynik = false;
         wlaczOk(false);
+        przedOtwarciem();
         const bool ok = exec() == QDialog::Accepted;
         const bool oddaj = zwrot == Zwrot::Ok ? ok : zwrot == Zwrot::Wynik ? wynik : ok && wynik;
         if (oddaj)
             std::memcpy(&dane, &kopia, sizeof(Dane));
         return oddaj;
     }
+
+    // The data are shown and the window is unchanged, just before it
+    // opens: a window that corrects what it shows (values outside their
+    // ranges) does so here, and that counts as a change.
+    virtual void przedOtwarciem() {}
 
     // A value dialog (one setpoint, one SETUP parameter): OK is the default
     // button, always enabled, needs no change, and closing asks nothing.

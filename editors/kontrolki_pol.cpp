@@ -116,7 +116,7 @@ QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis)
     if (auto *p = qobject_cast<TPrzelacznikiWyjsc *>(k))
         return p->stany();
     if (auto *c = qobject_cast<QComboBox *>(k))
-        return qint64(c->currentIndex());
+        return c->currentIndex() < 0 ? QVariant() : QVariant(qint64(c->currentIndex()));
     if (auto *t = qobject_cast<TEdycjaCzasu *>(k))
         return t->wartosc();
     if (auto *f = qobject_cast<TFloatEdit *>(k))

@@ -34,6 +34,8 @@ public:
 // (computed texts, masks: the section binds its own).
 QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId);
 void ustawWartoscKontrolki(QWidget *k, const TOpisPola &opis, const QVariant &v);
+// Invalid for a drop-down list showing no item (a stored code without an
+// item): the field then keeps its stored value.
 QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis);
 // Calls f on every change of the control's value, also one set from code
 // (a shown value that differs from the one before is a change); a relay

@@ -236,9 +236,12 @@ struct TPole : TOpisPola {
         return tekst ? QVariant(tekst(r, m)) : QVariant();
     }
     bool zapisywalne() const { return ustawWartosc || ustawTekst || ustawStany; }
-    // An editor's value into the record (bounds and the tenths rule applied).
+    // An editor's value into the record (bounds and the tenths rule
+    // applied); an invalid value (no item chosen) leaves the record alone.
     void zEdycji(R &r, const QVariant &v) const
     {
+        if (!v.isValid())
+            return;
         if (ustawWartosc)
             ustawWartosc(r, wartoscZEdycji(*this, v));
         else if (ustawTekst)

@@ -752,6 +752,77 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFkonfigwyjsc</name>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Wartość zadana</source>
+        <translation>Output value</translation>
+    </message>
+    <message>
+        <source>Zatrzymanie</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Active stop</translation>
+    </message>
+    <message>
+        <source>Pauza</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Moc</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>zakres proporcjonalności</source>
+        <translation>proportional band</translation>
+    </message>
+    <message>
+        <source>czas całkowania (zdwojenia)</source>
+        <translation>integral time (reset time)</translation>
+    </message>
+    <message>
+        <source>czas różniczkowania (wyprzedzenia)</source>
+        <translation>derivative time (rate time)</translation>
+    </message>
+    <message>
+        <source>czas próbkowania</source>
+        <translation>sampling time</translation>
+    </message>
+    <message>
+        <source>czas cyklu wyjścia cyfrowego</source>
+        <translation>digital output cycle time</translation>
+    </message>
+    <message>
+        <source>[AO] WYjście analogowe</source>
+        <translation>[AO] Analog output</translation>
+    </message>
+    <message>
+        <source>Parametry wyjścia</source>
+        <translation>Output parameters</translation>
+    </message>
+    <message>
+        <source>Zadajnik</source>
+        <translation>Setpoint generator</translation>
+    </message>
+    <message>
+        <source>Regulator PID </source>
+        <translation>PID controller </translation>
+    </message>
+    <message>
+        <source>Regulator liniowy</source>
+        <translation>Linear controller</translation>
+    </message>
+    <message>
+        <source>Zmieniono wartości, które nie spełniały zakresu Min/Max!</source>
+        <translation>Values outside the Min/Max range have been changed!</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Plik</source>
@@ -1733,6 +1804,105 @@ The controller will reset...</translation>
     <message>
         <source>Anuluj</source>
         <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TfListaWyjAnal</name>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Typ pracy</source>
+        <translation>Operating mode</translation>
+    </message>
+    <message>
+        <source>Typ wyjścia</source>
+        <translation>Output type</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Minimum</translation>
+    </message>
+    <message>
+        <source>Maksimum</source>
+        <translation>Maximum</translation>
+    </message>
+    <message>
+        <source>Zatrzymanie</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>Aktywny STOP</source>
+        <translation>Active STOP</translation>
+    </message>
+    <message>
+        <source>Pauza</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>Moc</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Koszt</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <source>Kanał zadany</source>
+        <translation>Setpoint channel</translation>
+    </message>
+    <message>
+        <source>Typ regulatora</source>
+        <translation>Controller action</translation>
+    </message>
+    <message>
+        <source>Kanał pomiarowy</source>
+        <translation>Measuring channel</translation>
+    </message>
+    <message>
+        <source>Xp</source>
+        <translation>Xp</translation>
+    </message>
+    <message>
+        <source>ti [s]</source>
+        <translation>ti [s]</translation>
+    </message>
+    <message>
+        <source>td [s]</source>
+        <translation>td [s]</translation>
+    </message>
+    <message>
+        <source>tp [s]</source>
+        <translation>tp [s]</translation>
+    </message>
+    <message>
+        <source>to [s]</source>
+        <translation>to [s]</translation>
+    </message>
+    <message>
+        <source>0mA/4mA</source>
+        <translation>0mA/4mA</translation>
+    </message>
+    <message>
+        <source>20mA</source>
+        <translation>20mA</translation>
+    </message>
+    <message>
+        <source>[AO] WYjścia analogowe</source>
+        <translation>[AO] Analog outputs</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
     </message>
 </context>
 <context>

@@ -752,6 +752,77 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFkonfigwyjsc</name>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Wartość zadana</source>
+        <translation>Значение выхода</translation>
+    </message>
+    <message>
+        <source>Zatrzymanie</source>
+        <translation>Остановка</translation>
+    </message>
+    <message>
+        <source>Stop</source>
+        <translation>Активный стоп</translation>
+    </message>
+    <message>
+        <source>Pauza</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Moc</source>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>zakres proporcjonalności</source>
+        <translation>зона пропорциональности</translation>
+    </message>
+    <message>
+        <source>czas całkowania (zdwojenia)</source>
+        <translation>время интегрирования (удвоения)</translation>
+    </message>
+    <message>
+        <source>czas różniczkowania (wyprzedzenia)</source>
+        <translation>время дифференцирования (предварения)</translation>
+    </message>
+    <message>
+        <source>czas próbkowania</source>
+        <translation>время выборки</translation>
+    </message>
+    <message>
+        <source>czas cyklu wyjścia cyfrowego</source>
+        <translation>время цикла цифрового выхода</translation>
+    </message>
+    <message>
+        <source>[AO] WYjście analogowe</source>
+        <translation>[AO] Аналоговый выход</translation>
+    </message>
+    <message>
+        <source>Parametry wyjścia</source>
+        <translation>Параметры выхода</translation>
+    </message>
+    <message>
+        <source>Zadajnik</source>
+        <translation>Задатчик</translation>
+    </message>
+    <message>
+        <source>Regulator PID </source>
+        <translation>ПИД-регулятор </translation>
+    </message>
+    <message>
+        <source>Regulator liniowy</source>
+        <translation>Линейный регулятор</translation>
+    </message>
+    <message>
+        <source>Zmieniono wartości, które nie spełniały zakresu Min/Max!</source>
+        <translation>Значения вне диапазона Min/Max были изменены!</translation>
+    </message>
+</context>
+<context>
     <name>TForm1</name>
     <message>
         <source>Plik</source>
@@ -1733,6 +1804,105 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Anuluj</source>
         <translation>Отмена</translation>
+    </message>
+</context>
+<context>
+    <name>TfListaWyjAnal</name>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Typ pracy</source>
+        <translation>Режим работы</translation>
+    </message>
+    <message>
+        <source>Typ wyjścia</source>
+        <translation>Тип выхода</translation>
+    </message>
+    <message>
+        <source>Minimum</source>
+        <translation>Минимум</translation>
+    </message>
+    <message>
+        <source>Maksimum</source>
+        <translation>Максимум</translation>
+    </message>
+    <message>
+        <source>Zatrzymanie</source>
+        <translation>Остановка</translation>
+    </message>
+    <message>
+        <source>Aktywny STOP</source>
+        <translation>Активный СТОП</translation>
+    </message>
+    <message>
+        <source>Pauza</source>
+        <translation>Пауза</translation>
+    </message>
+    <message>
+        <source>Moc</source>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>Koszt</source>
+        <translation>Стоимость</translation>
+    </message>
+    <message>
+        <source>Kanał zadany</source>
+        <translation>Канал уставки</translation>
+    </message>
+    <message>
+        <source>Typ regulatora</source>
+        <translation>Действие регулятора</translation>
+    </message>
+    <message>
+        <source>Kanał pomiarowy</source>
+        <translation>Измерительный канал</translation>
+    </message>
+    <message>
+        <source>Xp</source>
+        <translation>Xp</translation>
+    </message>
+    <message>
+        <source>ti [s]</source>
+        <translation>ti [с]</translation>
+    </message>
+    <message>
+        <source>td [s]</source>
+        <translation>td [с]</translation>
+    </message>
+    <message>
+        <source>tp [s]</source>
+        <translation>tp [с]</translation>
+    </message>
+    <message>
+        <source>to [s]</source>
+        <translation>to [с]</translation>
+    </message>
+    <message>
+        <source>0mA/4mA</source>
+        <translation>0мА/4мА</translation>
+    </message>
+    <message>
+        <source>20mA</source>
+        <translation>20мА</translation>
+    </message>
+    <message>
+        <source>[AO] WYjścia analogowe</source>
+        <translation>[AO] Аналоговые выходы</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс</translation>
     </message>
 </context>
 <context>

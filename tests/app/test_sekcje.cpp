@@ -9,9 +9,12 @@
 #include "dane_sterownika.h"
 #include "dodatki.h"
 #include "edycja_liczb.h"
+#include "kanaly.h"
+#include "nazwy.h"
 #include "przekazniki_projektu.h"
 #include "przycisk_plaski.h"
 #include "sekcje.h"
+#include "wyjscia_analogowe.h"
 #include "zadane.h"
 
 #include <QPushButton>
@@ -170,6 +173,29 @@ private slots:
         }
         QCOMPARE(o->AOL_zadane->accessibleName(), QString("Zadane"));
         QCOMPARE(o->Aol_Test->accessibleName(), QString("Test połączenia"));
+    }
+
+    // The analog-output button opens its list on the project's outputs;
+    // while it is open the measuring channels carry the project's input
+    // names.
+    void wyjsciaAnalogowe()
+    {
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        QVERIFY(o->AOL_Ao->Enab());
+        tekstNaNazwe50(QStringLiteral("Komora"), o->projekt.projekt().FWejsciaPomiarowe[0].nazwa);
+        QString kanal;
+        gdyOknoModalne<TfListaWyjAnal>([&](TfListaWyjAnal *w) {
+            kanal = opisWejsciaAnalogowego(0);
+            w->but_odczyt->click();
+            w->but_ok->click();
+        });
+        emit o->AOL_Ao->klik();
+        QCOMPARE(kanal, QString("AI1.1 Komora"));
+        QCOMPARE(opisWejsciaAnalogowego(0), QString("AI1.1 AI1.1"));
+        QCOMPARE(std::memcmp(&o->projekt.projekt().WyjsciaAn, &s->bloki.projekt()->WyjsciaAn, sizeof(TWyjsciaAoArray)),
+                 0);
+        QVERIFY(o->projekt.bylazmianaProjektu);
     }
 
     // A controller in "Start" is announced, and the editor opens all the

@@ -561,8 +561,8 @@ private slots:
     }
 
     // A name: typing stops at its limit, a longer stored one is shown and
-    // kept; a list code without an item shows none and is stored as the
-    // field's byte of -1.
+    // kept; a list code without an item shows none and keeps its stored
+    // byte.
     void nazwaILista()
     {
         OknoPol o;
@@ -577,7 +577,7 @@ private slots:
         QCOMPARE(lista->currentIndex(), -1);
         o.AktualizujDanePoEdycji();
         QCOMPARE(nazwa50NaTekst(o.rekord.nazwa), QString("dłuższa nazwa"));
-        QCOMPARE(o.rekord.lista, uint8_t(255));
+        QCOMPARE(o.rekord.lista, uint8_t(7));
         nazwa->clear();
         QTest::keyClicks(nazwa, "abcdefg");
         lista->setCurrentIndex(2);

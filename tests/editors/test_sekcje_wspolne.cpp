@@ -10,6 +10,8 @@
 #include "tabela_sekcji.h"
 
 #include "edytor_listy.h"
+#include "kodek.h"
+#include "wyjscia_analogowe.h"
 #include "zadane.h"
 
 #include <QFile>
@@ -74,6 +76,8 @@ SekcjaProby listaSekcji(const char *nazwa, char odczyt, uint8_t subOdczytu, uint
         o->ustawJezyk(1045);
         std::memcpy(&o->dane, b.constData(), sizeof(Dane));
         o->memProjlistaTworz();
+        o->wynik = false;
+        o->but_ok->setEnabled(false);
         return std::unique_ptr<TEdytorListy>(std::move(o));
     };
     s.kopia = [](TEdytorListy &o) {
@@ -95,6 +99,10 @@ const std::vector<SekcjaProby> &sekcje()
     static const std::vector<SekcjaProby> t = [] {
         std::vector<SekcjaProby> w;
         w.push_back(listaSekcji<TFormZadane>("setpoints", 'H', 10, 10, &edytujZadane, &TProjektVXTNew::zadana));
+        w.push_back(listaSekcji<TfListaWyjAnal>("analog outputs", 'H', blokWyjsciaAnalogowego.podkomenda,
+                                                blokWyjsciaAnalogowego.podkomenda, &edytujWyjsciaAnalogowe,
+                                                &TProjektVXTNew::WyjsciaAn));
+        w.back().rozszerzenie = QStringLiteral("k3ana");
         return w;
     }();
     return t;
