@@ -94,7 +94,7 @@ QIcon ikona(TEdytorSekcji::Przycisk p)
 TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(parent)
 {
     auto *uklad = new QVBoxLayout(this);
-    auto *pasek = new QHBoxLayout;
+    auto *pasek = pasek_ = new QHBoxLayout;
     pasek->setSpacing(2);
     uklad->addLayout(pasek);
     const auto dodaj = [&](Przycisk p, QToolButton *&b, const char *nazwa, void (TEdytorSekcji::*polecenie)()) {
@@ -133,17 +133,32 @@ TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(par
     connect(but_anuluj, &QPushButton::clicked, this, [this] { but_anulujClick(); });
 }
 
-QToolButton *TEdytorSekcji::dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)())
+QToolButton *TEdytorSekcji::przyciskNarzedzia(const char *nazwa, const QIcon &ikona, std::function<void()> polecenie)
 {
     auto *b = new QToolButton(this);
     b->setObjectName(QString::fromLatin1(nazwa));
     b->setAutoRaise(true);
-    b->setIcon(ikona(p));
+    b->setIcon(ikona);
     b->setIconSize(QSize(24, 24));
     b->setFocusPolicy(Qt::NoFocus);
-    connect(b, &QToolButton::clicked, this,
-            [this, polecenie] { wykonaj([this, polecenie] { (this->*polecenie)(); }); });
+    connect(b, &QToolButton::clicked, this, [this, polecenie = std::move(polecenie)] { wykonaj(polecenie); });
     narzedzia_.append(b);
+    return b;
+}
+
+QToolButton *TEdytorSekcji::dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)())
+{
+    return przyciskNarzedzia(nazwa, ikona(p), [this, polecenie] { (this->*polecenie)(); });
+}
+
+QToolButton *TEdytorSekcji::dodajNarzedzie(const char *nazwa, const QIcon &ikona, std::function<QString()> podpowiedz,
+                                           std::function<void()> polecenie)
+{
+    QToolButton *b = przyciskNarzedzia(nazwa, ikona, std::move(polecenie));
+    pasek_->insertWidget(pasek_->count() - 1, b); // before the stretch
+    b->setToolTip(podpowiedz());
+    b->setAccessibleName(b->toolTip());
+    podpowiedzi_.emplace_back(b, std::move(podpowiedz));
     return b;
 }
 
@@ -169,6 +184,8 @@ void TEdytorSekcji::jezyk()
     podpowiedz(but_popraw, tr("Edycja"));
     podpowiedz(but_drukuj, tr("Drukuj"));
     podpowiedz(sb_cls, tr("Czyść"));
+    for (const auto &[b, tekst] : podpowiedzi_)
+        podpowiedz(b, tekst());
     but_ok->setText(tr("OK"));
     but_anuluj->setText(tr("Anuluj"));
     for (const auto &[etykieta, tekst] : etykiety_)
@@ -369,7 +386,7 @@ bool TEdytorSekcji::czytajJeden(const std::function<bool()> &czytaj, const std::
     return true;
 }
 
-bool TEdytorSekcji::wyslijJeden(const std::function<bool()> &wyslij, int ile, const QString &tekst)
+bool TEdytorSekcji::wyslijJeden(const std::function<bool()> &wyslij, int ile, const QString &tekst, bool zglos)
 {
     pasekPostepu().koniec = false;
     wezUstawieniaSterownika(daneSterownika);
@@ -377,7 +394,8 @@ bool TEdytorSekcji::wyslijJeden(const std::function<bool()> &wyslij, int ile, co
     if (!wyslij())
         return false;
     pokazPostep(ile, ile, tekst);
-    pokazInformacje(tr("Ustawienia wysłane do sterownika "));
+    if (zglos)
+        pokazInformacje(tr("Ustawienia wysłane do sterownika "));
     return true;
 }
 

@@ -86,6 +86,8 @@
 #include <type_traits>
 #include <vector>
 
+class QHBoxLayout;
+class QIcon;
 class QLabel;
 class QPushButton;
 class QToolButton;
@@ -190,6 +192,11 @@ protected:
 
     // A label whose text follows the language.
     void tlumaczonaEtykieta(QLabel *l, std::function<QString()> tekst);
+    // A tool button of the section's own, after the common ones: its hint
+    // (and accessible name) follows the language, its command runs through
+    // wykonaj() like theirs.
+    QToolButton *dodajNarzedzie(const char *nazwa, const QIcon &ikona, std::function<QString()> podpowiedz,
+                                std::function<void()> polecenie);
 
     // ---- Transfers of a whole section ----
     // The read-all and send-all loop over items 1..ile. Only `pozycja` is
@@ -241,10 +248,12 @@ protected:
     // on success messages processed, pokaz() and progress `ile`. Sending
     // (the record taken from the controls first; the send function sends
     // alone, in a session of its own): progress 0 of `ile`, the send, on
-    // success progress `ile` and "Ustawienia wysłane do sterownika ".
+    // success progress `ile` and, unless !zglos, "Ustawienia wysłane do
+    // sterownika ".
     bool czytajJeden(const std::function<bool()> &czytaj, const std::function<void()> &pokaz, int ile = 1,
                      const QString &tekst = QString());
-    bool wyslijJeden(const std::function<bool()> &wyslij, int ile = 3, const QString &tekst = tekstWysylania());
+    bool wyslijJeden(const std::function<bool()> &wyslij, int ile = 3, const QString &tekst = tekstWysylania(),
+                     bool zglos = true);
     // "Anuluj" of the progress window was pressed during the transfer.
     static bool anulowano();
 
@@ -286,11 +295,14 @@ private:
     // After item i: messages, po, progress; false: the loop ends as
     // cancelled.
     bool poPozycji(const Petla &p, int i);
+    QToolButton *przyciskNarzedzia(const char *nazwa, const QIcon &ikona, std::function<void()> polecenie);
     QToolButton *dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)());
     void wlaczNarzedzia(bool tak);
 
     QList<QToolButton *> narzedzia_;
+    QHBoxLayout *pasek_;
     std::vector<std::pair<QLabel *, std::function<QString()>>> etykiety_;
+    std::vector<std::pair<QToolButton *, std::function<QString()>>> podpowiedzi_;
     bool wTrakcie_ = false;
     bool bezZmian_ = false;
 };
