@@ -3,6 +3,10 @@
 #include "dane_sterownika.h"
 #include "komunikaty.h"
 #include "okno_glowne.h"
+#include "program.h"
+#include "programy.h"
+#include "programy_transfer.h"
+#include "projekt_biezacy.h"
 #include "przekazniki_projektu.h"
 #include "zadane.h"
 #include "zegar.h"
@@ -50,6 +54,11 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
     switch (s) {
     case Sekcja::Zadane:
         return edytujBlok(okno, p.zadana, [jezyk](TZadaneArray &z) { return edytujZadane(z, jezyk); });
+    case Sekcja::Programy:
+        return edytujBlok(okno, p.programy, [jezyk](TProgramyArray100 &pr) { return edytujProgramy(pr, jezyk); });
+    case Sekcja::ProgramMycia:
+        return edytujBlok(okno, p.programyMycie,
+                          [jezyk, &p](TProgram &pr) { return edytujProgram(pr, nrProgramuMycia, jezyk, p.programy); });
     }
     return false;
 }
@@ -60,9 +69,15 @@ void podlaczSekcje(TForm1 &okno)
         okno.wezUstawieniaSterownika(u, bezSprawdzeniaBlokady);
     });
     ustawZrodloPrzekaznikow([&okno]() -> const TPrzekaznikiArray & { return okno.projekt.projekt().przekazniki; });
+    ustawSprawdzenieBlokady([&okno] { return okno.lockService.fnProcess(); });
+    ustawZrodloProjektu([&okno]() -> const TProjektVXTNew & { return okno.projekt.projekt(); });
     QObject::connect(&okno, &QObject::destroyed, [] {
         ustawZrodloUstawien({});
         ustawZrodloPrzekaznikow({});
+        ustawSprawdzenieBlokady({});
+        ustawZrodloProjektu({});
     });
     okno.podlacz(okno.AOL_zadane, [&okno] { otworzSekcje(okno, Sekcja::Zadane); });
+    okno.podlacz(okno.AOL_programy, [&okno] { otworzSekcje(okno, Sekcja::Programy); });
+    okno.podlacz(okno.AOL_programMycia, [&okno] { otworzSekcje(okno, Sekcja::ProgramMycia); });
 }

@@ -7,7 +7,9 @@
 class TForm1;
 
 enum class Sekcja {
-    Zadane, // "Zadane": the ten setpoints
+    Zadane,       // "Zadane": the ten setpoints
+    Programy,     // "Programy": P01..P100
+    ProgramMycia, // "Program mycia": the washing program
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie
