@@ -30,8 +30,6 @@ namespace {
 
 const char *const kontekst = "TFProgramMycia";
 
-QString tr_(const char *t) { return QCoreApplication::translate(kontekst, t); }
-
 // A name's units up to the first zero unit.
 QString doZera(const TNazwa50char &n)
 {
@@ -168,7 +166,7 @@ TPolaSekcji<TCyklProgramu> polaCyklu(std::function<bool()> mycie)
     for (int i = 0; i < 8; ++i) {
         const QString d = QStringLiteral("d%1").arg(i + 1);
         pola.pola.push_back(P::liczbowe(d, nullptr, TRodzajPola::Dziesiate, DOSTEP_POLA(v[wcDodatek1 + i]), -999, 2000)
-                                .tytulZ([i] { return tr_("Dodatek") + QString::number(i + 1); })
+                                .tytulZ([i] { return TFProgramMycia::tr("Dodatek") + QString::number(i + 1); })
                                 .kolumna(75, Qt::AlignRight | Qt::AlignVCenter)
                                 .edycja()
                                 .zeroPoza()
@@ -188,9 +186,9 @@ QList<TRoznicaPola> porownajProgram(bool mycie, const TProgram &naPC, const TPro
     if (!mycie) {
         const TNazwa50char a = naPC.nazwa, b = wSterowniku.nazwa;
         if (std::memcmp(&a, &b, sizeof a) != 0)
-            dopisz(tr_("Nazwa programu"), nazwaProgramu(naPC), nazwaProgramu(wSterowniku));
+            dopisz(TFProgramMycia::tr("Nazwa programu"), nazwaProgramu(naPC), nazwaProgramu(wSterowniku));
         if (naPC.nr_prog != wSterowniku.nr_prog)
-            dopisz(tr_("Numer programu"), liczba(naPC.nr_prog), liczba(wSterowniku.nr_prog));
+            dopisz(TFProgramMycia::tr("Numer programu"), liczba(naPC.nr_prog), liczba(wSterowniku.nr_prog));
     }
     struct Wartosc {
         int i;
@@ -200,14 +198,23 @@ QList<TRoznicaPola> porownajProgram(bool mycie, const TProgram &naPC, const TPro
     const Wartosc wartosci[] = {
         {wcTempKomory, [] { return tytulTemperatury(1); }, false},
         {wcTempBatonu, [] { return tytulTemperatury(3); }, false},
-        {wcWilgotnosc, [] { return tr_("Wilgotność"); }, false},
-        {wcDelta, [] { return tr_("Delta"); }, true},
-        {wcGodzin, [] { return tr_("Czas") + QStringLiteral(" (") + tr_("Godziny") + QLatin1Char(')'); }, false},
-        {wcMinut, [] { return tr_("Czas") + QStringLiteral(" (") + tr_("Minuty") + QLatin1Char(')'); }, false},
+        {wcWilgotnosc, [] { return TFProgramMycia::tr("Wilgotność"); }, false},
+        {wcDelta, [] { return TFProgramMycia::tr("Delta"); }, true},
+        {wcGodzin,
+         [] {
+             return TFProgramMycia::tr("Czas") + QStringLiteral(" (") + TFProgramMycia::tr("Godziny") +
+                    QLatin1Char(')');
+         },
+         false},
+        {wcMinut,
+         [] {
+             return TFProgramMycia::tr("Czas") + QStringLiteral(" (") + TFProgramMycia::tr("Minuty") + QLatin1Char(')');
+         },
+         false},
     };
     for (int r = 0; r < ileWierszyProgramu; ++r) {
         const TCyklProgramu a = naPC.cykle[r], b = wSterowniku.cykle[r];
-        const QString krok = tr_("Krok") + QLatin1Char(' ') + QString::number(r + 1);
+        const QString krok = TFProgramMycia::tr("Krok") + QLatin1Char(' ') + QString::number(r + 1);
         if (a.v[wcKrok] != b.v[wcKrok])
             dopisz(krok, tekstKroku(a.v[wcKrok], mycie), tekstKroku(b.v[wcKrok], mycie));
         for (const Wartosc &x : wartosci)
@@ -224,7 +231,7 @@ QList<TRoznicaPola> porownajProgram(bool mycie, const TProgram &naPC, const TPro
             dodatkiSterownika += QStringLiteral("D%1=%2 ").arg(d + 1).arg(tekstDziesiatych(st));
         }
         if (!dodatkiPC.isEmpty())
-            dopisz(krok + QLatin1Char(' ') + tr_("Dodatki"), dodatkiPC, dodatkiSterownika);
+            dopisz(krok + QLatin1Char(' ') + TFProgramMycia::tr("Dodatki"), dodatkiPC, dodatkiSterownika);
     }
     return w;
 }
@@ -273,6 +280,7 @@ TFProgramMycia::TFProgramMycia(QWidget *parent)
     StringGridSetup = new QTableView(obszar);
     StringGridSetup->setObjectName(QStringLiteral("StringGridSetup"));
     StringGridSetup->verticalHeader()->hide();
+    StringGridSetup->verticalHeader()->setDefaultSectionSize(StringGridSetup->fontMetrics().height() + 8);
     StringGridSetup->setSelectionMode(QAbstractItemView::SingleSelection);
     StringGridSetup->installEventFilter(this);
     uklad->addWidget(StringGridSetup, 1);
