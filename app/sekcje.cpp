@@ -7,6 +7,10 @@
 #include "komunikaty.h"
 #include "moduly.h"
 #include "okno_glowne.h"
+#include "program.h"
+#include "programy.h"
+#include "programy_transfer.h"
+#include "projekt_biezacy.h"
 #include "przekazniki_projektu.h"
 #include "setup.h"
 #include "wyjscia_analogowe.h"
@@ -77,6 +81,11 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
         });
     case Sekcja::WyjsciaAnalogowe:
         return edytujBlok(okno, p.WyjsciaAn, [jezyk](TWyjsciaAoArray &w) { return edytujWyjsciaAnalogowe(w, jezyk); });
+    case Sekcja::Programy:
+        return edytujBlok(okno, p.programy, [jezyk](TProgramyArray100 &pr) { return edytujProgramy(pr, jezyk); });
+    case Sekcja::ProgramMycia:
+        return edytujBlok(okno, p.programyMycie,
+                          [jezyk, &p](TProgram &pr) { return edytujProgram(pr, nrProgramuMycia, jezyk, p.programy); });
     }
     return false;
 }
@@ -87,9 +96,13 @@ void podlaczSekcje(TForm1 &okno)
         okno.wezUstawieniaSterownika(u, bezSprawdzeniaBlokady);
     });
     ustawZrodloPrzekaznikow([&okno]() -> const TPrzekaznikiArray & { return okno.projekt.projekt().przekazniki; });
+    ustawSprawdzenieBlokady([&okno] { return okno.lockService.fnProcess(); });
+    ustawZrodloProjektu([&okno] { return TProjektAplikacji{&okno.projekt.projekt(), &okno.projekt.mycie()}; });
     QObject::connect(&okno, &QObject::destroyed, [] {
         ustawZrodloUstawien({});
         ustawZrodloPrzekaznikow({});
+        ustawSprawdzenieBlokady({});
+        ustawZrodloProjektu({});
     });
     okno.podlacz(okno.AOL_zadane, [&okno] { otworzSekcje(okno, Sekcja::Zadane); });
     okno.podlacz(okno.itemAlarmy, [&okno] {
@@ -100,4 +113,6 @@ void podlaczSekcje(TForm1 &okno)
     okno.podlacz(okno.AOL_setup, [&okno] { otworzSekcje(okno, Sekcja::Setup); });
     okno.podlacz(okno.aol_moduly, [&okno] { otworzSekcje(okno, Sekcja::Moduly); });
     okno.podlacz(okno.AOL_Ao, [&okno] { otworzSekcje(okno, Sekcja::WyjsciaAnalogowe); });
+    okno.podlacz(okno.AOL_programy, [&okno] { otworzSekcje(okno, Sekcja::Programy); });
+    okno.podlacz(okno.AOL_programMycia, [&okno] { otworzSekcje(okno, Sekcja::ProgramMycia); });
 }

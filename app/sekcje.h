@@ -15,6 +15,8 @@ enum class Sekcja {
     Setup,            // "Setup": the SETUP table F0..F100
     Moduly,           // "Moduły dodatkowe": the extra input/output modules
     WyjsciaAnalogowe, // "[AO] WYjścia analogowe": AO1.1..AO1.4
+    Programy,         // "Programy": P01..P100
+    ProgramMycia,     // "Program mycia": the washing program
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

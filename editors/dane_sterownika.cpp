@@ -6,6 +6,11 @@ TZrodloUstawien &zrodlo()
     static TZrodloUstawien z;
     return z;
 }
+TSprawdzenieBlokady &sprawdzenie()
+{
+    static TSprawdzenieBlokady s;
+    return s;
+}
 } // namespace
 
 void ustawZrodloUstawien(TZrodloUstawien f) { zrodlo() = std::move(f); }
@@ -15,3 +20,7 @@ void wezUstawieniaSterownika(TUstawieniaSterownika &u, bool bezSprawdzeniaBlokad
     if (zrodlo())
         zrodlo()(u, bezSprawdzeniaBlokady);
 }
+
+void ustawSprawdzenieBlokady(TSprawdzenieBlokady f) { sprawdzenie() = std::move(f); }
+
+int sprawdzBlokade() { return sprawdzenie() ? sprawdzenie()() : 0; }

@@ -17,3 +17,13 @@ void ustawZrodloUstawien(TZrodloUstawien f);
 // or busy controller shows up as failed items). Without a filler the
 // record stays as it was.
 void wezUstawieniaSterownika(TUstawieniaSterownika &u, bool bezSprawdzeniaBlokady = false);
+
+// The main window's transmission-lock check (TLockedTransmission::fnProcess)
+// for the editors that look at its result (the program list): 0 unlocked,
+// 1 locked, 2 busy, anything else a failed check.
+using TSprawdzenieBlokady = std::function<int()>;
+
+// Installs the check; an empty one uninstalls it.
+void ustawSprawdzenieBlokady(TSprawdzenieBlokady f);
+// The check's result; 0 without one installed.
+int sprawdzBlokade();

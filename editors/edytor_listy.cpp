@@ -126,11 +126,7 @@ bool TEdytorListy::eventFilter(QObject *o, QEvent *e)
 void TEdytorListy::zbudujRaport(TRaport &raport)
 {
     raport.dodajZbior(zbiorRaportu, memproj->nazwyPol());
-    QList<TKolumnaRaportu> kolumny;
-    for (const TKolumnaTabeli &k : memproj->pola())
-        if (!k.opis.glowka.isEmpty())
-            kolumny.append({k.opis.glowka, k.opis.nazwa, k.opis.szerokoscWydruku, k.opis.wyrownanie});
-    szablonListy(raport, zbiorRaportu, kolumny);
+    szablonListy(raport, zbiorRaportu, kolumnyRaportu(*memproj));
 }
 
 void TEdytorListy::but_drukujClick()

@@ -8,6 +8,7 @@
 #include "tabela_pamieci.h"
 
 #include <QComboBox>
+#include <QKeyEvent>
 
 #include <algorithm>
 #include <limits>
@@ -41,6 +42,9 @@ QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId)
     switch (opis.rodzaj) {
     case TRodzajPola::Calkowita: {
         auto *e = new TIntEdit(rodzic);
+        // Out of range is the field's to handle: the box keeps what was typed.
+        if (opis.zeroPozaZakresem)
+            return e;
         const auto doInt = [](qint64 v) {
             return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
         };
@@ -58,6 +62,8 @@ QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId)
         } else {
             e = new TFloatEdit(rodzic);
         }
+        if (opis.zeroPozaZakresem)
+            return e;
         e->setMinValue(double(opis.min) / 10);
         e->setMaxValue(double(opis.max) / 10);
         e->setIncludeBounds(true);
@@ -145,6 +151,7 @@ TOpisPola TDelegatPol::opisKomorki(const QModelIndex &i)
     o.min = i.data(TTabelaPamieci::RolaMin).toLongLong();
     o.max = i.data(TTabelaPamieci::RolaMax).toLongLong();
     o.znakow = i.data(TTabelaPamieci::RolaZnakow).toInt();
+    o.zeroPozaZakresem = i.data(TTabelaPamieci::RolaZeroPoza).toBool();
     const QStringList pozycje = i.data(TTabelaPamieci::RolaListy).toStringList();
     o.lista = [pozycje](int) { return pozycje; };
     return o;
@@ -165,4 +172,15 @@ void TDelegatPol::setEditorData(QWidget *editor, const QModelIndex &i) const
 void TDelegatPol::setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &i) const
 {
     model->setData(i, wartoscKontrolki(editor, opisKomorki(i)), Qt::EditRole);
+}
+
+bool TDelegatPol::eventFilter(QObject *o, QEvent *e)
+{
+    auto *w = qobject_cast<QWidget *>(o);
+    if (escZapisuje && w && e->type() == QEvent::KeyPress && static_cast<QKeyEvent *>(e)->key() == Qt::Key_Escape) {
+        emit commitData(w);
+        emit closeEditor(w, NoHint);
+        return true;
+    }
+    return QStyledItemDelegate::eventFilter(o, e);
 }

@@ -49,10 +49,17 @@ class TDelegatPol : public QStyledItemDelegate {
 public:
     using QStyledItemDelegate::QStyledItemDelegate;
 
+    // Esc in a cell editor stores its value as Enter does (otherwise it
+    // drops what was typed).
+    bool escZapisuje = false;
+
     QWidget *createEditor(QWidget *parent, const QStyleOptionViewItem &o, const QModelIndex &i) const override;
     void setEditorData(QWidget *editor, const QModelIndex &i) const override;
     void setModelData(QWidget *editor, QAbstractItemModel *model, const QModelIndex &i) const override;
 
     // The field as the cell describes it.
     static TOpisPola opisKomorki(const QModelIndex &i);
+
+protected:
+    bool eventFilter(QObject *o, QEvent *e) override;
 };

@@ -21,6 +21,21 @@ TOdczytPliku czytajPlikSekcji(const QString &sciezka, void *dane, qint64 rozmiar
     return TOdczytPliku::Dobrze;
 }
 
+TOdczytPliku czytajRekordyPliku(const QString &sciezka, void *dane, qint64 rozmiarRekordu, int ile, int &przeczytane)
+{
+    przeczytane = 0;
+    QFile f(sciezka);
+    if (!QFileInfo(sciezka).isFile() || !f.open(QIODevice::ReadOnly))
+        return TOdczytPliku::BladOtwarcia;
+    const qint64 rekordow = std::min<qint64>(f.size() / rozmiarRekordu, ile);
+    const QByteArray b = f.read(rekordow * rozmiarRekordu);
+    if (rekordow == 0 || b.size() != rekordow * rozmiarRekordu)
+        return TOdczytPliku::BladOdczytu;
+    std::memcpy(dane, b.constData(), size_t(b.size()));
+    przeczytane = int(rekordow);
+    return TOdczytPliku::Dobrze;
+}
+
 bool zapiszPlikSekcji(const QString &sciezka, const void *dane, qint64 rozmiar, QString *blad)
 {
     // Unbuffered, so that a short write shows here: a buffered one that

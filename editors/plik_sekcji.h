@@ -12,6 +12,14 @@ enum class TOdczytPliku { Dobrze, BladOtwarcia, BladOdczytu };
 // error).
 TOdczytPliku czytajPlikSekcji(const QString &sciezka, void *dane, qint64 rozmiar);
 
+// A file of records read record by record: its whole records of
+// `rozmiarRekordu` bytes from the start, at most `ile`, into the first
+// records of `dane`; a part of a record at the end is not read, records
+// beyond `ile` are left in the file. `przeczytane` gets their number; the
+// rest of `dane` is left as it was, and so is all of it unless at least
+// one whole record was read (BladOdczytu otherwise).
+TOdczytPliku czytajRekordyPliku(const QString &sciezka, void *dane, qint64 rozmiarRekordu, int ile, int &przeczytane);
+
 // Creates or replaces the file with the block. The new file takes the old
 // one's place only when it was written whole; on failure `blad` gets the
 // system's reason and an existing file is left as it was.

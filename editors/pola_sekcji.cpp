@@ -1,6 +1,7 @@
 #include "pola_sekcji.h"
 
 #include "enumeracje.h"
+#include "komunikaty.h"
 
 #include <algorithm>
 #include <cmath>
@@ -82,7 +83,19 @@ qint64 wartoscZEdycji(const TOpisPola &opis, const QVariant &v)
         w = dziesiate(v.toDouble(), opis.rodzaj == TRodzajPola::DziesiateObciete);
     else
         w = v.toLongLong();
-    if (opis.min < opis.max && opis.rodzaj != TRodzajPola::Maska)
-        w = std::clamp(w, opis.min, opis.max);
+    if (opis.min < opis.max && opis.rodzaj != TRodzajPola::Maska && (w < opis.min || w > opis.max)) {
+        if (!opis.zeroPozaZakresem)
+            return std::clamp(w, opis.min, opis.max);
+        pokazKomunikat(tekstZakresuPola(opis));
+        return 0;
+    }
     return w;
+}
+
+QString tekstZakresuPola(const TOpisPola &opis)
+{
+    const bool dziesietne = opis.rodzaj == TRodzajPola::Dziesiate || opis.rodzaj == TRodzajPola::DziesiateObciete;
+    const qint64 max = dziesietne ? qint64(std::nearbyint(double(opis.max) / 10)) : opis.max;
+    return QCoreApplication::translate("TPole", " Nieprawidłowy zakres parametru !") + QLatin1Char(' ') +
+           QString::number(max);
 }

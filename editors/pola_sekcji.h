@@ -59,6 +59,9 @@ struct TOpisPola {
     bool pustaZostawia = false;                    // Lista: a control showing no item keeps the stored code
     QString wzorBitu = QStringLiteral("%1");       // Maska: text of set bit n (1-based)
     bool edytowalne = false;                       // edited in its grid cell
+    // A typed value outside min..max: the range message with the maximum,
+    // and 0 is stored (otherwise the value is clamped into the range).
+    bool zeroPozaZakresem = false;
 
     // Grid column and report column.
     bool wSiatce = true; // shown in the grid; otherwise only a field of the list table
@@ -88,8 +91,11 @@ QString tekstWartosci(const TOpisPola &opis, qint64 v, int jezykId);
 // everything else as the number itself.
 QVariant wartoscDoEdycji(const TOpisPola &opis, qint64 v);
 // An editor's value stored: tenths rounded or truncated, clamped into the
-// field's range.
+// field's range, or 0 after the range message (zeroPozaZakresem).
 qint64 wartoscZEdycji(const TOpisPola &opis, const QVariant &v);
+// " Nieprawidłowy zakres parametru ! " and the field's maximum in the
+// units it is typed in (tenths rounded to a whole number).
+QString tekstZakresuPola(const TOpisPola &opis);
 
 // One difference of a compare: the row of the compare window.
 struct TRoznicaPola {
@@ -212,6 +218,11 @@ struct TPole : TOpisPola {
     TPole typowanie(int z) &&
     {
         znakow = z;
+        return std::move(*this);
+    }
+    TPole zeroPoza() &&
+    {
+        zeroPozaZakresem = true;
         return std::move(*this);
     }
 

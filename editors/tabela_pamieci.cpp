@@ -116,6 +116,8 @@ QVariant TTabelaPamieci::data(const QModelIndex &i, int rola) const
         return k.opis.znakow;
     case RolaListy:
         return k.opis.lista ? k.opis.lista(jezykId) : QStringList();
+    case RolaZeroPoza:
+        return k.opis.zeroPozaZakresem;
     default:
         return {};
     }
@@ -159,4 +161,13 @@ QVariant TTabelaPamieci::headerData(int sekcja, Qt::Orientation o, int rola) con
         }
     }
     return QAbstractTableModel::headerData(sekcja, o, rola);
+}
+
+QList<TKolumnaRaportu> kolumnyRaportu(const TTabelaPamieci &t)
+{
+    QList<TKolumnaRaportu> kolumny;
+    for (const TKolumnaTabeli &k : t.pola())
+        if (!k.opis.glowka.isEmpty())
+            kolumny.append({k.opis.glowka, k.opis.nazwa, k.opis.szerokoscWydruku, k.opis.wyrownanie});
+    return kolumny;
 }

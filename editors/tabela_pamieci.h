@@ -20,6 +20,7 @@
 #include <vector>
 
 class TZbiorRaportu;
+struct TKolumnaRaportu;
 
 // One field of the table with its access to row r's item.
 struct TKolumnaTabeli {
@@ -44,6 +45,8 @@ public:
         // whether it is computed from other fields (a filter leaves it out).
         RolaPola,
         RolaObliczone,
+        // Of a cell: a value out of range is stored as 0 (zeroPozaZakresem).
+        RolaZeroPoza,
     };
 
     explicit TTabelaPamieci(QObject *parent = nullptr);
@@ -96,6 +99,10 @@ private:
     int kolumn_ = 0;
     std::function<int()> ileWierszy_;
 };
+
+// The report's columns: the fields with a head ("h_" + glowka), in table
+// order.
+QList<TKolumnaRaportu> kolumnyRaportu(const TTabelaPamieci &t);
 
 // The fields of a table over records R; pozycja(nr) is item nr's record.
 template <class R>

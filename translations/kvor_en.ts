@@ -679,6 +679,10 @@ Check the controller settings.</translation>
         <source>Bład przetwarzania pliku</source>
         <translation>Error processing the file</translation>
     </message>
+    <message>
+        <source>Wydrukowano</source>
+        <translation>Printed</translation>
+    </message>
 </context>
 <context>
     <name>TFEdycjaParametru</name>
@@ -704,6 +708,93 @@ Check the controller settings.</translation>
     <message>
         <source>Nie</source>
         <translation>No</translation>
+    </message>
+</context>
+<context>
+    <name>TFProgramMycia</name>
+    <message>
+        <source>Nazwa kroku</source>
+        <translation>Step name</translation>
+    </message>
+    <message>
+        <source>Krok</source>
+        <translation>Step</translation>
+    </message>
+    <message>
+        <source>Godzin</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>Minut</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Wilgotność</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>Delta</source>
+        <translation>Delta</translation>
+    </message>
+    <message>
+        <source>Dodatek</source>
+        <translation>Addition </translation>
+    </message>
+    <message>
+        <source>Nazwa programu</source>
+        <translation>Program name</translation>
+    </message>
+    <message>
+        <source>Numer programu</source>
+        <translation>Program number</translation>
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation>Time</translation>
+    </message>
+    <message>
+        <source>Godziny</source>
+        <translation>Hours</translation>
+    </message>
+    <message>
+        <source>Minuty</source>
+        <translation>Minutes</translation>
+    </message>
+    <message>
+        <source>Dodatki</source>
+        <translation>Additions</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Compare</translation>
+    </message>
+    <message>
+        <source>Kopiuj ustawienia</source>
+        <translation>Copy settings</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Program</translation>
+    </message>
+    <message>
+        <source>Mycie</source>
+        <translation>Washing</translation>
+    </message>
+    <message>
+        <source>Program mycia</source>
+        <translation>Washing program</translation>
+    </message>
+    <message>
+        <source>Ustawienie PROGRAMU sterownika zgodne z programem.</source>
+        <translation>The controller&apos;s PROGRAM matches the program.</translation>
+    </message>
+    <message>
+        <source>Wynik porównania ustawień PROGRAMU</source>
+        <translation>Result of comparing the PROGRAM settings</translation>
+    </message>
+    <message>
+        <source>Czy chcesz skopiować ustawnienia programu?</source>
+        <translation>Do you want to copy a program&apos;s settings?</translation>
     </message>
 </context>
 <context>
@@ -1754,6 +1845,13 @@ The controller will reset...</translation>
     </message>
 </context>
 <context>
+    <name>TPole</name>
+    <message>
+        <source> Nieprawidłowy zakres parametru !</source>
+        <translation> Parameter out of range!</translation>
+    </message>
+</context>
+<context>
     <name>TPrzekazniki32</name>
     <message>
         <source>Off</source>
@@ -1942,6 +2040,21 @@ The controller will reset...</translation>
     <message>
         <source>Wydrukowano</source>
         <translation>Printed</translation>
+    </message>
+</context>
+<context>
+    <name>Tflistaprojektow</name>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Lista programów</source>
+        <translation>Program list</translation>
     </message>
 </context>
 <context>

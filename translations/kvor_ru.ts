@@ -679,6 +679,10 @@ Sprawdź ustawienia sterownika.</source>
         <source>Bład przetwarzania pliku</source>
         <translation>Ошибка обработки файла</translation>
     </message>
+    <message>
+        <source>Wydrukowano</source>
+        <translation>Напечатано</translation>
+    </message>
 </context>
 <context>
     <name>TFEdycjaParametru</name>
@@ -704,6 +708,93 @@ Sprawdź ustawienia sterownika.</source>
     <message>
         <source>Nie</source>
         <translation>Нет</translation>
+    </message>
+</context>
+<context>
+    <name>TFProgramMycia</name>
+    <message>
+        <source>Nazwa kroku</source>
+        <translation>Название шага</translation>
+    </message>
+    <message>
+        <source>Krok</source>
+        <translation>Шаг</translation>
+    </message>
+    <message>
+        <source>Godzin</source>
+        <translation>Часов</translation>
+    </message>
+    <message>
+        <source>Minut</source>
+        <translation>Минут</translation>
+    </message>
+    <message>
+        <source>Wilgotność</source>
+        <translation>Влажность</translation>
+    </message>
+    <message>
+        <source>Delta</source>
+        <translation>Дельта</translation>
+    </message>
+    <message>
+        <source>Dodatek</source>
+        <translation>Доп. </translation>
+    </message>
+    <message>
+        <source>Nazwa programu</source>
+        <translation>Название программы</translation>
+    </message>
+    <message>
+        <source>Numer programu</source>
+        <translation>Номер программы</translation>
+    </message>
+    <message>
+        <source>Czas</source>
+        <translation>Время</translation>
+    </message>
+    <message>
+        <source>Godziny</source>
+        <translation>Часы</translation>
+    </message>
+    <message>
+        <source>Minuty</source>
+        <translation>Минуты</translation>
+    </message>
+    <message>
+        <source>Dodatki</source>
+        <translation>Дополнения</translation>
+    </message>
+    <message>
+        <source>Porównaj</source>
+        <translation>Сравнить</translation>
+    </message>
+    <message>
+        <source>Kopiuj ustawienia</source>
+        <translation>Копировать настройки</translation>
+    </message>
+    <message>
+        <source>Program</source>
+        <translation>Программа</translation>
+    </message>
+    <message>
+        <source>Mycie</source>
+        <translation>Мойка</translation>
+    </message>
+    <message>
+        <source>Program mycia</source>
+        <translation>Программа мойки</translation>
+    </message>
+    <message>
+        <source>Ustawienie PROGRAMU sterownika zgodne z programem.</source>
+        <translation>ПРОГРАММА контроллера совпадает с программой.</translation>
+    </message>
+    <message>
+        <source>Wynik porównania ustawień PROGRAMU</source>
+        <translation>Результат сравнения настроек ПРОГРАММЫ</translation>
+    </message>
+    <message>
+        <source>Czy chcesz skopiować ustawnienia programu?</source>
+        <translation>Скопировать настройки программы?</translation>
     </message>
 </context>
 <context>
@@ -1754,6 +1845,13 @@ Nastąpi reset sterownika...</source>
     </message>
 </context>
 <context>
+    <name>TPole</name>
+    <message>
+        <source> Nieprawidłowy zakres parametru !</source>
+        <translation> Недопустимый диапазон параметра!</translation>
+    </message>
+</context>
+<context>
     <name>TPrzekazniki32</name>
     <message>
         <source>Off</source>
@@ -1942,6 +2040,21 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Wydrukowano</source>
         <translation>Напечатано</translation>
+    </message>
+</context>
+<context>
+    <name>Tflistaprojektow</name>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Lista programów</source>
+        <translation>Список программ</translation>
     </message>
 </context>
 <context>

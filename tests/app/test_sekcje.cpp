@@ -11,9 +11,13 @@
 #include "edycja_liczb.h"
 #include "kanaly.h"
 #include "nazwy.h"
+#include "program.h"
+#include "programy.h"
+#include "projekt_biezacy.h"
 #include "przekazniki_projektu.h"
 #include "przycisk_plaski.h"
 #include "sekcje.h"
+#include "tabela_pamieci.h"
 #include "wyjscia_analogowe.h"
 #include "zadane.h"
 
@@ -130,6 +134,62 @@ private slots:
         QCOMPARE(u.adresRS, 5);
         przekaznikiProjektu(kopia->p);
         QCOMPARE(int(kopia->p[31].moc), 0);
+        QCOMPARE(sprawdzBlokade(), 0);
+        QVERIFY(!projektBiezacy());
+    }
+
+    // The program list's lock checks are the window's, and the program
+    // editor names steps and inputs from the window's project.
+    void blokadaIProjekt()
+    {
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        int sprawdzen = 0;
+        o->lockService.fnLockCheck = [&] {
+            ++sprawdzen;
+            return 2;
+        };
+        QCOMPARE(sprawdzBlokade(), 2);
+        QCOMPARE(sprawdzen, 1);
+        QCOMPARE(projektBiezacy(), &o->projekt.projekt());
+    }
+
+    // "Programy" edits the project's 100 programs; "Program mycia" the
+    // washing program, always as number 100, which reaches the project
+    // only when confirmed.
+    void programy()
+    {
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        QVERIFY(o->AOL_programy->Enab());
+        QVERIFY(o->AOL_programMycia->Enab());
+        TProjektVXTNew &p = o->projekt.projekt();
+        tekstNaNazwe50(QStringLiteral("czwarty"), p.programy[3].nazwa);
+        gdyOknoModalne<Tflistaprojektow>([](Tflistaprojektow *l) {
+            QCOMPARE(l->memproj->index(3, 1).data().toString(), QString("czwarty"));
+            l->but_anuluj->click();
+        });
+        emit o->AOL_programy->klik();
+
+        p.programyMycie.nr_prog = 7;
+        const QByteArray przed(reinterpret_cast<const char *>(&p.programyMycie), sizeof(TProgram));
+        gdyOknoModalne<TFProgramMycia>([](TFProgramMycia *e) {
+            QCOMPARE(e->rekord.nr_prog, 100);
+            e->but_anuluj->click();
+        });
+        emit o->AOL_programMycia->klik();
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&p.programyMycie), sizeof(TProgram)), przed);
+        QVERIFY(!o->projekt.bylazmianaProjektu);
+
+        gdyOknoModalne<TFProgramMycia>([](TFProgramMycia *e) {
+            e->tabela->setData(e->tabela->index(0, 2), 5, Qt::EditRole);
+            e->but_ok->click();
+        });
+        emit o->AOL_programMycia->klik();
+        QCOMPARE(p.programyMycie.nr_prog, 100);
+        QCOMPARE(p.programyMycie.cykle[0].v[wcGodzin], 5);
+        QCOMPARE(nazwa50NaTekst(p.programyMycie.nazwa), QString("Mycie"));
+        QVERIFY(o->projekt.bylazmianaProjektu);
     }
 
     // Leaving without confirming changes nothing, and a flag already set

@@ -11,6 +11,7 @@
 
 #include "edytor_listy.h"
 #include "kodek.h"
+#include "programy.h"
 #include "wyjscia_analogowe.h"
 #include "zadane.h"
 
@@ -35,6 +36,8 @@ struct SekcjaProby {
     char odczyt;                                // the request reading one item: function letter
     uint8_t subOdczytu;                         // and sub-command
     uint8_t subZapisu;                          // the write ('I') of one item
+    int ramek = 1;                              // requests per item read or written
+    bool przebudowaPoBledzie = false;           // a read-all that fails still counts as a change
     qint64 rozmiarPozycji;                      // bytes of one item in the block
     std::function<qint64(int nr)> przesuniecie; // of item nr in the block
     QString rozszerzenie;                       // section files; empty: none
@@ -76,6 +79,7 @@ SekcjaProby listaSekcji(const char *nazwa, char odczyt, uint8_t subOdczytu, uint
         o->ustawJezyk(1045);
         std::memcpy(&o->dane, b.constData(), sizeof(Dane));
         o->memProjlistaTworz();
+        // Unchanged, as the entry function opens it.
         o->wynik = false;
         o->but_ok->setEnabled(false);
         return std::unique_ptr<TEdytorListy>(std::move(o));
@@ -103,6 +107,12 @@ const std::vector<SekcjaProby> &sekcje()
                                                 blokWyjsciaAnalogowego.podkomenda, &edytujWyjsciaAnalogowe,
                                                 &TProjektVXTNew::WyjsciaAn));
         w.back().rozszerzenie = QStringLiteral("k3ana");
+        // Five parts per program; the ".plw" file is read record by record
+        // (test_programy).
+        w.push_back(
+            listaSekcji<Tflistaprojektow>("programs", 'H', 0x0F, 0x0F, &edytujProgramy, &TProjektVXTNew::programy));
+        w.back().ramek = 5;
+        w.back().przebudowaPoBledzie = true;
         return w;
     }();
     return t;
@@ -172,7 +182,7 @@ private slots:
         auto o = okno(x);
         const QByteArray przed = x.kopia(*o);
         const QByteArray sterownik = x.naSterowniku(*s);
-        s->zepsujOd(x.odczyt, x.subOdczytu, k - 1);
+        s->zepsujOd(x.odczyt, x.subOdczytu, (k - 1) * x.ramek);
         s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
         o->but_odczyt->click();
         QVERIFY(s->komunikaty.pusty());
@@ -203,7 +213,7 @@ private slots:
             const qint64 p = x.przesuniecie(nr);
             QCOMPARE(x.kopia(*o).mid(p, x.rozmiarPozycji), x.naSterowniku(*s).mid(p, x.rozmiarPozycji));
         }
-        QCOMPARE(s->ramki(x.odczyt, x.subOdczytu), x.ile);
+        QCOMPARE(s->ramki(x.odczyt, x.subOdczytu), x.ile * x.ramek);
         QCOMPARE(s->sprawdzeniaBlokady, 1);
         QCOMPARE(tekstyListy(*o), tekstyListy(*x.lista(x.kopia(*o))));
         QCOMPARE(pasekPostepu().Gauge1->value(), x.ile);
@@ -232,7 +242,7 @@ private slots:
         o->but_odczyt->click();
         s->zegar.naPrzetworz = nullptr;
         QVERIFY(proby >= x.ile);
-        QCOMPARE(s->ramki(x.odczyt, x.subOdczytu), x.ile);
+        QCOMPARE(s->ramki(x.odczyt, x.subOdczytu), x.ile * x.ramek);
         QCOMPARE(s->ramki('I', x.subZapisu), 0);
         for (QToolButton *b : przyciski)
             QVERIFY(b->isEnabled());
@@ -266,7 +276,7 @@ private slots:
         o->but_wyslij->click();
         QVERIFY(s->komunikaty.pusty());
         QCOMPARE(int(s->komunikaty.pokazane.size()), 1);
-        QCOMPARE(s->ramki('I', x.subZapisu), x.ile);
+        QCOMPARE(s->ramki('I', x.subZapisu), x.ile * x.ramek);
         const StanSterownika st = s->sterownik.stan();
         QCOMPARE(st.ileSesji, 1);
         QVERIFY(!st.sesjaOtwarta);
@@ -320,7 +330,7 @@ private slots:
         QVERIFY(s->komunikaty.pusty());
         QVERIFY(s->pty.ramki().empty());
         QCOMPARE(x.kopia(*o), przed);
-        QVERIFY(!o->but_ok->isEnabled());
+        QCOMPARE(o->but_ok->isEnabled(), x.przebudowaPoBledzie);
     }
 };
 

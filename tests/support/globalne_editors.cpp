@@ -1,5 +1,5 @@
-// Where the editors take the connection record and the project's outputs
-// from: the main window's sources, none by default. The SETUP send's
+// Where the editors take the connection record, the lock check, the
+// project and its outputs from: the main window's sources, none by default. The SETUP send's
 // service-password prompt and follower of the link's parameters: none by
 // default. The shared dialogs that live for the whole run (list, compare,
 // "Kopiuj z ...", the definition viewers): shown or not, language, title,
@@ -9,6 +9,7 @@
 #include "dane_sterownika.h"
 #include "lista.h"
 #include "porownaj.h"
+#include "projekt_biezacy.h"
 #include "przekazniki_projektu.h"
 #include "przekazniki_wybor_def.h"
 #include "setup_transfer.h"
@@ -28,6 +29,7 @@ const bool editors = StanGlobalny::dodaj([] {
     return [] {
         ustawZrodloUstawien({});
         ustawZrodloPrzekaznikow({});
+        ustawSprawdzenieBlokady({});
         ustawZrodloProjektu({});
         ustawHasloSerwisowe({});
         ustawNoweParametryLacza({});
