@@ -3,6 +3,7 @@
 #include "dane_sterownika.h"
 #include "komunikaty.h"
 #include "okno_glowne.h"
+#include "przekazniki.h"
 #include "przekazniki_projektu.h"
 #include "zadane.h"
 #include "zegar.h"
@@ -50,6 +51,8 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
     switch (s) {
     case Sekcja::Zadane:
         return edytujBlok(okno, p.zadana, [jezyk](TZadaneArray &z) { return edytujZadane(z, jezyk); });
+    case Sekcja::Przekazniki:
+        return edytujBlok(okno, p.przekazniki, [jezyk](TPrzekaznikiArray &d) { return edytujPrzekazniki(d, jezyk); });
     }
     return false;
 }
@@ -60,9 +63,12 @@ void podlaczSekcje(TForm1 &okno)
         okno.wezUstawieniaSterownika(u, bezSprawdzeniaBlokady);
     });
     ustawZrodloPrzekaznikow([&okno]() -> const TPrzekaznikiArray & { return okno.projekt.projekt().przekazniki; });
+    ustawZrodloProjektu([&okno] { return TProjektAplikacji{&okno.projekt.projekt(), &okno.projekt.mycie()}; });
     QObject::connect(&okno, &QObject::destroyed, [] {
         ustawZrodloUstawien({});
         ustawZrodloPrzekaznikow({});
+        ustawZrodloProjektu({});
     });
     okno.podlacz(okno.AOL_zadane, [&okno] { otworzSekcje(okno, Sekcja::Zadane); });
+    okno.podlacz(okno.itemKonfiguracja, [&okno] { otworzSekcje(okno, Sekcja::Przekazniki); });
 }

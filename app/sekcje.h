@@ -7,7 +7,8 @@
 class TForm1;
 
 enum class Sekcja {
-    Zadane, // "Zadane": the ten setpoints
+    Zadane,      // "Zadane": the ten setpoints
+    Przekazniki, // "[DO]", item "konfiguracja": the digital outputs
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

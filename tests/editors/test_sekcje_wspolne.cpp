@@ -11,6 +11,7 @@
 #include "test_qt.h"
 
 #include "edytor_listy.h"
+#include "przekazniki.h"
 #include "zadane.h"
 
 #include <QFile>
@@ -77,6 +78,9 @@ SekcjaProby listaSekcji(const char *nazwa, char odczyt, uint8_t subOdczytu, uint
         o->ustawJezyk(1045);
         std::memcpy(&o->dane, b.constData(), sizeof(Dane));
         o->memProjlistaTworz();
+        // Unchanged, as the entry function opens it.
+        o->wynik = false;
+        o->but_ok->setEnabled(false);
         return std::unique_ptr<TEdytorListy>(std::move(o));
     };
     s.kopia = [](TEdytorListy &o) {
@@ -98,6 +102,9 @@ const std::vector<SekcjaProby> &sekcje()
     static const std::vector<SekcjaProby> t = [] {
         std::vector<SekcjaProby> w;
         w.push_back(listaSekcji<TFormZadane>("setpoints", 'H', 10, 10, &edytujZadane, &TProjektVXTNew::zadana));
+        w.push_back(listaSekcji<Tflistaprzekaznikow>("digital outputs", 'H', 0x04, 0x04, &edytujPrzekazniki,
+                                                     &TProjektVXTNew::przekazniki));
+        w.back().rozszerzenie = QStringLiteral("k3do");
         return w;
     }();
     return t;
