@@ -115,6 +115,20 @@ class TestPrzekazniki : public TestQt {
         return o;
     }
     TPrzekaznik naSterowniku(int nr) const { return s->bloki.projekt()->przekazniki[nr - 1]; }
+    // A row per link, and the row's link chosen: true for TCP/IP.
+    void lacza()
+    {
+        QTest::addColumn<bool>("lan");
+        QTest::newRow("RS-485") << false;
+        QTest::newRow("TCP/IP") << true;
+    }
+    bool przezLacze()
+    {
+        QFETCH(bool, lan);
+        if (lan && !s->przezLan())
+            QTest::qFail("no TCP/IP front", __FILE__, __LINE__);
+        return lan;
+    }
 
 protected:
     void przedTestem() override
@@ -177,17 +191,10 @@ private slots:
 
     // Read all over both links: outputs 1..32 from the controller, 33..128
     // as they were; the list shows them and OK hands them back.
-    void odczyt_data()
-    {
-        QTest::addColumn<bool>("lan");
-        QTest::newRow("RS-485") << false;
-        QTest::newRow("TCP/IP") << true;
-    }
+    void odczyt_data() { lacza(); }
     void odczyt()
     {
-        QFETCH(bool, lan);
-        if (lan)
-            QVERIFY(s->przezLan());
+        const bool lan = przezLacze();
         auto o = lista();
         o->but_odczyt->click();
         for (int nr = 1; nr <= 32; ++nr)
@@ -242,17 +249,10 @@ private slots:
     }
 
     // Send all over both links: one session, every output, one message.
-    void wyslanie_data()
-    {
-        QTest::addColumn<bool>("lan");
-        QTest::newRow("RS-485") << false;
-        QTest::newRow("TCP/IP") << true;
-    }
+    void wyslanie_data() { lacza(); }
     void wyslanie()
     {
-        QFETCH(bool, lan);
-        if (lan)
-            QVERIFY(s->przezLan());
+        przezLacze();
         auto o = lista();
         s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
         // "Anuluj" does not stop this loop.
@@ -699,17 +699,10 @@ private slots:
 
     // One output read and sent over both links: its own index on the wire,
     // the send in a session of its own and without a message.
-    void jednoWyjscie_data()
-    {
-        QTest::addColumn<bool>("lan");
-        QTest::newRow("RS-485") << false;
-        QTest::newRow("TCP/IP") << true;
-    }
+    void jednoWyjscie_data() { lacza(); }
     void jednoWyjscie()
     {
-        QFETCH(bool, lan);
-        if (lan)
-            QVERIFY(s->przezLan());
+        const bool lan = przezLacze();
         auto o = edytor(9);
         o->but_odczyt->click();
         QVERIFY(rowne(o->rekord, naSterowniku(9)));
