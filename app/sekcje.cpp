@@ -11,6 +11,7 @@
 #include "programy.h"
 #include "programy_transfer.h"
 #include "projekt_biezacy.h"
+#include "przekazniki.h"
 #include "przekazniki_projektu.h"
 #include "setup.h"
 #include "wyjscia_analogowe.h"
@@ -86,6 +87,8 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
     case Sekcja::ProgramMycia:
         return edytujBlok(okno, p.programyMycie,
                           [jezyk, &p](TProgram &pr) { return edytujProgram(pr, nrProgramuMycia, jezyk, p.programy); });
+    case Sekcja::Przekazniki:
+        return edytujBlok(okno, p.przekazniki, [jezyk](TPrzekaznikiArray &d) { return edytujPrzekazniki(d, jezyk); });
     }
     return false;
 }
@@ -115,4 +118,5 @@ void podlaczSekcje(TForm1 &okno)
     okno.podlacz(okno.AOL_Ao, [&okno] { otworzSekcje(okno, Sekcja::WyjsciaAnalogowe); });
     okno.podlacz(okno.AOL_programy, [&okno] { otworzSekcje(okno, Sekcja::Programy); });
     okno.podlacz(okno.AOL_programMycia, [&okno] { otworzSekcje(okno, Sekcja::ProgramMycia); });
+    okno.podlacz(okno.itemKonfiguracja, [&okno] { otworzSekcje(okno, Sekcja::Przekazniki); });
 }

@@ -17,6 +17,7 @@ enum class Sekcja {
     WyjsciaAnalogowe, // "[AO] WYjścia analogowe": AO1.1..AO1.4
     Programy,         // "Programy": P01..P100
     ProgramMycia,     // "Program mycia": the washing program
+    Przekazniki,      // "[DO]", item "konfiguracja": the digital outputs
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

@@ -7,7 +7,6 @@
 #include <QEvent>
 #include <QLabel>
 #include <QPainter>
-#include <QPainterPath>
 #include <QStyle>
 #include <QStyleOptionFocusRect>
 #include <QTimer>
@@ -99,8 +98,9 @@ void TBkJvSwitch::paintEvent(QPaintEvent *)
 
 // ---- The box -------------------------------------------------------------------
 
-TPrzelacznikiWyjsc::TPrzelacznikiWyjsc(int ileWyjsc, int ileDefinicji, QWidget *AOwner, const QString &A_caption,
-                                       int A_left, int A_top, const std::function<void()> &A_OnchangedProc)
+TPrzelacznikiWyjsc::TPrzelacznikiWyjsc(int ileWyjsc, int ileDefinicji, const char *przedrostek, QWidget *AOwner,
+                                       const QString &A_caption, int A_left, int A_top,
+                                       const std::function<void()> &A_OnchangedProc)
     : QGroupBox(AOwner), ileDefinicji_(ileDefinicji)
 {
     QFont f = font();
@@ -137,6 +137,7 @@ TPrzelacznikiWyjsc::TPrzelacznikiWyjsc(int ileWyjsc, int ileDefinicji, QWidget *
         auto *s = new TBkJvSwitch(i + 1, this);
         s->setObjectName(QStringLiteral("Switch%1").arg(i + 1));
         s->setGeometry(lewo, (i / wKolumnie) * (FGapV + FRelHeight) + FStartTopS, FRelWidth, 60);
+        s->setAccessibleName(QLatin1String(przedrostek) + QString::number(i + 1));
         connect(s, &QAbstractButton::clicked, this, [this, s] { kliknieto(s); });
         FSwitchArray.append(s);
 
@@ -152,7 +153,6 @@ TPrzelacznikiWyjsc::TPrzelacznikiWyjsc(int ileWyjsc, int ileDefinicji, QWidget *
     }
     for (TBkJvSwitch *s : FSwitchArray)
         odswiez(s);
-    ustawNazwy();
     if (A_OnchangedProc)
         connect(this, &TPrzelacznikiWyjsc::OnChange, this, A_OnchangedProc);
 }
@@ -167,13 +167,6 @@ void TPrzelacznikiWyjsc::ComboAddDefs()
     FMyCombo->clear();
     for (int v = 0; v <= ileDefinicji_; ++v)
         FMyCombo->addItem(tekstWartosci(v));
-}
-
-void TPrzelacznikiWyjsc::ustawNazwy()
-{
-    const QString przedrostek = ileWyjsc() == 32 ? QStringLiteral("DO1.") : QStringLiteral("AO1.");
-    for (TBkJvSwitch *s : FSwitchArray)
-        s->setAccessibleName(przedrostek + QString::number(s->FRelay));
 }
 
 void TPrzelacznikiWyjsc::setOnOffOnlyValue(bool tak)
@@ -319,7 +312,7 @@ void TPrzelacznikiWyjsc::changeEvent(QEvent *e)
 
 TPrzekazniki32::TPrzekazniki32(QWidget *AOwner, const QString &A_caption, int A_left, int A_top,
                                const std::function<void()> &A_OnchangedProc)
-    : TPrzelacznikiWyjsc(32, 4, AOwner, A_caption, A_left, A_top, A_OnchangedProc)
+    : TPrzelacznikiWyjsc(32, 4, "DO1.", AOwner, A_caption, A_left, A_top, A_OnchangedProc)
 {
     setObjectName(QStringLiteral("TPrzekazniki32"));
 }
@@ -334,7 +327,7 @@ void TPrzekazniki32::ustawIkony(const TPrzekaznikiArray &przekazniki)
 
 TWybierzAO::TWybierzAO(QWidget *AOwner, const QString &A_caption, int A_left, int A_top,
                        const std::function<void()> &A_OnchangedProc)
-    : TPrzelacznikiWyjsc(4, 8, AOwner, A_caption, A_left, A_top, A_OnchangedProc)
+    : TPrzelacznikiWyjsc(4, 8, "AO1.", AOwner, A_caption, A_left, A_top, A_OnchangedProc)
 {
     setObjectName(QStringLiteral("TWybierzAO"));
 }

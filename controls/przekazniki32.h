@@ -142,8 +142,9 @@ signals:
 protected:
     // AOwner becomes the parent; the box goes at A_left, A_top (a layout
     // may move it); A_OnchangedProc, when given, runs on every OnChange.
-    TPrzelacznikiWyjsc(int ileWyjsc, int ileDefinicji, QWidget *AOwner, const QString &A_caption, int A_left, int A_top,
-                       const std::function<void()> &A_OnchangedProc);
+    // The switches are named przedrostek + their output's number ("DO1.5").
+    TPrzelacznikiWyjsc(int ileWyjsc, int ileDefinicji, const char *przedrostek, QWidget *AOwner,
+                       const QString &A_caption, int A_left, int A_top, const std::function<void()> &A_OnchangedProc);
     void changeEvent(QEvent *e) override;
 
 private:
@@ -152,7 +153,6 @@ private:
     // The switch drawn from its value.
     void odswiez(TBkJvSwitch *s);
     void zglosZmiane();
-    void ustawNazwy();
 
     int ileDefinicji_;
     bool FChanged = false;

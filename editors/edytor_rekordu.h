@@ -132,11 +132,7 @@ protected:
     {
         powiaz(
             k, [this, k, pole] { ustawWartoscKontrolki(k, pole, pole.doEdycji(rekord, miejsce())); },
-            [this, k, pole] {
-                if (auto *c = qobject_cast<QComboBox *>(k); c && c->currentIndex() < 0 && pole.pustaZostawia)
-                    return;
-                pole.zEdycji(rekord, wartoscKontrolki(k, pole));
-            });
+            [this, k, pole] { pole.zEdycji(rekord, wartoscKontrolki(k, pole)); });
     }
     // Binds any control: how the record shows in it and how it goes back.
     // Its value changes enable OK when it is a line edit or a drop-down

@@ -50,7 +50,9 @@
 //    overrides zbudujRaport() and wypelnijRaport().
 // 4. A one-record window or item editor: class TFx : public
 //    TEdytorRekordu<R>, with Q_OBJECT. Its constructor adds controls with
-//    dodajPole() (a labelled control of the field's kind, bound to it),
+//    dodajPole() (a labelled control of the field's kind, bound to it; a
+//    przekaznikowe field gives the relay selector TPrzekazniki32 with the
+//    definition viewer and the project's icons, controls/przekazniki32.h),
 //    binds controls of its own with powiaz(), adds grids of rows edited in
 //    their cells with dodajSiatke() and sets `rozszerzenie`. It overrides
 //    tytul(), czytajRekord() and wyslijRekord() when it transfers,

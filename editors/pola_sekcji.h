@@ -56,7 +56,6 @@ struct TOpisPola {
     int znakow = 0;                                // names: characters that may be typed; 0: no limit
     std::function<QStringList(int jezykId)> lista; // Lista: the items in code order
     std::optional<QString> pozaLista;              // Lista: text of a code without an item
-    bool pustaZostawia = false;                    // Lista: a control showing no item keeps the stored code
     QString wzorBitu = QStringLiteral("%1");       // Maska: text of set bit n (1-based)
     bool edytowalne = false;                       // edited in its grid cell
     // A typed value outside min..max: the range message with the maximum,
@@ -206,13 +205,6 @@ struct TPole : TOpisPola {
     TPole tytulZ(std::function<QString()> f) &&
     {
         tytulWlasny = std::move(f);
-        return std::move(*this);
-    }
-    // A bound list showing no item (a code without one) leaves the stored
-    // code as it is, instead of storing -1.
-    TPole zostawBezPozycji() &&
-    {
-        pustaZostawia = true;
         return std::move(*this);
     }
     TPole typowanie(int z) &&

@@ -72,11 +72,9 @@ const TPolaSekcji<TDefinicjaPrzekaznika> &polaDefinicji()
                       P::liczbowe("typczas_tb", QT_TRANSLATE_NOOP("TPanelDefinicji", "Tb"), K::Calkowita,
                                   DOSTEP_POLA(tb), 0, 10000),
                       P::wyliczenie("trybWyzwalania", QT_TRANSLATE_NOOP("TPanelDefinicji", "Tryb wyzwalania"),
-                                    DOSTEP_POLA(wyzwalanie), trybyWyzwalania)
-                          .zostawBezPozycji(),
+                                    DOSTEP_POLA(wyzwalanie), trybyWyzwalania),
                       P::wyliczenie("kanalZadany", QT_TRANSLATE_NOOP("TPanelDefinicji", "Kanał zadany"),
-                                    DOSTEP_POLA(hist_zadany), zListy(listaZrodelZadanej))
-                          .zostawBezPozycji(),
+                                    DOSTEP_POLA(hist_zadany), zListy(listaZrodelZadanej)),
                       P::liczbowe("offset", QT_TRANSLATE_NOOP("TPanelDefinicji", "Offset"), K::Dziesiate,
                                   DOSTEP_POLA(offset), -500, 500),
                       P::liczbowe("okno", QT_TRANSLATE_NOOP("TPanelDefinicji", "Okno"), K::Dziesiate, DOSTEP_POLA(okno),
@@ -86,11 +84,9 @@ const TPolaSekcji<TDefinicjaPrzekaznika> &polaDefinicji()
                       P::liczbowe("h_dolna", QT_TRANSLATE_NOOP("TPanelDefinicji", "Histereza dolna"), K::Dziesiate,
                                   DOSTEP_POLA(hist_dolna), -1000, 1000),
                       P::wyliczenie("pid_typ", QT_TRANSLATE_NOOP("TPanelDefinicji", "Typ regulatora"),
-                                    DOSTEP_POLA(pid.grzanie_chlodzenie), zListy(listaGrzanieChlodzenie))
-                          .zostawBezPozycji(),
+                                    DOSTEP_POLA(pid.grzanie_chlodzenie), zListy(listaGrzanieChlodzenie)),
                       P::wyliczenie("pid_kanalZadany", QT_TRANSLATE_NOOP("TPanelDefinicji", "Kanał zadany"),
-                                    DOSTEP_POLA(pid.zadany), zListy(listaZrodelZadanej))
-                          .zostawBezPozycji(),
+                                    DOSTEP_POLA(pid.zadany), zListy(listaZrodelZadanej)),
                       P::liczbowe("pid_k", QT_TRANSLATE_NOOP("TPanelDefinicji", "Xp [%]"), K::DziesiateObciete,
                                   DOSTEP_POLA(pid.k), 0, 10000),
                       P::liczbowe("pid_ti", QT_TRANSLATE_NOOP("TPanelDefinicji", "ti [s]"), K::Calkowita,
@@ -127,9 +123,9 @@ TPanelDefinicji::TPanelDefinicji(Tryb tryb, QWidget *parent) : QWidget(parent), 
     sb_typCzasowy = new TPrzyciskObrazka(gb_typCzasowy);
     sb_typCzasowy->setObjectName(QStringLiteral("sb_typCzasowy"));
     sb_typCzasowy->setFixedSize(150, 90 + 8 + 2 * sb_typCzasowy->fontMetrics().height() + 4);
-    se_Ta = static_cast<QSpinBox *>(kontrolka("typczas_ta", "se_Ta", true));
-    se_Tb = static_cast<QSpinBox *>(kontrolka("typczas_tb", "se_Tb", true));
-    co_trybWyzwalania = static_cast<QComboBox *>(kontrolka("trybWyzwalania", "co_trybWyzwalania"));
+    se_Ta = static_cast<QSpinBox *>(kontrolka("typczas_ta", "se_Ta", gb_typCzasowy, true));
+    se_Tb = static_cast<QSpinBox *>(kontrolka("typczas_tb", "se_Tb", gb_typCzasowy, true));
+    co_trybWyzwalania = static_cast<QComboBox *>(kontrolka("trybWyzwalania", "co_trybWyzwalania", gb_typCzasowy));
     L_Ta = etykieta(gb_typCzasowy, "L_Ta", [] { return tr_("Ta"); });
     L_Tb = etykieta(gb_typCzasowy, "L_Tb", [] { return tr_("Tb"); });
     L_trybWyzwalania = etykieta(gb_typCzasowy, "L_trybWyzwalania", [] { return tr_("Tryb wyzwalania"); });
@@ -175,11 +171,11 @@ TPanelDefinicji::TPanelDefinicji(Tryb tryb, QWidget *parent) : QWidget(parent), 
     TS_Histereza->setObjectName(QStringLiteral("TS_Histereza"));
     co_regzw_kanalPomiarowy = new QComboBox(TS_Histereza);
     co_regzw_kanalPomiarowy->setObjectName(QStringLiteral("co_regzw_kanalPomiarowy"));
-    co_regzw_kanalZadany = static_cast<QComboBox *>(kontrolka("kanalZadany", "co_regzw_kanalZadany"));
-    fe_hist_offset = static_cast<TFloatEdit *>(kontrolka("offset", "fe_hist_offset"));
-    fe_hist_okno = static_cast<TFloatEdit *>(kontrolka("okno", "fe_hist_okno"));
-    fe_hist_gorna = static_cast<TFloatEdit *>(kontrolka("h_gorna", "fe_hist_gorna"));
-    fe_hist_dolna = static_cast<TFloatEdit *>(kontrolka("h_dolna", "fe_hist_dolna"));
+    co_regzw_kanalZadany = static_cast<QComboBox *>(kontrolka("kanalZadany", "co_regzw_kanalZadany", TS_Histereza));
+    fe_hist_offset = static_cast<TFloatEdit *>(kontrolka("offset", "fe_hist_offset", TS_Histereza));
+    fe_hist_okno = static_cast<TFloatEdit *>(kontrolka("okno", "fe_hist_okno", TS_Histereza));
+    fe_hist_gorna = static_cast<TFloatEdit *>(kontrolka("h_gorna", "fe_hist_gorna", TS_Histereza));
+    fe_hist_dolna = static_cast<TFloatEdit *>(kontrolka("h_dolna", "fe_hist_dolna", TS_Histereza));
     auto *hist = new QGridLayout(TS_Histereza);
     const std::vector<std::tuple<const char *, const char *, QWidget *>> wierszeHist = {
         {"L_regzw_kanalPomiarowy", QT_TRANSLATE_NOOP("TPanelDefinicji", "Kanał pomiarowy"), co_regzw_kanalPomiarowy},
@@ -199,24 +195,15 @@ TPanelDefinicji::TPanelDefinicji(Tryb tryb, QWidget *parent) : QWidget(parent), 
 
     TS_pid = new QWidget(PageControl1);
     TS_pid->setObjectName(QStringLiteral("TS_pid"));
-    co_pid_typ = static_cast<QComboBox *>(kontrolka("pid_typ", "co_pid_typ"));
+    co_pid_typ = static_cast<QComboBox *>(kontrolka("pid_typ", "co_pid_typ", TS_pid));
     co_pid_kanalPomiarowy = new QComboBox(TS_pid);
     co_pid_kanalPomiarowy->setObjectName(QStringLiteral("co_pid_kanalPomiarowy"));
-    co_pid_kanalZadany = static_cast<QComboBox *>(kontrolka("pid_kanalZadany", "co_pid_kanalZadany"));
-    fe_pid_kp = static_cast<TFloatEdit *>(kontrolka("pid_k", "fe_pid_kp"));
-    ie_pid_ti = static_cast<TIntEdit *>(kontrolka("pid_ti", "ie_pid_ti"));
-    ie_pid_td = static_cast<TIntEdit *>(kontrolka("pid_td", "ie_pid_td"));
-    ie_pid_tp = static_cast<TIntEdit *>(kontrolka("pid_tp", "ie_pid_tp"));
-    ie_pid_to = static_cast<TIntEdit *>(kontrolka("pid_to", "ie_pid_to"));
-    for (QWidget *k :
-         {static_cast<QWidget *>(co_pid_typ), static_cast<QWidget *>(co_pid_kanalZadany),
-          static_cast<QWidget *>(fe_pid_kp), static_cast<QWidget *>(ie_pid_ti), static_cast<QWidget *>(ie_pid_td),
-          static_cast<QWidget *>(ie_pid_tp), static_cast<QWidget *>(ie_pid_to)})
-        k->setParent(TS_pid);
-    for (QWidget *k : {static_cast<QWidget *>(co_regzw_kanalZadany), static_cast<QWidget *>(fe_hist_offset),
-                       static_cast<QWidget *>(fe_hist_okno), static_cast<QWidget *>(fe_hist_gorna),
-                       static_cast<QWidget *>(fe_hist_dolna)})
-        k->setParent(TS_Histereza);
+    co_pid_kanalZadany = static_cast<QComboBox *>(kontrolka("pid_kanalZadany", "co_pid_kanalZadany", TS_pid));
+    fe_pid_kp = static_cast<TFloatEdit *>(kontrolka("pid_k", "fe_pid_kp", TS_pid));
+    ie_pid_ti = static_cast<TIntEdit *>(kontrolka("pid_ti", "ie_pid_ti", TS_pid));
+    ie_pid_td = static_cast<TIntEdit *>(kontrolka("pid_td", "ie_pid_td", TS_pid));
+    ie_pid_tp = static_cast<TIntEdit *>(kontrolka("pid_tp", "ie_pid_tp", TS_pid));
+    ie_pid_to = static_cast<TIntEdit *>(kontrolka("pid_to", "ie_pid_to", TS_pid));
     // The PID rows: the editor's unit label with its explanation, or the
     // viewer's one label.
     struct WierszPid {
@@ -294,18 +281,18 @@ TPanelDefinicji::TPanelDefinicji(Tryb tryb, QWidget *parent) : QWidget(parent), 
 }
 
 // A control of the field's kind, or a spin box over the field's range.
-QWidget *TPanelDefinicji::kontrolka(const char *pole, const char *nazwa, bool pokretlo)
+QWidget *TPanelDefinicji::kontrolka(const char *pole, const char *nazwa, QWidget *rodzic, bool pokretlo)
 {
     const TPole<TDefinicjaPrzekaznika> &p = polaDefinicji()[QString::fromLatin1(pole)];
     QWidget *k;
     if (pokretlo) {
-        auto *s = new QSpinBox(this);
+        auto *s = new QSpinBox(rodzic);
         s->setRange(int(p.min), int(p.max));
         connect(s, &QSpinBox::valueChanged, this, [this] { zmieniono(); });
         s->setMinimumWidth(90);
         k = s;
     } else {
-        k = utworzKontrolke(p, this, jezykId);
+        k = utworzKontrolke(p, rodzic, jezykId);
         naZmianeKontrolki(k, this, [this] { zmieniono(); });
     }
     k->setObjectName(QString::fromLatin1(nazwa));
@@ -351,8 +338,6 @@ void TPanelDefinicji::AktualizujDefinicje(TDefinicjaPrzekaznika &d) const
             w.pole->zEdycji(d, qint64(s->value()));
             continue;
         }
-        if (auto *c = qobject_cast<QComboBox *>(w.k); c && c->currentIndex() < 0 && w.pole->pustaZostawia)
-            continue;
         w.pole->zEdycji(d, wartoscKontrolki(w.k, *w.pole));
     }
     const auto kanal = [this](const QComboBox *c, uint8_t &bajt) {

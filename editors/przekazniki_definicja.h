@@ -86,7 +86,7 @@ private:
         QWidget *k;
         const TPole<TDefinicjaPrzekaznika> *pole;
     };
-    QWidget *kontrolka(const char *pole, const char *nazwa, bool pokretlo = false);
+    QWidget *kontrolka(const char *pole, const char *nazwa, QWidget *rodzic, bool pokretlo = false);
     void zmieniono();
     void wybierzTypCzasowy();
     void wybierzRegulator();

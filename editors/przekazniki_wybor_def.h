@@ -41,7 +41,6 @@ public:
     QPushButton *but_ok, *but_anuluj;
 
     int definicja = 0; // the tab shown: 0 OFF, 1..n
-    bool wynik = false;
     int jezykId = 1045;
 
     // A_numer: the output 1..n; A_def: its present value. The tab chosen

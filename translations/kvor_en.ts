@@ -685,6 +685,41 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFEditParPrzek</name>
+    <message>
+        <source>Kopiuj ustawienia</source>
+        <translation>Copy settings</translation>
+    </message>
+    <message>
+        <source>Gdzie użyty</source>
+        <translation>Where used</translation>
+    </message>
+    <message>
+        <source>Moc urządzenia</source>
+        <translation>Device power</translation>
+    </message>
+    <message>
+        <source>Wybrana ikona</source>
+        <translation>Chosen icon</translation>
+    </message>
+    <message>
+        <source>[DO] WYjście cyfrowe</source>
+        <translation>[DO] Digital output</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję</source>
+        <translation>Choose a definition</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby zmienić ikonę</source>
+        <translation>Click to change the icon</translation>
+    </message>
+    <message>
+        <source>Czy chcesz skopiować ustawnienia z definicji innego wyjścia?</source>
+        <translation>Do you want to copy the settings from the definitions of another output?</translation>
+    </message>
+</context>
+<context>
     <name>TFEdycjaParametru</name>
     <message>
         <source>Edycja parametru</source>
@@ -2055,6 +2090,85 @@ The controller will reset...</translation>
     <message>
         <source>Lista programów</source>
         <translation>Program list</translation>
+    </message>
+</context>
+<context>
+    <name>Tflistaprzekaznikow</name>
+    <message>
+        <source>Koszt</source>
+        <translation>Cost</translation>
+    </message>
+    <message>
+        <source>Typ czasowy</source>
+        <translation>Time mode</translation>
+    </message>
+    <message>
+        <source>Ta [s]</source>
+        <translation>Ta [s]</translation>
+    </message>
+    <message>
+        <source>Tb [s]</source>
+        <translation>Tb [s]</translation>
+    </message>
+    <message>
+        <source>Typ regulatora</source>
+        <translation>Controller type</translation>
+    </message>
+    <message>
+        <source>Kanał pomiarowy</source>
+        <translation>Measuring channel</translation>
+    </message>
+    <message>
+        <source>Kanał zadany</source>
+        <translation>Setpoint channel</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Moc</source>
+        <translation>Power</translation>
+    </message>
+    <message>
+        <source>Jednostkowy koszt energii</source>
+        <translation>Unit energy cost</translation>
+    </message>
+    <message>
+        <source>Koszt energii</source>
+        <translation>Energy cost</translation>
+    </message>
+    <message>
+        <source>Ikonka</source>
+        <translation>Icon</translation>
+    </message>
+    <message>
+        <source>offset: </source>
+        <translation>offset: </translation>
+    </message>
+    <message>
+        <source>okno: </source>
+        <translation>window: </translation>
+    </message>
+    <message>
+        <source>h.górna: </source>
+        <translation>h.upper: </translation>
+    </message>
+    <message>
+        <source>h.dolna: </source>
+        <translation>h.lower: </translation>
+    </message>
+    <message>
+        <source>Gdzie użyty</source>
+        <translation>Where used</translation>
+    </message>
+    <message>
+        <source>[DO] WYjścia cyfrowe</source>
+        <translation>[DO] Digital outputs</translation>
     </message>
 </context>
 <context>

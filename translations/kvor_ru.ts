@@ -685,6 +685,41 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFEditParPrzek</name>
+    <message>
+        <source>Kopiuj ustawienia</source>
+        <translation>Копировать настройки</translation>
+    </message>
+    <message>
+        <source>Gdzie użyty</source>
+        <translation>Где используется</translation>
+    </message>
+    <message>
+        <source>Moc urządzenia</source>
+        <translation>Мощность устройства</translation>
+    </message>
+    <message>
+        <source>Wybrana ikona</source>
+        <translation>Выбранный значок</translation>
+    </message>
+    <message>
+        <source>[DO] WYjście cyfrowe</source>
+        <translation>[DO] Цифровой выход</translation>
+    </message>
+    <message>
+        <source>Wybierz definicję</source>
+        <translation>Выберите определение</translation>
+    </message>
+    <message>
+        <source>Kliknij, aby zmienić ikonę</source>
+        <translation>Нажмите, чтобы изменить значок</translation>
+    </message>
+    <message>
+        <source>Czy chcesz skopiować ustawnienia z definicji innego wyjścia?</source>
+        <translation>Скопировать настройки из определений другого выхода?</translation>
+    </message>
+</context>
+<context>
     <name>TFEdycjaParametru</name>
     <message>
         <source>Edycja parametru</source>
@@ -2055,6 +2090,85 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Lista programów</source>
         <translation>Список программ</translation>
+    </message>
+</context>
+<context>
+    <name>Tflistaprzekaznikow</name>
+    <message>
+        <source>Koszt</source>
+        <translation>Стоимость</translation>
+    </message>
+    <message>
+        <source>Typ czasowy</source>
+        <translation>Временной режим</translation>
+    </message>
+    <message>
+        <source>Ta [s]</source>
+        <translation>Ta [с]</translation>
+    </message>
+    <message>
+        <source>Tb [s]</source>
+        <translation>Tb [с]</translation>
+    </message>
+    <message>
+        <source>Typ regulatora</source>
+        <translation>Тип регулятора</translation>
+    </message>
+    <message>
+        <source>Kanał pomiarowy</source>
+        <translation>Измерительный канал</translation>
+    </message>
+    <message>
+        <source>Kanał zadany</source>
+        <translation>Канал уставки</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Moc</source>
+        <translation>Мощность</translation>
+    </message>
+    <message>
+        <source>Jednostkowy koszt energii</source>
+        <translation>Удельная стоимость энергии</translation>
+    </message>
+    <message>
+        <source>Koszt energii</source>
+        <translation>Стоимость энергии</translation>
+    </message>
+    <message>
+        <source>Ikonka</source>
+        <translation>Значок</translation>
+    </message>
+    <message>
+        <source>offset: </source>
+        <translation>смещение: </translation>
+    </message>
+    <message>
+        <source>okno: </source>
+        <translation>окно: </translation>
+    </message>
+    <message>
+        <source>h.górna: </source>
+        <translation>г.верх.: </translation>
+    </message>
+    <message>
+        <source>h.dolna: </source>
+        <translation>г.ниж.: </translation>
+    </message>
+    <message>
+        <source>Gdzie użyty</source>
+        <translation>Где используется</translation>
+    </message>
+    <message>
+        <source>[DO] WYjścia cyfrowe</source>
+        <translation>[DO] Цифровые выходы</translation>
     </message>
 </context>
 <context>

@@ -14,6 +14,7 @@
 #include "program.h"
 #include "programy.h"
 #include "projekt_biezacy.h"
+#include "przekazniki.h"
 #include "przekazniki_projektu.h"
 #include "przycisk_plaski.h"
 #include "sekcje.h"
@@ -190,6 +191,30 @@ private slots:
         QCOMPARE(p.programyMycie.cykle[0].v[wcGodzin], 5);
         QCOMPARE(nazwa50NaTekst(p.programyMycie.nazwa), QString("Mycie"));
         QVERIFY(o->projekt.bylazmianaProjektu);
+    }
+
+    // The "[DO]" panel's item "konfiguracja" opens the digital outputs on
+    // the project's block; "Gdzie użyty" and the viewers see the project.
+    void wyjsciaCyfrowe()
+    {
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        QVERIFY(o->itemKonfiguracja->Enab());
+        QCOMPARE(projektAplikacji().projekt, &o->projekt.projekt());
+        QCOMPARE(projektAplikacji().mycie, &o->projekt.mycie());
+        TPrzekaznikiArray &p = o->projekt.projekt().przekazniki;
+        p[40].moc = 4321;
+        gdyOknoModalne<Tflistaprzekaznikow>([&](Tflistaprzekaznikow *l) {
+            l->but_odczyt->click();
+            l->but_ok->click();
+        });
+        emit o->itemKonfiguracja->klik();
+        const auto sterownik = s->bloki.projekt();
+        QCOMPARE(std::memcmp(&p, &sterownik->przekazniki, 32 * sizeof(TPrzekaznik)), 0);
+        QCOMPARE(int(p[40].moc), 4321);
+        QVERIFY(o->projekt.bylazmianaProjektu);
+        o.reset();
+        QVERIFY(!projektAplikacji().projekt);
     }
 
     // Leaving without confirming changes nothing, and a flag already set

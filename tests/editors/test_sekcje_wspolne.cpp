@@ -12,6 +12,7 @@
 #include "edytor_listy.h"
 #include "kodek.h"
 #include "programy.h"
+#include "przekazniki.h"
 #include "wyjscia_analogowe.h"
 #include "zadane.h"
 
@@ -113,6 +114,9 @@ const std::vector<SekcjaProby> &sekcje()
             listaSekcji<Tflistaprojektow>("programs", 'H', 0x0F, 0x0F, &edytujProgramy, &TProjektVXTNew::programy));
         w.back().ramek = 5;
         w.back().przebudowaPoBledzie = true;
+        w.push_back(listaSekcji<Tflistaprzekaznikow>("digital outputs", 'H', 0x04, 0x04, &edytujPrzekazniki,
+                                                     &TProjektVXTNew::przekazniki));
+        w.back().rozszerzenie = QStringLiteral("k3do");
         return w;
     }();
     return t;
