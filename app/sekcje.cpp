@@ -2,6 +2,7 @@
 
 #include "dane_sterownika.h"
 #include "komunikaty.h"
+#include "kroki.h"
 #include "okno_glowne.h"
 #include "przekazniki_projektu.h"
 #include "zadane.h"
@@ -50,6 +51,10 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
     switch (s) {
     case Sekcja::Zadane:
         return edytujBlok(okno, p.zadana, [jezyk](TZadaneArray &z) { return edytujZadane(z, jezyk); });
+    case Sekcja::Kroki:
+        return edytujBlok(okno, p.kroki, [jezyk](TKrokiArray &k) { return edytujKroki(k, jezyk, false); });
+    case Sekcja::KrokiMycia:
+        return edytujBlok(okno, p.krokiMycie, [jezyk](TKrokiArray &k) { return edytujKroki(k, jezyk, true); });
     }
     return false;
 }
@@ -65,4 +70,6 @@ void podlaczSekcje(TForm1 &okno)
         ustawZrodloPrzekaznikow({});
     });
     okno.podlacz(okno.AOL_zadane, [&okno] { otworzSekcje(okno, Sekcja::Zadane); });
+    okno.podlacz(okno.AOL_kroki, [&okno] { otworzSekcje(okno, Sekcja::Kroki); });
+    okno.podlacz(okno.AOL_krokiMycia, [&okno] { otworzSekcje(okno, Sekcja::KrokiMycia); });
 }

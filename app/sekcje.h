@@ -8,6 +8,9 @@ class TForm1;
 
 enum class Sekcja {
     Zadane, // "Zadane": the ten setpoints
+    // "Kroki" and "Kroki mycia": the process and the washing steps
+    Kroki,
+    KrokiMycia,
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie
