@@ -5,6 +5,7 @@
 #include "dodatki.h"
 #include "kanaly.h"
 #include "komunikaty.h"
+#include "kroki.h"
 #include "moduly.h"
 #include "okno_glowne.h"
 #include "program.h"
@@ -89,6 +90,10 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
                           [jezyk, &p](TProgram &pr) { return edytujProgram(pr, nrProgramuMycia, jezyk, p.programy); });
     case Sekcja::Przekazniki:
         return edytujBlok(okno, p.przekazniki, [jezyk](TPrzekaznikiArray &d) { return edytujPrzekazniki(d, jezyk); });
+    case Sekcja::Kroki:
+        return edytujBlok(okno, p.kroki, [jezyk](TKrokiArray &k) { return edytujKroki(k, jezyk, false); });
+    case Sekcja::KrokiMycia:
+        return edytujBlok(okno, p.krokiMycie, [jezyk](TKrokiArray &k) { return edytujKroki(k, jezyk, true); });
     }
     return false;
 }
@@ -119,4 +124,6 @@ void podlaczSekcje(TForm1 &okno)
     okno.podlacz(okno.AOL_programy, [&okno] { otworzSekcje(okno, Sekcja::Programy); });
     okno.podlacz(okno.AOL_programMycia, [&okno] { otworzSekcje(okno, Sekcja::ProgramMycia); });
     okno.podlacz(okno.itemKonfiguracja, [&okno] { otworzSekcje(okno, Sekcja::Przekazniki); });
+    okno.podlacz(okno.AOL_kroki, [&okno] { otworzSekcje(okno, Sekcja::Kroki); });
+    okno.podlacz(okno.AOL_krokiMycia, [&okno] { otworzSekcje(okno, Sekcja::KrokiMycia); });
 }

@@ -18,6 +18,9 @@ enum class Sekcja {
     Programy,         // "Programy": P01..P100
     ProgramMycia,     // "Program mycia": the washing program
     Przekazniki,      // "[DO]", item "konfiguracja": the digital outputs
+    // "Kroki" and "Kroki mycia": the process and the washing steps
+    Kroki,
+    KrokiMycia,
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

@@ -88,7 +88,8 @@ protected:
     // A control of the field's kind (kontrolki_pol.h) named `nazwa`, with
     // the field's title as its label ("L_" + the field's name) in the next
     // row of `uklad` (ukladPol() when none), bound to the field. A box (the
-    // relay states) takes the title itself and the whole row. A window
+    // relay states) takes the title itself and the whole row; a field
+    // without a title gets no label and takes the whole row. A window
     // whose label says more than the field's title gives its own text.
     QWidget *dodajPole(const TPole<R> &pole, const char *nazwa, QGridLayout *uklad = nullptr,
                        std::function<QString()> etykieta = {})
@@ -106,6 +107,12 @@ protected:
             // A box carries the field's title itself, across the row.
             tlumaczonyTytul(g, [pole] { return pole.tytulTekstu(); });
             uklad->addWidget(g, w, 0, 1, 2);
+            powiaz(k, pole);
+            return k;
+        }
+        if (!pole.tytul && !pole.tytulWlasny && !etykieta) {
+            // A field without a title: the control alone, across the row.
+            uklad->addWidget(k, w, 0, 1, 2);
             powiaz(k, pole);
             return k;
         }

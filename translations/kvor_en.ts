@@ -833,6 +833,25 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFStanPrzekaznikow</name>
+    <message>
+        <source>Warunki końca kroku</source>
+        <translation>Step end conditions</translation>
+    </message>
+    <message>
+        <source>Zadane stałe dla kroku</source>
+        <translation>Constant setpoints of the step</translation>
+    </message>
+    <message>
+        <source>Parametry kroku</source>
+        <translation>Step parameters</translation>
+    </message>
+    <message>
+        <source>Mycie</source>
+        <translation>Washing</translation>
+    </message>
+</context>
+<context>
     <name>TFTypPrzekTable</name>
     <message>
         <source>Typ czasowy</source>
@@ -2036,6 +2055,45 @@ The controller will reset...</translation>
     <message>
         <source>Max</source>
         <translation>Max</translation>
+    </message>
+</context>
+<context>
+    <name>TfListakrokow</name>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Warunek</source>
+        <translation>Condition</translation>
+    </message>
+    <message>
+        <source>Stan wyjść przekaźnikowych</source>
+        <translation>Relay output states</translation>
+    </message>
+    <message>
+        <source>Mycie</source>
+        <translation>Washing</translation>
+    </message>
+    <message>
+        <source>Lista kroków</source>
+        <translation>Step list</translation>
+    </message>
+    <message>
+        <source>Lista kroków mycia</source>
+        <translation>Washing step list</translation>
+    </message>
+    <message>
+        <source>Warunek końca</source>
+        <translation>End condition</translation>
+    </message>
+    <message>
+        <source>Zadane</source>
+        <translation>Setpoints</translation>
     </message>
 </context>
 <context>

@@ -833,6 +833,25 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFStanPrzekaznikow</name>
+    <message>
+        <source>Warunki końca kroku</source>
+        <translation>Условия окончания шага</translation>
+    </message>
+    <message>
+        <source>Zadane stałe dla kroku</source>
+        <translation>Постоянные уставки шага</translation>
+    </message>
+    <message>
+        <source>Parametry kroku</source>
+        <translation>Параметры шага</translation>
+    </message>
+    <message>
+        <source>Mycie</source>
+        <translation>Мойка</translation>
+    </message>
+</context>
+<context>
     <name>TFTypPrzekTable</name>
     <message>
         <source>Typ czasowy</source>
@@ -2036,6 +2055,45 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Max</source>
         <translation>Макс</translation>
+    </message>
+</context>
+<context>
+    <name>TfListakrokow</name>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Warunek</source>
+        <translation>Условие</translation>
+    </message>
+    <message>
+        <source>Stan wyjść przekaźnikowych</source>
+        <translation>Состояние релейных выходов</translation>
+    </message>
+    <message>
+        <source>Mycie</source>
+        <translation>Мойка</translation>
+    </message>
+    <message>
+        <source>Lista kroków</source>
+        <translation>Список шагов</translation>
+    </message>
+    <message>
+        <source>Lista kroków mycia</source>
+        <translation>Список шагов мойки</translation>
+    </message>
+    <message>
+        <source>Warunek końca</source>
+        <translation>Условие окончания</translation>
+    </message>
+    <message>
+        <source>Zadane</source>
+        <translation>Уставки</translation>
     </message>
 </context>
 <context>

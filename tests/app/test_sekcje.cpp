@@ -10,6 +10,8 @@
 #include "dodatki.h"
 #include "edycja_liczb.h"
 #include "kanaly.h"
+#include "krok.h"
+#include "kroki.h"
 #include "nazwy.h"
 #include "program.h"
 #include "programy.h"
@@ -22,6 +24,7 @@
 #include "wyjscia_analogowe.h"
 #include "zadane.h"
 
+#include <QLineEdit>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -242,6 +245,41 @@ private slots:
         QCOMPARE(std::memcmp(&o->projekt.projekt().zadana, &przed, sizeof przed), 0);
         QCOMPARE(o->projekt.bylazmianaProjektu, bylaZmiana);
         QCOMPARE(o->TimerAutomatTag, 0);
+    }
+
+    // "Kroki" opens the process steps, "Kroki mycia" the washing steps,
+    // each list on its own table; OK hands the table back to the project.
+    void krokiZPrzyciskow_data()
+    {
+        QTest::addColumn<bool>("mycie");
+        QTest::newRow("Kroki") << false;
+        QTest::newRow("Kroki mycia") << true;
+    }
+    void krokiZPrzyciskow()
+    {
+        QFETCH(bool, mycie);
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        TProjektVXTNew &p = o->projekt.projekt();
+        tekstNaNazwe50(QStringLiteral("proces"), p.kroki[16].nazwa);
+        tekstNaNazwe50(QStringLiteral("mycie"), p.krokiMycie[16].nazwa);
+        TAOLButton *przycisk = mycie ? o->AOL_krokiMycia : o->AOL_kroki;
+        QVERIFY(przycisk->Enab());
+        gdyOknoModalne<TfListakrokow>([&](TfListakrokow *k) {
+            QCOMPARE(k->memproj->ileWierszy(), mycie ? 16 : 32);
+            QCOMPARE(k->memproj->index(15, 1).data().toString(), mycie ? QString("mycie") : QString("proces"));
+            k->przejdzDo(16);
+            gdyOknoModalne<TFStanPrzekaznikow>([](TFStanPrzekaznikow *e) {
+                e->ed_nazwa->setText("zmieniony");
+                e->but_ok->click();
+            });
+            k->but_popraw->click();
+            k->but_ok->click();
+        });
+        emit przycisk->klik();
+        QCOMPARE(nazwa50NaTekst(p.kroki[16].nazwa), mycie ? QString("proces") : QString("zmieniony"));
+        QCOMPARE(nazwa50NaTekst(p.krokiMycie[16].nazwa), mycie ? QString("zmieniony") : QString("mycie"));
+        QVERIFY(o->projekt.bylazmianaProjektu);
     }
 
     // Every flat button of the main window (the fifteen section buttons,

@@ -11,6 +11,7 @@
 
 #include "edytor_listy.h"
 #include "kodek.h"
+#include "kroki.h"
 #include "programy.h"
 #include "przekazniki.h"
 #include "wyjscia_analogowe.h"
@@ -53,10 +54,12 @@ struct SekcjaProby {
     QByteArray naSterowniku(SymulatorEdytora &sym) const { return blokZ(*sym.bloki.projekt()); }
 };
 
-// A row for a list TListaSekcji<Dane> whose entry function is `wejscie`.
+// A row for a list TListaSekcji<Dane> whose entry function is `wejscie`;
+// `przygotuj` gives a window what the entry hands it beyond the data.
 template <class Okno, class Dane>
-SekcjaProby listaSekcji(const char *nazwa, char odczyt, uint8_t subOdczytu, uint8_t subZapisu,
-                        bool (*wejscie)(Dane &, int), Dane TProjektVXTNew::*blok)
+SekcjaProby listaSekcji(
+    const char *nazwa, char odczyt, uint8_t subOdczytu, uint8_t subZapisu, bool (*wejscie)(Dane &, int),
+    Dane TProjektVXTNew::*blok, std::function<void(Okno &)> przygotuj = [](Okno &) {})
 {
     using Rek = std::remove_all_extents_t<Dane>;
     SekcjaProby s;
@@ -75,12 +78,17 @@ SekcjaProby listaSekcji(const char *nazwa, char odczyt, uint8_t subOdczytu, uint
         b = QByteArray(reinterpret_cast<const char *>(&k->d), sizeof(Dane));
         return wynik;
     };
-    s.lista = [](const QByteArray &b) {
+    const auto nowe = [przygotuj] {
         auto o = std::make_unique<Okno>();
+        przygotuj(*o);
+        return o;
+    };
+    s.lista = [nowe](const QByteArray &b) {
+        auto o = nowe();
         o->ustawJezyk(1045);
         std::memcpy(&o->dane, b.constData(), sizeof(Dane));
+        // Shown, then unchanged, as the entry function opens it.
         o->memProjlistaTworz();
-        // Unchanged, as the entry function opens it.
         o->wynik = false;
         o->but_ok->setEnabled(false);
         return std::unique_ptr<TEdytorListy>(std::move(o));
@@ -91,9 +99,9 @@ SekcjaProby listaSekcji(const char *nazwa, char odczyt, uint8_t subOdczytu, uint
     s.blokZ = [blok](const TProjektVXTNew &p) {
         return QByteArray(reinterpret_cast<const char *>(&(p.*blok)), sizeof(Dane));
     };
-    s.ile = std::make_unique<Okno>()->ile;
-    s.przesuniecie = [](int nr) {
-        const auto o = std::make_unique<Okno>();
+    s.ile = nowe()->ile;
+    s.przesuniecie = [nowe](int nr) {
+        const auto o = nowe();
         return qint64(reinterpret_cast<const char *>(&o->pozycja(nr)) - reinterpret_cast<const char *>(&o->dane));
     };
     return s;
@@ -117,6 +125,16 @@ const std::vector<SekcjaProby> &sekcje()
         w.push_back(listaSekcji<Tflistaprzekaznikow>("digital outputs", 'H', 0x04, 0x04, &edytujPrzekazniki,
                                                      &TProjektVXTNew::przekazniki));
         w.back().rozszerzenie = QStringLiteral("k3do");
+        for (const bool mycie : {false, true}) {
+            SekcjaProby k = listaSekcji<TfListakrokow, TKrokiArray>(
+                mycie ? "washing steps" : "steps", 'H', mycie ? 0x0B : 0x02, mycie ? 0x0B : 0x02,
+                mycie ? +[](TKrokiArray &d, int j) { return edytujKroki(d, j, true); }
+                      : +[](TKrokiArray &d, int j) { return edytujKroki(d, j, false); },
+                mycie ? &TProjektVXTNew::krokiMycie : &TProjektVXTNew::kroki,
+                [mycie](TfListakrokow &o) { o.ustawMycie(mycie); });
+            k.rozszerzenie = mycie ? QStringLiteral("k3krm") : QStringLiteral("k3kr");
+            w.push_back(std::move(k));
+        }
         return w;
     }();
     return t;
