@@ -348,10 +348,14 @@ void TFProjektRSIn::but_przerwijClick()
 
 void TFProjektRSIn::but_zaznaczClick()
 {
+    const bool zaznacz = tagZaznacz_ == 0;
     for (TKbProgress *w : progressArray) {
         if (w->isEnded)
             w->init();
-        w->setChecked(tagZaznacz_ == 0);
+        w->setChecked(zaznacz);
+        // A ticked row is never sent out of sight.
+        if (zaznacz)
+            w->show();
     }
     tagZaznacz_ = tagZaznacz_ == 0 ? 1 : 0;
     but_zaznacz->setText(tagZaznacz_ == 1 ? tr("Odznacz wszystko") : tr("Zaznacz wszystko"));

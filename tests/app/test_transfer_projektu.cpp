@@ -835,7 +835,7 @@ private slots:
     // runs only "Przerwij..." with the window refusing to close.
     void przyciski()
     {
-        s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 0).oczekuj(R::Pytanie, pytanieWysylki(), 1);
+        s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 0);
         zMenu(const_wyslij, [&](TFProjektRSIn *w) {
             QVERIFY(!w->but_start->isEnabled());
             QVERIFY(w->but_przerwij->isHidden() && w->Animate1->isHidden() && w->l_info->isHidden());
@@ -863,8 +863,19 @@ private slots:
             w->but_start->click();
             QCOMPARE(stany(*w), wszystkie("ukryty", {{7, "-"}, {8, "-"}}));
             QVERIFY(w->progressArray[6]->checked());
+            // Ticking every row shows them again; unticking keeps them.
+            w->but_zaznacz->click();
+            QCOMPARE(stany(*w), wszystkie("-"));
+            w->but_zaznacz->click();
+            QCOMPARE(stany(*w), wszystkie("-"));
+            zaznacz(w, {7, 8});
+            w->cb_wysylkaPorownaj->setChecked(false);
+            s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 0);
+            w->but_start->click();
+            QCOMPARE(stany(*w), wszystkie("ukryty", {{7, "-"}, {8, "-"}}));
 
             // Running: only the abort; closing is refused.
+            s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
             wyczyscRamki();
             bool sprawdzone = false;
             s->zegar.naPrzetworz = [&] {
