@@ -304,7 +304,6 @@ void TFProjektRSIn::uaktualnijStart()
 
 void TFProjektRSIn::pokazInfo(const QString &tekst)
 {
-    tekstInfo_ = tekst;
     l_info->setText(tekst);
     QPalette p = l_info->palette();
     QColor c = p.color(QPalette::WindowText);

@@ -135,7 +135,6 @@ private:
     bool trwa_ = false;     // trwaTransmisja(true) .. (false)
     bool wStarcie_ = false; // the run of "Start", question and compare included
     int tagZaznacz_ = 0;    // 1: every row was ticked by "Zaznacz wszystko"
-    QString tekstInfo_;
     QTimer *miganie_;
 };
 

@@ -224,7 +224,7 @@ void TKbProgress::init()
     FImageVerify->hide();
     FProgressBar->hide();
     isEnded = false;
-    czekajMs(FWaitAfter);
+    przerwaMs(FWaitAfter);
 }
 
 void TKbProgress::transWait(int A_milis, const QString &A_text)
@@ -233,7 +233,7 @@ void TKbProgress::transWait(int A_milis, const QString &A_text)
     const QString tekst = FLabel->text();
     FSwitch->hide();
     LabelSet(A_text);
-    czekajMs(A_milis);
+    przerwaMs(A_milis);
     LabelSet(tekst);
     FSwitch->setVisible(switchWidoczny);
     zegar().przetworzZdarzenia();
@@ -250,7 +250,7 @@ void TKbProgress::transStart(int A_max)
     FSwitch->hide();
     ustawEtykiete(4, 2, 10, FLabel->font().bold());
     FProgressBar->show();
-    czekajMs(FWaitAfter);
+    przerwaMs(FWaitAfter);
 }
 
 void TKbProgress::transStep(int A_pos)
@@ -272,7 +272,7 @@ void TKbProgress::transEnd(bool A_ok, int A_weryfikacja)
     }
     FProgressBar->hide();
     isEnded = true;
-    czekajMs(FWaitAfter);
+    przerwaMs(FWaitAfter);
 }
 
 void TKbProgress::LabelSet(const QString &A_str)
