@@ -271,6 +271,14 @@ class TestTransferProjektu : public TestQt {
         o->wezUstawieniaSterownika(u, true);
         return u;
     }
+    // Our project in the main window.
+    std::unique_ptr<Projekt> naszProjekt(uint32_t ziarno)
+    {
+        auto x = przyklad(ziarno, ustawienia());
+        o->projekt.projekt() = x->p;
+        o->projekt.mycie() = x->m;
+        return x;
+    }
     void przezLan()
     {
         QVERIFY(s->przezLan());
@@ -401,9 +409,7 @@ private slots:
         if (przezTcp)
             przezLan();
         zaladuj(*s, *przyklad(21, ustawienia()));
-        const auto nasz = przyklad(22, ustawienia());
-        o->projekt.projekt() = nasz->p;
-        o->projekt.mycie() = nasz->m;
+        const auto nasz = naszProjekt(22);
         s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
         QStringList wynik;
         zMenu(const_wyslij, [&](TFProjektRSIn *w) {
@@ -438,9 +444,7 @@ private slots:
         QFETCH(bool, przezTcp);
         if (przezTcp)
             przezLan();
-        const auto nasz = przyklad(31, ustawienia());
-        o->projekt.projekt() = nasz->p;
-        o->projekt.mycie() = nasz->m;
+        const auto nasz = naszProjekt(31);
         auto sym = std::make_unique<Projekt>(*nasz);
         sym->p.zadana[9].wartosc += 1;                  // row 7
         sym->p.przekaznikiAlarmF1F4[2].opoznienie += 1; // row 3, alarm outputs
@@ -506,10 +510,8 @@ private slots:
         QFETCH(bool, porownaj);
         QFETCH(QStringList, oczekiwane);
         QFETCH(std::vector<int>, przerwyPrzed);
-        const auto nasz = przyklad(41, ustawienia());
+        const auto nasz = naszProjekt(41);
         zaladuj(*s, *nasz);
-        o->projekt.projekt() = nasz->p;
-        o->projekt.mycie() = nasz->m;
         const bool wysylka = co == const_wyslij;
         if (wysylka)
             s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
@@ -586,10 +588,8 @@ private slots:
         QFETCH(int, sub);
         QFETCH(int, dobrych);
         QFETCH(QStringList, oczekiwane);
-        const auto nasz = przyklad(51, ustawienia());
+        const auto nasz = naszProjekt(51);
         zaladuj(*s, *nasz);
-        o->projekt.projekt() = nasz->p;
-        o->projekt.mycie() = nasz->m;
         if (co == const_wyslij)
             s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
         s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
@@ -630,9 +630,8 @@ private slots:
         QFETCH(int, co);
         QFETCH(int, sub);
         QFETCH(bool, tylkoPierwsza);
-        const auto nasz = przyklad(61, ustawienia());
+        const auto nasz = naszProjekt(61);
         zaladuj(*s, *nasz);
-        o->projekt.projekt() = nasz->p;
         const bool wysylka = co == const_wyslij;
         if (wysylka)
             s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
@@ -687,10 +686,8 @@ private slots:
         QFETCH(int, poRamkach);
         QFETCH(QStringList, oczekiwane);
         QFETCH(bool, blad);
-        const auto nasz = przyklad(71, ustawienia());
+        const auto nasz = naszProjekt(71);
         zaladuj(*s, *nasz);
-        o->projekt.projekt() = nasz->p;
-        o->projekt.mycie() = nasz->m;
         const bool wysylka = co == const_wyslij;
         if (wysylka)
             s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
@@ -783,9 +780,8 @@ private slots:
     {
         QFETCH(std::vector<int>, wiersze);
         QFETCH(int, czas);
-        const auto nasz = przyklad(91, ustawienia());
+        const auto nasz = naszProjekt(91);
         zaladuj(*s, *nasz);
-        o->projekt.projekt() = nasz->p;
         s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
         int poRunie = 0;
         zMenu(const_wyslij, [&](TFProjektRSIn *w) {
