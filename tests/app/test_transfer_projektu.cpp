@@ -795,6 +795,68 @@ private slots:
         QCOMPARE(poRunie, czas);
     }
 
+    // Before the programs the password timer of the lock starts again: a
+    // locked controller gets the remembered password at the 20th program,
+    // not only 10 s after the last send.
+    void hasloPrzedProgramami_data()
+    {
+        QTest::addColumn<int>("wiersz");
+        QTest::addColumn<QString>("pozycja");
+        QTest::addColumn<std::vector<int>>("wyslania"); // items sent before each password send
+        QTest::newRow("steps") << 11 << "I02" << std::vector<int>{};
+        QTest::newRow("programs") << 12 << "I0F" << std::vector<int>{19 * 5, 99 * 5};
+    }
+    void hasloPrzedProgramami()
+    {
+        QFETCH(int, wiersz);
+        QFETCH(QString, pozycja);
+        QFETCH(std::vector<int>, wyslania);
+        naszProjekt(121);
+        o->lockService.fnLockCheck = [] { return 1; };
+        o->lockService.fnPasswordInput = [](QString &t) { t = QStringLiteral("4242"); };
+        std::vector<int> wyslane;
+        o->lockService.fnUnlockPasswordSend = [&](const QString &haslo) {
+            wyslane.push_back(int(kody().count(pozycja)));
+            return haslo == QLatin1String("4242") ? 0 : 66;
+        };
+        s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
+        zMenu(const_wyslij, [&](TFProjektRSIn *w) {
+            zaznacz(w, {wiersz});
+            w->cb_wysylkaPorownaj->setChecked(false);
+            wyczyscRamki();
+            wyslane.clear();
+            w->but_start->click();
+            QCOMPARE(stany(*w), wszystkie("ukryty", {{wiersz, "ok"}}));
+        });
+        QCOMPARE(wyslane, wyslania);
+    }
+
+    // The automatic mode leaves the user nothing to press: every row is
+    // ticked and the rows cannot be changed; the start waits for the
+    // window to run.
+    void trybAutomatyczny()
+    {
+        TFProjektRSIn w(o->projekt.projekt(), o->projekt.mycie(), o->lockService, o.get());
+        TAutomatOdbierania a;
+        a.automat = true;
+        w.przygotuj(const_odbierz, 1045, a);
+        for (QWidget *b : std::initializer_list<QWidget *>{w.but_zaznacz, w.but_start, w.but_reset, w.but_zamknij,
+                                                           w.cb_CzytajPorownaj})
+            QVERIFY(b->isHidden());
+        QVERIFY(!w.gp_trans->isEnabled());
+        for (const TKbProgress *r : w.progressArray)
+            QVERIFY(r->checked());
+        QVERIFY(w.TimerAutomatO->isActive());
+        QCOMPARE(s->pty.ramki().size(), size_t(2)); // the window's own lock check only
+
+        TFProjektRSIn reczny(o->projekt.projekt(), o->projekt.mycie(), o->lockService, o.get());
+        reczny.przygotuj(const_odbierz, 1045, {});
+        QVERIFY(reczny.gp_trans->isEnabled());
+        QVERIFY(!reczny.TimerAutomatO->isActive());
+        for (const TKbProgress *r : reczny.progressArray)
+            QVERIFY(!r->checked());
+    }
+
     // Without a free or unlocked controller the window does not open.
     void menuBezKomunikacji_data()
     {
