@@ -37,7 +37,7 @@
 #include <QVBoxLayout>
 
 #include <cstring>
-#include <exception>
+#include <initializer_list>
 #include <memory>
 
 namespace {
@@ -277,8 +277,7 @@ void TFProjektRSIn::procAutomatOdbierania()
         return;
     }
     for (QWidget *w :
-         {static_cast<QWidget *>(but_zaznacz), static_cast<QWidget *>(but_start), static_cast<QWidget *>(but_reset),
-          static_cast<QWidget *>(but_zamknij), static_cast<QWidget *>(cb_CzytajPorownaj)})
+         std::initializer_list<QWidget *>{but_zaznacz, but_start, but_reset, but_zamknij, cb_CzytajPorownaj})
         w->hide();
     for (TKbProgress *w : progressArray)
         w->setChecked(true);
