@@ -2,6 +2,7 @@
 #include "forma_haslo.h"
 #include "komunikacja.h"
 #include "lan.h"
+#include "menu_projektu.h"
 #include "narzedzia.h"
 #include "okna_komunikatow.h"
 #include "okno_glowne.h"
@@ -49,6 +50,7 @@ int main(int argc, char *argv[])
         // podlaczNarzedzia.
         podlaczSekcje(okno);
         podlaczNarzedzia(okno);
+        podlaczMenuProjektu(okno);
 
         okno.zmienJezyk(okno.jezykId);
         okno.show();

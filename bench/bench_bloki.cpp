@@ -7,14 +7,13 @@
 // bench_bloki [repetitions]
 #include "bloki_sym.h"
 #include "powtorz.h"
-#include "symulator_pty.h"
+#include "pty_pomiaru.h"
 #include "zastoje.h"
 
 #include <QCoreApplication>
 #include <QElapsedTimer>
 
 #include <algorithm>
-#include <atomic>
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
@@ -46,24 +45,9 @@ int main(int argc, char **argv)
     BlokiSym::przykladowy(*wzor, wzorMycie, 1);
     bloki.ustaw(*wzor, wzorMycie);
 
-    PlanUsterek usterki;
-    SymulatorPty pty(sterownik, usterki);
-    QString blad;
-    if (!pty.uruchom(&blad)) {
-        std::fprintf(stderr, "pty: %s\n", qPrintable(blad));
+    PtyPomiaru port(sterownik);
+    if (!port.uruchom(true))
         return 1;
-    }
-    pty.ustawTempoLacza(true);
-    std::atomic<long> bajtow{0}, wymian{0};
-    pty.naRamke = [&](const QByteArray &zapytanie, const QByteArray &odpowiedz) {
-        bajtow += zapytanie.size() + odpowiedz.size();
-        ++wymian;
-    };
-
-    TFkomunikacja lacze;
-    lacze.porty().ustawOdczytKlucza(
-        [&](const QString &k) { return k == QLatin1String("COM1Device") ? pty.sciezka() : QString(); });
-    ustawFkomunikacja(&lacze);
     TUstawieniaSterownika ust;
     ust.adresRS = 1;
     ust.ParametryTransmisji.port = 0;
@@ -155,18 +139,17 @@ int main(int argc, char **argv)
         double zmierzone = 0, oczekiwane = 0, zastoj = 0;
         long ile = 0;
         for (int r = 0; r < powtorzen; ++r) {
-            pty.czekajNaBezczynnosc(1000);
-            bajtow = 0;
-            wymian = 0;
+            port.pty.czekajNaBezczynnosc(1000);
+            port.zeruj();
             QElapsedTimer e;
             miernik.start();
             e.start();
             bledy += w.czytaj() != 0;
             zmierzone += e.nsecsElapsed() / 1e6;
             zastoj = std::max(zastoj, miernik.stop());
-            pty.czekajNaBezczynnosc(1000);
-            oczekiwane += bajtow * bajtMs + wymian * snuMs;
-            ile += wymian;
+            port.pty.czekajNaBezczynnosc(1000);
+            oczekiwane += port.bajtow * bajtMs + port.wymian * snuMs;
+            ile += port.wymian;
         }
         std::printf("  %-34s %9ld %9.1f ms %8.1f ms %7.4f %6.1f ms\n", w.nazwa, ile / powtorzen, zmierzone / powtorzen,
                     oczekiwane / powtorzen, zmierzone / oczekiwane, zastoj);
@@ -180,6 +163,5 @@ int main(int argc, char **argv)
                 najdluzszyZastoj);
     std::printf("  overhead per exchange: %.3f ms; failures: %d\n",
                 (sumaZmierzona - sumaOczekiwana) / double(sumaWymian), bledy);
-    ustawFkomunikacja(nullptr);
     return bledy == 0 ? 0 : 2;
 }

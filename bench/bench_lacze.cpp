@@ -4,7 +4,7 @@
 // simulator pacing its replies like a wire.
 #include "komunikacja.h"
 #include "mediana.h"
-#include "symulator_pty.h"
+#include "pty_pomiaru.h"
 #include "zegar.h"
 
 #include <QCoreApplication>
@@ -19,16 +19,11 @@ int main(int argc, char **argv)
 {
     QCoreApplication app(argc, argv);
     SterownikSym sterownik;
-    PlanUsterek usterki;
-    SymulatorPty pty(sterownik, usterki);
-    QString blad;
-    if (!pty.uruchom(&blad)) {
-        std::fprintf(stderr, "pty: %s\n", qPrintable(blad));
+    PtyPomiaru port(sterownik);
+    if (!port.uruchom(false))
         return 1;
-    }
-    TFkomunikacja lacze;
-    lacze.porty().ustawOdczytKlucza(
-        [&](const QString &k) { return k == QLatin1String("COM1Device") ? pty.sciezka() : QString(); });
+    TFkomunikacja &lacze = port.lacze;
+    SymulatorPty &pty = port.pty;
     lacze.ustawCzasOdczytu(1000);
     TParamTrans trans;
     trans.port = 0;

@@ -6,6 +6,7 @@
 
 #include <QBoxLayout>
 #include <QEvent>
+#include <QFontMetrics>
 #include <QLabel>
 #include <QLinearGradient>
 #include <QMouseEvent>
@@ -161,6 +162,20 @@ void TKbProgress::ustawEtykiete(int lewo, int gora, int punkty, bool gruba)
     FLabel->adjustSize();
 }
 
+void TKbProgress::zmiescPrzedWynikiem()
+{
+    constexpr int najmniejszyPunkt = 7;
+    const int miejsce = FImageResult->x() - FLabel->x() - 2;
+    QFont f = FLabel->font();
+    while (f.pointSize() > najmniejszyPunkt && QFontMetrics(f).horizontalAdvance(FLabel->text()) > miejsce)
+        f.setPointSize(f.pointSize() - 1);
+    if (f != FLabel->font()) {
+        FLabel->setFont(f);
+        FLabel->adjustSize();
+        FLabel->move(FLabel->x(), (height() - FLabel->height()) / 2);
+    }
+}
+
 bool TKbProgress::eventFilter(QObject *o, QEvent *e)
 {
     if (o == FLabel && e->type() == QEvent::MouseButtonRelease && etykietaKlikalna_) {
@@ -209,7 +224,7 @@ void TKbProgress::init()
     FImageVerify->hide();
     FProgressBar->hide();
     isEnded = false;
-    czekajMs(FWaitAfter);
+    przerwaMs(FWaitAfter);
 }
 
 void TKbProgress::transWait(int A_milis, const QString &A_text)
@@ -218,7 +233,7 @@ void TKbProgress::transWait(int A_milis, const QString &A_text)
     const QString tekst = FLabel->text();
     FSwitch->hide();
     LabelSet(A_text);
-    czekajMs(A_milis);
+    przerwaMs(A_milis);
     LabelSet(tekst);
     FSwitch->setVisible(switchWidoczny);
     zegar().przetworzZdarzenia();
@@ -235,7 +250,7 @@ void TKbProgress::transStart(int A_max)
     FSwitch->hide();
     ustawEtykiete(4, 2, 10, FLabel->font().bold());
     FProgressBar->show();
-    czekajMs(FWaitAfter);
+    przerwaMs(FWaitAfter);
 }
 
 void TKbProgress::transStep(int A_pos)
@@ -248,6 +263,7 @@ void TKbProgress::transEnd(bool A_ok, int A_weryfikacja)
 {
     FFinalStatusOk = A_ok;
     ustawEtykiete(40, 10, 12, true);
+    zmiescPrzedWynikiem();
     FImageResult->setPixmap(obrazek(A_ok ? QStringLiteral("TRANS_OK") : QStringLiteral("TRANS_ERROR")));
     FImageResult->show();
     if (A_weryfikacja >= 0) {
@@ -256,7 +272,7 @@ void TKbProgress::transEnd(bool A_ok, int A_weryfikacja)
     }
     FProgressBar->hide();
     isEnded = true;
-    czekajMs(FWaitAfter);
+    przerwaMs(FWaitAfter);
 }
 
 void TKbProgress::LabelSet(const QString &A_str)

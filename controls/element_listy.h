@@ -91,6 +91,9 @@ protected:
 private:
     void przelaczono(bool wlaczony);
     void ustawEtykiete(int lewo, int gora, int punkty, bool gruba);
+    // A caption too long for the room before the result picture gets a
+    // smaller font (down to 7 pt).
+    void zmiescPrzedWynikiem();
     void podpowiedzi();
     void ulozPasek();
 

@@ -96,6 +96,13 @@ void pokazPostep(int pozycja, int maksimum, const QString &tekst)
 
 namespace {
 
+// Windows whose input passes also during an exchange.
+std::vector<QPointer<QWidget>> &dopuszczone()
+{
+    static std::vector<QPointer<QWidget>> w;
+    return w;
+}
+
 class FiltrWymiany : public QObject {
 public:
     using QObject::QObject;
@@ -143,14 +150,23 @@ private:
     {
         if (qobject_cast<const TpasekPostepu *>(okno))
             return true;
-        return std::any_of(pokazaneWTrakcie_.begin(), pokazaneWTrakcie_.end(),
-                           [okno](const QPointer<QWidget> &p) { return p == okno; });
+        const auto to = [okno](const QPointer<QWidget> &p) { return p == okno; };
+        return std::any_of(pokazaneWTrakcie_.begin(), pokazaneWTrakcie_.end(), to) ||
+               std::any_of(dopuszczone().begin(), dopuszczone().end(), to);
     }
 
     std::vector<QPointer<QWidget>> pokazaneWTrakcie_;
 };
 
 } // namespace
+
+void dopuscWejscieWymiany(QWidget *okno)
+{
+    auto &w = dopuszczone();
+    w.erase(std::remove_if(w.begin(), w.end(), [](const QPointer<QWidget> &p) { return p.isNull(); }), w.end());
+    if (okno && std::find(w.begin(), w.end(), okno) == w.end())
+        w.emplace_back(okno);
+}
 
 void wstrzymajWejsciePodczasWymiany()
 {

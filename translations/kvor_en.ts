@@ -833,6 +833,145 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFProjektRSIn</name>
+    <message>
+        <source>Setup</source>
+        <translation>Setup</translation>
+    </message>
+    <message>
+        <source>[AI] Wejścia analogowe</source>
+        <translation>[AI] Analog inputs</translation>
+    </message>
+    <message>
+        <source>[DO] WYjścia cyfrowe</source>
+        <translation>[DO] Digital outputs</translation>
+    </message>
+    <message>
+        <source>[AO] WYjścia analogowe</source>
+        <translation>[AO] Analog outputs</translation>
+    </message>
+    <message>
+        <source>[DI] WEjścia cyfrowe</source>
+        <translation>[DI] Digital inputs</translation>
+    </message>
+    <message>
+        <source>Moduły dodatkowe</source>
+        <translation>Extra modules</translation>
+    </message>
+    <message>
+        <source>Zadane</source>
+        <translation>Setpoints</translation>
+    </message>
+    <message>
+        <source>Dodatki</source>
+        <translation>Additions</translation>
+    </message>
+    <message>
+        <source>Wilgotność</source>
+        <translation>Humidity</translation>
+    </message>
+    <message>
+        <source>Tryby specjalne</source>
+        <translation>Special modes</translation>
+    </message>
+    <message>
+        <source>Kroki</source>
+        <translation>Steps</translation>
+    </message>
+    <message>
+        <source>Programy</source>
+        <translation>Programs</translation>
+    </message>
+    <message>
+        <source>Kroki mycia</source>
+        <translation>Washing steps</translation>
+    </message>
+    <message>
+        <source>Program mycia</source>
+        <translation>Washing program</translation>
+    </message>
+    <message>
+        <source>Ustawienia mycia</source>
+        <translation>Washing settings</translation>
+    </message>
+    <message>
+        <source>Wysyłanie projektu do sterownika</source>
+        <translation>Send the project to the controller</translation>
+    </message>
+    <message>
+        <source>Odczytanie projektu ze sterownika</source>
+        <translation>Read the project from the controller</translation>
+    </message>
+    <message>
+        <source>Wybierz co ma być wysłane</source>
+        <translation>Choose what to send</translation>
+    </message>
+    <message>
+        <source>Wybierz co ma być odebrane</source>
+        <translation>Choose what to read</translation>
+    </message>
+    <message>
+        <source>Odznacz wszystko</source>
+        <translation>Unselect all</translation>
+    </message>
+    <message>
+        <source>Zaznacz wszystko</source>
+        <translation>Select all</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Start</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Abort</translation>
+    </message>
+    <message>
+        <source>Tylko porównaj</source>
+        <translation>Compare only</translation>
+    </message>
+    <message>
+        <source>Porównaj po wysłaniu</source>
+        <translation>Compare after sending</translation>
+    </message>
+    <message>
+        <source>Czy chcesz wysłać zaznaczone pozycje do <byte value="xd"/> sterownika %s: %d ?</source>
+        <translation>Do you want to send the selected items to the <byte value="xd"/> controller %s: %d ?</translation>
+    </message>
+    <message>
+        <source>Numer Seryjny</source>
+        <translation>Serial number</translation>
+    </message>
+    <message>
+        <source>Adres RS-485</source>
+        <translation>RS-485 address</translation>
+    </message>
+    <message>
+        <source>Wysyłanie</source>
+        <translation>Sending</translation>
+    </message>
+    <message>
+        <source>Czekaj</source>
+        <translation>Wait</translation>
+    </message>
+    <message>
+        <source>Porównanie</source>
+        <translation>Comparing</translation>
+    </message>
+    <message>
+        <source>Czytanie</source>
+        <translation>Reading</translation>
+    </message>
+</context>
+<context>
     <name>TFStanPrzekaznikow</name>
     <message>
         <source>Warunki końca kroku</source>

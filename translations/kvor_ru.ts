@@ -833,6 +833,145 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFProjektRSIn</name>
+    <message>
+        <source>Setup</source>
+        <translation>Настройка</translation>
+    </message>
+    <message>
+        <source>[AI] Wejścia analogowe</source>
+        <translation>[AI] Аналоговые входы</translation>
+    </message>
+    <message>
+        <source>[DO] WYjścia cyfrowe</source>
+        <translation>[DO] Цифровые выходы</translation>
+    </message>
+    <message>
+        <source>[AO] WYjścia analogowe</source>
+        <translation>[AO] Аналоговые выходы</translation>
+    </message>
+    <message>
+        <source>[DI] WEjścia cyfrowe</source>
+        <translation>[DI] Цифровые входы</translation>
+    </message>
+    <message>
+        <source>Moduły dodatkowe</source>
+        <translation>Доп. модули</translation>
+    </message>
+    <message>
+        <source>Zadane</source>
+        <translation>Уставки</translation>
+    </message>
+    <message>
+        <source>Dodatki</source>
+        <translation>Дополнения</translation>
+    </message>
+    <message>
+        <source>Wilgotność</source>
+        <translation>Влажность</translation>
+    </message>
+    <message>
+        <source>Tryby specjalne</source>
+        <translation>Спец. режимы</translation>
+    </message>
+    <message>
+        <source>Kroki</source>
+        <translation>Шаги</translation>
+    </message>
+    <message>
+        <source>Programy</source>
+        <translation>Программы</translation>
+    </message>
+    <message>
+        <source>Kroki mycia</source>
+        <translation>Шаги мойки</translation>
+    </message>
+    <message>
+        <source>Program mycia</source>
+        <translation>Программа мойки</translation>
+    </message>
+    <message>
+        <source>Ustawienia mycia</source>
+        <translation>Настройки мойки</translation>
+    </message>
+    <message>
+        <source>Wysyłanie projektu do sterownika</source>
+        <translation>Отправка проекта в контроллер</translation>
+    </message>
+    <message>
+        <source>Odczytanie projektu ze sterownika</source>
+        <translation>Чтение проекта из контроллера</translation>
+    </message>
+    <message>
+        <source>Wybierz co ma być wysłane</source>
+        <translation>Выберите, что отправить</translation>
+    </message>
+    <message>
+        <source>Wybierz co ma być odebrane</source>
+        <translation>Выберите, что прочитать</translation>
+    </message>
+    <message>
+        <source>Odznacz wszystko</source>
+        <translation>Снять все</translation>
+    </message>
+    <message>
+        <source>Zaznacz wszystko</source>
+        <translation>Выбрать все</translation>
+    </message>
+    <message>
+        <source>Start</source>
+        <translation>Старт</translation>
+    </message>
+    <message>
+        <source>Reset</source>
+        <translation>Сброс</translation>
+    </message>
+    <message>
+        <source>Zamknij</source>
+        <translation>Закрыть</translation>
+    </message>
+    <message>
+        <source>Przerwij</source>
+        <translation>Прервать</translation>
+    </message>
+    <message>
+        <source>Tylko porównaj</source>
+        <translation>Только сравнить</translation>
+    </message>
+    <message>
+        <source>Porównaj po wysłaniu</source>
+        <translation>Сравнить после отправки</translation>
+    </message>
+    <message>
+        <source>Czy chcesz wysłać zaznaczone pozycje do <byte value="xd"/> sterownika %s: %d ?</source>
+        <translation>Отправить выбранные позиции в <byte value="xd"/> контроллер %s: %d ?</translation>
+    </message>
+    <message>
+        <source>Numer Seryjny</source>
+        <translation>Серийный номер</translation>
+    </message>
+    <message>
+        <source>Adres RS-485</source>
+        <translation>Адрес RS-485</translation>
+    </message>
+    <message>
+        <source>Wysyłanie</source>
+        <translation>Отправка</translation>
+    </message>
+    <message>
+        <source>Czekaj</source>
+        <translation>Ждите</translation>
+    </message>
+    <message>
+        <source>Porównanie</source>
+        <translation>Сравнение</translation>
+    </message>
+    <message>
+        <source>Czytanie</source>
+        <translation>Чтение</translation>
+    </message>
+</context>
+<context>
     <name>TFStanPrzekaznikow</name>
     <message>
         <source>Warunki końca kroku</source>

@@ -146,6 +146,23 @@ private slots:
         QVERIFY(wiersz_->checked());
     }
 
+    // An ended row's caption ends before the result picture: a long one
+    // takes a smaller font, a short one keeps 12 pt.
+    void dlugiPodpisPrzedWynikiem()
+    {
+        wiersz_->LabelSet(QStringLiteral("[DO] Цифровые выходы, очень длинное название"));
+        wiersz_->transStart(1);
+        wiersz_->transEnd(true, 0);
+        QVERIFY(wiersz_->FLabel->font().pointSize() < 12);
+        QVERIFY(wiersz_->FLabel->font().bold());
+        const QFontMetrics fm(wiersz_->FLabel->font());
+        const bool miesci = wiersz_->FLabel->font().pointSize() == 7 ||
+                            40 + fm.horizontalAdvance(wiersz_->FLabel->text()) < wiersz_->FImageResult->x();
+        QVERIFY(miesci);
+        wiersz_->init();
+        QCOMPARE(wiersz_->FLabel->font().pointSize(), 11);
+    }
+
     void initPrzywracaWybor()
     {
         wiersz_->setChecked(true);

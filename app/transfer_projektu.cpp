@@ -1,0 +1,667 @@
+#include "transfer_projektu.h"
+
+#include "alarmy_transfer.h"
+#include "blokada.h"
+#include "dane_sterownika.h"
+#include "dodatki_transfer.h"
+#include "element_listy.h"
+#include "komunikaty.h"
+#include "kroki_transfer.h"
+#include "moduly_transfer.h"
+#include "mycie_transfer.h"
+#include "okna_narzedzi.h"
+#include "pasek_postepu.h"
+#include "porownanie_blokow.h"
+#include "programy_transfer.h"
+#include "przekazniki_transfer.h"
+#include "setup_transfer.h"
+#include "transfer_sekcji.h"
+#include "transport.h"
+#include "tryby_specjalne_transfer.h"
+#include "wejscia_cyfrowe_transfer.h"
+#include "wejscia_pomiarowe_transfer.h"
+#include "wilgotnosc_transfer.h"
+#include "wyjscia_analogowe_transfer.h"
+#include "zadane_transfer.h"
+#include "zegar.h"
+
+#include <QCheckBox>
+#include <QCoreApplication>
+#include <QEvent>
+#include <QGroupBox>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QProgressBar>
+#include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
+
+#include <cstring>
+#include <initializer_list>
+#include <memory>
+
+namespace {
+
+constexpr int szerokoscOkna = 640;
+constexpr int szerokoscGrupy = 423;
+constexpr int miganieMs = 500;
+
+// The lock check's answers that let a transfer go on: free or unlocked.
+bool blokadaPozwala(int wynik) { return wynik == 0 || wynik == 1; }
+
+// The project and washing settings as they were before a compare-only
+// read, put back however the read ends.
+class KopiaProjektu {
+public:
+    KopiaProjektu(TProjektVXTNew &p, TProjektDodatkiMycie &m)
+        : p_(p), m_(m), projekt_(std::make_unique<TProjektVXTNew>()), mycie_(m)
+    {
+        std::memcpy(projekt_.get(), &p, sizeof p);
+    }
+    ~KopiaProjektu()
+    {
+        if (przywroc) {
+            std::memcpy(&p_, projekt_.get(), sizeof p_);
+            m_ = mycie_;
+        }
+    }
+    KopiaProjektu(const KopiaProjektu &) = delete;
+    KopiaProjektu &operator=(const KopiaProjektu &) = delete;
+
+    const TProjektVXTNew &projekt() const { return *projekt_; }
+    const TProjektDodatkiMycie &mycie() const { return mycie_; }
+    bool przywroc = false;
+
+private:
+    TProjektVXTNew &p_;
+    TProjektDodatkiMycie &m_;
+    std::unique_ptr<TProjektVXTNew> projekt_;
+    TProjektDodatkiMycie mycie_;
+};
+
+} // namespace
+
+std::array<TElementListy, ileWierszyTransferu> tabelaTransferu()
+{
+    struct Wiersz {
+        const char *nazwa;
+        int ilePozycji;
+        bool sendUnlock, potw73;
+    };
+    static constexpr Wiersz wiersze[ileWierszyTransferu] = {
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Setup"), 1, false, false},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "[AI] Wejścia analogowe"), 24, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "[DO] WYjścia cyfrowe"), 32, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "[AO] WYjścia analogowe"), 4, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "[DI] WEjścia cyfrowe"), 24, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Moduły dodatkowe"), 1, false, false},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Zadane"), 10, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Dodatki"), 1, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Wilgotność"), 1, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Tryby specjalne"), 14, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Kroki"), 32, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Programy"), 100, true, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Kroki mycia"), 16, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Program mycia"), 1, false, true},
+        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Ustawienia mycia"), 1, false, false},
+    };
+    std::array<TElementListy, ileWierszyTransferu> t;
+    for (int i = 0; i < ileWierszyTransferu; ++i) {
+        const Wiersz &w = wiersze[i];
+        t[i] = {i + 1, QCoreApplication::translate("TFProjektRSIn", w.nazwa), w.ilePozycji, w.sendUnlock, w.potw73};
+    }
+    return t;
+}
+
+TFProjektRSIn::TFProjektRSIn(TProjektVXTNew &projekt, TProjektDodatkiMycie &mycie, TLockedTransmission &lockService,
+                             QWidget *parent)
+    : QDialog(parent, flagiOknaNarzedzia()), projekt_(projekt), mycie_(mycie), lockService_(lockService),
+      tabela_(tabelaTransferu())
+{
+    setObjectName(QStringLiteral("TFProjektRSIn"));
+    gp_trans = new QGroupBox(this);
+    gp_trans->setObjectName(QStringLiteral("gp_trans"));
+    gp_trans->setFixedWidth(szerokoscGrupy);
+    auto *wiersze = new QVBoxLayout(gp_trans);
+    wiersze->setContentsMargins(6, 8, 6, 6);
+    wiersze->setSpacing(0);
+    wiersze->addStretch();
+    for (int i = 0; i < ileWierszyTransferu; ++i) {
+        progressArray[i] = new TKbProgress(
+            gp_trans, tabela_[i].nazwa, 0, 0, [this](TKbProgress *) { uaktualnijStart(); },
+            TKbProgress::Wyrownanie::gora);
+        progressArray[i]->setObjectName(QStringLiteral("wiersz%1").arg(i + 1));
+    }
+
+    const auto przycisk = [this](const char *nazwa) { return nowyPrzycisk(this, nazwa); };
+    but_zaznacz = przycisk("but_zaznacz");
+    but_start = przycisk("but_start");
+    but_reset = przycisk("but_reset");
+    but_zamknij = przycisk("but_zamknij");
+    but_przerwij = przycisk("but_przerwij");
+    cb_CzytajPorownaj = new QCheckBox(this);
+    cb_CzytajPorownaj->setObjectName(QStringLiteral("cb_CzytajPorownaj"));
+    cb_wysylkaPorownaj = new QCheckBox(this);
+    cb_wysylkaPorownaj->setObjectName(QStringLiteral("cb_wysylkaPorownaj"));
+    l_info = nowaEtykieta(this, "l_info");
+    l_info->setWordWrap(true);
+    QFont gruba = l_info->font();
+    gruba.setBold(true);
+    gruba.setPointSize(gruba.pointSize() + 2);
+    l_info->setFont(gruba);
+    Animate1 = new QProgressBar(this);
+    Animate1->setObjectName(QStringLiteral("Animate1"));
+    Animate1->setRange(0, 0);
+    Animate1->setTextVisible(false);
+    Animate1->setFixedHeight(14);
+    TimerAutomatO = new QTimer(this);
+    TimerAutomatO->setSingleShot(true);
+    TimerAutomatO->setInterval(0);
+    miganie_ = new QTimer(this);
+    miganie_->setInterval(miganieMs);
+
+    auto *prawa = new QVBoxLayout;
+    prawa->setSpacing(8);
+    for (QPushButton *b : {but_zaznacz, but_start, but_reset})
+        prawa->addWidget(b);
+    prawa->addSpacing(8);
+    prawa->addWidget(cb_CzytajPorownaj);
+    prawa->addWidget(cb_wysylkaPorownaj);
+    prawa->addSpacing(16);
+    prawa->addWidget(l_info);
+    prawa->addWidget(Animate1);
+    prawa->addWidget(but_przerwij);
+    prawa->addStretch();
+    prawa->addWidget(but_zamknij);
+    auto *uklad = new QHBoxLayout(this);
+    uklad->setContentsMargins(10, 10, 10, 10);
+    uklad->setSpacing(12);
+    uklad->addWidget(gp_trans);
+    uklad->addLayout(prawa, 1);
+
+    const auto pogrubiaj = [](QCheckBox *c) {
+        connect(c, &QCheckBox::toggled, c, [c](bool on) {
+            QFont f = c->font();
+            f.setBold(on);
+            c->setFont(f);
+        });
+    };
+    pogrubiaj(cb_CzytajPorownaj);
+    pogrubiaj(cb_wysylkaPorownaj);
+    connect(but_zaznacz, &QPushButton::clicked, this, [this] { wykonajBezpiecznie([this] { but_zaznaczClick(); }); });
+    connect(but_start, &QPushButton::clicked, this, [this] { wykonajBezpiecznie([this] { but_startClick(); }); });
+    connect(but_reset, &QPushButton::clicked, this, [this] { wykonajBezpiecznie([this] { but_resetClick(); }); });
+    connect(but_zamknij, &QPushButton::clicked, this, &QDialog::reject);
+    connect(but_przerwij, &QPushButton::clicked, this, &TFProjektRSIn::but_przerwijClick);
+    connect(TimerAutomatO, &QTimer::timeout, this, [this] { wykonajBezpiecznie([this] { TimerAutomatOTimer(); }); });
+    connect(miganie_, &QTimer::timeout, this, [this] {
+        QPalette p = l_info->palette();
+        QColor c = p.color(QPalette::WindowText);
+        c.setAlpha(c.alpha() == 0 ? 255 : 0);
+        p.setColor(QPalette::WindowText, c);
+        l_info->setPalette(p);
+    });
+
+    // Only the abort flag and the ticks change while an exchange runs; the
+    // buttons that start or end something are disabled meanwhile.
+    dopuscWejscieWymiany(this);
+
+    l_info->hide();
+    Animate1->hide();
+    but_przerwij->hide();
+    cb_wysylkaPorownaj->hide();
+    but_start->setEnabled(false);
+    jezyk();
+    resize(szerokoscOkna, sizeHint().height());
+}
+
+TFProjektRSIn::~TFProjektRSIn() = default;
+
+void TFProjektRSIn::jezyk()
+{
+    const bool wysylanie = coRobic == const_wyslij;
+    setWindowTitle(wysylanie ? tr("Wysyłanie projektu do sterownika") : tr("Odczytanie projektu ze sterownika"));
+    gp_trans->setTitle((wysylanie ? tr("Wybierz co ma być wysłane") : tr("Wybierz co ma być odebrane")) +
+                       QStringLiteral(": "));
+    tabela_ = tabelaTransferu();
+    for (int i = 0; i < ileWierszyTransferu; ++i) {
+        progressArray[i]->LabelSet(tabela_[i].nazwa);
+        progressArray[i]->FSwitch->setAccessibleName(tabela_[i].nazwa);
+    }
+    but_zaznacz->setText(tagZaznacz_ == 1 ? tr("Odznacz wszystko") : tr("Zaznacz wszystko"));
+    but_start->setText(tr("Start"));
+    but_reset->setText(tr("Reset"));
+    but_zamknij->setText(tr("Zamknij"));
+    but_przerwij->setText(tr("Przerwij") + QStringLiteral("..."));
+    cb_CzytajPorownaj->setText(tr("Tylko porównaj"));
+    cb_wysylkaPorownaj->setText(tr("Porównaj po wysłaniu"));
+}
+
+void TFProjektRSIn::changeEvent(QEvent *e)
+{
+    if (e->type() == QEvent::LanguageChange)
+        jezyk();
+    QDialog::changeEvent(e);
+}
+
+void TFProjektRSIn::done(int r)
+{
+    if (trwa_ || wStarcie_)
+        return;
+    TimerAutomatO->stop();
+    QDialog::done(r);
+}
+
+void TFProjektRSIn::przygotuj(TOdbierzWyslij co, int jezyk, const TAutomatOdbierania &automat)
+{
+    wezUstawieniaSterownika(DaneSterownika);
+    DaneSterownika.ParametryTransmisji.ReadTotalTimeoutConstant = czasOdczytuTransferuMs;
+    bylaZmiana = false;
+    coRobic = co;
+    jezykId = jezyk;
+    this->jezyk();
+    const bool wysylanie = co == const_wyslij;
+    cb_CzytajPorownaj->setVisible(!wysylanie);
+    cb_wysylkaPorownaj->setVisible(wysylanie);
+    cb_wysylkaPorownaj->setChecked(wysylanie);
+    AutomatOdbierania = automat;
+    procAutomatOdbierania();
+}
+
+void TFProjektRSIn::procAutomatOdbierania()
+{
+    const bool automat = AutomatOdbierania.automat;
+    gp_trans->setEnabled(!automat);
+    if (!automat) {
+        TimerAutomatO->stop();
+        return;
+    }
+    for (QWidget *w :
+         std::initializer_list<QWidget *>{but_zaznacz, but_start, but_reset, but_zamknij, cb_CzytajPorownaj})
+        w->hide();
+    for (TKbProgress *w : progressArray)
+        w->setChecked(true);
+    TimerAutomatO->start();
+}
+
+void TFProjektRSIn::TimerAutomatOTimer()
+{
+    TimerAutomatO->stop();
+    przerwaMs(przerwaAutomatuMs);
+    // Closed meanwhile: no transfer.
+    if (isVisible() && !trwa_ && !wStarcie_)
+        but_startClick();
+}
+
+void TFProjektRSIn::uaktualnijStart()
+{
+    bool ktorys = false;
+    for (const TKbProgress *w : progressArray)
+        ktorys = ktorys || w->checked();
+    but_start->setEnabled(!trwa_ && ktorys);
+}
+
+void TFProjektRSIn::pokazInfo(const QString &tekst)
+{
+    l_info->setText(tekst);
+    QPalette p = l_info->palette();
+    QColor c = p.color(QPalette::WindowText);
+    c.setAlpha(255);
+    p.setColor(QPalette::WindowText, c);
+    l_info->setPalette(p);
+    l_info->show();
+    miganie_->start();
+}
+
+void TFProjektRSIn::ukryjInfo()
+{
+    miganie_->stop();
+    l_info->hide();
+}
+
+bool TFProjektRSIn::sprawdzBlokade() { return blokadaPozwala(lockService_.fnProcess()); }
+
+void TFProjektRSIn::trwaTransmisja(bool on)
+{
+    trwa_ = on;
+    but_zaznacz->setEnabled(!on);
+    but_zamknij->setEnabled(!on);
+    but_reset->setEnabled(!on);
+    uaktualnijStart();
+    but_przerwij->setVisible(on);
+    but_przerwij->setEnabled(on);
+    zegar().przetworzZdarzenia();
+    Animate1->setVisible(on);
+    przerwaMs(50);
+    zegar().przetworzZdarzenia();
+    przerwij = false;
+}
+
+void TFProjektRSIn::but_przerwijClick()
+{
+    przerwij = true;
+    przerwano = true;
+    but_przerwij->setEnabled(false);
+}
+
+void TFProjektRSIn::but_zaznaczClick()
+{
+    const bool zaznacz = tagZaznacz_ == 0;
+    for (TKbProgress *w : progressArray) {
+        if (w->isEnded)
+            w->init();
+        w->setChecked(zaznacz);
+        // A ticked row is never sent out of sight.
+        if (zaznacz)
+            w->show();
+    }
+    tagZaznacz_ = tagZaznacz_ == 0 ? 1 : 0;
+    but_zaznacz->setText(tagZaznacz_ == 1 ? tr("Odznacz wszystko") : tr("Zaznacz wszystko"));
+}
+
+void TFProjektRSIn::but_resetClick()
+{
+    for (TKbProgress *w : progressArray) {
+        if (w->isEnded)
+            w->init();
+        w->setChecked(false);
+        w->show();
+    }
+    but_start->setEnabled(false);
+    tagZaznacz_ = 0;
+    but_zaznacz->setText(tr("Zaznacz wszystko"));
+}
+
+void TFProjektRSIn::zaznaczDoPorownania()
+{
+    for (TKbProgress *w : progressArray)
+        w->select2Compare();
+}
+
+bool TFProjektRSIn::wszystkieZakonczoneOk() const
+{
+    for (const TKbProgress *w : progressArray)
+        if (!w->isEnded || !w->FinalStatusOk())
+            return false;
+    return true;
+}
+
+void TFProjektRSIn::but_startClick()
+{
+    if (trwa_ || wStarcie_)
+        return;
+    przerwano = false;
+    {
+        wStarcie_ = true;
+        const NaKoniec naKoniec([this] {
+            ukryjInfo();
+            wStarcie_ = false;
+        });
+        start();
+    }
+    if (AutomatOdbierania.automat) {
+        przerwaMs(przerwaAutomatuMs);
+        AutomatOdbierania.status = wszystkieZakonczoneOk();
+        accept();
+    }
+}
+
+void TFProjektRSIn::start()
+{
+    for (TKbProgress *w : progressArray)
+        if (!w->checked())
+            w->hide();
+    if (coRobic == const_wyslij) {
+        const bool lan = transport(DaneSterownika) == TTransport::Lan;
+        const QString pytanieTekst =
+            tr("Czy chcesz wysłać zaznaczone pozycje do \r sterownika %s: %d ?")
+                .replace(QStringLiteral("%s"), lan ? tr("Numer Seryjny") : tr("Adres RS-485"))
+                .replace(QStringLiteral("%d"),
+                         QString::number(lan ? DaneSterownika.lan.NUMER_SERYJNY : DaneSterownika.adresRS));
+        if (pytanie(pytanieTekst)) {
+            statusOk = wyslijProjekt();
+            // A user abort is remembered for the run: no compare follows it.
+            if (statusOk && !przerwano && cb_wysylkaPorownaj->isChecked()) {
+                zaznaczDoPorownania();
+                lockService_.fnProcess();
+                odbierzProjekt(true);
+            }
+        }
+    } else {
+        odbierzProjekt(cb_CzytajPorownaj->isChecked());
+    }
+}
+
+bool TFProjektRSIn::wyslijProjekt()
+{
+    pokazInfo(tr("Wysyłanie") + QStringLiteral("..."));
+    trwaTransmisja(true);
+    const NaKoniec koniec([this] { trwaTransmisja(false); });
+    // The row before was sent (the 7000 ms go before this one), and a sent
+    // row has not had its 7000 ms yet.
+    bool poprzedniWyslany = false, czekaNaPrzerwe = false;
+    const NaKoniec przerwaNaKoncu([&] {
+        if (czekaNaPrzerwe)
+            przerwaMs(przerwaMiedzyBlokamiMs);
+    });
+    for (int i = 0; i < ileWierszyTransferu; ++i) {
+        const TElementListy &w = tabela_[i];
+        TKbProgress *wiersz = progressArray[i];
+        statusOk = true;
+        if (przerwij)
+            break;
+        if (wiersz->checked()) {
+            przerwaMs(przerwaPrzedBlokiemMs);
+            wiersz->init();
+            if (poprzedniWyslany) {
+                wiersz->transWait(przerwaMiedzyBlokamiMs, tr("Czekaj") + QStringLiteral("...."));
+                czekaNaPrzerwe = false;
+            }
+            poprzedniWyslany = false;
+            wiersz->transStart(w.ilePozycji);
+            statusOk = sprawdzBlokade();
+            if (w.potw73)
+                statusOk = otworzSesjeSekcji(DaneSterownika);
+            if (!statusOk) {
+                bladBloku(i, true);
+                return false;
+            }
+            if (w.sendUnlock)
+                lockService_.clsTime();
+            statusOk = wyslijPozycjeBloku(i);
+            if (!statusOk)
+                return false;
+            if (w.potw73 && !(statusOk = zamknijSesjeSekcji(DaneSterownika))) {
+                bladBloku(i, true);
+                return false;
+            }
+            poprzedniWyslany = true;
+            czekaNaPrzerwe = true;
+            wiersz->transEnd(true, int(WynikPorownania::NieOdczytany));
+        } else {
+            poprzedniWyslany = false;
+        }
+        zegar().przetworzZdarzenia();
+        przerwaMs(przerwaPoBlokuMs);
+    }
+    return statusOk;
+}
+
+bool TFProjektRSIn::wyslijPozycjeBloku(int wiersz)
+{
+    const TElementListy &w = tabela_[wiersz];
+    TKbProgress *p = progressArray[wiersz];
+    for (int k = 1; k <= w.ilePozycji; ++k) {
+        if (k % lockCoIlePozycji == 0)
+            lockService_.fnProcess();
+        if (przerwij) {
+            bladBloku(wiersz, true);
+            return false;
+        }
+        const bool ok = wyslijPozycje(w.id, k);
+        if (w.id == 1) {
+            // The SETUP may have moved the main window's address or speed.
+            wezUstawieniaSterownika(DaneSterownika);
+        }
+        if (!ok) {
+            // The section's send has shown its own message.
+            bladBloku(wiersz, false);
+            return false;
+        }
+        p->transStep(k);
+        zegar().przetworzZdarzenia();
+        przerwaMs(przerwaPoPozycjiMs);
+    }
+    return true;
+}
+
+bool TFProjektRSIn::wyslijPozycje(int wiersz, int k)
+{
+    TProjektVXTNew &p = projekt_;
+    const TUstawieniaSterownika &u = DaneSterownika;
+    constexpr bool wSesji = true;
+    switch (wiersz) {
+    case 1:
+        return wyslijSetup(p.Setup, wSesji, u, jezykId);
+    case 2:
+        return wyslijWejsciePomiarowe(p.FWejsciaPomiarowe[k - 1], k, wSesji, u);
+    case 3:
+        // Output 1 carries the four alarm outputs: both must go.
+        return wyslijPrzekaznik(p.przekazniki[k - 1], k - 1, wSesji, u) &&
+               (k != 1 || wyslijAlarmyDO(p.przekaznikiAlarmF1F4, wSesji, u));
+    case 4:
+        return wyslijWyjscieAnalogowe(p.WyjsciaAn[k - 1], k - 1, wSesji, u);
+    case 5:
+        return wyslijWejscieCyfrowe(p.WejsciaCyfrowe[k - 1], k, wSesji, u);
+    case 6:
+        return wyslijModuly(p.modulyWeWyjKonf, wSesji, u);
+    case 7:
+        return wyslijZadana(p.zadana[k - 1], k - 1, wSesji, u);
+    case 8:
+        return wyslijDodatki(p.dodatki, wSesji, u);
+    case 9:
+        return wyslijWilgotnosc(p.wilgotnosc, wSesji, u);
+    case 10:
+        return wyslijTrybSpecjalny(p.FunkcjeSpec[k - 1], k - 1, wSesji, u);
+    case 11:
+        return wyslijKrok(p.kroki[k], k, false, u, wSesji);
+    case 12:
+        return wyslijProgram(p.programy[k - 1], k - 1, wSesji, u);
+    case 13:
+        return wyslijKrok(p.krokiMycie[k], k, true, u, wSesji);
+    case 14:
+        return wyslijProgram(p.programyMycie, nrProgramuMycia, wSesji, u);
+    case 15:
+        return wyslijUstawieniaMycia(mycie_, wSesji, u);
+    }
+    return false;
+}
+
+bool TFProjektRSIn::czytajPozycje(int wiersz, int k)
+{
+    // Each read keeps the item as it was when it fails.
+    TProjektVXTNew &p = projekt_;
+    const TUstawieniaSterownika &u = DaneSterownika;
+    switch (wiersz) {
+    case 1:
+        return czytajSetup(p.Setup, u);
+    case 2:
+        return czytajWejsciePomiarowe(p.FWejsciaPomiarowe[k - 1], k, u);
+    case 3:
+        return czytajPrzekaznik(p.przekazniki[k - 1], k - 1, u);
+    case 4:
+        return czytajWyjscieAnalogowe(p.WyjsciaAn[k - 1], k, u);
+    case 5:
+        return czytajWejscieCyfrowe(p.WejsciaCyfrowe[k - 1], k, u);
+    case 6:
+        return czytajModuly(p.modulyWeWyjKonf, u);
+    case 7:
+        return czytajZadana(p.zadana[k - 1], k, u);
+    case 8:
+        return czytajDodatki(p.dodatki, u);
+    case 9:
+        return czytajWilgotnosc(p.wilgotnosc, u);
+    case 10:
+        return czytajTrybSpecjalny(p.FunkcjeSpec[k - 1], k - 1, u);
+    case 11:
+        return czytajKrok(p.kroki[k], k, false, u);
+    case 12:
+        return czytajProgram(p.programy[k - 1], k - 1, u);
+    case 13:
+        return czytajKrok(p.krokiMycie[k], k, true, u);
+    case 14:
+        return czytajProgram(p.programyMycie, nrProgramuMycia, u);
+    case 15:
+        return czytajUstawieniaMycia(mycie_, u);
+    }
+    return false;
+}
+
+void TFProjektRSIn::bladBloku(int wiersz, bool pokazKomunikat)
+{
+    progressArray[wiersz]->transEnd(false, int(WynikPorownania::NieOdczytany));
+    przerwaMs(przerwaPrzedBledemMs);
+    if (pokazKomunikat)
+        pokazBrakKomunikacji();
+}
+
+void TFProjektRSIn::odbierzProjekt(bool tylkoPorownaj)
+{
+    pokazInfo(tylkoPorownaj ? tr("Porównanie") + QStringLiteral("...") : tr("Czytanie") + QStringLiteral("..."));
+    KopiaProjektu kopia(projekt_, mycie_);
+    kopia.przywroc = tylkoPorownaj;
+    trwaTransmisja(true);
+    const NaKoniec koniec([this] { trwaTransmisja(false); });
+    constexpr int wierszAlarmow = 3;
+    for (int i = 0; i < ileWierszyTransferu; ++i) {
+        const TElementListy &w = tabela_[i];
+        TKbProgress *wiersz = progressArray[i];
+        bool ok = false;
+        if (przerwij)
+            break;
+        if (!wiersz->checked())
+            continue;
+        wiersz->init();
+        wiersz->transStart(w.ilePozycji);
+        lockService_.fnProcess();
+        for (int k = 1; k <= w.ilePozycji; ++k) {
+            if (k % lockCoIlePozycji == 0)
+                lockService_.fnProcess();
+            if (przerwij) {
+                ok = false;
+                break;
+            }
+            ok = czytajPozycje(w.id, k);
+            if (!ok)
+                break;
+            bylaZmiana = true;
+            wiersz->transStep(k);
+        }
+        if (ok && w.id == wierszAlarmow) {
+            // Without the alarm outputs the row is not read: a compare would
+            // find the project's own alarms equal.
+            ok = czytajAlarmyDO(projekt_.przekaznikiAlarmF1F4, DaneSterownika);
+            zegar().przetworzZdarzenia();
+            przerwaMs(przerwaPoAlarmachMs);
+        }
+        zegar().przetworzZdarzenia();
+        przerwaMs(przerwaPoOdczycieBlokuMs);
+        const WynikPorownania wynik =
+            tylkoPorownaj ? porownajBlokProjektu(ok, w.id, kopia.projekt(), projekt_, kopia.mycie(), mycie_)
+                          : WynikPorownania::NieOdczytany;
+        wiersz->transEnd(ok, int(wynik));
+        if (!ok)
+            break;
+        lockService_.fnProcess();
+    }
+}
+
+bool pokazProjektRSIn(TOdbierzWyslij co, int jezykId, TAutomatOdbierania &automat, TProjektVXTNew &projekt,
+                      TProjektDodatkiMycie &mycie, TLockedTransmission &lockService, QWidget *parent)
+{
+    TFProjektRSIn okno(projekt, mycie, lockService, parent);
+    okno.przygotuj(co, jezykId, automat);
+    okno.exec();
+    automat = okno.AutomatOdbierania;
+    return okno.bylaZmiana;
+}
