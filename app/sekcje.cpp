@@ -15,6 +15,9 @@
 #include "przekazniki.h"
 #include "przekazniki_projektu.h"
 #include "setup.h"
+#include "wejscia_cyfrowe.h"
+#include "wejscia_pomiarowe.h"
+#include "wilgotnosc.h"
 #include "wyjscia_analogowe.h"
 #include "zadane.h"
 #include "zegar.h"
@@ -38,6 +41,12 @@ bool edytujBlok(TForm1 &okno, Blok &blok, Edytor edytor)
     };
     okno.blokuj(true);
     const Odblokuj odblokuj{okno};
+    // The measuring channels are named after the project's inputs while
+    // the editor is open (the project is replaced when another is opened).
+    struct NazwyKanalow {
+        explicit NazwyKanalow(const TWejsciaPomiarowe &w) { ustawWejsciaPomiarowe(&w); }
+        ~NazwyKanalow() { ustawWejsciaPomiarowe(nullptr); }
+    } nazwyKanalow{okno.projekt.projekt().FWejsciaPomiarowe};
     SprawdzStanSterownika(okno, false);
     const bool zmiana = edytor(blok);
     okno.projekt.bylazmianaProjektu = okno.projekt.bylazmianaProjektu || zmiana;
@@ -94,6 +103,15 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
         return edytujBlok(okno, p.kroki, [jezyk](TKrokiArray &k) { return edytujKroki(k, jezyk, false); });
     case Sekcja::KrokiMycia:
         return edytujBlok(okno, p.krokiMycie, [jezyk](TKrokiArray &k) { return edytujKroki(k, jezyk, true); });
+    case Sekcja::WejsciaPomiarowe:
+        return edytujBlok(okno, p.FWejsciaPomiarowe,
+                          [jezyk](TWejsciaPomiarowe &w) { return edytujWejsciaPomiarowe(w, jezyk); });
+    case Sekcja::WejsciaCyfrowe:
+        return edytujBlok(okno, p.WejsciaCyfrowe,
+                          [jezyk](TWejsciaCyfrowe &w) { return edytujWejsciaCyfrowe(w, jezyk); });
+    case Sekcja::Wilgotnosc:
+        return edytujBlok(okno, p.wilgotnosc,
+                          [jezyk, &p](Tkvor350wilgotnosc &w) { return edytujWilgotnosc(w, p.przekazniki, jezyk); });
     }
     return false;
 }
@@ -126,4 +144,7 @@ void podlaczSekcje(TForm1 &okno)
     okno.podlacz(okno.itemKonfiguracja, [&okno] { otworzSekcje(okno, Sekcja::Przekazniki); });
     okno.podlacz(okno.AOL_kroki, [&okno] { otworzSekcje(okno, Sekcja::Kroki); });
     okno.podlacz(okno.AOL_krokiMycia, [&okno] { otworzSekcje(okno, Sekcja::KrokiMycia); });
+    okno.podlacz(okno.AOL_Ai, [&okno] { otworzSekcje(okno, Sekcja::WejsciaPomiarowe); });
+    okno.podlacz(okno.AOL_di, [&okno] { otworzSekcje(okno, Sekcja::WejsciaCyfrowe); });
+    okno.podlacz(okno.AOL_wilgotnosc, [&okno] { otworzSekcje(okno, Sekcja::Wilgotnosc); });
 }

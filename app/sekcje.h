@@ -21,6 +21,9 @@ enum class Sekcja {
     // "Kroki" and "Kroki mycia": the process and the washing steps
     Kroki,
     KrokiMycia,
+    WejsciaPomiarowe, // "[AI] Wejścia analogowe": the 24 measuring inputs
+    WejsciaCyfrowe,   // "[DI] WEjścia cyfrowe": the 32 digital inputs
+    Wilgotnosc,       // "Wilgotność": the humidity settings
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

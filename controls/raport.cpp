@@ -636,17 +636,10 @@ bool WydrukDoPdf::drukuj(const TRaport &raport, const QList<TStronaWydruku> &str
 
 // ---- ready-made bands -------------------------------------------------------
 
-TPasmo &szablonListy(TRaport &raport, const QString &zbior, const QList<TKolumnaRaportu> &kolumny)
+qreal dodajNaglowekIStopke(TRaport &raport)
 {
     const QSizeF wym = raport.strona.wymiary();
     const qreal szerokosc = wym.width() - raport.strona.marginesy.left() - raport.strona.marginesy.right();
-    if (!raport.zbior(zbior)) {
-        QStringList pola;
-        for (const auto &k : kolumny)
-            pola << k.pole;
-        raport.dodajZbior(zbior, pola);
-    }
-
     TPasmo &naglowek = raport.dodajPasmo(QStringLiteral("PageHeader1"), TRodzajPasma::NaglowekStrony, 17);
     TTekstRaportu &tytul = naglowek.dodajTekst(QStringLiteral("MemoTytul"), QRectF(0, 0, szerokosc, 8));
     tytul.czcionka.setPointSize(14);
@@ -654,7 +647,22 @@ TPasmo &szablonListy(TRaport &raport, const QString &zbior, const QList<TKolumna
     TTekstRaportu &wersja = naglowek.dodajTekst(QStringLiteral("MemoWersja"), QRectF(0, 8, szerokosc, 5));
     wersja.czcionka.setPointSize(8);
     naglowek.dodajLinie(QStringLiteral("LiniaNaglowka"), QRectF(0, 14, szerokosc, 0));
+    TPasmo &stopka = raport.dodajPasmo(QStringLiteral("PageFooter1"), TRodzajPasma::StopkaStrony, 6);
+    TTekstRaportu &f = stopka.dodajTekst(QStringLiteral("f_wydrukowano"), QRectF(0, 1, szerokosc, 5));
+    f.czcionka.setPointSize(8);
+    return szerokosc;
+}
 
+TPasmo &szablonListy(TRaport &raport, const QString &zbior, const QList<TKolumnaRaportu> &kolumny)
+{
+    if (!raport.zbior(zbior)) {
+        QStringList pola;
+        for (const auto &k : kolumny)
+            pola << k.pole;
+        raport.dodajZbior(zbior, pola);
+    }
+
+    dodajNaglowekIStopke(raport);
     TPasmo &glowki = raport.dodajPasmo(QStringLiteral("Header1"), TRodzajPasma::NaglowekKolumny, 6);
     TPasmo &dane = raport.dodajPasmo(QStringLiteral("MasterData1"), TRodzajPasma::Dane, 5.5, zbior);
     qreal x = 0;
@@ -669,10 +677,6 @@ TPasmo &szablonListy(TRaport &raport, const QString &zbior, const QList<TKolumna
         d.wyrownanie = k.wyrownanie;
         x += k.szerokosc;
     }
-
-    TPasmo &stopka = raport.dodajPasmo(QStringLiteral("PageFooter1"), TRodzajPasma::StopkaStrony, 6);
-    TTekstRaportu &f = stopka.dodajTekst(QStringLiteral("f_wydrukowano"), QRectF(0, 1, szerokosc, 5));
-    f.czcionka.setPointSize(8);
     return dane;
 }
 

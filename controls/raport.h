@@ -266,6 +266,10 @@ struct TKolumnaRaportu {
 };
 // Returns the data band (named "MasterData1") for detail bands.
 TPasmo &szablonListy(TRaport &raport, const QString &zbior, const QList<TKolumnaRaportu> &kolumny);
+// The page header of the editors' reports ("MemoTytul" and "MemoWersja"
+// over a line, band "PageHeader1") and their page footer ("f_wydrukowano",
+// band "PageFooter1"); the answer is the width of the printable area [mm].
+qreal dodajNaglowekIStopke(TRaport &raport);
 
 // The relay-state table under a band: the dataset's rows that belong to
 // the parent's current row as 64 cells in a line (relay number and state

@@ -118,8 +118,9 @@ protected:
 
     // The common read-all: item i read into a scratch copy of it, kept,
     // "Anuluj" ends the loop after it; a complete read rebuilds the list
-    // and enables OK.
-    Petla petlaOdczytu()
+    // and enables OK. tezPrzerwany: so does a read that ended early (a
+    // failure, "Anuluj") after at least one item was kept.
+    Petla petlaOdczytu(bool tezPrzerwany = false)
     {
         Petla p;
         p.ile = ile;
@@ -127,13 +128,15 @@ protected:
             robocza_ = kopiaRobocza(pozycja(i));
             return czytajPozycje(robocza_->r, i);
         };
-        p.po = [this](int i, bool anulowano) {
+        auto przeczytane = std::make_shared<int>(0);
+        p.po = [this, przeczytane](int i, bool anulowano) {
             kopiujRekord(pozycja(i), robocza_->r);
+            ++*przeczytane;
             memproj->odswiezWiersz(memproj->wiersz(i));
             return !anulowano;
         };
-        p.naKoniec = [this](KoniecPetli k) {
-            if (k == KoniecPetli::Calosc) {
+        p.naKoniec = [this, przeczytane, tezPrzerwany](KoniecPetli k) {
+            if (k == KoniecPetli::Calosc || (tezPrzerwany && *przeczytane > 0)) {
                 memProjlistaTworz();
                 modyfikacja();
             }

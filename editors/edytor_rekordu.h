@@ -100,8 +100,6 @@ protected:
         if (!k)
             return nullptr;
         k->setObjectName(QString::fromLatin1(nazwa));
-        if (auto *c = qobject_cast<QComboBox *>(k))
-            listy_.push_back({c, pole.lista});
         const int w = uklad->rowCount();
         if (auto *g = qobject_cast<QGroupBox *>(k)) {
             // A box carries the field's title itself, across the row.
@@ -134,9 +132,12 @@ protected:
         return qobject_cast<K *>(dodajPole(pole, nazwa, uklad, std::move(etykieta)));
     }
 
-    // Binds a control of the field's kind to the field.
+    // Binds a control of the field's kind to the field; a drop-down list
+    // takes the field's items in the current language.
     void powiaz(QWidget *k, const TPole<R> &pole)
     {
+        if (auto *c = qobject_cast<QComboBox *>(k))
+            listy_.push_back({c, pole.lista});
         powiaz(
             k, [this, k, pole] { ustawWartoscKontrolki(k, pole, pole.doEdycji(rekord, miejsce())); },
             [this, k, pole] { pole.zEdycji(rekord, wartoscKontrolki(k, pole)); });

@@ -720,6 +720,29 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFEditWejsciePom</name>
+    <message>
+        <source>Skalowanie wejść prądowych</source>
+        <translation>Current input scaling</translation>
+    </message>
+    <message>
+        <source>[AI] WEjście analogowe</source>
+        <translation>[AI] Analog input</translation>
+    </message>
+    <message>
+        <source>Alarm Min/Max</source>
+        <translation>Min/Max alarm</translation>
+    </message>
+    <message>
+        <source>Alarm Brak czujnika</source>
+        <translation>Sensor missing alarm</translation>
+    </message>
+    <message>
+        <source>Alarm względny</source>
+        <translation>Relative alarm</translation>
+    </message>
+</context>
+<context>
     <name>TFEdycjaParametru</name>
     <message>
         <source>Edycja parametru</source>
@@ -732,6 +755,45 @@ Check the controller settings.</translation>
     <message>
         <source>Zakres: %1 - %2</source>
         <translation>Range: %1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFListaWejscCyfrowych</name>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Logika</source>
+        <translation>Logic</translation>
+    </message>
+    <message>
+        <source>Status alarmu</source>
+        <translation>Alarm status</translation>
+    </message>
+    <message>
+        <source>Logika przekaźników</source>
+        <translation>Relay logic</translation>
+    </message>
+    <message>
+        <source>Opóźnienie alarmu</source>
+        <translation>Alarm delay</translation>
+    </message>
+    <message>
+        <source>Zasilanie</source>
+        <translation>Supply</translation>
+    </message>
+    <message>
+        <source>Stan wyjść przekaźnikowych</source>
+        <translation>Relay output states</translation>
+    </message>
+    <message>
+        <source>[DI] WEjścia cyfrowe</source>
+        <translation>[DI] Digital inputs</translation>
     </message>
 </context>
 <context>
@@ -1895,6 +1957,33 @@ The controller will reset...</translation>
     </message>
 </context>
 <context>
+    <name>TPanelAlarmu</name>
+    <message>
+        <source>Status alarmu</source>
+        <translation>Alarm status</translation>
+    </message>
+    <message>
+        <source>Logika przekaźników</source>
+        <translation>Relay logic</translation>
+    </message>
+    <message>
+        <source>Opóźnienie alarmu</source>
+        <translation>Alarm delay</translation>
+    </message>
+    <message>
+        <source>Wartość max</source>
+        <translation>Max value</translation>
+    </message>
+    <message>
+        <source>Wartość min</source>
+        <translation>Min value</translation>
+    </message>
+    <message>
+        <source>Stan wyjść przekaźnikowych</source>
+        <translation>Relay output states</translation>
+    </message>
+</context>
+<context>
     <name>TPanelDefinicji</name>
     <message>
         <source>Krok</source>
@@ -2275,6 +2364,29 @@ The controller will reset...</translation>
     </message>
 </context>
 <context>
+    <name>TfeditWejscieCyfrowe</name>
+    <message>
+        <source>1.  DC</source>
+        <translation>1.  DC</translation>
+    </message>
+    <message>
+        <source>2. AC</source>
+        <translation>2. AC</translation>
+    </message>
+    <message>
+        <source>[DI] WEjście cyfrowe</source>
+        <translation>[DI] Digital input</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Błędne dane, poza zakresem! </source>
+        <translation>Invalid data, out of range! </translation>
+    </message>
+</context>
+<context>
     <name>Tflistaprojektow</name>
     <message>
         <source>Nr</source>
@@ -2366,6 +2478,100 @@ The controller will reset...</translation>
     <message>
         <source>[DO] WYjścia cyfrowe</source>
         <translation>[DO] Digital outputs</translation>
+    </message>
+</context>
+<context>
+    <name>TflistawejscPom</name>
+    <message>
+        <source>Skalowanie</source>
+        <translation>Scaling</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Typ wejścia</source>
+        <translation>Input type</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Offset</translation>
+    </message>
+    <message>
+        <source>Alarm Min/Max</source>
+        <translation>Min/Max alarm</translation>
+    </message>
+    <message>
+        <source>Alarm Brak czujnika</source>
+        <translation>Sensor missing alarm</translation>
+    </message>
+    <message>
+        <source>Alarm względny</source>
+        <translation>Relative alarm</translation>
+    </message>
+    <message>
+        <source>[AI] Wejścia analogowe</source>
+        <translation>[AI] Analog inputs</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Tryb</source>
+        <translation>Mode</translation>
+    </message>
+    <message>
+        <source>Logika</source>
+        <translation>Logic</translation>
+    </message>
+    <message>
+        <source>Opóźnienie</source>
+        <translation>Delay</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Min</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Max</translation>
+    </message>
+</context>
+<context>
+    <name>TfustawWilg</name>
+    <message>
+        <source>Tryb pomiaru</source>
+        <translation>Measurement mode</translation>
+    </message>
+    <message>
+        <source>Kanał pomiarowy</source>
+        <translation>Measuring channel</translation>
+    </message>
+    <message>
+        <source>Wartość max</source>
+        <translation>Max value</translation>
+    </message>
+    <message>
+        <source>Wartość min</source>
+        <translation>Min value</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Alarm</translation>
+    </message>
+    <message>
+        <source>Wartości zadane</source>
+        <translation>Setpoints</translation>
+    </message>
+    <message>
+        <source>Ustawienia wilgotności</source>
+        <translation>Humidity settings</translation>
     </message>
 </context>
 <context>

@@ -720,6 +720,29 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFEditWejsciePom</name>
+    <message>
+        <source>Skalowanie wejść prądowych</source>
+        <translation>Масштабирование токовых входов</translation>
+    </message>
+    <message>
+        <source>[AI] WEjście analogowe</source>
+        <translation>[AI] Аналоговый вход</translation>
+    </message>
+    <message>
+        <source>Alarm Min/Max</source>
+        <translation>Авария мин./макс.</translation>
+    </message>
+    <message>
+        <source>Alarm Brak czujnika</source>
+        <translation>Авария: нет датчика</translation>
+    </message>
+    <message>
+        <source>Alarm względny</source>
+        <translation>Относительная авария</translation>
+    </message>
+</context>
+<context>
     <name>TFEdycjaParametru</name>
     <message>
         <source>Edycja parametru</source>
@@ -732,6 +755,45 @@ Sprawdź ustawienia sterownika.</source>
     <message>
         <source>Zakres: %1 - %2</source>
         <translation>Диапазон: %1 - %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFListaWejscCyfrowych</name>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Logika</source>
+        <translation>Логика</translation>
+    </message>
+    <message>
+        <source>Status alarmu</source>
+        <translation>Статус аварии</translation>
+    </message>
+    <message>
+        <source>Logika przekaźników</source>
+        <translation>Логика реле</translation>
+    </message>
+    <message>
+        <source>Opóźnienie alarmu</source>
+        <translation>Задержка аварии</translation>
+    </message>
+    <message>
+        <source>Zasilanie</source>
+        <translation>Питание</translation>
+    </message>
+    <message>
+        <source>Stan wyjść przekaźnikowych</source>
+        <translation>Состояние релейных выходов</translation>
+    </message>
+    <message>
+        <source>[DI] WEjścia cyfrowe</source>
+        <translation>[DI] Цифровые входы</translation>
     </message>
 </context>
 <context>
@@ -1895,6 +1957,33 @@ Nastąpi reset sterownika...</source>
     </message>
 </context>
 <context>
+    <name>TPanelAlarmu</name>
+    <message>
+        <source>Status alarmu</source>
+        <translation>Статус аварии</translation>
+    </message>
+    <message>
+        <source>Logika przekaźników</source>
+        <translation>Логика реле</translation>
+    </message>
+    <message>
+        <source>Opóźnienie alarmu</source>
+        <translation>Задержка аварии</translation>
+    </message>
+    <message>
+        <source>Wartość max</source>
+        <translation>Макс. значение</translation>
+    </message>
+    <message>
+        <source>Wartość min</source>
+        <translation>Мин. значение</translation>
+    </message>
+    <message>
+        <source>Stan wyjść przekaźnikowych</source>
+        <translation>Состояние релейных выходов</translation>
+    </message>
+</context>
+<context>
     <name>TPanelDefinicji</name>
     <message>
         <source>Krok</source>
@@ -2275,6 +2364,29 @@ Nastąpi reset sterownika...</source>
     </message>
 </context>
 <context>
+    <name>TfeditWejscieCyfrowe</name>
+    <message>
+        <source>1.  DC</source>
+        <translation>1.  DC</translation>
+    </message>
+    <message>
+        <source>2. AC</source>
+        <translation>2. AC</translation>
+    </message>
+    <message>
+        <source>[DI] WEjście cyfrowe</source>
+        <translation>[DI] Цифровой вход</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Авария</translation>
+    </message>
+    <message>
+        <source>Błędne dane, poza zakresem! </source>
+        <translation>Неверные данные, вне диапазона! </translation>
+    </message>
+</context>
+<context>
     <name>Tflistaprojektow</name>
     <message>
         <source>Nr</source>
@@ -2366,6 +2478,100 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>[DO] WYjścia cyfrowe</source>
         <translation>[DO] Цифровые выходы</translation>
+    </message>
+</context>
+<context>
+    <name>TflistawejscPom</name>
+    <message>
+        <source>Skalowanie</source>
+        <translation>Масштабирование</translation>
+    </message>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Typ wejścia</source>
+        <translation>Тип входа</translation>
+    </message>
+    <message>
+        <source>Offset</source>
+        <translation>Смещение</translation>
+    </message>
+    <message>
+        <source>Alarm Min/Max</source>
+        <translation>Авария мин./макс.</translation>
+    </message>
+    <message>
+        <source>Alarm Brak czujnika</source>
+        <translation>Авария: нет датчика</translation>
+    </message>
+    <message>
+        <source>Alarm względny</source>
+        <translation>Относительная авария</translation>
+    </message>
+    <message>
+        <source>[AI] Wejścia analogowe</source>
+        <translation>[AI] Аналоговые входы</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Авария</translation>
+    </message>
+    <message>
+        <source>Tryb</source>
+        <translation>Режим</translation>
+    </message>
+    <message>
+        <source>Logika</source>
+        <translation>Логика</translation>
+    </message>
+    <message>
+        <source>Opóźnienie</source>
+        <translation>Задержка</translation>
+    </message>
+    <message>
+        <source>Min</source>
+        <translation>Мин.</translation>
+    </message>
+    <message>
+        <source>Max</source>
+        <translation>Макс.</translation>
+    </message>
+</context>
+<context>
+    <name>TfustawWilg</name>
+    <message>
+        <source>Tryb pomiaru</source>
+        <translation>Режим измерения</translation>
+    </message>
+    <message>
+        <source>Kanał pomiarowy</source>
+        <translation>Измерительный канал</translation>
+    </message>
+    <message>
+        <source>Wartość max</source>
+        <translation>Макс. значение</translation>
+    </message>
+    <message>
+        <source>Wartość min</source>
+        <translation>Мин. значение</translation>
+    </message>
+    <message>
+        <source>Alarm</source>
+        <translation>Авария</translation>
+    </message>
+    <message>
+        <source>Wartości zadane</source>
+        <translation>Заданные значения</translation>
+    </message>
+    <message>
+        <source>Ustawienia wilgotności</source>
+        <translation>Настройки влажности</translation>
     </message>
 </context>
 <context>

@@ -24,7 +24,12 @@
 #include "wyjscia_analogowe.h"
 #include "zadane.h"
 
+#include "wejscia_cyfrowe.h"
+#include "wejscia_pomiarowe.h"
+#include "wilgotnosc.h"
 #include <QLineEdit>
+
+#include <QComboBox>
 #include <QPushButton>
 #include <QToolButton>
 
@@ -113,6 +118,39 @@ private slots:
         QCOMPARE(std::memcmp(&o->projekt.projekt().dodatki, &na->dodatki, sizeof na->dodatki), 0);
         QVERIFY(o->projekt.bylazmianaProjektu);
         QCOMPARE(o->TimerAutomatTag, 0);
+    }
+
+    // The measuring inputs, the digital inputs and the humidity open from
+    // their buttons on the project's blocks; while an editor is open the
+    // measuring channels are named after the project's inputs.
+    void wejsciaIWilgotnosc()
+    {
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        TProjektVXTNew &p = o->projekt.projekt();
+        tekstNaNazwe50(QStringLiteral("Komora"), p.FWejsciaPomiarowe[1].nazwa);
+        QString kanal;
+        gdyOknoModalne<TfustawWilg>([&](TfustawWilg *w) {
+            kanal = w->co_kanalPomiarowy->itemText(1);
+            w->but_anuluj->click();
+        });
+        emit o->AOL_wilgotnosc->klik();
+        QCOMPARE(kanal, QString("AI1.2 Komora"));
+        QCOMPARE(opisWejsciaAnalogowego(1), QString("AI1.2 AI1.2"));
+
+        gdyOknoModalne<TFListaWejscCyfrowych>([](TFListaWejscCyfrowych *l) { l->but_anuluj->click(); });
+        emit o->AOL_di->klik();
+        QVERIFY(!o->projekt.bylazmianaProjektu);
+
+        gdyOknoModalne<TflistawejscPom>([](TflistawejscPom *l) {
+            l->but_odczyt->click();
+            l->but_ok->click();
+        });
+        emit o->AOL_Ai->klik();
+        const auto naSterowniku = s->bloki.projekt();
+        QCOMPARE(std::memcmp(&p.FWejsciaPomiarowe, &naSterowniku->FWejsciaPomiarowe, 6 * sizeof(TWejscieAnalogowe)), 0);
+        QVERIFY(o->projekt.bylazmianaProjektu);
+        QVERIFY(o->AOL_Ai->Enab());
     }
 
     // The editors take the connection record and the project's outputs

@@ -6,6 +6,7 @@
 
 #include "bloki_sym.h"
 #include "dane_sterownika.h"
+#include "edytor_sekcji.h"
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
 #include "lan.h"
@@ -21,8 +22,39 @@
 #include <QtTest>
 
 #include <functional>
-
 #include <memory>
+#include <utility>
+#include <vector>
+
+// A window as its entry function opens it over a copy of `dane` (a list's
+// section or a record window's record), after `przygotuj` gave it what the
+// entry hands it besides: shown, unchanged, not run modally.
+template <class Okno, class Dane>
+std::unique_ptr<Okno> oknoJakZWejscia(const Dane &dane, const std::function<void(Okno &)> &przygotuj = {})
+{
+    auto o = std::make_unique<Okno>();
+    o->ustawJezyk(1045);
+    if constexpr (requires { o->rekord; })
+        kopiujRekord(o->rekord, dane);
+    else
+        kopiujRekord(o->dane, dane);
+    if (przygotuj)
+        przygotuj(*o);
+    static_cast<TEdytorSekcji &>(*o).pokazDane();
+    o->wynik = false;
+    o->but_ok->setEnabled(false);
+    o->show();
+    return o;
+}
+
+// The rows of a test run over each transport: a column "lan", false for
+// RS-485, true for TCP/IP.
+inline void wierszeLaczy()
+{
+    QTest::addColumn<bool>("lan");
+    QTest::newRow("RS-485") << false;
+    QTest::newRow("TCP/IP") << true;
+}
 
 class SymulatorEdytora {
 public:
@@ -129,6 +161,46 @@ public:
             n += r.size() > 2 && r.at(1) == f && uint8_t(r.at(2)) == sub;
         return n;
     }
+    // Bus frames in the order received, over whichever transport carried
+    // them (TCP/IP frames without their serial number).
+    std::vector<QByteArray> ramkiObu() const
+    {
+        std::vector<QByteArray> w = pty.ramki();
+        for (const QByteArray &r : tcp.ramki())
+            w.push_back(r.mid(4));
+        return w;
+    }
+    // Payloads of the requests of one command, over either transport.
+    std::vector<QByteArray> dane(char f, uint8_t sub) const
+    {
+        std::vector<QByteArray> w;
+        for (const QByteArray &r : ramkiObu())
+            if (r.size() >= 7 && r.at(1) == f && uint8_t(r.at(2)) == sub)
+                w.push_back(r.mid(5, r.size() - 7));
+        return w;
+    }
+    // From now on each message processing notes the clock and the number of
+    // frames received so far, for najdluzszaCisza.
+    void notujChwile()
+    {
+        chwile_.clear();
+        zegar.naPrzetworz = [this] { chwile_.emplace_back(zegar.teraz, ramkiObu().size()); };
+    }
+    // Among the notes: the longest stretch of the clock in which no frame
+    // came, and the number of frames received before it.
+    std::pair<qint64, size_t> najdluzszaCisza() const
+    {
+        std::pair<qint64, size_t> w{0, 0};
+        for (size_t a = 0; a < chwile_.size();) {
+            size_t b = a;
+            while (b + 1 < chwile_.size() && chwile_[b + 1].second == chwile_[a].second)
+                ++b;
+            if (chwile_[b].first - chwile_[a].first > w.first)
+                w = {chwile_[b].first - chwile_[a].first, chwile_[a].second};
+            a = b + 1;
+        }
+        return w;
+    }
     // From the (n+1)-th request of the command on, its replies carry a bad CRC.
     void zepsujOd(char f, uint8_t sub, int n)
     {
@@ -157,4 +229,7 @@ public:
     int probyLan = 3; // lan.count of the record
     int pobrania = 0;
     int sprawdzeniaBlokady = 0;
+
+private:
+    std::vector<std::pair<qint64, size_t>> chwile_;
 };

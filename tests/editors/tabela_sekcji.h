@@ -5,8 +5,9 @@
 // one-record windows).
 //
 // A row type S has `nazwa`, `edytuj(QByteArray &data, int jezykId)` (the
-// entry function on the section's bytes) and `naSterowniku(sym)` (the
-// section's bytes on the controller); the test class lists the rows in
+// entry function on the section's bytes), `naSterowniku(sym)` (the
+// section's bytes on the controller) and `poOdczycie(old, read)` (the
+// section's bytes after a read of all it reads); the test class lists the rows in
 // the function it passes to the constructor.
 #pragma once
 
@@ -175,7 +176,7 @@ protected:
             o->but_ok->click();
         });
         QCOMPARE(x.edytuj(dane, 1045), !tak);
-        QCOMPARE(dane, tak ? przed : x.naSterowniku(*s));
+        QCOMPARE(dane, tak ? przed : x.poOdczycie(przed, x.naSterowniku(*s)));
         QVERIFY(s->komunikaty.pusty());
         QVERIFY(!pasekPostepu().isVisible());
     }

@@ -55,6 +55,8 @@ struct SekcjaProby {
     // edits, so that a record shown and taken back stays the same.
     std::function<void(TProjektVXTNew &)> wZakresie;
     QByteArray naSterowniku(SymulatorEdytora &sym) const { return rekordZ(*sym.bloki.projekt()); }
+    // A read replaces the whole record.
+    QByteArray poOdczycie(const QByteArray &, const QByteArray &odczytane) const { return odczytane; }
 };
 
 // A row for a window Okno of records Dane whose entry function is `wejscie`.

@@ -14,6 +14,8 @@
 #include "kroki.h"
 #include "programy.h"
 #include "przekazniki.h"
+#include "wejscia_cyfrowe.h"
+#include "wejscia_pomiarowe.h"
 #include "wyjscia_analogowe.h"
 #include "zadane.h"
 
@@ -52,6 +54,15 @@ struct SekcjaProby {
     // The section's block of a project.
     std::function<QByteArray(const TProjektVXTNew &)> blokZ;
     QByteArray naSterowniku(SymulatorEdytora &sym) const { return blokZ(*sym.bloki.projekt()); }
+    // A block whose items 1..ile come from `odczytane` and whose other
+    // records (never listed nor read) stay as in `stary`.
+    QByteArray poOdczycie(const QByteArray &stary, const QByteArray &odczytane) const
+    {
+        QByteArray b = stary;
+        for (int nr = 1; nr <= ile; ++nr)
+            b.replace(przesuniecie(nr), rozmiarPozycji, odczytane.mid(przesuniecie(nr), rozmiarPozycji));
+        return b;
+    }
 };
 
 // A row for a list TListaSekcji<Dane> whose entry function is `wejscie`;
@@ -135,6 +146,13 @@ const std::vector<SekcjaProby> &sekcje()
             k.rozszerzenie = mycie ? QStringLiteral("k3krm") : QStringLiteral("k3kr");
             w.push_back(std::move(k));
         }
+        const uint8_t ai = mapaWejsciaAnalogowego().podkomenda, di = mapaWejsciaCyfrowego().podkomenda;
+        w.push_back(listaSekcji<TflistawejscPom>("measuring inputs", 'H', ai, ai, &edytujWejsciaPomiarowe,
+                                                 &TProjektVXTNew::FWejsciaPomiarowe));
+        w.back().rozszerzenie = QStringLiteral("k3ail");
+        w.push_back(listaSekcji<TFListaWejscCyfrowych>("digital inputs", 'H', di, di, &edytujWejsciaCyfrowe,
+                                                       &TProjektVXTNew::WejsciaCyfrowe));
+        w.back().rozszerzenie = QStringLiteral("k3di");
         return w;
     }();
     return t;

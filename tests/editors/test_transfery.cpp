@@ -299,24 +299,8 @@ class TestTransfery : public TestQt {
         return u;
     }
 
-    // Bus frames in the order received, over whichever transport carried
-    // them (TCP/IP frames without their serial number).
-    std::vector<QByteArray> ramki() const
-    {
-        std::vector<QByteArray> w = s->pty.ramki();
-        for (const QByteArray &r : s->tcp.ramki())
-            w.push_back(r.mid(4));
-        return w;
-    }
-    // Payloads of the requests of one command.
-    std::vector<QByteArray> dane(char f, uint8_t sub) const
-    {
-        std::vector<QByteArray> w;
-        for (const QByteArray &r : ramki())
-            if (r.size() >= 7 && r.at(1) == f && uint8_t(r.at(2)) == sub)
-                w.push_back(r.mid(5, r.size() - 7));
-        return w;
-    }
+    std::vector<QByteArray> ramki() const { return s->ramkiObu(); }
+    std::vector<QByteArray> dane(char f, uint8_t sub) const { return s->dane(f, sub); }
     static std::vector<int> pierwszeBajty(const std::vector<QByteArray> &d)
     {
         std::vector<int> w;
@@ -669,9 +653,7 @@ private slots:
         QCOMPARE(surowe(w), surowe(sym->p.FWejsciaPomiarowe[nr - 1]));
         QCOMPARE(pierwszeBajty(dane('H', blokAlarmuWzglednego.podkomenda)), slot);
 
-        // Each message processing notes the clock and the frames so far.
-        std::vector<std::pair<qint64, size_t>> chwile;
-        s->zegar.naPrzetworz = [&] { chwile.emplace_back(s->zegar.teraz, ramki().size()); };
+        s->notujChwile();
         if (wSesji)
             QVERIFY(otworzSesjeSekcji(u));
         QVERIFY(wyslijWejsciePomiarowe(nasz->p.FWejsciaPomiarowe[nr - 1], nr, wSesji, u));
@@ -686,18 +668,7 @@ private slots:
                      surowe((i == nr - 1 ? nasz : sym)->p.FWejsciaPomiarowe[i]));
 
         // The longest stretch of the clock without a new frame, and where.
-        qint64 najdluzej = 0;
-        size_t ramekPrzed = 0;
-        for (size_t a = 0; a < chwile.size();) {
-            size_t b = a;
-            while (b + 1 < chwile.size() && chwile[b + 1].second == chwile[a].second)
-                ++b;
-            if (chwile[b].first - chwile[a].first > najdluzej) {
-                najdluzej = chwile[b].first - chwile[a].first;
-                ramekPrzed = chwile[a].second;
-            }
-            a = b + 1;
-        }
+        const auto [najdluzej, ramekPrzed] = s->najdluzszaCisza();
         if (!ma || wSesji) {
             QVERIFY2(najdluzej < przerwaAlarmuWzglednegoMs, qPrintable(QString::number(najdluzej)));
             return;
