@@ -2,9 +2,11 @@
 
 #include "edycja_liczb.h"
 #include "enumeracje.h"
+#include "etykieta_pliku.h"
 #include "jezyk.h"
 #include "komunikaty.h"
 #include "lan.h"
+#include "okna_narzedzi.h"
 #include "polaczenie.h"
 #include "pomocnicze.h"
 #include "porty.h"
@@ -80,22 +82,6 @@ protected:
     }
 };
 
-// A label for a path: too long a path is shortened in its middle instead
-// of being cut at the end; text() keeps the whole path.
-class EtykietaSciezki : public QLabel {
-public:
-    using QLabel::QLabel;
-
-protected:
-    void paintEvent(QPaintEvent *) override
-    {
-        QPainter p(this);
-        p.setPen(palette().color(QPalette::WindowText));
-        p.drawText(contentsRect(), int(alignment()),
-                   fontMetrics().elidedText(text(), Qt::ElideMiddle, contentsRect().width()));
-    }
-};
-
 QLabel *etykieta(QWidget *rodzic, const char *nazwa, QRect r)
 {
     auto *l = new QLabel(rodzic);
@@ -134,39 +120,8 @@ public:
     }
 };
 
-// Runs f when the scope ends, also on an exception.
-template <class F>
-class NaKoniec {
-public:
-    explicit NaKoniec(F f) : f_(std::move(f)) {}
-    ~NaKoniec() { f_(); }
-    NaKoniec(const NaKoniec &) = delete;
-    NaKoniec &operator=(const NaKoniec &) = delete;
-
-private:
-    F f_;
-};
-
-void kolorTekstu(QLabel *l, const QColor &c)
-{
-    QPalette p = l->palette();
-    p.setColor(QPalette::WindowText, c);
-    l->setPalette(p);
-}
-
 constexpr int wersjaOstatnia = 2116;
 const QString typKvor350 = QStringLiteral("kvor350");
-
-void wykonaj(const std::function<void()> &f)
-{
-    try {
-        f();
-    } catch (const std::exception &e) {
-        pokazBlad(TForm1::tr("Nieoczekiwany błąd") + QStringLiteral(": ") + QString::fromUtf8(e.what()));
-    } catch (...) {
-        pokazBlad(TForm1::tr("Nieoczekiwany błąd"));
-    }
-}
 
 } // namespace
 
@@ -187,20 +142,20 @@ TForm1::TForm1(QStringList argumenty, QWidget *parent) : QMainWindow(parent), ar
     zbudujPrzyciski(tlo);
     zbudujPolaczenie(tlo);
 
-    Label1 = new EtykietaSciezki(tlo);
+    Label1 = new TEtykietaPliku(tlo);
     Label1->setObjectName(QStringLiteral("Label1"));
     Label1->setGeometry(14, 602, 849, 20);
     Label1->setStyleSheet(QStringLiteral("color: rgb(176, 188, 204);"));
 
     TimerStarter = new QTimer(this);
     TimerStarter->setInterval(2000);
-    connect(TimerStarter, &QTimer::timeout, this, [this] { wykonaj([this] { TimerStarterTimer(); }); });
+    connect(TimerStarter, &QTimer::timeout, this, [this] { wykonajBezpiecznie([this] { TimerStarterTimer(); }); });
     TimerAutomat = new QTimer(this);
     TimerAutomat->setInterval(1000);
     connect(TimerAutomat, &QTimer::timeout, this, [this] { TimerAutomatTimer(); });
     Timer1 = new QTimer(this);
     Timer1->setInterval(4000);
-    connect(Timer1, &QTimer::timeout, this, [this] { wykonaj([this] { Timer1Timer(); }); });
+    connect(Timer1, &QTimer::timeout, this, [this] { wykonajBezpiecznie([this] { Timer1Timer(); }); });
     zamknijPoWymianie_ = new QTimer(this);
     zamknijPoWymianie_->setInterval(50);
     connect(zamknijPoWymianie_, &QTimer::timeout, this, [this] {
@@ -306,7 +261,7 @@ void TForm1::zbudujPolaczenie(QWidget *tlo)
     TS_rs->setObjectName(QStringLiteral("TS_rs"));
     L_com = etykieta(TS_rs, "L_com", {12, 10, 240, 18});
     auto *porty = new ListaPortow(TS_rs);
-    porty->przedOtwarciem = [this] { wykonaj([this] { odswiezPorty(); }); };
+    porty->przedOtwarciem = [this] { wykonajBezpiecznie([this] { odswiezPorty(); }); };
     ComboBoxPort = porty;
     ComboBoxPort->setObjectName(QStringLiteral("ComboBoxPort"));
     ComboBoxPort->setGeometry(12, 30, 244, 26);
@@ -369,14 +324,14 @@ void TForm1::zbudujPolaczenie(QWidget *tlo)
     L_automat->installEventFilter(this);
     cb_automat->hide();
     L_automat->hide();
-    connect(cb_automat, &QCheckBox::toggled, this, [this] { wykonaj([this] { cb_automatClick(); }); });
+    connect(cb_automat, &QCheckBox::toggled, this, [this] { wykonajBezpiecznie([this] { cb_automatClick(); }); });
 
     FrameBiezaceOdczyty1 = new TFrameBiezaceOdczyty(tlo);
     FrameBiezaceOdczyty1->move(297, 194);
 
     podlacz(Aol_Test, [this] { Aol_TestClick(); });
 
-    const auto zmiana = [this] { wykonaj([this] { ComboBoxPortChange(); }); };
+    const auto zmiana = [this] { wykonajBezpiecznie([this] { ComboBoxPortChange(); }); };
     connect(pg_transmisjaRodzaj, &QTabWidget::currentChanged, this, zmiana);
     connect(ComboBoxPort, &QComboBox::currentIndexChanged, this, zmiana);
     connect(IntEditAdres, &TIntEdit::zmiana, this, zmiana);
@@ -429,7 +384,7 @@ void TForm1::zbudujMenu()
 void TForm1::podlacz(TAOLButton *przycisk, std::function<void()> polecenie)
 {
     dostepne_.append(przycisk);
-    connect(przycisk, &TAOLButton::klik, this, [polecenie = std::move(polecenie)] { wykonaj(polecenie); });
+    connect(przycisk, &TAOLButton::klik, this, [polecenie = std::move(polecenie)] { wykonajBezpiecznie(polecenie); });
     if (odblokowany_ && TimerAutomatTag == 0) {
         przycisk->setEnab(true);
         przycisk->setKolorCzcionki(Qt::white);
@@ -439,7 +394,7 @@ void TForm1::podlacz(TAOLButton *przycisk, std::function<void()> polecenie)
 void TForm1::podlacz(QAction *pozycja, std::function<void()> polecenie)
 {
     dostepne_.append(pozycja);
-    connect(pozycja, &QAction::triggered, this, [polecenie = std::move(polecenie)] { wykonaj(polecenie); });
+    connect(pozycja, &QAction::triggered, this, [polecenie = std::move(polecenie)] { wykonajBezpiecznie(polecenie); });
     pozycja->setEnabled(pozycja != WysylanieProjektu || (odblokowany_ && TimerAutomatTag == 0));
 }
 
@@ -768,7 +723,7 @@ bool TForm1::eventFilter(QObject *o, QEvent *e)
         FormMouseMove(w == centralWidget() ? p : w->mapTo(centralWidget(), p));
     } else if (o == L_automat && e->type() == QEvent::MouseButtonRelease &&
                static_cast<QMouseEvent *>(e)->button() == Qt::LeftButton) {
-        wykonaj([this] { L_automatClick(); });
+        wykonajBezpiecznie([this] { L_automatClick(); });
         return true;
     }
     return QMainWindow::eventFilter(o, e);
@@ -787,7 +742,7 @@ void TForm1::showEvent(QShowEvent *e)
     if (pokazany_)
         return;
     pokazany_ = true;
-    wykonaj([this] { FormShow(); });
+    wykonajBezpiecznie([this] { FormShow(); });
 }
 
 void TForm1::FormShow()
@@ -877,12 +832,12 @@ void TForm1::closeEvent(QCloseEvent *e)
         return;
     }
     bool zamknij = true;
-    wykonaj([&] { zamknij = FormCloseQuery(); });
+    wykonajBezpiecznie([&] { zamknij = FormCloseQuery(); });
     if (!zamknij) {
         e->ignore();
         return;
     }
     // The program closes even when its settings could not be written.
-    wykonaj([this] { FormClose(); });
+    wykonajBezpiecznie([this] { FormClose(); });
     e->accept();
 }

@@ -188,6 +188,8 @@ protected:
     // A record read counts as a change by itself; else only the bound
     // controls whose values the read changes enable OK.
     bool odczytJestZmiana = true;
+    // A record read while "Anuluj" was pressed is dropped.
+    bool anulowanieOdrzucaOdczyt = false;
     // A record loaded from a file, before it replaces the window's: the
     // item keeps its own fields (its number) here.
     virtual void poOtwarciu(R &) {}
@@ -202,6 +204,8 @@ protected:
         auto robocza = kopiaRobocza(rekord);
         czytajJeden([&] { return czytajRekord(robocza->r); },
                     [&] {
+                        if (anulowanieOdrzucaOdczyt && anulowano())
+                            return;
                         kopiujRekord(rekord, robocza->r);
                         WypiszDane();
                         if (odczytJestZmiana)

@@ -17,6 +17,8 @@ TFStanPrzekaznikow::TFStanPrzekaznikow(QWidget *parent)
     : TEdytorRekordu(Odczyt | Wyslanie | Otwarcie | Zapis | Czyszczenie, parent)
 {
     setObjectName(QStringLiteral("TFStanPrzekaznikow"));
+    anulowanieOdrzucaOdczyt = true;
+    ileOdczytu = ileWysylania = 2;
     const TPolaSekcji<TKrok> &pola = polaKrokow(false);
 
     // The step on the left, its relays on the right.
@@ -84,27 +86,6 @@ bool TFStanPrzekaznikow::czytajRekord(TKrok &k) { return czytajKrok(k, Fix + 1, 
 bool TFStanPrzekaznikow::wyslijRekord(const TKrok &k) { return wyslijKrok(k, Fix + 1, FMycie, daneSterownika, false); }
 
 void TFStanPrzekaznikow::poOtwarciu(TKrok &k) { k.nr_kroku = rekord.nr_kroku; }
-
-// A step read while "Anuluj" was pressed is dropped.
-void TFStanPrzekaznikow::but_odczytClick()
-{
-    auto robocza = kopiaRobocza(rekord);
-    czytajJeden([&] { return czytajRekord(robocza->r); },
-                [&] {
-                    if (anulowano())
-                        return;
-                    kopiujRekord(rekord, robocza->r);
-                    WypiszDane();
-                    modyfikacja();
-                },
-                2);
-}
-
-void TFStanPrzekaznikow::but_wyslijClick()
-{
-    AktualizujDanePoEdycji();
-    wyslijJeden([this] { return wyslijRekord(rekord); }, 2);
-}
 
 // The controls only: the record takes them at OK, a send or a save.
 void TFStanPrzekaznikow::sb_clsClick()

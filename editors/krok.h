@@ -39,8 +39,6 @@ protected:
     bool wyslijRekord(const TKrok &k) override;
     // A step from a file keeps the edited step's own number.
     void poOtwarciu(TKrok &k) override;
-    void but_odczytClick() override;
-    void but_wyslijClick() override;
     void sb_clsClick() override;
 };
 

@@ -22,6 +22,8 @@ TFEditParPrzek::TFEditParPrzek(QWidget *parent)
 {
     setObjectName(QStringLiteral("TFEditParPrzek"));
     rozszerzenie = QStringLiteral("k3do1");
+    anulowanieOdrzucaOdczyt = true;
+    ileOdczytu = 2;
     sb_kopiuj = dodajNarzedzie(
         "sb_kopiuj", QIcon(obrazek(QStringLiteral("SCHOWEK"))), [] { return tr("Kopiuj ustawienia"); },
         [this] { but_kopiujClick(); });
@@ -182,20 +184,6 @@ void TFEditParPrzek::but_kopiujClick()
 }
 
 void TFEditParPrzek::sb_gdzieClick() { pokazUzycieWyjscia(przekaznikNr, Definicja, jezykId); }
-
-void TFEditParPrzek::but_odczytClick()
-{
-    auto robocza = kopiaRobocza(rekord);
-    czytajJeden([&] { return czytajRekord(robocza->r); },
-                [&] {
-                    if (anulowano())
-                        return;
-                    kopiujRekord(rekord, robocza->r);
-                    WypiszDane();
-                    modyfikacja();
-                },
-                2);
-}
 
 void TFEditParPrzek::but_wyslijClick()
 {

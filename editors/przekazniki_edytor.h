@@ -65,7 +65,6 @@ protected:
     // A record from a file keeps the output's number.
     void poOtwarciu(TPrzekaznik &p) override;
     // Read: progress of 2; "Anuluj" pressed meanwhile keeps the record.
-    void but_odczytClick() override;
     // Send alone, in a session of its own; no message on success.
     void but_wyslijClick() override;
 

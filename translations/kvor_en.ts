@@ -1199,10 +1199,6 @@ Check the controller settings.</translation>
         <translation>Save changes?</translation>
     </message>
     <message>
-        <source>Nieoczekiwany błąd</source>
-        <translation>Unexpected error</translation>
-    </message>
-    <message>
         <source>Setup</source>
         <translation>Setup</translation>
     </message>

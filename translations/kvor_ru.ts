@@ -1199,10 +1199,6 @@ Sprawdź ustawienia sterownika.</source>
         <translation>Сохранить изменения?</translation>
     </message>
     <message>
-        <source>Nieoczekiwany błąd</source>
-        <translation>Непредвиденная ошибка</translation>
-    </message>
-    <message>
         <source>Setup</source>
         <translation>Setup</translation>
     </message>

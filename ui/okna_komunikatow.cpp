@@ -191,8 +191,10 @@ QString filtrQt(const QString &filtr)
     QStringList wynik;
     for (qsizetype i = 0; i + 1 < cz.size(); i += 2) {
         QString wzorce = cz[i + 1];
-        wzorce.replace(QLatin1Char(';'), QLatin1Char(' '));
-        wynik << QStringLiteral("%1 (%2)").arg(cz[i], wzorce);
+        wzorce = wzorce.replace(QLatin1Char(';'), QLatin1Char(' ')).trimmed();
+        // A description that already ends with its patterns keeps them once.
+        const QString wNawiasie = QStringLiteral("(%1)").arg(wzorce);
+        wynik << (cz[i].endsWith(wNawiasie) ? cz[i] : QStringLiteral("%1 %2").arg(cz[i], wNawiasie));
     }
     return wynik.join(QStringLiteral(";;"));
 }

@@ -149,6 +149,7 @@ private slots:
         QCOMPARE(filtrQt("Project kVOR350|*.k3p"), QString("Project kVOR350 (*.k3p)"));
         QCOMPARE(filtrQt("A|*.a;*.b|B|*.c"), QString("A (*.a *.b);;B (*.c)"));
         QCOMPARE(filtrQt(""), QString());
+        QCOMPARE(filtrQt("All|*.png;*.bmp;|PNG (*.png)|*.png"), QString("All (*.png *.bmp);;PNG (*.png)"));
     }
 };
 
