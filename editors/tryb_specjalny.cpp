@@ -157,6 +157,9 @@ QString TFEdycjastanSpec::tytul() const { return tr("Tryb specjalny"); }
 void TFEdycjastanSpec::jezykSekcji()
 {
     cb_nieskonczonosc->setText(tr("nieskończoność"));
+    // A fixed mode without a name of its own shows its long name.
+    if (nrTrybu < ileStalych)
+        L_nazwa->setText(nazwaTrybu(rekord, nrTrybu + 1));
     const QString czas = gb_czas->title().trimmed();
     ie_czasWylaczenia->setAccessibleName(czas);
     Min99SecEdit1->setAccessibleName(czas);

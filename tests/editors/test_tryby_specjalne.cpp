@@ -500,6 +500,9 @@ private slots:
             QVERIFY(e->sb_cls && e->but_odczyt && e->but_wyslij && e->but_otworz && e->but_zapisz);
             QVERIFY(!e->but_drukuj && !e->but_popraw);
             QVERIFY(e->findChildren<TWybierzAO *>().isEmpty());
+            for (QWidget *w : e->findChildren<QWidget *>())
+                if (w->isVisible() && (qobject_cast<QLineEdit *>(w) || qobject_cast<QComboBox *>(w)))
+                    QVERIFY2(!w->accessibleName().isEmpty(), qPrintable(w->objectName()));
             QVERIFY(!e->but_ok->isEnabled());
             e->but_anuluj->click();
         });
@@ -546,6 +549,23 @@ private slots:
                 QCOMPARE(int(k.przekazniki[j]), int(przed.przekazniki[j]));
         QCOMPARE(int(k.nr_funkcji), 6);
         QCOMPARE(int(k.r2), 7);
+    }
+
+    // "Zatrzymanie" without a name shows its long name, and OK keeps the
+    // empty name.
+    void edytorNazwaStala()
+    {
+        auto t = stare();
+        TFunkcjaSpec &k = t->t[1];
+        k.nazwa = TNazwa50char{};
+        gdyOknoModalne<TFEdycjastanSpec>([&](TFEdycjastanSpec *e) {
+            QCOMPARE(e->L_nazwa->text(), QString("Zatrzymanie"));
+            e->co_logika->setCurrentIndex(0);
+            e->but_ok->click();
+        });
+        QVERIFY(edytujTrybSpecjalny(k, "FFs", projekt->przekazniki, 1045));
+        QCOMPARE(int(k.logika), 0);
+        QCOMPARE(bajty(k).mid(4, 100), QByteArray(100, '\0'));
     }
 
     // The seconds box: a typed value beyond -1..999 is brought back with
