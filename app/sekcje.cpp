@@ -15,6 +15,7 @@
 #include "przekazniki.h"
 #include "przekazniki_projektu.h"
 #include "setup.h"
+#include "tryby_specjalne.h"
 #include "wejscia_cyfrowe.h"
 #include "wejscia_pomiarowe.h"
 #include "wilgotnosc.h"
@@ -112,6 +113,9 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
     case Sekcja::Wilgotnosc:
         return edytujBlok(okno, p.wilgotnosc,
                           [jezyk, &p](Tkvor350wilgotnosc &w) { return edytujWilgotnosc(w, p.przekazniki, jezyk); });
+    case Sekcja::TrybySpecjalne:
+        return edytujBlok(okno, p.FunkcjeSpec,
+                          [jezyk](TFunkcjeSpecjalneArray &t) { return edytujTrybySpecjalne(t, jezyk); });
     }
     return false;
 }
@@ -147,4 +151,5 @@ void podlaczSekcje(TForm1 &okno)
     okno.podlacz(okno.AOL_Ai, [&okno] { otworzSekcje(okno, Sekcja::WejsciaPomiarowe); });
     okno.podlacz(okno.AOL_di, [&okno] { otworzSekcje(okno, Sekcja::WejsciaCyfrowe); });
     okno.podlacz(okno.AOL_wilgotnosc, [&okno] { otworzSekcje(okno, Sekcja::Wilgotnosc); });
+    okno.podlacz(okno.AOL_stany, [&okno] { otworzSekcje(okno, Sekcja::TrybySpecjalne); });
 }

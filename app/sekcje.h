@@ -24,6 +24,7 @@ enum class Sekcja {
     WejsciaPomiarowe, // "[AI] Wejścia analogowe": the 24 measuring inputs
     WejsciaCyfrowe,   // "[DI] WEjścia cyfrowe": the 32 digital inputs
     Wilgotnosc,       // "Wilgotność": the humidity settings
+    TrybySpecjalne,   // "Tryby specjalne": the 14 special modes
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

@@ -758,6 +758,41 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
+    <name>TFEdycjastanSpec</name>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Czas trwania</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Tryb wyzwalania</source>
+        <translation>Trigger mode</translation>
+    </message>
+    <message>
+        <source>Logika przekaźników</source>
+        <translation>Relay logic</translation>
+    </message>
+    <message>
+        <source>Tryb specjalny</source>
+        <translation>Special mode</translation>
+    </message>
+    <message>
+        <source>nieskończoność</source>
+        <translation>infinite</translation>
+    </message>
+    <message>
+        <source>Wartość ograniczono do maksymalnej!</source>
+        <translation>The value was limited to the maximum!</translation>
+    </message>
+    <message>
+        <source>Wartość ograniczono do minmalnej!</source>
+        <translation>The value was limited to the minimum!</translation>
+    </message>
+</context>
+<context>
     <name>TFListaWejscCyfrowych</name>
     <message>
         <source>Nr</source>
@@ -2380,6 +2415,41 @@ The controller will reset...</translation>
     <message>
         <source>Błędne dane, poza zakresem! </source>
         <translation>Invalid data, out of range! </translation>
+    </message>
+</context>
+<context>
+    <name>Tflistafunkcji</name>
+    <message>
+        <source>Nr</source>
+        <translation>No.</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Name</translation>
+    </message>
+    <message>
+        <source>Czas trwania</source>
+        <translation>Duration</translation>
+    </message>
+    <message>
+        <source>Logika przekaźników</source>
+        <translation>Relay logic</translation>
+    </message>
+    <message>
+        <source>Typ wyzwalania</source>
+        <translation>Trigger type</translation>
+    </message>
+    <message>
+        <source>Stan wyjść przekaźnikowych</source>
+        <translation>Relay output states</translation>
+    </message>
+    <message>
+        <source>nieskończoność</source>
+        <translation>infinite</translation>
+    </message>
+    <message>
+        <source>Tryby specjalne</source>
+        <translation>Special modes</translation>
     </message>
 </context>
 <context>

@@ -758,6 +758,41 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
+    <name>TFEdycjastanSpec</name>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Czas trwania</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Tryb wyzwalania</source>
+        <translation>Режим запуска</translation>
+    </message>
+    <message>
+        <source>Logika przekaźników</source>
+        <translation>Логика реле</translation>
+    </message>
+    <message>
+        <source>Tryb specjalny</source>
+        <translation>Спец. режим</translation>
+    </message>
+    <message>
+        <source>nieskończoność</source>
+        <translation>бесконечно</translation>
+    </message>
+    <message>
+        <source>Wartość ograniczono do maksymalnej!</source>
+        <translation>Значение ограничено максимальным!</translation>
+    </message>
+    <message>
+        <source>Wartość ograniczono do minmalnej!</source>
+        <translation>Значение ограничено минимальным!</translation>
+    </message>
+</context>
+<context>
     <name>TFListaWejscCyfrowych</name>
     <message>
         <source>Nr</source>
@@ -2380,6 +2415,41 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Błędne dane, poza zakresem! </source>
         <translation>Неверные данные, вне диапазона! </translation>
+    </message>
+</context>
+<context>
+    <name>Tflistafunkcji</name>
+    <message>
+        <source>Nr</source>
+        <translation>№</translation>
+    </message>
+    <message>
+        <source>Nazwa</source>
+        <translation>Название</translation>
+    </message>
+    <message>
+        <source>Czas trwania</source>
+        <translation>Длительность</translation>
+    </message>
+    <message>
+        <source>Logika przekaźników</source>
+        <translation>Логика реле</translation>
+    </message>
+    <message>
+        <source>Typ wyzwalania</source>
+        <translation>Тип запуска</translation>
+    </message>
+    <message>
+        <source>Stan wyjść przekaźnikowych</source>
+        <translation>Состояние релейных выходов</translation>
+    </message>
+    <message>
+        <source>nieskończoność</source>
+        <translation>бесконечно</translation>
+    </message>
+    <message>
+        <source>Tryby specjalne</source>
+        <translation>Спец. режимы</translation>
     </message>
 </context>
 <context>

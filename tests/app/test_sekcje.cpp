@@ -21,6 +21,8 @@
 #include "przycisk_plaski.h"
 #include "sekcje.h"
 #include "tabela_pamieci.h"
+#include "tryb_specjalny.h"
+#include "tryby_specjalne.h"
 #include "wyjscia_analogowe.h"
 #include "zadane.h"
 
@@ -318,6 +320,33 @@ private slots:
         QCOMPARE(nazwa50NaTekst(p.kroki[16].nazwa), mycie ? QString("proces") : QString("zmieniony"));
         QCOMPARE(nazwa50NaTekst(p.krokiMycie[16].nazwa), mycie ? QString("zmieniony") : QString("mycie"));
         QVERIFY(o->projekt.bylazmianaProjektu);
+    }
+
+    // "Tryby specjalne" opens the special modes on the project's 14 modes;
+    // a mode edited in the list reaches the project on OK.
+    void trybySpecjalne()
+    {
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        QVERIFY(o->AOL_stany->Enab());
+        TProjektVXTNew &p = o->projekt.projekt();
+        tekstNaNazwe50(QStringLiteral("piąty"), p.FunkcjeSpec[8].nazwa);
+        gdyOknoModalne<Tflistafunkcji>([](Tflistafunkcji *l) {
+            QCOMPARE(l->memproj->index(8, 1).data().toString(), QString("piąty"));
+            l->przejdzDo(9);
+            gdyOknoModalne<TFEdycjastanSpec>([](TFEdycjastanSpec *e) {
+                QCOMPARE(e->LabelNr->text(), QString("FS05"));
+                e->ed_nazwa->setText("zmieniony");
+                e->but_ok->click();
+            });
+            l->but_popraw->click();
+            l->but_ok->click();
+        });
+        emit o->AOL_stany->klik();
+        QCOMPARE(nazwa50NaTekst(p.FunkcjeSpec[8].nazwa), QString("zmieniony"));
+        QCOMPARE(int(p.FunkcjeSpec[8].nr_funkcji), 8);
+        QVERIFY(o->projekt.bylazmianaProjektu);
+        QVERIFY(o->AOL_stany->Enab());
     }
 
     // Every flat button of the main window (the fifteen section buttons,

@@ -10,10 +10,14 @@
 #include "tabela_sekcji.h"
 
 #include "edytor_listy.h"
+#include "enumeracje.h"
 #include "kodek.h"
 #include "kroki.h"
+#include "nazwy.h"
 #include "programy.h"
 #include "przekazniki.h"
+#include "tryby_specjalne.h"
+#include "tryby_specjalne_transfer.h"
 #include "wejscia_cyfrowe.h"
 #include "wejscia_pomiarowe.h"
 #include "wyjscia_analogowe.h"
@@ -153,6 +157,20 @@ const std::vector<SekcjaProby> &sekcje()
         w.push_back(listaSekcji<TFListaWejscCyfrowych>("digital inputs", 'H', di, di, &edytujWejsciaCyfrowe,
                                                        &TProjektVXTNew::WejsciaCyfrowe));
         w.back().rozszerzenie = QStringLiteral("k3di");
+        // The project holds the modes under the controller's numbers; the
+        // list, in its own order, each with its list index.
+        w.push_back(listaSekcji<Tflistafunkcji>("special modes", 'H', 0x03, 0x03, &edytujTrybySpecjalne,
+                                                &TProjektVXTNew::FunkcjeSpec));
+        w.back().rozszerzenie = QStringLiteral("k3spec");
+        w.back().blokZ = [](const TProjektVXTNew &p) {
+            QByteArray b;
+            for (int i = 0; i < ileTrybowSpecjalnych; ++i) {
+                TFunkcjaSpec t = p.FunkcjeSpec[nrTrybuSterownika(i + 1)];
+                t.nr_funkcji = i;
+                b += QByteArray(reinterpret_cast<const char *>(&t), sizeof t);
+            }
+            return b;
+        };
         return w;
     }();
     return t;
@@ -185,6 +203,12 @@ public:
 
 private:
     QByteArray stare(const SekcjaProby &x) const override { return x.blokZ(*inny); }
+    // The fixed special modes carry the long names a read gives them.
+    void przygotuj(TProjektVXTNew &p) override
+    {
+        for (int pozycja = 1; pozycja <= 4; ++pozycja)
+            p.FunkcjeSpec[nrTrybuSterownika(pozycja)].nazwa = tekstNaNazwe50(nazwaFunkcjiSpecjalnej(pozycja, false));
+    }
     QWidget *celEsc(TEdytorSekcji *o) const override { return static_cast<TEdytorListy *>(o)->DBGrid1; }
 
     // A window as the entry shows it, over a block unlike the controller's.
