@@ -7,6 +7,7 @@
 #include "komunikaty.h"
 #include "kroki.h"
 #include "moduly.h"
+#include "mycie.h"
 #include "okno_glowne.h"
 #include "program.h"
 #include "programy.h"
@@ -112,6 +113,10 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
     case Sekcja::Wilgotnosc:
         return edytujBlok(okno, p.wilgotnosc,
                           [jezyk, &p](Tkvor350wilgotnosc &w) { return edytujWilgotnosc(w, p.przekazniki, jezyk); });
+    case Sekcja::UstawieniaMycia:
+        return edytujBlok(okno, okno.projekt.mycie(), [jezyk, &p](TProjektDodatkiMycie &m) {
+            return edytujUstawieniaMycia(m, p.przekazniki, jezyk);
+        });
     }
     return false;
 }
@@ -147,4 +152,5 @@ void podlaczSekcje(TForm1 &okno)
     okno.podlacz(okno.AOL_Ai, [&okno] { otworzSekcje(okno, Sekcja::WejsciaPomiarowe); });
     okno.podlacz(okno.AOL_di, [&okno] { otworzSekcje(okno, Sekcja::WejsciaCyfrowe); });
     okno.podlacz(okno.AOL_wilgotnosc, [&okno] { otworzSekcje(okno, Sekcja::Wilgotnosc); });
+    okno.podlacz(okno.AOL_mycieUstaw, [&okno] { otworzSekcje(okno, Sekcja::UstawieniaMycia); });
 }

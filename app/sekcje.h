@@ -24,6 +24,7 @@ enum class Sekcja {
     WejsciaPomiarowe, // "[AI] Wejścia analogowe": the 24 measuring inputs
     WejsciaCyfrowe,   // "[DI] WEjścia cyfrowe": the 32 digital inputs
     Wilgotnosc,       // "Wilgotność": the humidity settings
+    UstawieniaMycia,  // "Ustawienia mycia": the project's washing settings
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie
