@@ -17,6 +17,7 @@
 #include <QSignalBlocker>
 #include <QTemporaryDir>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <cstring>
 
@@ -329,6 +330,50 @@ private slots:
               QString("Przekaźnik względem którego, jest naliczany czas mycia"), pasmo.trimmed(),
               QString("Wydrukowano: ")})
             QVERIFY2(tekst.simplified().contains(t), qPrintable(t + " in:\n" + tekst));
+    }
+
+    // English and Russian: the window's texts follow the language without
+    // counting as a change, and the report prints in it at once.
+    void jezyki_data()
+    {
+        QTest::addColumn<int>("jezyk");
+        QTest::addColumn<QString>("modul");
+        QTest::addColumn<QStringList>("teksty"); // title, time label, relay caption
+        QTest::newRow("English") << 2057 << "ENG"
+                                 << QStringList{"Washing settings", "Time to washing [hh:mm]",
+                                                "Relay against which the washing time is counted"};
+        QTest::newRow("Russian") << 1049 << "RUS"
+                                 << QStringList{"Настройки мойки", "Время до мойки [hh:mm]",
+                                                "Реле, по которому отсчитывается время мойки"};
+    }
+    void jezyki()
+    {
+        QFETCH(int, jezyk);
+        QFETCH(QString, modul);
+        QFETCH(QStringList, teksty);
+        QTemporaryDir katalog;
+        WydrukDoPdf wydruk(katalog.path());
+        auto o = okno(wZakresie());
+        QTranslator tlumacz;
+        QVERIFY(tlumacz.load(QStringLiteral(KVOR_BIN "/kvor-setup") + modul));
+        QCoreApplication::installTranslator(&tlumacz);
+        QCoreApplication::processEvents();
+        o->ustawJezyk(jezyk);
+        QCOMPARE(o->windowTitle(), teksty[0]);
+        QCOMPARE(o->L_czas->text(), teksty[1]);
+        QCOMPARE(o->przekazniki->title(), teksty[2]);
+        QVERIFY(!o->but_ok->isEnabled());
+        o->but_drukuj->click();
+        QCoreApplication::removeTranslator(&tlumacz);
+        QCoreApplication::processEvents();
+        QCOMPARE(wydruk.wywolania, QStringList{"drukuj"});
+        QProcess p;
+        p.start("pdftotext", {"-layout", wydruk.pliki.at(0), "-"});
+        QVERIFY(p.waitForFinished(20000));
+        const QString tekst = QString::fromUtf8(p.readAllStandardOutput()).simplified();
+        for (const QString &t : {teksty[0], teksty[1] + ": 1:30", teksty[2]})
+            QVERIFY2(tekst.contains(t), qPrintable(t + " in:\n" + tekst));
+        QCOMPARE(o->windowTitle(), QString("Ustawienia mycia"));
     }
 };
 
