@@ -4,6 +4,7 @@
 #include "sym_edytora.h"
 #include "test_qt.h"
 
+#include "dane_sterownika.h"
 #include "edycja_czasu.h"
 #include "edytor_sekcji.h"
 #include "mycie.h"
@@ -154,8 +155,9 @@ private slots:
         QCOMPARE(surowe(o->rekord), surowe(oczekiwany));
     }
 
-    // ".k3washset": 932 bytes loaded (OK then available) and saved byte
-    // for byte; values the window cannot show are stored as it shows them,
+    // ".k3washset": 932 bytes loaded and saved byte for byte; the load
+    // makes OK available by itself, also when the time shown stays the
+    // same. Values the window cannot show are stored as it shows them,
     // every other byte as loaded.
     void plik_data()
     {
@@ -187,6 +189,7 @@ private slots:
             QCOMPARE(f.write(surowe(m)), qint64(932));
         }
         M pusty{};
+        pusty.czaDoMycia = m.czaDoMycia;
         auto o = okno(pusty);
         wybor.odpowiedzi = {wejscie};
         o->but_otworz->click();
@@ -205,8 +208,8 @@ private slots:
     // A failed read shows its one box and leaves the record and the
     // controls, also a value typed meanwhile; a good one replaces the
     // record (the block carries the time and outputs 1..32, the rest reads
-    // as zeros), shows it and makes OK available. The send goes alone in a
-    // session of its own.
+    // as zeros), shows it and makes OK available. The send checks the lock
+    // once more and goes alone in a session of its own.
     void odczytWyslanie_data() { wierszeLaczy(); }
     void odczytWyslanie()
     {
@@ -249,9 +252,16 @@ private slots:
         QVERIFY(o->but_ok->isEnabled());
 
         o = okno(m);
+        int sprawdzenia = 0;
+        ustawSprawdzenieBlokady([&] {
+            ++sprawdzenia;
+            return 0;
+        });
         s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
         o->but_wyslij->click();
+        ustawSprawdzenieBlokady({});
         QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(sprawdzenia, 1);
         const M wyslany = s->bloki.mycie();
         QCOMPARE(int(wyslany.czaDoMycia), 90);
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(wyslany.przekazniki), 32),
