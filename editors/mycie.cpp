@@ -52,7 +52,7 @@ TfUstawieniaMycia::TfUstawieniaMycia(QWidget *parent)
         },
         [this] { rekord.czaDoMycia = uint16_t(hm->timesek()); });
 
-    przekazniki = new TPrzekazniki32(obszar, QString(), 30, 110);
+    przekazniki = new TPrzekazniki32(obszar);
     przekazniki->setObjectName(QStringLiteral("przekazniki"));
     przekazniki->setOnOffOnlyValue(true);
     tlumaczonyTytul(przekazniki, [] { return tr("Przekaźnik względem którego, jest naliczany czas mycia"); });
