@@ -7,6 +7,7 @@
 #include "komunikaty.h"
 #include "kroki.h"
 #include "moduly.h"
+#include "mycie.h"
 #include "okno_glowne.h"
 #include "program.h"
 #include "programy.h"
@@ -116,6 +117,10 @@ bool otworzSekcje(TForm1 &okno, Sekcja s)
     case Sekcja::TrybySpecjalne:
         return edytujBlok(okno, p.FunkcjeSpec,
                           [jezyk](TFunkcjeSpecjalneArray &t) { return edytujTrybySpecjalne(t, jezyk); });
+    case Sekcja::UstawieniaMycia:
+        return edytujBlok(okno, okno.projekt.mycie(), [jezyk, &p](TProjektDodatkiMycie &m) {
+            return edytujUstawieniaMycia(m, p.przekazniki, jezyk);
+        });
     }
     return false;
 }
@@ -152,4 +157,5 @@ void podlaczSekcje(TForm1 &okno)
     okno.podlacz(okno.AOL_di, [&okno] { otworzSekcje(okno, Sekcja::WejsciaCyfrowe); });
     okno.podlacz(okno.AOL_wilgotnosc, [&okno] { otworzSekcje(okno, Sekcja::Wilgotnosc); });
     okno.podlacz(okno.AOL_stany, [&okno] { otworzSekcje(okno, Sekcja::TrybySpecjalne); });
+    okno.podlacz(okno.AOL_mycieUstaw, [&okno] { otworzSekcje(okno, Sekcja::UstawieniaMycia); });
 }

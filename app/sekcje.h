@@ -25,6 +25,7 @@ enum class Sekcja {
     WejsciaCyfrowe,   // "[DI] WEjścia cyfrowe": the 32 digital inputs
     Wilgotnosc,       // "Wilgotność": the humidity settings
     TrybySpecjalne,   // "Tryby specjalne": the 14 special modes
+    UstawieniaMycia,  // "Ustawienia mycia": the project's washing settings
 };
 
 // The lock check and, unless cicho, the warning "Sterownik w trakcie

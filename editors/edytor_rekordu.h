@@ -194,8 +194,10 @@ protected:
     // item keeps its own fields (its number) here.
     virtual void poOtwarciu(R &) {}
 
-    // The progress window's count of the read and of the send.
+    // The progress window's count of the read and of the send, and the
+    // read's text (empty shows "Czekaj...").
     int ileOdczytu = 1, ileWysylania = 3;
+    QString tekstOdczytu;
 
     // Read into a scratch copy; on success it replaces the record, shows
     // and enables OK (unless odczytJestZmiana is off).
@@ -211,7 +213,7 @@ protected:
                         if (odczytJestZmiana)
                             modyfikacja();
                     },
-                    ileOdczytu);
+                    ileOdczytu, tekstOdczytu);
     }
     void but_wyslijClick() override
     {

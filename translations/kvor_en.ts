@@ -2356,6 +2356,25 @@ The controller will reset...</translation>
     </message>
 </context>
 <context>
+    <name>TfUstawieniaMycia</name>
+    <message>
+        <source>Czas do mycia </source>
+        <translation>Time to washing </translation>
+    </message>
+    <message>
+        <source>Przekaźnik względem którego, jest naliczany czas mycia</source>
+        <translation>Relay against which the washing time is counted</translation>
+    </message>
+    <message>
+        <source>Ustawienia mycia</source>
+        <translation>Washing settings</translation>
+    </message>
+    <message>
+        <source>Odczyt ustawień</source>
+        <translation>Reading the settings</translation>
+    </message>
+</context>
+<context>
     <name>Tfdodatki</name>
     <message>
         <source>Wartość max</source>

@@ -2356,6 +2356,25 @@ Nastąpi reset sterownika...</source>
     </message>
 </context>
 <context>
+    <name>TfUstawieniaMycia</name>
+    <message>
+        <source>Czas do mycia </source>
+        <translation>Время до мойки </translation>
+    </message>
+    <message>
+        <source>Przekaźnik względem którego, jest naliczany czas mycia</source>
+        <translation>Реле, по которому отсчитывается время мойки</translation>
+    </message>
+    <message>
+        <source>Ustawienia mycia</source>
+        <translation>Настройки мойки</translation>
+    </message>
+    <message>
+        <source>Odczyt ustawień</source>
+        <translation>Чтение настроек</translation>
+    </message>
+</context>
+<context>
     <name>Tfdodatki</name>
     <message>
         <source>Wartość max</source>

@@ -12,11 +12,13 @@
 #include "kanaly.h"
 #include "krok.h"
 #include "kroki.h"
+#include "mycie.h"
 #include "nazwy.h"
 #include "program.h"
 #include "programy.h"
 #include "projekt_biezacy.h"
 #include "przekazniki.h"
+#include "przekazniki32.h"
 #include "przekazniki_projektu.h"
 #include "przycisk_plaski.h"
 #include "sekcje.h"
@@ -153,6 +155,50 @@ private slots:
         QCOMPARE(std::memcmp(&p.FWejsciaPomiarowe, &naSterowniku->FWejsciaPomiarowe, 6 * sizeof(TWejscieAnalogowe)), 0);
         QVERIFY(o->projekt.bylazmianaProjektu);
         QVERIFY(o->AOL_Ai->Enab());
+    }
+
+    // "Ustawienia mycia" edits the project's washing settings, with the
+    // project's output icons: "Anuluj" leaves them and the changed flag
+    // alone, a confirmed read reaches them and sets the flag.
+    void ustawieniaMycia()
+    {
+        s->bloki.zmien([](TProjektVXTNew &, TProjektDodatkiMycie &m) {
+            m.czaDoMycia = 754;
+            for (int n = 0; n < 32; ++n)
+                m.przekazniki[n] = n % 4 == 3 ? 1 : 0;
+        });
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        QVERIFY(o->AOL_mycieUstaw->Enab());
+        TProjektVXTNew &p = o->projekt.projekt();
+        p.przekazniki[0].ikona = 3;
+        p.przekazniki[1].ikona = 77;
+        TProjektDodatkiMycie &m = o->projekt.mycie();
+        m.czaDoMycia = 15;
+        const QByteArray przed(reinterpret_cast<const char *>(&m), sizeof m);
+        bool ikony = false;
+        gdyOknoModalne<TfUstawieniaMycia>([&](TfUstawieniaMycia *w) {
+            ikony = w->przekazniki->FSwitchArray[0]->maIkone() && !w->przekazniki->FSwitchArray[1]->maIkone();
+            w->but_odczyt->click();
+            s->komunikaty.oczekuj(R::Pytanie, "Uwaga: Zmiany nie zostały zapisane. Kontynuować?", 1);
+            w->but_anuluj->click();
+        });
+        emit o->AOL_mycieUstaw->klik();
+        QVERIFY(ikony);
+        QCOMPARE(QByteArray(reinterpret_cast<const char *>(&m), sizeof m), przed);
+        QVERIFY(!o->projekt.bylazmianaProjektu);
+
+        gdyOknoModalne<TfUstawieniaMycia>([](TfUstawieniaMycia *w) {
+            w->but_odczyt->click();
+            w->but_ok->click();
+        });
+        emit o->AOL_mycieUstaw->klik();
+        const TProjektDodatkiMycie naSterowniku = s->bloki.mycie();
+        QCOMPARE(int(m.czaDoMycia), 754);
+        QCOMPARE(std::memcmp(m.przekazniki, naSterowniku.przekazniki, 32), 0);
+        QVERIFY(o->projekt.bylazmianaProjektu);
+        QCOMPARE(o->TimerAutomatTag, 0);
+        QVERIFY(o->AOL_mycieUstaw->Enab());
     }
 
     // The editors take the connection record and the project's outputs

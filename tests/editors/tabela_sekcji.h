@@ -35,6 +35,7 @@ protected:
 
     std::unique_ptr<SymulatorEdytora> s;
     std::unique_ptr<TProjektVXTNew> inny; // the PC's project, unlike the controller's
+    TProjektDodatkiMycie innyMycie{};     // and its washing settings
 
     void dodajSekcje() { QTest::addColumn<int>("sekcja"); }
     // A row per section and nothing more.
@@ -57,20 +58,22 @@ protected:
         return sekcje_()[size_t(sekcja)];
     }
 
-    // The controller holds project 11, the PC project 12; przygotuj runs on
-    // both first.
+    // The controller holds project 11, the PC project 12; przygotuj and
+    // przygotujMycie run on both first.
     void przedTestem() override
     {
         s = std::make_unique<SymulatorEdytora>();
         QVERIFY(s->gotowy);
         s->przykladowyProjekt(11, [this](TProjektVXTNew &p) { przygotuj(p); });
+        s->bloki.zmien([this](TProjektVXTNew &, TProjektDodatkiMycie &m) { przygotujMycie(m); });
         inny = std::make_unique<TProjektVXTNew>();
-        TProjektDodatkiMycie m{};
-        BlokiSym::przykladowy(*inny, m, 12);
+        BlokiSym::przykladowy(*inny, innyMycie, 12);
         przygotuj(*inny);
+        przygotujMycie(innyMycie);
     }
     void poTescie() override { s.reset(); }
     virtual void przygotuj(TProjektVXTNew &) {}
+    virtual void przygotujMycie(TProjektDodatkiMycie &) {}
 
     // The section's bytes in the PC's project.
     virtual QByteArray stare(const S &x) const = 0;

@@ -14,6 +14,7 @@
 #include "alarmy_do.h"
 #include "dodatki.h"
 #include "edytor_rekordu.h"
+#include "mycie.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -29,6 +30,11 @@
 using R = RodzajKomunikatu;
 
 namespace {
+
+// The project's digital outputs handed to an entry that takes them.
+struct Wyjscia {
+    TPrzekaznikiArray p{};
+};
 
 // One section under the shared tests. Records travel as bytes, so that one
 // table holds sections of every record type.
@@ -49,19 +55,21 @@ struct SekcjaProby {
     std::function<std::unique_ptr<TEdytorSekcji>(const QByteArray &rekord)> okno;
     // The window's record.
     std::function<QByteArray(TEdytorSekcji &)> kopia;
-    // The section's record of a project.
-    std::function<QByteArray(const TProjektVXTNew &)> rekordZ;
+    // The section's record of a project and its washing settings.
+    std::function<QByteArray(const TProjektVXTNew &, const TProjektDodatkiMycie &)> rekordZ;
     // Brings the section's values of a project into the ranges its window
     // edits, so that a record shown and taken back stays the same.
     std::function<void(TProjektVXTNew &)> wZakresie;
-    QByteArray naSterowniku(SymulatorEdytora &sym) const { return rekordZ(*sym.bloki.projekt()); }
+    QByteArray naSterowniku(SymulatorEdytora &sym) const { return rekordZ(*sym.bloki.projekt(), sym.bloki.mycie()); }
     // A read replaces the whole record.
     QByteArray poOdczycie(const QByteArray &, const QByteArray &odczytane) const { return odczytane; }
 };
 
-// A row for a window Okno of records Dane whose entry function is `wejscie`.
+// A row for a window Okno of records Dane whose entry function is `wejscie`
+// and whose record `rekordZ` takes from a project and its washing settings.
 template <class Okno, class Dane>
-SekcjaProby rekordSekcji(const char *nazwa, bool (*wejscie)(Dane &, int), Dane TProjektVXTNew::*pole)
+SekcjaProby rekordSekcji(const char *nazwa, std::function<bool(Dane &, int)> wejscie,
+                         std::function<QByteArray(const TProjektVXTNew &, const TProjektDodatkiMycie &)> rekordZ)
 {
     SekcjaProby s{};
     s.nazwa = nazwa;
@@ -86,10 +94,16 @@ SekcjaProby rekordSekcji(const char *nazwa, bool (*wejscie)(Dane &, int), Dane T
     s.kopia = [](TEdytorSekcji &o) {
         return QByteArray(reinterpret_cast<const char *>(&static_cast<Okno &>(o).rekord), sizeof(Dane));
     };
-    s.rekordZ = [pole](const TProjektVXTNew &p) {
-        return QByteArray(reinterpret_cast<const char *>(&(p.*pole)), sizeof(Dane));
-    };
+    s.rekordZ = std::move(rekordZ);
     return s;
+}
+// A row for a section whose record is the project's field `pole`.
+template <class Okno, class Dane>
+SekcjaProby rekordSekcji(const char *nazwa, bool (*wejscie)(Dane &, int), Dane TProjektVXTNew::*pole)
+{
+    return rekordSekcji<Okno, Dane>(nazwa, wejscie, [pole](const TProjektVXTNew &p, const TProjektDodatkiMycie &) {
+        return QByteArray(reinterpret_cast<const char *>(&(p.*pole)), sizeof(Dane));
+    });
 }
 
 const std::vector<SekcjaProby> &sekcje()
@@ -134,6 +148,27 @@ const std::vector<SekcjaProby> &sekcje()
             }
         };
         w.push_back(d);
+
+        SekcjaProby m = rekordSekcji<TfUstawieniaMycia, TProjektDodatkiMycie>(
+            "washing settings",
+            [](TProjektDodatkiMycie &r, int jezyk) {
+                const auto wyjscia = std::make_unique<Wyjscia>();
+                return edytujUstawieniaMycia(r, wyjscia->p, jezyk);
+            },
+            [](const TProjektVXTNew &, const TProjektDodatkiMycie &r) {
+                return QByteArray(reinterpret_cast<const char *>(&r), sizeof r);
+            });
+        m.odczyt = 'H';
+        m.subOdczytu = 0x0C;
+        m.ileOdczytow = 1;
+        m.nieudany = 1;
+        m.zapis = 'I';
+        m.subZapisu = 0x0C;
+        m.postepOdczytu = 3;
+        m.rozszerzenie = QStringLiteral("k3washset");
+        m.bladKrotkiego = QStringLiteral("Bład przetwarzania pliku");
+        m.wZakresie = [](TProjektVXTNew &) {};
+        w.push_back(m);
         return w;
     }();
     return t;
@@ -160,12 +195,15 @@ public:
     TestRekordyWspolne() : TestTabeliSekcji(&sekcje) {}
 
 private:
-    QByteArray stare(const SekcjaProby &x) const override { return x.rekordZ(*inny); }
+    QByteArray stare(const SekcjaProby &x) const override { return x.rekordZ(*inny, innyMycie); }
     void przygotuj(TProjektVXTNew &p) override
     {
         for (const SekcjaProby &x : sekcje())
             x.wZakresie(p);
     }
+    // The time to washing as the window shows it (below 6000 minutes);
+    // outputs 1..32 are already 0 or 1.
+    void przygotujMycie(TProjektDodatkiMycie &m) override { m.czaDoMycia = uint16_t(m.czaDoMycia % 6000); }
 
     // A window as the entry shows it, over a record unlike the controller's.
     std::unique_ptr<TEdytorSekcji> okno(const SekcjaProby &x)
