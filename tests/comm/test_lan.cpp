@@ -778,6 +778,25 @@ TEST_F(LanUsterki, UsterkiDajaSwojeKody)
     }
 }
 
+// The lock state over TCP/IP waits for exactly 8 bytes within 1000 ms. The
+// 7-byte "unknown command" frame of a controller without the lock is a
+// read that timed out (335), not the 217 of RS-485, and the flag keeps its
+// value.
+TEST_F(LanUsterki, BlokadaZSiedmiuBajtow)
+{
+    sterownik.zmien([](StanSterownika &s) { s.znaLock = false; });
+    for (const bool przed : {false, true}) {
+        nagranie = Nagranie{};
+        bool b = przed;
+        EXPECT_EQ(lan.make(1, lanCzytajLock, b, ust), 335);
+        EXPECT_EQ(b, przed);
+        EXPECT_EQ(nagranie.czasyOdczytu, std::vector<int>{1000});
+    }
+    const auto ramki = tcp.ramki();
+    ASSERT_FALSE(ramki.empty());
+    EXPECT_EQ(ramki.back(), hex("40 e2 01 00 01 47 07 00 07 fd 77"));
+}
+
 // The session callback waits 500 ms after a failed read; a failed block
 // frame leaves the session it opened open.
 TEST_F(LanUsterki, SesjaPoNieudanymOdczycie)
