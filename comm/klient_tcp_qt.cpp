@@ -38,6 +38,11 @@ int polaczGniazdo(const QHostAddress &adres, quint16 port, int czasMs)
         ::close(fd);
         return -1;
     };
+    // The port is taken at connect time, not by the bind: a bound port is
+    // held for a whole time-wait after its connection, and a run of short
+    // connections (a connection per record) would use up the free ports.
+    const int tak = 1;
+    ::setsockopt(fd, IPPROTO_IP, IP_BIND_ADDRESS_NO_PORT, &tak, sizeof tak);
     sockaddr_in lokalny{};
     lokalny.sin_family = AF_INET;
     lokalny.sin_addr.s_addr = htonl(INADDR_ANY);

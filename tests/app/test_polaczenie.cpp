@@ -556,7 +556,11 @@ private slots:
         o->Aol_TestClick();
         QCOMPARE(o->L_ok->text(), QString("OK"));
 
+        // Unplugged, the device goes and its link with it. A link left
+        // behind could lead to a stranger: the freed pty number goes to the
+        // next pty any process opens.
         pty->zatrzymaj();
+        QVERIFY(QFile::remove(dowiazanie));
         o->Aol_TestClick();
         QCOMPARE(o->L_ok->text(), QString("ERR"));
 

@@ -525,6 +525,16 @@ TEST_F(BlokiNaLaczu, RamkiZapisu)
     }
 }
 
+// A block the controller does not take is a failed write, never an
+// acknowledged one: here a block one byte short.
+TEST_F(BlokiNaLaczu, OdrzuconyBlokToBlad)
+{
+    czekajCiszy();
+    QByteArray odp;
+    EXPECT_EQ(lacze->polecenie(1, magistrala::I, 0x10, QByteArray(175, '\0'), 7, trans, odp), 8);
+    EXPECT_EQ(bloki.naruszenia(), QStringList{QStringLiteral("alarm output: 175 bytes instead of 176")});
+}
+
 // Values that the block stores signed come back signed, the program's
 // setpoints included.
 TEST_F(BlokiNaLaczu, UjemneWartosciWracajaUjemne)

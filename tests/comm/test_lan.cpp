@@ -6,6 +6,7 @@
 #include "bloki_sym.h"
 #include "crc.h"
 #include "lan_polecenia.h"
+#include "lan_polecenia_wspolne.h"
 #include "pomocnicze.h"
 #include "powtorz.h"
 #include "ramka.h"
@@ -512,12 +513,16 @@ TEST_F(LanSym, RamkiZapisu)
     }
     ASSERT_EQ(lan.make(3, lanZapisPrzekaznikiAlarm, alarmy, true, ust), 0);
     ASSERT_EQ(nagranie.zapisane.size(), 4u);
+    const auto naSterowniku = bloki.projekt();
     for (int i = 0; i < 4; ++i) {
         const QByteArray &f = nagranie.zapisane[size_t(i)];
         jedna(f, 176, 'I', 0x10);
         EXPECT_EQ(f.mid(9, 4), QByteArray(1, char(i)).append(3, '\0'));
         EXPECT_EQ(f.mid(13, 172), QByteArray(reinterpret_cast<const char *>(&alarmy[i]), 172));
+        // Taken by the controller as its own layout of this write has it.
+        EXPECT_EQ(std::memcmp(&naSterowniku->przekaznikiAlarmF1F4[i], &alarmy[i], 172), 0);
     }
+    EXPECT_TRUE(bloki.naruszenia().isEmpty()) << bloki.naruszenia().join("; ").toStdString();
 
     // Analog output 2: slot bytes [2, 0]; relative alarm of input 2: index 1.
     nagranie = Nagranie{};
@@ -568,6 +573,17 @@ TEST_F(LanSym, RamkiZapisu)
         EXPECT_EQ(bloki[size_t(p)].mid(9, 2), QByteArray(1, char(7)).append(char(p)));
     }
     EXPECT_EQ(nagranie.zapisane.size(), 7u);
+}
+
+// A block the controller does not take is a failed write, never an
+// acknowledged one: here a block one byte short.
+TEST_F(LanUsterki, OdrzuconyBlokToBlad)
+{
+    const auto krotkiAlarm = +[](IKlientTcp &k, const TUstawieniaSterownika &u) {
+        return lan::wyslijBlok(k, u, 0x10, QByteArray(175, '\0'), 1000);
+    };
+    EXPECT_EQ(lan.make(1, krotkiAlarm, ust), 335);
+    EXPECT_EQ(bloki.naruszenia(), QStringList{QStringLiteral("alarm output (TCP/IP): 175 bytes instead of 176")});
 }
 
 // A relative alarm exists for inputs 0 and 2 only: nothing travels for any
@@ -760,6 +776,25 @@ TEST_F(LanUsterki, UsterkiDajaSwojeKody)
         EXPECT_EQ(nagranie.polaczen, 1);
         EXPECT_EQ(nagranie.czasyPolaczenia, std::vector<int>{czasPolaczeniaLanMs});
     }
+}
+
+// The lock state over TCP/IP waits for exactly 8 bytes within 1000 ms. The
+// 7-byte "unknown command" frame of a controller without the lock is a
+// read that timed out (335), not the 217 of RS-485, and the flag keeps its
+// value.
+TEST_F(LanUsterki, BlokadaZSiedmiuBajtow)
+{
+    sterownik.zmien([](StanSterownika &s) { s.znaLock = false; });
+    for (const bool przed : {false, true}) {
+        nagranie = Nagranie{};
+        bool b = przed;
+        EXPECT_EQ(lan.make(1, lanCzytajLock, b, ust), 335);
+        EXPECT_EQ(b, przed);
+        EXPECT_EQ(nagranie.czasyOdczytu, std::vector<int>{1000});
+    }
+    const auto ramki = tcp.ramki();
+    ASSERT_FALSE(ramki.empty());
+    EXPECT_EQ(ramki.back(), hex("40 e2 01 00 01 47 07 00 07 fd 77"));
 }
 
 // The session callback waits 500 ms after a failed read; a failed block

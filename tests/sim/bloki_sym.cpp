@@ -286,30 +286,39 @@ QStringList BlokiSym::naruszenia() const
     return n;
 }
 
-void BlokiSym::dodajBlok(const MapaBloku &m, std::function<uint8_t *(const QByteArray &slot)> rekord,
-                         std::function<void(uint8_t *rekord, const QByteArray &slot)> poZapisie)
+Odpowiedz BlokiSym::odmowa(const QString &opis)
 {
-    sterownik_.dodajObsluge(
-        'I', m.podkomenda, [this, &m, rekord, poZapisie](StanSterownika &s, const QByteArray &d) -> Odp {
-            if (d.size() != m.dlZapisu)
-                return std::nullopt;
-            if (const QString obce = obceBajty(m, d); !obce.isEmpty()) {
-                naruszenia_ << QStringLiteral("%1: bytes outside its fields: %2").arg(QLatin1String(m.nazwa), obce);
-                return std::nullopt;
-            }
-            QByteArray slot;
-            for (const int i : m.slot)
-                slot.append(d.at(i));
-            uint8_t *r = rekord(slot);
-            if (!r)
-                return std::nullopt;
-            std::memset(r, 0, size_t(m.dlRekordu));
-            dekodujBlok(m, d, r);
-            if (poZapisie)
-                poZapisie(r, slot);
-            liczZapis(s);
-            return QByteArray();
-        });
+    naruszenia_ << opis;
+    return Odpowiedz::cisza();
+}
+
+SterownikSym::Obsluga BlokiSym::zapis(const MapaBloku &m, Rekord rekord, PoZapisie poZapisie)
+{
+    return [this, &m, rekord = std::move(rekord), poZapisie = std::move(poZapisie)](StanSterownika &s,
+                                                                                    const QByteArray &d) -> Odpowiedz {
+        const QString nazwa = QLatin1String(m.nazwa);
+        if (d.size() != m.dlZapisu)
+            return odmowa(QStringLiteral("%1: %2 bytes instead of %3").arg(nazwa).arg(d.size()).arg(m.dlZapisu));
+        if (const QString obce = obceBajty(m, d); !obce.isEmpty())
+            return odmowa(QStringLiteral("%1: bytes outside its fields: %2").arg(nazwa, obce));
+        QByteArray slot;
+        for (const int i : m.slot)
+            slot.append(d.at(i));
+        uint8_t *r = rekord(slot);
+        if (!r)
+            return odmowa(QStringLiteral("%1: no slot %2").arg(nazwa, QString::fromLatin1(slot.toHex(' '))));
+        std::memset(r, 0, size_t(m.dlRekordu));
+        dekodujBlok(m, d, r);
+        if (poZapisie)
+            poZapisie(r, slot);
+        liczZapis(s);
+        return QByteArray();
+    };
+}
+
+void BlokiSym::dodajBlok(const MapaBloku &m, const Rekord &rekord, const PoZapisie &poZapisie)
+{
+    sterownik_.dodajObsluge('I', m.podkomenda, zapis(m, rekord, poZapisie));
     sterownik_.dodajObsluge('H', m.podkomenda, [&m, rekord](StanSterownika &, const QByteArray &d) -> Odp {
         if (d.size() != m.dlZapytania)
             return std::nullopt;
@@ -323,9 +332,9 @@ void BlokiSym::dodajBlok(const MapaBloku &m, std::function<uint8_t *(const QByte
     });
 }
 
-// Handlers run under the simulator's lock; a request of the wrong length,
-// for a slot the controller does not have, or a write with bytes where its
-// block has no field, is an unknown command.
+// Handlers run under the simulator's lock. A read of the wrong length or
+// for a slot the controller does not have is an unknown command; a write
+// the controller cannot take is refused (naruszenia).
 void BlokiSym::zarejestruj()
 {
     TProjektVXTNew &p = *projekt_;
@@ -335,26 +344,26 @@ void BlokiSym::zarejestruj()
     const auto program = [&p](int nr) -> TProgram * {
         return nr < 100 ? &p.programy[nr] : nr == 100 ? &p.programyMycie : nullptr;
     };
-    sterownik_.dodajObsluge('I', mapaCzesciProgramu(0).podkomenda,
-                            [this, program](StanSterownika &s, const QByteArray &d) -> Odp {
-                                const MapaBloku &m0 = mapaCzesciProgramu(0);
-                                if (d.size() != m0.dlZapisu || b(d, 1) >= 5)
-                                    return std::nullopt;
-                                const MapaBloku &m = mapaCzesciProgramu(b(d, 1));
-                                if (const QString obce = obceBajty(m, d); !obce.isEmpty()) {
-                                    naruszenia_ << QStringLiteral("program part: bytes outside its fields: ") + obce;
-                                    return std::nullopt;
-                                }
-                                TProgram *pr = program(b(d, 0));
-                                if (!pr)
-                                    return std::nullopt;
-                                for (int i = 0; i < 10; ++i)
-                                    pr->cykle[10 * b(d, 1) + i] = TCyklProgramu{};
-                                dekodujRekord(m, d, *pr);
-                                pr->nr_prog = b(d, 0);
-                                liczZapis(s);
-                                return QByteArray();
-                            });
+    sterownik_.dodajObsluge(
+        'I', mapaCzesciProgramu(0).podkomenda, [this, program](StanSterownika &s, const QByteArray &d) -> Odpowiedz {
+            const MapaBloku &m0 = mapaCzesciProgramu(0);
+            if (d.size() != m0.dlZapisu)
+                return odmowa(QStringLiteral("program part: %1 bytes instead of %2").arg(d.size()).arg(m0.dlZapisu));
+            if (b(d, 1) >= 5)
+                return odmowa(QStringLiteral("program part: no part %1").arg(b(d, 1)));
+            const MapaBloku &m = mapaCzesciProgramu(b(d, 1));
+            if (const QString obce = obceBajty(m, d); !obce.isEmpty())
+                return odmowa(QStringLiteral("program part: bytes outside its fields: ") + obce);
+            TProgram *pr = program(b(d, 0));
+            if (!pr)
+                return odmowa(QStringLiteral("program part: no program %1").arg(b(d, 0)));
+            for (int i = 0; i < 10; ++i)
+                pr->cykle[10 * b(d, 1) + i] = TCyklProgramu{};
+            dekodujRekord(m, d, *pr);
+            pr->nr_prog = b(d, 0);
+            liczZapis(s);
+            return QByteArray();
+        });
     sterownik_.dodajObsluge('H', mapaCzesciProgramu(0).podkomenda,
                             [program](StanSterownika &, const QByteArray &d) -> Odp {
                                 TProgram *pr = program(b(d, 0));
@@ -379,10 +388,14 @@ void BlokiSym::zarejestruj()
         return slot < 128 ? bajty(p.przekazniki[slot]) : nullptr;
     });
 
-    // Alarm outputs F1..F4 as 0..3.
-    dodajBlok(mapaAlarmuWyjscia(), [&p, bajty](const QByteArray &s) {
+    // Alarm outputs F1..F4 as 0..3; over TCP/IP the write carries more of
+    // the record, and the read still gives back what the bus block has.
+    const Rekord alarmWyjscia = [&p, bajty](const QByteArray &s) {
         return b(s, 0) < 4 ? bajty(p.przekaznikiAlarmF1F4[b(s, 0)]) : nullptr;
-    });
+    };
+    dodajBlok(mapaAlarmuWyjscia(), alarmWyjscia);
+    sterownik_.dodajObsluge(Lacze::Tcp, 'I', mapaAlarmuWyjsciaLan().podkomenda,
+                            zapis(mapaAlarmuWyjsciaLan(), alarmWyjscia, {}));
 
     // Special modes 0..13.
     dodajBlok(

@@ -54,7 +54,11 @@ public:
     // reads set them. Names are Polish text of 0..20 characters.
     static void przykladowy(TProjektVXTNew &projekt, TProjektDodatkiMycie &mycie, uint32_t ziarno);
 
-    // Writes refused for bytes where their block has no field, described.
+    // Every write refused, described: a block of the wrong length, for a
+    // slot the controller does not have, or with bytes where the block has
+    // no field. A refused write gets no reply at all: the controller's
+    // "unknown command" frame is as long as the acknowledgement, and a write
+    // the controller did not take must not pass for a written one.
     QStringList naruszenia() const;
 
     // Upper bound of one stream, so a runaway sender cannot exhaust memory.
@@ -66,8 +70,13 @@ private:
     // The read and write of one block kind: `rekord` finds the record that
     // the slot bytes address (nullptr: no such slot); a write clears the
     // record, sets the block's fields, then runs `poZapisie`.
-    void dodajBlok(const MapaBloku &m, std::function<uint8_t *(const QByteArray &slot)> rekord,
-                   std::function<void(uint8_t *rekord, const QByteArray &slot)> poZapisie = {});
+    using Rekord = std::function<uint8_t *(const QByteArray &slot)>;
+    using PoZapisie = std::function<void(uint8_t *rekord, const QByteArray &slot)>;
+    void dodajBlok(const MapaBloku &m, const Rekord &rekord, const PoZapisie &poZapisie = {});
+    // The write alone, with the block laid out by `m`.
+    SterownikSym::Obsluga zapis(const MapaBloku &m, Rekord rekord, PoZapisie poZapisie);
+    // Notes a refused write; the request stays unanswered.
+    Odpowiedz odmowa(const QString &opis);
 
     SterownikSym &sterownik_;
     std::unique_ptr<TProjektVXTNew> projekt_;

@@ -363,6 +363,27 @@ const MapaBloku &mapaAlarmuWyjscia()
     return m;
 }
 
+const MapaBloku &mapaAlarmuWyjsciaLan()
+{
+    static const MapaBloku m{"alarm output (TCP/IP)",
+                             0x10,
+                             176,
+                             176,
+                             1,
+                             220,
+                             {0},
+                             {
+                                 liczba(4, 2, 0, 2, true),
+                                 liczba(6, 1, 2, 1),
+                                 liczba(7, 1, 3, 1),
+                                 bajty(8, 128, 4),
+                                 liczba(136, 2, 132, 2, true),
+                                 liczba(138, 2, 134, 2, true),
+                                 bajty(140, 36, 136),
+                             }};
+    return m;
+}
+
 const MapaBloku &mapaFunkcjiSpec()
 {
     static const MapaBloku m{"special mode",

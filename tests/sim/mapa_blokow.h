@@ -50,6 +50,9 @@ struct MapaBloku {
 const MapaBloku &mapaKroku(bool mycie);
 const MapaBloku &mapaPrzekaznika();
 const MapaBloku &mapaAlarmuWyjscia();
+// The alarm-output write over TCP/IP: the record's first 172 bytes as they
+// stand behind the index.
+const MapaBloku &mapaAlarmuWyjsciaLan();
 const MapaBloku &mapaFunkcjiSpec();
 const MapaBloku &mapaWyjsciaAnalogowego();
 const MapaBloku &mapaWejsciaAnalogowego();

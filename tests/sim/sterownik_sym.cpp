@@ -128,11 +128,26 @@ void SterownikSym::dodajObsluge(char funkcja, uint8_t podkomenda, Obsluga f)
     obslugi_[klucz(funkcja, podkomenda)] = std::move(f);
 }
 
-std::optional<QByteArray> SterownikSym::wykonaj(char funkcja, uint8_t podkomenda, const QByteArray &dane)
+void SterownikSym::dodajObsluge(Lacze lacze, char funkcja, uint8_t podkomenda, Obsluga f)
+{
+    if (lacze == Lacze::Rs485) {
+        dodajObsluge(funkcja, podkomenda, std::move(f));
+        return;
+    }
+    std::lock_guard l(m_);
+    obslugiTcp_[klucz(funkcja, podkomenda)] = std::move(f);
+}
+
+Odpowiedz SterownikSym::wykonaj(char funkcja, uint8_t podkomenda, const QByteArray &dane, Lacze lacze)
 {
     std::lock_guard l(m_);
     zablokujPoCzasie(s_);
-    const auto it = obslugi_.find(klucz(funkcja, podkomenda));
+    const int k = klucz(funkcja, podkomenda);
+    if (lacze == Lacze::Tcp) {
+        if (const auto it = obslugiTcp_.find(k); it != obslugiTcp_.end())
+            return it->second(s_, dane);
+    }
+    const auto it = obslugi_.find(k);
     if (it == obslugi_.end())
         return std::nullopt;
     return it->second(s_, dane);
@@ -147,7 +162,9 @@ std::optional<QByteArray> SterownikSym::obsluz(const QByteArray &r)
         return std::nullopt;
     const char f = r.at(1);
     const auto sub = uint8_t(r.at(2));
-    const auto dane = wykonaj(f, sub, r.mid(5, r.size() - 7));
+    const Odpowiedz dane = wykonaj(f, sub, r.mid(5, r.size() - 7));
+    if (dane.bezOdpowiedzi)
+        return std::nullopt;
     if (!dane)
         return ramkaNieznana(adres);
     return zbuduj(adres, f, sub, *dane);

@@ -13,6 +13,7 @@
 #include <map>
 #include <mutex>
 #include <optional>
+#include <utility>
 #include <vector>
 
 // Live readings as the controller reports them (raw wire units).
@@ -48,22 +49,42 @@ struct StanSterownika {
     QByteArray setup = QByteArray(1024, '\0'); // SETUP data as read back
 };
 
+// The link a request came over: a few blocks are laid out differently on
+// each.
+enum class Lacze { Rs485, Tcp };
+
+// A command's answer: the reply data; nullopt for a command the controller
+// does not know; cisza() for a request it leaves unanswered.
+struct Odpowiedz : std::optional<QByteArray> {
+    Odpowiedz(std::nullopt_t = std::nullopt) {}
+    Odpowiedz(QByteArray dane) : std::optional<QByteArray>(std::move(dane)) {}
+    Odpowiedz(std::optional<QByteArray> dane) : std::optional<QByteArray>(std::move(dane)) {}
+    static Odpowiedz cisza()
+    {
+        Odpowiedz o;
+        o.bezOdpowiedzi = true;
+        return o;
+    }
+    bool bezOdpowiedzi = false;
+};
+
 class SterownikSym {
 public:
-    // Reply data of one command; nullopt: the command is not known.
-    using Obsluga = std::function<std::optional<QByteArray>(StanSterownika &, const QByteArray &dane)>;
+    using Obsluga = std::function<Odpowiedz(StanSterownika &, const QByteArray &dane)>;
 
     SterownikSym();
 
-    // One request frame of the bus in, the reply frame out; nullopt when a
-    // controller stays silent (broken frame, CRC, another address).
+    // One request frame of the bus (RS-485) in, the reply frame out;
+    // nullopt when a controller stays silent (broken frame, CRC, another
+    // address, a request it leaves unanswered).
     std::optional<QByteArray> obsluz(const QByteArray &ramka);
-    // The command level alone (the TCP/IP front frames it its own way):
-    // reply data, or nullopt for an unknown command.
-    std::optional<QByteArray> wykonaj(char funkcja, uint8_t podkomenda, const QByteArray &dane);
+    // The command level alone (the TCP/IP front frames it its own way).
+    Odpowiedz wykonaj(char funkcja, uint8_t podkomenda, const QByteArray &dane, Lacze lacze = Lacze::Rs485);
 
     // Adds or replaces the handler of one command (the section blocks).
     void dodajObsluge(char funkcja, uint8_t podkomenda, Obsluga f);
+    // A handler for one link only; it comes before the common one there.
+    void dodajObsluge(Lacze lacze, char funkcja, uint8_t podkomenda, Obsluga f);
 
     StanSterownika stan() const;
     void zmien(const std::function<void(StanSterownika &)> &f);
@@ -90,5 +111,6 @@ private:
     mutable std::mutex m_;
     StanSterownika s_;
     std::map<int, Obsluga> obslugi_;
+    std::map<int, Obsluga> obslugiTcp_;
     std::function<qint64()> czas_;
 };

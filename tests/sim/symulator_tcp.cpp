@@ -267,7 +267,10 @@ void SymulatorTcp::obsluzRamke(Polaczenie &p, const QByteArray &ramka)
     const int adres = uint8_t(wewn.at(0));
     const char f = wewn.at(1);
     const auto sub = uint8_t(wewn.at(2));
-    const auto dane = sterownik_.wykonaj(f, sub, dlugoscMagistrali(f, sub, wewn.mid(5, wewn.size() - 7)));
+    const Odpowiedz dane =
+        sterownik_.wykonaj(f, sub, dlugoscMagistrali(f, sub, wewn.mid(5, wewn.size() - 7)), Lacze::Tcp);
+    if (dane.bezOdpowiedzi)
+        return;
     const QByteArray odp = dane ? SterownikSym::zbuduj(adres, f, sub, *dane) : SterownikSym::ramkaNieznana(adres);
     const Wysylka w = zastosujUsterke(usterki_.pobierz(f, sub), odp);
     bool zerwij = false;

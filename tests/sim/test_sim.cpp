@@ -19,12 +19,19 @@ QByteArray hex(const char *h) { return QByteArray::fromHex(h); }
 std::vector<const MapaBloku *> mapy()
 {
     std::vector<const MapaBloku *> m = {
-        &mapaKroku(false),         &mapaKroku(true),
-        &mapaPrzekaznika(),        &mapaAlarmuWyjscia(),
-        &mapaFunkcjiSpec(),        &mapaWyjsciaAnalogowego(),
-        &mapaWejsciaAnalogowego(), &mapaAlarmuWzglednego(),
-        &mapaWejsciaCyfrowego(),   &mapaZadanej(),
-        &mapaWilgotnosci(),        &mapaDodatkow(),
+        &mapaKroku(false),
+        &mapaKroku(true),
+        &mapaPrzekaznika(),
+        &mapaAlarmuWyjscia(),
+        &mapaAlarmuWyjsciaLan(),
+        &mapaFunkcjiSpec(),
+        &mapaWyjsciaAnalogowego(),
+        &mapaWejsciaAnalogowego(),
+        &mapaAlarmuWzglednego(),
+        &mapaWejsciaCyfrowego(),
+        &mapaZadanej(),
+        &mapaWilgotnosci(),
+        &mapaDodatkow(),
         &mapaUstawienMycia(),
     };
     for (int p = 0; p < 5; ++p)
@@ -189,6 +196,8 @@ TEST(Symulator, MapyDajaPrzykladyProtokolu)
     EXPECT_EQ(kodujRekord(mapaCzesciProgramu(0), pr, 412).mid(52 + 1, 4), hex("96005203"));
 }
 
+// A refused write is noted and left unanswered, over either link: the
+// controller's "unknown command" frame would pass for the acknowledgement.
 TEST(Symulator, ZapisZBajtamiPozaPolamiOdrzucony)
 {
     SterownikSym s;
@@ -197,16 +206,70 @@ TEST(Symulator, ZapisZBajtamiPozaPolamiOdrzucony)
     blok[0] = 3;  // setpoint 3
     blok[36] = 7; // value
     blok[38] = 1; // no field here
-    EXPECT_EQ(s.wykonaj('I', 0x0A, blok), std::nullopt);
-    EXPECT_EQ(bloki.naruszenia(), QStringList{QStringLiteral("setpoint: bytes outside its fields: 38=01")});
+    for (const Lacze l : {Lacze::Rs485, Lacze::Tcp}) {
+        const Odpowiedz o = s.wykonaj('I', 0x0A, blok, l);
+        EXPECT_EQ(o, std::nullopt);
+        EXPECT_TRUE(o.bezOdpowiedzi);
+    }
+    EXPECT_EQ(bloki.naruszenia(), QStringList(2, QStringLiteral("setpoint: bytes outside its fields: 38=01")));
+    QByteArray ramka = hex("0149000000") + blok;
+    ramka[2] = 0x0A;
+    ramka[4] = char(ramka.size() + 2);
+    dopiszCrcSym(ramka);
+    EXPECT_EQ(s.obsluz(ramka), std::nullopt);
     blok[38] = 0;
     EXPECT_EQ(s.wykonaj('I', 0x0A, blok), QByteArray());
     EXPECT_EQ(bloki.projekt()->zadana[3].wartosc, 7);
     // A wrong length or a slot the controller does not have.
-    EXPECT_EQ(s.wykonaj('I', 0x0A, blok.left(39)), std::nullopt);
+    EXPECT_TRUE(s.wykonaj('I', 0x0A, blok.left(39)).bezOdpowiedzi);
     blok[0] = 10;
-    EXPECT_EQ(s.wykonaj('I', 0x0A, blok), std::nullopt);
+    EXPECT_TRUE(s.wykonaj('I', 0x0A, blok).bezOdpowiedzi);
+    QByteArray czesc(412, '\0');
+    czesc[1] = 5; // program part 5
+    EXPECT_TRUE(s.wykonaj('I', 0x0F, czesc).bezOdpowiedzi);
+    EXPECT_EQ(bloki.naruszenia().mid(3),
+              (QStringList{QStringLiteral("setpoint: 39 bytes instead of 40"), QStringLiteral("setpoint: no slot 0a"),
+                           QStringLiteral("program part: no part 5")}));
+    // A read of a slot the controller lacks is an unknown command.
+    EXPECT_FALSE(s.wykonaj('H', 0x0A, QByteArray(1, '\x0a')).bezOdpowiedzi);
+    EXPECT_EQ(bloki.naruszenia().size(), 6);
+}
+
+// The alarm-output write carries the record's first 172 bytes over TCP/IP
+// and only the delay and the reaction over RS-485; each link's block is
+// refused on the other.
+TEST(Symulator, AlarmWyjsciaWgLacza)
+{
+    SterownikSym s;
+    BlokiSym bloki(s);
+    vxt_alarm_konfiguracja_t a;
+    auto *bajty = reinterpret_cast<uint8_t *>(&a);
+    for (size_t i = 0; i < sizeof a; ++i)
+        bajty[i] = uint8_t(i + 1);
+    QByteArray lan(176, '\0');
+    lan[0] = 2; // F3
+    lan.replace(4, 172, QByteArray(reinterpret_cast<const char *>(&a), 172));
+    QByteArray rs(176, '\0');
+    rs[0] = 2;
+    rs.replace(4, 2, lan.mid(4, 2));
+    rs[7] = lan[7];
+
+    EXPECT_TRUE(s.wykonaj('I', 0x10, lan, Lacze::Rs485).bezOdpowiedzi);
+    EXPECT_TRUE(s.wykonaj('I', 0x10, rs, Lacze::Tcp).has_value());
+    vxt_alarm_konfiguracja_t zapisany = bloki.projekt()->przekaznikiAlarmF1F4[2];
+    EXPECT_EQ(+zapisany.opoznienie, 0x0201);
+    EXPECT_EQ(+zapisany.status, 4);
+    EXPECT_EQ(+zapisany.logika, 0);
+
+    EXPECT_EQ(s.wykonaj('I', 0x10, lan, Lacze::Tcp), QByteArray());
+    zapisany = bloki.projekt()->przekaznikiAlarmF1F4[2];
+    EXPECT_EQ(std::memcmp(&zapisany, &a, 172), 0);
+    const QByteArray reszta(reinterpret_cast<const char *>(&zapisany) + 172, 48);
+    EXPECT_EQ(reszta, QByteArray(48, '\0'));
+    // The read gives back the bus block either way.
+    EXPECT_EQ(s.wykonaj('H', 0x10, QByteArray(1, '\x02'), Lacze::Tcp), rs);
     EXPECT_EQ(bloki.naruszenia().size(), 1);
+    EXPECT_TRUE(bloki.naruszenia().value(0).startsWith(QStringLiteral("alarm output: bytes outside its fields: 6=03")));
 }
 
 // SETUP and the extra modules are taken at their lengths only, SETUP with

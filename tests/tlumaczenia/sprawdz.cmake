@@ -1,6 +1,10 @@
 # Refreshes copies of the .ts files from the sources and requires every
 # message in them to carry a finished, non-empty translation.
 set(bledy 0)
+# The copies have one place per build tree: runs side by side on the same
+# tree take turns.
+file(MAKE_DIRECTORY ${ROBOCZY})
+file(LOCK ${ROBOCZY} DIRECTORY GUARD PROCESS TIMEOUT 600)
 foreach(ts IN LISTS TS)
   get_filename_component(nazwa ${ts} NAME)
   set(kopia ${ROBOCZY}/${nazwa})
