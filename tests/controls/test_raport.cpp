@@ -1,6 +1,7 @@
 #include "komunikaty_skrypt.h"
 #include "okno_modalne.h"
 #include "raport.h"
+#include "tekst_pdf.h"
 #include "test_qt.h"
 
 #include <QApplication>
@@ -12,16 +13,6 @@
 #include <QtTest>
 
 namespace {
-
-// The text of a PDF as pdftotext extracts it; pages end with '\f'.
-QString tekstPdf(const QString &plik)
-{
-    QProcess p;
-    p.start(QStringLiteral("pdftotext"), {QStringLiteral("-layout"), plik, QStringLiteral("-")});
-    if (!p.waitForFinished(20000) || p.exitCode() != 0)
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 const QDate dzien(2026, 3, 5);
 

@@ -11,6 +11,7 @@
 #include "dodatki.h"
 #include "edycja_liczb.h"
 #include "raport.h"
+#include "tekst_pdf.h"
 
 #include <QGroupBox>
 #include <QLabel>
@@ -43,14 +44,6 @@ tdanedodatki stare()
 }
 
 QByteArray bajty(const tdanedodatki &d) { return QByteArray(reinterpret_cast<const char *>(&d), sizeof d); }
-
-QString pdfTekst(const QString &plik)
-{
-    QProcess p;
-    p.start("pdftotext", {"-layout", plik, "-"});
-    p.waitForFinished(20000);
-    return QString::fromUtf8(p.readAllStandardOutput());
-}
 
 } // namespace
 
@@ -295,7 +288,7 @@ private slots:
         QCoreApplication::removeTranslator(&angielski);
         QCOMPARE(wydruk.ileDialogow, 1);
         QCOMPARE(wydruk.wywolania, QStringList{wywolanie});
-        const QString tekst = pdfTekst(wydruk.pliki.at(0));
+        const QString tekst = tekstPdf(wydruk.pliki.at(0));
         for (const QString &t : jest)
             QVERIFY2(tekst.simplified().contains(t), qPrintable(t + " in:\n" + tekst));
         for (const QString &t : niema)

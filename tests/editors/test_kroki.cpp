@@ -17,6 +17,7 @@
 #include "przekazniki_projektu.h"
 #include "przekazniki_wybor_def.h"
 #include "raport.h"
+#include "tekst_pdf.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -80,15 +81,6 @@ bool rowneNaLaczu(const TKrok &a, const TKrok &b)
 QString komorka(const TEdytorListy &o, int wiersz, int kolumna)
 {
     return o.memproj->index(wiersz, kolumna).data().toString();
-}
-
-QString tekstPdf(const QString &plik)
-{
-    QProcess p;
-    p.start("pdftotext", {"-layout", plik, "-"});
-    if (!p.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // The request frames of one command, in order.

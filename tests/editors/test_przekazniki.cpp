@@ -21,6 +21,7 @@
 #include "przekazniki_projektu.h"
 #include "przycisk_obrazka.h"
 #include "raport.h"
+#include "tekst_pdf.h"
 #include "typy_wyjsc.h"
 #include "wybierz_pozycje.h"
 #include "wybor_ikony.h"
@@ -59,15 +60,6 @@ QByteArray bajty(const TPrzekaznikiArray &p) { return QByteArray(reinterpret_cas
 QString komorka(const TEdytorListy &o, int wiersz, int kolumna, int rola = Qt::DisplayRole)
 {
     return o.memproj->index(wiersz, kolumna).data(rola).toString();
-}
-
-QString tekstPdf(const QString &plik)
-{
-    QProcess p;
-    p.start("pdftotext", {"-layout", plik, "-"});
-    if (!p.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // Types a text into a box as the user does.

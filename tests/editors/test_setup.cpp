@@ -18,6 +18,7 @@
 #include "setup_parametr.h"
 #include "setup_teksty.h"
 #include "setup_transfer.h"
+#include "tekst_pdf.h"
 #include "wersja.h"
 
 #include <QComboBox>
@@ -808,10 +809,8 @@ private slots:
         QCOMPARE(wydruk.wywolania, QStringList{wywolanie});
         QCOMPARE(o->nrBiezacy(), 12);
         QVERIFY(!o->but_ok->isEnabled());
-        QProcess p;
-        p.start("pdftotext", {"-layout", wydruk.pliki.at(0), "-"});
-        QVERIFY(p.waitForFinished(20000));
-        const QString tekst = QString::fromUtf8(p.readAllStandardOutput());
+        const QString tekst = tekstPdf(wydruk.pliki.at(0));
+        QVERIFY(!tekst.isEmpty());
         for (const QString &t : {QString("Setup"), wersjaProgramuPelna(), QString("Nr"), QString("Nazwa"),
                                  QString("Adres RS-485"), QString("nieaktywne"), QString("115200 [b/s]"),
                                  QString("150,0"), QString("F100"), QString("Wydrukowano: ")})

@@ -17,6 +17,7 @@
 #include "przekazniki_projektu.h"
 #include "przekazniki_wybor_def.h"
 #include "raport.h"
+#include "tekst_pdf.h"
 #include "tryb_specjalny.h"
 #include "tryby_specjalne.h"
 #include "tryby_specjalne_transfer.h"
@@ -80,15 +81,6 @@ bool rowneNaLaczu(const TFunkcjaSpec &a, const TFunkcjaSpec &b)
 QString komorka(const TEdytorListy &o, int wiersz, int kolumna)
 {
     return o.memproj->index(wiersz, kolumna).data().toString();
-}
-
-QString tekstPdf(const QString &plik)
-{
-    QProcess p;
-    p.start("pdftotext", {"-layout", plik, "-"});
-    if (!p.waitForFinished(20000))
-        return {};
-    return QString::fromUtf8(p.readAllStandardOutput());
 }
 
 // The request frames of one command, in order.

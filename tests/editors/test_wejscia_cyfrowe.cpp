@@ -13,6 +13,7 @@
 #include "panel_alarmu.h"
 #include "przekazniki32.h"
 #include "raport.h"
+#include "tekst_pdf.h"
 #include "wejscia_cyfrowe.h"
 #include "wejscia_cyfrowe_transfer.h"
 
@@ -435,10 +436,8 @@ private slots:
         o->but_drukuj->click();
         QCOMPARE(wydruk.wywolania, QStringList{"drukuj"});
         QCOMPARE(o->ileTemp, qint64(24 * 64));
-        QProcess p;
-        p.start("pdftotext", {"-layout", wydruk.pliki.at(0), "-"});
-        QVERIFY(p.waitForFinished(20000));
-        const QString tekst = QString::fromUtf8(p.readAllStandardOutput());
+        const QString tekst = tekstPdf(wydruk.pliki.at(0));
+        QVERIFY(!tekst.isEmpty());
         for (const QString &t :
              {QString("[DI] WEjścia cyfrowe"), QString("Logika przekaźników"), QString("Opóźnienie alarmu"),
               QString("DI2.16"), QString("Drzwi komory"), QString("PRZERWANIE PROGRAMU"), QString("Odjęcie stanu"),
