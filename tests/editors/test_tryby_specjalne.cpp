@@ -647,7 +647,7 @@ private slots:
         QCOMPARE(ramkiKomendy(*s, 'I', 0x81).size(), 1);
         QCOMPARE(numeryWRamkach(*s, 'I', 0x03), QList<int>{numer});
         QCOMPARE(r.back().left(3), QByteArray::fromHex("014982"));
-        const TFunkcjaSpec &naLiniiPo = s->bloki.projekt()->FunkcjeSpec[numer];
+        const TFunkcjaSpec naLiniiPo = s->bloki.projekt()->FunkcjeSpec[numer];
         QCOMPARE(int(naLiniiPo.logika), 1);
         QVERIFY(rowneNaLaczu(naLiniiPo, k));
         QCOMPARE(int(k.nr_funkcji), indeks);
