@@ -133,10 +133,8 @@ const TPolaSekcji<W> &polaWejscCyfrowych()
             P::wyliczenie("zasilanie", QT_TRANSLATE_NOOP("TFListaWejscCyfrowych", "Zasilanie"), DOSTEP_POLA(zasilanie),
                           zListy(listaZasilania))
                 .ukryte(),
-            P::wyliczenie("al_status", nullptr, DOSTEP_POLA(alarm_status), zListy(listaReakcjaAlarmu))
-                .ukryte(),
-            P::wyliczenie("al_przekaznik", nullptr, DOSTEP_POLA(alarm_logika), zListy(listaOperacjaStanu))
-                .ukryte(),
+            P::wyliczenie("al_status", nullptr, DOSTEP_POLA(alarm_status), zListy(listaReakcjaAlarmu)).ukryte(),
+            P::wyliczenie("al_przekaznik", nullptr, DOSTEP_POLA(alarm_logika), zListy(listaOperacjaStanu)).ukryte(),
             P::przekaznikowe("wyjscia_przypisane",
                              QT_TRANSLATE_NOOP("TFListaWejscCyfrowych", "Stan wyjść przekaźnikowych"),
                              DOSTEP_PRZEKAZNIKOW(wyjscia_przypisane)),
