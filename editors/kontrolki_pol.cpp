@@ -184,3 +184,14 @@ bool TDelegatPol::eventFilter(QObject *o, QEvent *e)
     }
     return QStyledItemDelegate::eventFilter(o, e);
 }
+
+QLabel *etykietaNumeru(QWidget *rodzic, qreal skala)
+{
+    auto *l = new QLabel(rodzic);
+    l->setObjectName(QStringLiteral("LabelNr"));
+    QFont f = l->font();
+    f.setBold(true);
+    f.setPointSizeF(f.pointSizeF() * skala);
+    l->setFont(f);
+    return l;
+}

@@ -14,6 +14,7 @@
 
 #include "pola_sekcji.h"
 
+#include <QLabel>
 #include <QLineEdit>
 #include <QStyledItemDelegate>
 
@@ -41,6 +42,10 @@ QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis);
 // (a shown value that differs from the one before is a change); a relay
 // box reports the user's changes only.
 void naZmianeKontrolki(QWidget *k, QObject *kontekst, const std::function<void()> &f);
+
+// The item's number above its editor ("LabelNr"): bold, its font scaled by
+// skala.
+QLabel *etykietaNumeru(QWidget *rodzic, qreal skala = 1.0);
 
 // The in-cell editors of a grid over a TTabelaPamieci: the field's kind and
 // bounds come with the cell (also through a proxy model).

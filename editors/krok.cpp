@@ -7,7 +7,6 @@
 #include "przekazniki_projektu.h"
 
 #include <QComboBox>
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -27,12 +26,7 @@ TFStanPrzekaznikow::TFStanPrzekaznikow(QWidget *parent)
     ukladPol()->addLayout(lewy, 0, 0);
     ukladPol()->addLayout(prawy, 0, 1);
 
-    LabelNr = new QLabel(obszar);
-    LabelNr->setObjectName(QStringLiteral("LabelNr"));
-    QFont f = LabelNr->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.6);
-    LabelNr->setFont(f);
+    LabelNr = etykietaNumeru(obszar, 1.6);
     lewy->addWidget(LabelNr, 0, 0, 1, 2);
     ed_nazwa = dodajPole<QLineEdit>(pola["nazwa"], "ed_nazwa", lewy);
 

@@ -254,12 +254,8 @@ TFProgramMycia::TFProgramMycia(QWidget *parent)
     L_program = new QLabel(obszar);
     L_program->setObjectName(QStringLiteral("L_program"));
     tlumaczonaEtykieta(L_program, [] { return tr("Program"); });
-    LabelNr = new QLabel(obszar);
-    LabelNr->setObjectName(QStringLiteral("LabelNr"));
+    LabelNr = etykietaNumeru(obszar);
     LabelNr->setMinimumWidth(50);
-    QFont pogrubiona = LabelNr->font();
-    pogrubiona.setBold(true);
-    LabelNr->setFont(pogrubiona);
     ed_nazwaProgramu = new QLineEdit(obszar);
     ed_nazwaProgramu->setObjectName(QStringLiteral("ed_nazwaProgramu"));
     ed_nazwaProgramu->setMinimumWidth(260);

@@ -11,7 +11,6 @@
 
 #include <QCheckBox>
 #include <QComboBox>
-#include <QFont>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
@@ -39,12 +38,7 @@ TFEdycjastanSpec::TFEdycjastanSpec(QWidget *parent)
     ukladPol()->addLayout(lewy, 0, 0);
     ukladPol()->addLayout(prawy, 0, 1);
 
-    LabelNr = new QLabel(obszar);
-    LabelNr->setObjectName(QStringLiteral("LabelNr"));
-    QFont f = LabelNr->font();
-    f.setBold(true);
-    f.setPointSizeF(f.pointSizeF() * 1.6);
-    LabelNr->setFont(f);
+    LabelNr = etykietaNumeru(obszar, 1.6);
     lewy->addWidget(LabelNr);
 
     const auto grupa = [&](QGroupBox *&g, const char *nazwa, std::function<QString()> tytul) {

@@ -30,12 +30,8 @@ TFkonfigwyjsc::TFkonfigwyjsc(QWidget *parent) : TEdytorRekordu(Przyciski(), pare
     const TPolaSekcji<TWyjscieAnalogowe> &pola = polaWyjscAnalogowych();
 
     auto *gora = new QGridLayout;
-    LabelNr = new QLabel(QStringLiteral("0"), obszar);
-    LabelNr->setObjectName(QStringLiteral("LabelNr"));
-    QFont pogrubiona = LabelNr->font();
-    pogrubiona.setBold(true);
-    pogrubiona.setPointSizeF(pogrubiona.pointSizeF() * 1.2);
-    LabelNr->setFont(pogrubiona);
+    LabelNr = etykietaNumeru(obszar, 1.2);
+    LabelNr->setText(QStringLiteral("0"));
     gora->addWidget(LabelNr, 0, 0, 1, 2);
 
     ed_nazwa = new QLineEdit(obszar);

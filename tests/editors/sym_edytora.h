@@ -6,6 +6,7 @@
 
 #include "bloki_sym.h"
 #include "dane_sterownika.h"
+#include "edytor_listy.h"
 #include "edytor_sekcji.h"
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
@@ -25,6 +26,12 @@
 #include <memory>
 #include <utility>
 #include <vector>
+
+// The text a list window's grid shows in a cell (or its other role).
+inline QString komorka(const TEdytorListy &o, int wiersz, int kolumna, int rola = Qt::DisplayRole)
+{
+    return o.memproj->index(wiersz, kolumna).data(rola).toString();
+}
 
 // A window as its entry function opens it over a copy of `dane` (a list's
 // section or a record window's record), after `przygotuj` gave it what the
@@ -160,6 +167,15 @@ public:
         for (const QByteArray &r : pty.ramki())
             n += r.size() > 2 && r.at(1) == f && uint8_t(r.at(2)) == sub;
         return n;
+    }
+    // The request frames of one command received over the pty, in order.
+    QList<QByteArray> ramkiKomendy(char f, uint8_t sub) const
+    {
+        QList<QByteArray> w;
+        for (const QByteArray &r : pty.ramki())
+            if (r.size() > 5 && r.at(1) == f && uint8_t(r.at(2)) == sub)
+                w << r;
+        return w;
     }
     // Bus frames in the order received, over whichever transport carried
     // them (TCP/IP frames without their serial number).

@@ -78,21 +78,6 @@ bool rowneNaLaczu(const TKrok &a, const TKrok &b)
            std::memcmp(a.zadane4, b.zadane4, 4 * sizeof(int16_t)) == 0;
 }
 
-QString komorka(const TEdytorListy &o, int wiersz, int kolumna)
-{
-    return o.memproj->index(wiersz, kolumna).data().toString();
-}
-
-// The request frames of one command, in order.
-QList<QByteArray> ramkiKomendy(const SymulatorEdytora &s, char f, uint8_t sub)
-{
-    QList<QByteArray> w;
-    for (const QByteArray &r : s.pty.ramki())
-        if (r.size() > 5 && r.at(1) == f && uint8_t(r.at(2)) == sub)
-            w << r;
-    return w;
-}
-
 } // namespace
 
 class TestKroki : public TestQt {
@@ -252,8 +237,8 @@ private slots:
         QVERIFY(s->komunikaty.pusty());
         QCOMPARE(int(s->komunikaty.pokazane.size()), 2);
         // Step 4 failed; step 5 never went out.
-        QVERIFY(!ramkiKomendy(*s, 'I', 0x02).isEmpty());
-        QCOMPARE(uint8_t(ramkiKomendy(*s, 'I', 0x02).last().at(5)), uint8_t(4));
+        QVERIFY(!s->ramkiKomendy('I', 0x02).isEmpty());
+        QCOMPARE(uint8_t(s->ramkiKomendy('I', 0x02).last().at(5)), uint8_t(4));
         QCOMPARE(s->ramki('I', 0x82), 0);
         QVERIFY(s->sterownik.stan().sesjaOtwarta);
         QVERIFY(!pasekPostepu().isVisible());
@@ -574,8 +559,8 @@ private slots:
         TKrok &k = kroki->k[7];
         gdyOknoModalne<TFStanPrzekaznikow>([&](TFStanPrzekaznikow *e) {
             e->but_odczyt->click();
-            QCOMPARE(ramkiKomendy(*s, 'H', 0x0B).size(), 1);
-            QCOMPARE(uint8_t(ramkiKomendy(*s, 'H', 0x0B)[0].at(5)), uint8_t(7));
+            QCOMPARE(s->ramkiKomendy('H', 0x0B).size(), 1);
+            QCOMPARE(uint8_t(s->ramkiKomendy('H', 0x0B)[0].at(5)), uint8_t(7));
             QCOMPARE(e->ed_nazwa->text(), nazwa50NaTekst(krokSterownika(7, true).nazwa));
             QCOMPARE(pasekPostepu().Gauge1->maximum(), 2);
             QCOMPARE(pasekPostepu().Gauge1->value(), 2);

@@ -46,11 +46,6 @@ QByteArray zlozone(const TProgramyArray100 &a, const TProgramyArray100 &b, int k
     return bajty(a).left(k * qsizetype(sizeof(TProgram))) + bajty(b).mid(k * qsizetype(sizeof(TProgram)));
 }
 
-QString komorka(const Tflistaprojektow &o, int wiersz, int kolumna)
-{
-    return o.memproj->index(wiersz, kolumna).data().toString();
-}
-
 } // namespace
 
 class TestProgramy : public TestQt {

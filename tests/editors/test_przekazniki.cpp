@@ -57,11 +57,6 @@ bool rowne(const TPrzekaznik &a, const TPrzekaznik &b) { return std::memcmp(&a, 
 
 QByteArray bajty(const TPrzekaznikiArray &p) { return QByteArray(reinterpret_cast<const char *>(&p), sizeof p); }
 
-QString komorka(const TEdytorListy &o, int wiersz, int kolumna, int rola = Qt::DisplayRole)
-{
-    return o.memproj->index(wiersz, kolumna).data(rola).toString();
-}
-
 // Types a text into a box as the user does.
 void wpisz(QLineEdit *e, const QString &t)
 {

@@ -78,21 +78,6 @@ bool rowneNaLaczu(const TFunkcjaSpec &a, const TFunkcjaSpec &b)
            a.tryb == b.tryb && std::memcmp(a.przekazniki, b.przekazniki, 128) == 0;
 }
 
-QString komorka(const TEdytorListy &o, int wiersz, int kolumna)
-{
-    return o.memproj->index(wiersz, kolumna).data().toString();
-}
-
-// The request frames of one command, in order.
-QList<QByteArray> ramkiKomendy(const SymulatorEdytora &s, char f, uint8_t sub)
-{
-    QList<QByteArray> w;
-    for (const QByteArray &r : s.pty.ramki())
-        if (r.size() > 5 && r.at(1) == f && uint8_t(r.at(2)) == sub)
-            w << r;
-    return w;
-}
-
 // The mode numbers the requests of one command addressed, in order.
 QList<int> numeryWRamkach(const SymulatorEdytora &s, char f, uint8_t sub)
 {
@@ -644,7 +629,7 @@ private slots:
         });
         QVERIFY(edytujTrybSpecjalny(k, nazwaFunkcjiSpecjalnej(indeks + 1, true), projekt->przekazniki, 1045));
         const auto r = s->pty.ramki();
-        QCOMPARE(ramkiKomendy(*s, 'I', 0x81).size(), 1);
+        QCOMPARE(s->ramkiKomendy('I', 0x81).size(), 1);
         QCOMPARE(numeryWRamkach(*s, 'I', 0x03), QList<int>{numer});
         QCOMPARE(r.back().left(3), QByteArray::fromHex("014982"));
         const TFunkcjaSpec naLiniiPo = s->bloki.projekt()->FunkcjeSpec[numer];

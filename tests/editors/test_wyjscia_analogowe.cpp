@@ -79,11 +79,6 @@ std::unique_ptr<Wyjscia> stare()
     return s;
 }
 
-QString komorka(const TfListaWyjAnal &o, int wiersz, int kolumna)
-{
-    return o.memproj->index(wiersz, kolumna).data().toString();
-}
-
 bool rowne(const TWyjscieAnalogowe &a, const TWyjscieAnalogowe &b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // The pages a print would produce, kept instead of printed.

@@ -46,10 +46,6 @@ void stare(TZadaneArray &z)
 bool rowne(const TKvor350zadana &a, const TKvor350zadana &b) { return std::memcmp(&a, &b, sizeof a) == 0; }
 
 // What the grid shows in a cell.
-QString komorka(const TFormZadane &o, int wiersz, int kolumna)
-{
-    return o.memproj->index(wiersz, kolumna).data().toString();
-}
 
 } // namespace
 
