@@ -163,3 +163,26 @@ void TEdytorListy::but_drukujClick()
     wypelnijRaport(r);
     drukujRaport(r, jezykId);
 }
+
+void TEdytorListy::dodajPrzekaznikiWierszy(TRaport &raport, TPasmo &wiersz)
+{
+    const QString zbior = QStringLiteral("memPrzekazniki");
+    raport.dodajZbior(zbior, {QStringLiteral("nr"), QStringLiteral("przekaznik"), QStringLiteral("stan")});
+    const TRaport::Strona &s = raport.strona;
+    const qreal szerokosc = s.wymiary().width() - s.marginesy.left() - s.marginesy.right();
+    dodajPasmoPrzekaznikow(wiersz, QStringLiteral("Przekazniki"), zbior, {{QStringLiteral("nr"), QStringLiteral("nr")}},
+                           szerokosc, &ileTemp);
+}
+
+void TEdytorListy::wypelnijPrzekaznikiWierszy(TRaport &raport, int ile, const std::function<int(int nr, int i)> &stan)
+{
+    ileTemp = 0;
+    TZbiorRaportu &z = *raport.zbior(QStringLiteral("memPrzekazniki"));
+    z.wyczysc();
+    for (int nr = 1; nr <= ile; ++nr)
+        for (int i = 0; i < 32; ++i) {
+            const QString n = QString::number(nr), przekaznik = QString::number(i + 1);
+            z.dodajWiersz({n, przekaznik, przekaznik});
+            z.dodajWiersz({n, przekaznik, QString::number(stan(nr, i))});
+        }
+}

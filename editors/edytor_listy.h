@@ -18,6 +18,7 @@
 #include <type_traits>
 
 class QTableView;
+class TPasmo;
 class TRaport;
 
 class TEdytorListy : public TEdytorSekcji {
@@ -45,6 +46,8 @@ public:
     // OK enabled only, or nothing (the setpoints).
     enum class Przebudowa { Zmiana, TylkoOk, BezZmiany };
 
+    qint64 ileTemp = 0; // cells of a report's relay band printed so far
+
 protected:
     Przebudowa przebudowa = Przebudowa::Zmiana;
 
@@ -68,6 +71,12 @@ protected:
     QString zbiorRaportu = QStringLiteral("frxDBDataset1");
     virtual void zbudujRaport(TRaport &raport);
     virtual void wypelnijRaport(TRaport &) {}
+    // The relay band under each printed row: the item's 32 relays from the
+    // dataset "memPrzekazniki" (nr, przekaznik, stan), 64 cells across.
+    void dodajPrzekaznikiWierszy(TRaport &raport, TPasmo &wiersz);
+    // That dataset anew for items 1..ile, each relay i (0..31) as two rows:
+    // its number, then stan(nr, i); the band's cell count starts again.
+    void wypelnijPrzekaznikiWierszy(TRaport &raport, int ile, const std::function<int(int nr, int i)> &stan);
 
     bool eventFilter(QObject *o, QEvent *e) override;
 

@@ -11,8 +11,6 @@
 
 namespace {
 
-const QString zbiorPrzekaznikow = QStringLiteral("memPrzekazniki");
-
 // Item code + 1 of the end-condition list; a code without an item gives
 // the list's out-of-bounds text.
 QString tekstWarunku(int32_t kod, int jezykId) { return listaWarunekKonca(kod < INT32_MAX ? kod + 1 : kod, jezykId); }
@@ -129,7 +127,6 @@ void TfListakrokow::but_wyslijClick()
 void TfListakrokow::zbudujRaport(TRaport &raport)
 {
     TEdytorListy::zbudujRaport(raport);
-    raport.dodajZbior(zbiorPrzekaznikow, {QStringLiteral("nr"), QStringLiteral("przekaznik"), QStringLiteral("stan")});
     auto *glowki = dynamic_cast<TPasmo *>(raport.znajdzObiekt(QStringLiteral("Header1")));
     auto *wiersz = dynamic_cast<TPasmo *>(raport.znajdzObiekt(QStringLiteral("MasterData1")));
     auto *z1 = dynamic_cast<TTekstRaportu *>(raport.znajdzObiekt(QStringLiteral("h_z1")));
@@ -153,28 +150,16 @@ void TfListakrokow::zbudujRaport(TRaport &raport)
     zadane.czcionka.setBold(true);
     zadane.ramka = true;
     zadane.wyrownanie = Qt::AlignCenter;
-
-    const TRaport::Strona &s = raport.strona;
-    const qreal szerokosc = s.wymiary().width() - s.marginesy.left() - s.marginesy.right();
-    dodajPasmoPrzekaznikow(*wiersz, QStringLiteral("Przekazniki"), zbiorPrzekaznikow,
-                           {{QStringLiteral("nr"), QStringLiteral("nr")}}, szerokosc, &ileTemp);
+    dodajPrzekaznikiWierszy(raport, *wiersz);
 }
 
 // Every step of the table's 32 gets its relay rows; the report prints those
 // of the listed steps.
 void TfListakrokow::wypelnijRaport(TRaport &raport)
 {
-    ileTemp = 0;
     ustawTekstRaportu(raport, QStringLiteral("h_warunekKonca"), tr("Warunek końca"));
     ustawTekstRaportu(raport, QStringLiteral("h_zadane"), tr("Zadane"));
-    TZbiorRaportu &z = *raport.zbior(zbiorPrzekaznikow);
-    z.wyczysc();
-    for (int k = 1; k <= ileKrokow; ++k)
-        for (int i = 1; i <= 32; ++i) {
-            const QString nr = QString::number(k), przekaznik = QString::number(i);
-            z.dodajWiersz({nr, przekaznik, przekaznik});
-            z.dodajWiersz({nr, przekaznik, QString::number(kroki[k].przekazniki[i - 1])});
-        }
+    wypelnijPrzekaznikiWierszy(raport, ileKrokow, [this](int k, int i) { return int(kroki[k].przekazniki[i]); });
 }
 
 bool edytujKroki(TKrokiArray &kroki, int jezykId, bool mycie)

@@ -26,7 +26,6 @@ public:
     TKrokiArray &kroki = dane;
     bool FMycie = false;
     int &maksKrokow = ile; // 32, washing 16
-    qint64 ileTemp = 0;    // cells of the relay band printed so far
 
     // The table's meaning: the step count, the labels, the files and the
     // titles.

@@ -12,8 +12,6 @@
 
 namespace {
 
-const QString zbiorPrzekaznikow = QStringLiteral("memPrzekazniki");
-
 // Power loss counts its duration in minutes.
 constexpr int pozycjaZanikuZasilania = 3;
 constexpr int ileStalych = 4;
@@ -147,27 +145,16 @@ void Tflistafunkcji::but_wyslijClick()
 void Tflistafunkcji::zbudujRaport(TRaport &raport)
 {
     TEdytorListy::zbudujRaport(raport);
-    raport.dodajZbior(zbiorPrzekaznikow, {QStringLiteral("nr"), QStringLiteral("przekaznik"), QStringLiteral("stan")});
     auto *wiersz = dynamic_cast<TPasmo *>(raport.znajdzObiekt(QStringLiteral("MasterData1")));
     if (!wiersz)
         throw BladRaportu(QStringLiteral("Raport trybów specjalnych: brak pasma danych"));
-    const TRaport::Strona &s = raport.strona;
-    const qreal szerokosc = s.wymiary().width() - s.marginesy.left() - s.marginesy.right();
-    dodajPasmoPrzekaznikow(*wiersz, QStringLiteral("Przekazniki"), zbiorPrzekaznikow,
-                           {{QStringLiteral("nr"), QStringLiteral("nr")}}, szerokosc, &ileTemp);
+    dodajPrzekaznikiWierszy(raport, *wiersz);
 }
 
 void Tflistafunkcji::wypelnijRaport(TRaport &raport)
 {
-    ileTemp = 0;
-    TZbiorRaportu &z = *raport.zbior(zbiorPrzekaznikow);
-    z.wyczysc();
-    for (int p = 1; p <= ileTrybowSpecjalnych; ++p)
-        for (int i = 1; i <= 32; ++i) {
-            const QString nr = QString::number(p), przekaznik = QString::number(i);
-            z.dodajWiersz({nr, przekaznik, przekaznik});
-            z.dodajWiersz({nr, przekaznik, QString::number(funkSpecjalne[p - 1].przekazniki[i - 1])});
-        }
+    wypelnijPrzekaznikiWierszy(raport, ileTrybowSpecjalnych,
+                               [this](int p, int i) { return int(funkSpecjalne[p - 1].przekazniki[i]); });
 }
 
 bool edytujTrybySpecjalne(TFunkcjeSpecjalneArray &tryby, int jezykId)

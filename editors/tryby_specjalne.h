@@ -28,7 +28,6 @@ public:
     explicit Tflistafunkcji(QWidget *parent = nullptr);
 
     TFunkcjeSpecjalneArray &funkSpecjalne = dane;
-    qint64 ileTemp = 0; // cells of the relay band printed so far
 
 protected:
     QString tytul() const override;

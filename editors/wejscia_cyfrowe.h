@@ -33,7 +33,6 @@ public:
     explicit TFListaWejscCyfrowych(QWidget *parent = nullptr);
 
     TWejsciaCyfrowe &wejscia = dane;
-    qint64 ileTemp = 0; // the report's cell counter, for the window's life
 
     // The report's relay states: per input, per output j the rows
     // (input, 1, j, j) and (input, 1, j, state).

@@ -37,7 +37,6 @@ public:
 
     int &ileWejsc = ile; // 6
     TWejsciaPomiarowe &wejsciaAI = dane;
-    qint64 ileTemp = 0; // the report's cell counter, for the window's life
 
     // The report's tables: the alarms of the listed inputs (the relative
     // one of inputs 1 and 3 only), and the relay states of every alarm.
