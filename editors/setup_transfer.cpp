@@ -106,13 +106,13 @@ QString nazwaParametru(int n)
     return QStringLiteral("F%1 (%2)").arg(n, 2, 10, QLatin1Char('0')).arg(nazwaParametruSetup(n));
 }
 
+// The progress window goes first, as before the probe's warning.
 bool odmowa(int n, int wartosc, const QString &dozwolone)
 {
+    pasekPostepu().hide();
     pokazOstrzezenie(
         QCoreApplication::translate("SetupTransfer", "Nie wysłano ustawień: %1 = %2. Dozwolone wartości: %3.")
-            .arg(nazwaParametru(n))
-            .arg(wartosc)
-            .arg(dozwolone));
+            .arg(nazwaParametru(n), QString::number(wartosc), dozwolone));
     return false;
 }
 
@@ -135,6 +135,7 @@ bool laczeOsiagalne(const TFunkcjeKvor3 &setup)
     }
     if (std::find(std::begin(kodyOknaGlownego), std::end(kodyOknaGlownego), kod) != std::end(kodyOknaGlownego))
         return true;
+    pasekPostepu().hide();
     return pytanieOstrzezenie(
         QCoreApplication::translate("SetupTransfer",
                                     "%1 = %2: tej prędkości nie można wybrać w oknie głównym, więc po wysłaniu "
