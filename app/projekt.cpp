@@ -15,7 +15,6 @@
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
 #include <cstring>
 
 namespace {

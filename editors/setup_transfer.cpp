@@ -130,7 +130,7 @@ bool laczeOsiagalne(const TFunkcjeKvor3 &setup)
     if (kod == 0) {
         QStringList wybory;
         for (int i = 0; i < ileWyborowPredkosci; ++i)
-            wybory << QStringLiteral("%1 (%2)").arg(i).arg(tekstWartosciSetup(fPredkosc, i));
+            wybory << QStringLiteral("%1 (%2)").arg(QString::number(i), tekstWartosciSetup(fPredkosc, i));
         return odmowa(fPredkosc, wybor, wybory.join(QStringLiteral(", ")));
     }
     if (std::find(std::begin(kodyOknaGlownego), std::end(kodyOknaGlownego), kod) != std::end(kodyOknaGlownego))
