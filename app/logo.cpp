@@ -9,6 +9,7 @@
 #include "sciezki.h"
 #include "wybor_pliku.h"
 #include "wysylanie_stron.h"
+#include "zapis_pliku.h"
 #include "zegar.h"
 
 #include <QCheckBox>
@@ -265,7 +266,8 @@ void TFormLogo::but_plikClick()
     }
     // Written whole or not at all.
     QSaveFile f(plik);
-    if (!f.open(QIODevice::WriteOnly) || f.write(dane) != dane.size() || !f.commit()) {
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !zapiszCalosc(f, dane.constData(), dane.size()) ||
+        !f.commit()) {
         pokazBlad(tr("Nie udało się zapisać pliku") + QStringLiteral(" ") + QDir::toNativeSeparators(plik) +
                   QStringLiteral(": ") + f.errorString());
         return;

@@ -6,6 +6,7 @@
 #include "narzedzia.h"
 #include "okna_komunikatow.h"
 #include "okno_glowne.h"
+#include "okno_na_ekranie.h"
 #include "pasek_postepu.h"
 #include "powtorz.h"
 #include "sekcje.h"
@@ -19,6 +20,7 @@ int main(int argc, char *argv[])
     przygotujProces();
     QApplication app(argc, argv);
     wstrzymajWejsciePodczasWymiany();
+    pilnujOkienNaEkranie();
     // Qt has taken its own options out of the command line by now.
     const QStringList argumenty = QCoreApplication::arguments().mid(1);
     zadanyLogRamek = czyLogRamek(argumenty);

@@ -8,13 +8,13 @@
 #include "sieciowe.h"
 #include "wersja.h"
 #include "wybor_pliku.h"
+#include "zapis_pliku.h"
 
 #include <QCoreApplication>
 #include <QFile>
 #include <QFileInfo>
 #include <QSaveFile>
 
-#include <algorithm>
 #include <cstring>
 
 namespace {
@@ -36,18 +36,9 @@ bool czytajCalosc(QFile &f, void *cel, qint64 n, bool tylkoPoczatek)
     return tylkoPoczatek || f.atEnd();
 }
 
-void zapiszCalosc(QSaveFile &f, const void *dane, qint64 n)
+void zapiszRekordPliku(QSaveFile &f, const void *dane, qint64 n)
 {
-    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    // A short write is not an error yet: the next one fails with the
-    // system's reason (a full disk, the file-size limit).
-    const auto *p = static_cast<const char *>(dane);
-    for (qint64 zapisano = 0; ok && zapisano < n;) {
-        const qint64 w = f.write(p + zapisano, n - zapisano);
-        ok = w > 0;
-        zapisano += std::max<qint64>(w, 0);
-    }
-    if (!ok)
+    if (!f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) || !zapiszCalosc(f, static_cast<const char *>(dane), n))
         throw BladZapisuProjektu((f.fileName() + QStringLiteral(": ") + f.errorString()).toStdString());
 }
 
@@ -127,8 +118,8 @@ bool zapiszProjektDoPliku(const QString &sciezka, const TProjektVXTNew &p, const
     // Both files are written to temporaries first and renamed only when
     // both are complete.
     QSaveFile plik(sciezka), plikMycia(nazwaPlikuMycia(sciezka));
-    zapiszCalosc(plik, &p, sizeof p);
-    zapiszCalosc(plikMycia, &m, sizeof m);
+    zapiszRekordPliku(plik, &p, sizeof p);
+    zapiszRekordPliku(plikMycia, &m, sizeof m);
     if (!plik.commit())
         throw BladZapisuProjektu((sciezka + QStringLiteral(": ") + plik.errorString()).toStdString());
     if (!plikMycia.commit())

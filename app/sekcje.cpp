@@ -8,6 +8,7 @@
 #include "kroki.h"
 #include "moduly.h"
 #include "mycie.h"
+#include "okna_narzedzi.h"
 #include "okno_glowne.h"
 #include "program.h"
 #include "programy.h"
@@ -140,17 +141,22 @@ void podlaczSekcje(TForm1 &okno)
         ustawZrodloProjektu({});
     });
     okno.podlacz(okno.AOL_zadane, [&okno] { otworzSekcje(okno, Sekcja::Zadane); });
-    okno.podlacz(okno.itemAlarmy, [&okno] {
-        otworzSekcje(okno, Sekcja::AlarmyDO);
-        okno.itemsPanel->hide();
-    });
+    // The "[DO]" panel closes after each of its items, also when the
+    // editor raised.
+    const auto zPanelu = [&okno](Sekcja sekcja) {
+        return [&okno, sekcja] {
+            const NaKoniec zamknij([&okno] { okno.itemsPanel->hide(); });
+            otworzSekcje(okno, sekcja);
+        };
+    };
+    okno.podlacz(okno.itemAlarmy, zPanelu(Sekcja::AlarmyDO));
     okno.podlacz(okno.AOL_dodatki, [&okno] { otworzSekcje(okno, Sekcja::Dodatki); });
     okno.podlacz(okno.AOL_setup, [&okno] { otworzSekcje(okno, Sekcja::Setup); });
     okno.podlacz(okno.aol_moduly, [&okno] { otworzSekcje(okno, Sekcja::Moduly); });
     okno.podlacz(okno.AOL_Ao, [&okno] { otworzSekcje(okno, Sekcja::WyjsciaAnalogowe); });
     okno.podlacz(okno.AOL_programy, [&okno] { otworzSekcje(okno, Sekcja::Programy); });
     okno.podlacz(okno.AOL_programMycia, [&okno] { otworzSekcje(okno, Sekcja::ProgramMycia); });
-    okno.podlacz(okno.itemKonfiguracja, [&okno] { otworzSekcje(okno, Sekcja::Przekazniki); });
+    okno.podlacz(okno.itemKonfiguracja, zPanelu(Sekcja::Przekazniki));
     okno.podlacz(okno.AOL_kroki, [&okno] { otworzSekcje(okno, Sekcja::Kroki); });
     okno.podlacz(okno.AOL_krokiMycia, [&okno] { otworzSekcje(okno, Sekcja::KrokiMycia); });
     okno.podlacz(okno.AOL_Ai, [&okno] { otworzSekcje(okno, Sekcja::WejsciaPomiarowe); });

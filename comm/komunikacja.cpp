@@ -6,6 +6,7 @@
 #include "ramka.h"
 #include "sciezki.h"
 #include "wymiana.h"
+#include "zapis_pliku.h"
 #include "zegar.h"
 
 #include <QFile>
@@ -245,8 +246,8 @@ void TFkomunikacja::ZapiszRamki(const QByteArray &wys, const QByteArray &wyn, in
         QFile plik(sciezka);
         // A FIFO or a device in the log's place would block the open.
         const QFileInfo info(sciezka);
-        const bool otwarty =
-            (!info.exists() || info.isFile()) && plik.open(QIODevice::WriteOnly | QIODevice::Append | QIODevice::Text);
+        const bool otwarty = (!info.exists() || info.isFile()) && plik.open(QIODevice::WriteOnly | QIODevice::Append |
+                                                                            QIODevice::Text | QIODevice::Unbuffered);
         if (!otwarty) {
             zglosBladDziennika(sciezka,
                                info.exists() && !info.isFile() ? tr("to nie jest zwykły plik") : plik.errorString());
@@ -259,7 +260,7 @@ void TFkomunikacja::ZapiszRamki(const QByteArray &wys, const QByteArray &wyn, in
         s += QStringLiteral("  M: ") + tekstNaHex(wys) + QStringLiteral("   [%1]\n").arg(wys.size());
         s += QStringLiteral("  S: ") + tekstNaHex(wyn) + QStringLiteral("   [%1] %2\n").arg(wyn.size()).arg(wynik);
         const QByteArray b = s.toUtf8();
-        if (plik.write(b) != b.size() || !plik.flush())
+        if (!zapiszCalosc(plik, b.constData(), b.size()))
             zglosBladDziennika(sciezka, plik.errorString());
     } catch (...) {
     }

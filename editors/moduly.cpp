@@ -21,6 +21,7 @@ TFormModuly::TFormModuly(QWidget *parent)
     rozszerzenie = QStringLiteral("k3mod");
     ileOdczytu = 5;
     ileWysylania = 1;
+    jedenBladPliku = true;
     wylaczNarzedzie(but_drukuj);
 
     Panel3 = new QWidget(obszar);

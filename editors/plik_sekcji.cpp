@@ -1,5 +1,7 @@
 #include "plik_sekcji.h"
 
+#include "zapis_pliku.h"
+
 #include <QByteArray>
 #include <QFile>
 #include <QFileInfo>
@@ -41,16 +43,8 @@ bool zapiszPlikSekcji(const QString &sciezka, const void *dane, qint64 rozmiar, 
     // Unbuffered, so that a short write shows here: a buffered one that
     // the disk cuts short at the flush still lets the commit through.
     QSaveFile f(sciezka);
-    bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered);
-    const auto *p = static_cast<const char *>(dane);
-    qint64 zapisano = 0;
-    while (ok && zapisano < rozmiar) {
-        // The write after a short one fails with the system's reason.
-        const qint64 n = f.write(p + zapisano, rozmiar - zapisano);
-        ok = n > 0;
-        zapisano += std::max<qint64>(n, 0);
-    }
-    ok = ok && f.commit();
+    const bool ok = f.open(QIODevice::WriteOnly | QIODevice::Unbuffered) &&
+                    zapiszCalosc(f, static_cast<const char *>(dane), rozmiar) && f.commit();
     if (!ok && blad)
         *blad = f.errorString();
     return ok;

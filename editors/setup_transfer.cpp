@@ -6,11 +6,15 @@
 #include "lan_polecenia.h"
 #include "pasek_postepu.h"
 #include "powtorz.h"
+#include "setup_teksty.h"
 #include "transfer_sekcji.h"
 
 #include <QApplication>
 #include <QCoreApplication>
+#include <QStringList>
 
+#include <algorithm>
+#include <iterator>
 #include <optional>
 
 namespace {
@@ -20,6 +24,10 @@ namespace {
 constexpr int predkosciSetup[] = {9600, 19200, 38400, 57600, 115200};
 constexpr int kodyPredkosciSetup[] = {6, 8, 9, 11, 12};
 constexpr int ileWyborowPredkosci = 5;
+// What the main window can reach over RS-485: its address field holds
+// 0..247, its speed list offers 9600, 19200 and 115200 bit/s.
+constexpr int najwyzszyAdres = 247;
+constexpr int kodyOknaGlownego[] = {6, 8, 12};
 
 // Parameters of the table.
 constexpr int fAdres = 1;
@@ -92,6 +100,49 @@ bool kodFabrycznyPozwolony(const TFunkcjeKvor3 &setup, const TUstawieniaSterowni
     return false;
 }
 
+// "F01 (Adres RS-485)".
+QString nazwaParametru(int n)
+{
+    return QStringLiteral("F%1 (%2)").arg(n, 2, 10, QLatin1Char('0')).arg(nazwaParametruSetup(n));
+}
+
+// The progress window goes first, as before the probe's warning.
+bool odmowa(int n, int wartosc, const QString &dozwolone)
+{
+    pasekPostepu().hide();
+    pokazOstrzezenie(
+        QCoreApplication::translate("SetupTransfer", "Nie wysłano ustawień: %1 = %2. Dozwolone wartości: %3.")
+            .arg(nazwaParametru(n), QString::number(wartosc), dozwolone));
+    return false;
+}
+
+// Over RS-485 the program must still reach the controller once the table
+// is written: an address the main window cannot hold or a speed outside
+// the table is refused, a speed its list does not offer goes only when
+// the user wants it so.
+bool laczeOsiagalne(const TFunkcjeKvor3 &setup)
+{
+    const int adres = setup.F[fAdres];
+    const int wybor = setup.F[fPredkosc];
+    if (adres < 0 || adres > najwyzszyAdres)
+        return odmowa(fAdres, adres, QStringLiteral("0 - %1").arg(najwyzszyAdres));
+    const int kod = kodPredkosci(wybor);
+    if (kod == 0) {
+        QStringList wybory;
+        for (int i = 0; i < ileWyborowPredkosci; ++i)
+            wybory << QStringLiteral("%1 (%2)").arg(QString::number(i), tekstWartosciSetup(fPredkosc, i));
+        return odmowa(fPredkosc, wybor, wybory.join(QStringLiteral(", ")));
+    }
+    if (std::find(std::begin(kodyOknaGlownego), std::end(kodyOknaGlownego), kod) != std::end(kodyOknaGlownego))
+        return true;
+    pasekPostepu().hide();
+    return pytanieOstrzezenie(
+        QCoreApplication::translate("SetupTransfer",
+                                    "%1 = %2: tej prędkości nie można wybrać w oknie głównym, więc po wysłaniu "
+                                    "program nie połączy się ze sterownikiem przez RS-485. Wysłać mimo to?")
+            .arg(nazwaParametru(fPredkosc), tekstWartosciSetup(fPredkosc, wybor)));
+}
+
 // False when a controller answers under the new address and speed.
 bool nikogoPodNowymi(const TUstawieniaSterownika &ust, int adres, int kod)
 {
@@ -141,13 +192,15 @@ bool czytajSetup(TFunkcjeKvor3 &setup, const TUstawieniaSterownika &ust)
 
 bool wyslijSetup(const TFunkcjeKvor3 &setup, bool, const TUstawieniaSterownika &ust, int jezykId)
 {
+    const bool rs485 = ust.lan.LAN_ACTIVE == 0;
+    if (rs485 && !laczeOsiagalne(setup))
+        return false;
     if (!kodFabrycznyPozwolony(setup, ust, jezykId))
         return false;
     const int adres = setup.F[fAdres];
     const int kod = kodPredkosci(setup.F[fPredkosc]);
     const bool zmianaLacza =
-        ust.lan.LAN_ACTIVE == 0 &&
-        (adres != ust.adresRS || !zgodnaPredkosc(ust.ParametryTransmisji.predkosc, setup.F[fPredkosc]));
+        rs485 && (adres != ust.adresRS || !zgodnaPredkosc(ust.ParametryTransmisji.predkosc, setup.F[fPredkosc]));
     if (zmianaLacza && !nikogoPodNowymi(ust, adres, kod))
         return false;
     const bool ok = przeslijPozycje(

@@ -1,8 +1,9 @@
 // Transfers of the SETUP table F0..F100, for the SETUP window and the
-// whole-project transfer. The send guards two things before it writes: a
-// table that switches the factory code on needs the service password, and
-// over RS-485 a table that moves the controller to another bus address or
-// speed must not meet another controller there.
+// whole-project transfer. The send guards three things before it writes:
+// over RS-485 the program must still reach the controller with the new
+// bus address and speed, a table that switches the factory code on needs
+// the service password, and over RS-485 a table that moves the controller
+// to another bus address or speed must not meet another controller there.
 #pragma once
 
 #include "rekordy_projekt.h"
@@ -37,6 +38,12 @@ void ustawNoweParametryLacza(TNoweParametryLacza f);
 bool czytajSetup(TFunkcjeKvor3 &setup, const TUstawieniaSterownika &ust);
 // Writes the table outside any write session (wSesji is not looked at);
 // 3 attempts over TCP/IP. jezykId: the password prompt's. Before that:
+// - over RS-485, before anything goes to the controller: an F1 outside
+//   0..247 (the main window's address field) or an F2 outside 0..4 is
+//   refused with a warning naming the parameter and its allowed values;
+//   F2 = 2 or 3 (38400, 57600 bit/s, not in the main window's speed list)
+//   asks whether to go on, since the program cannot reach the controller
+//   over RS-485 afterwards. Over TCP/IP the link does not depend on them;
 // - F47 = 1 (factory code off) while the controller's F47 is 0: the
 //   service password is asked for and must equal the controller's F36
 //   ("Nieprawidłowe hasło serwisowe!" otherwise; a cancel never passes);

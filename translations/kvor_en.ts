@@ -543,6 +543,14 @@ Check the controller settings.</translation>
         <source>Przerwano wysyłanie, gdyż pod nowymi ustawieniami transmijsji znaleziono sterownik o numerze seryjnym</source>
         <translation>Sending stopped: a controller was found under the new transmission settings, serial number</translation>
     </message>
+    <message>
+        <source>Nie wysłano ustawień: %1 = %2. Dozwolone wartości: %3.</source>
+        <translation>The settings were not sent: %1 = %2. Allowed values: %3.</translation>
+    </message>
+    <message>
+        <source>%1 = %2: tej prędkości nie można wybrać w oknie głównym, więc po wysłaniu program nie połączy się ze sterownikiem przez RS-485. Wysłać mimo to?</source>
+        <translation>%1 = %2: this speed cannot be chosen in the main window, so after sending the program will not connect to the controller over RS-485. Send anyway?</translation>
+    </message>
 </context>
 <context>
     <name>TBiezacyProjekt</name>

@@ -543,6 +543,14 @@ Sprawdź ustawienia sterownika.</source>
         <source>Przerwano wysyłanie, gdyż pod nowymi ustawieniami transmijsji znaleziono sterownik o numerze seryjnym</source>
         <translation>Отправка прервана: при новых настройках передачи найден контроллер с серийным номером</translation>
     </message>
+    <message>
+        <source>Nie wysłano ustawień: %1 = %2. Dozwolone wartości: %3.</source>
+        <translation>Настройки не отправлены: %1 = %2. Допустимые значения: %3.</translation>
+    </message>
+    <message>
+        <source>%1 = %2: tej prędkości nie można wybrać w oknie głównym, więc po wysłaniu program nie połączy się ze sterownikiem przez RS-485. Wysłać mimo to?</source>
+        <translation>%1 = %2: эту скорость нельзя выбрать в главном окне, поэтому после отправки программа не соединится с контроллером по RS-485. Всё равно отправить?</translation>
+    </message>
 </context>
 <context>
     <name>TBiezacyProjekt</name>

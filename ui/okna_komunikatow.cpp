@@ -20,6 +20,21 @@ void wysrodkujNaEkranie(QWidget &w)
     }
 }
 
+// The text on one line, or wrapped at the width the screen leaves beside
+// the window's margins and frame.
+void ulozTekst(QLabel &l)
+{
+    constexpr int zapas = 60;
+    l.setWordWrap(false);
+    l.adjustSize();
+    const QScreen *s = QGuiApplication::primaryScreen();
+    const int najwiecej = s ? s->availableGeometry().width() - zapas : l.width();
+    if (l.width() <= najwiecej)
+        return;
+    l.setWordWrap(true);
+    l.resize(najwiecej, l.heightForWidth(najwiecej));
+}
+
 } // namespace
 
 TMymessageDlg::TMymessageDlg(QWidget *parent) : QDialog(parent, stylOkna)
@@ -67,7 +82,7 @@ void MyShowMeUklad(TMymessageDlg &okno, const QString &tekst, const QString &tyt
 {
     okno.setWindowTitle(tytul);
     okno.Label1->setText(tekst);
-    okno.Label1->adjustSize();
+    ulozTekst(*okno.Label1);
     okno.Button1->adjustSize();
     const int lw = okno.Label1->width(), lh = okno.Label1->height();
     const int bw = okno.Button1->width(), bh = okno.Button1->height();
@@ -86,7 +101,7 @@ void MyMessageDlgUklad(TFMyMessageDLG &okno, const QString &tekst)
 {
     okno.setWindowTitle(QString());
     okno.Label1->setText(tekst);
-    okno.Label1->adjustSize();
+    ulozTekst(*okno.Label1);
     okno.Button1->adjustSize();
     okno.button2->resize(okno.Button1->size());
     const int lw = okno.Label1->width(), lh = okno.Label1->height();

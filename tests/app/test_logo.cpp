@@ -9,6 +9,7 @@
 #include "dane_logo.h"
 #include "element_listy.h"
 #include "etykieta_pliku.h"
+#include "limit_pliku.h"
 #include "logo.h"
 #include "sciezki.h"
 
@@ -276,6 +277,23 @@ private slots:
         o->blokuj(false);
         o->reject();
         QVERIFY(!o->isVisible());
+    }
+
+    // A write cut short by the file-size limit names the system's reason
+    // and leaves no file.
+    void zapisObciety()
+    {
+        auto o = okno();
+        wybierz(*o, obrazek(wzor(), "logo.png"));
+        const QString plik = dir->path() + "/USB/logo.new";
+        s->komunikaty.oczekuj(R::Blad, "Nie udało się zapisać pliku " + plik + ": File too large");
+        {
+            const LimitPliku limit(100000);
+            o->but_plik->click();
+        }
+        QVERIFY(s->komunikaty.pusty());
+        QVERIFY(otwarteKatalogi.isEmpty());
+        QCOMPARE(QDir(dir->path() + "/USB").entryList(QDir::Files | QDir::Hidden), QStringList());
     }
 
     // A write that fails is reported and leaves no half-written file.

@@ -306,6 +306,45 @@ private slots:
         QVERIFY(!projektAplikacji().projekt);
     }
 
+    // Each item of the "[DO]" panel closes it, confirmed or not, so that
+    // a later click over the sections below it reaches them.
+    void panelDOZamykaSie_data()
+    {
+        QTest::addColumn<bool>("konfiguracja");
+        QTest::addColumn<bool>("zatwierdz");
+        QTest::newRow("konfiguracja, OK") << true << true;
+        QTest::newRow("konfiguracja, Anuluj") << true << false;
+        QTest::newRow("alarmy, OK") << false << true;
+        QTest::newRow("alarmy, Anuluj") << false << false;
+    }
+    void panelDOZamykaSie()
+    {
+        QFETCH(bool, konfiguracja);
+        QFETCH(bool, zatwierdz);
+        auto o = s->okno();
+        podlaczSekcje(*o);
+        o->AOL_doClick();
+        QVERIFY(o->itemsPanel->isVisible());
+        const auto zamknij = [zatwierdz](TEdytorSekcji *e) {
+            if (zatwierdz) {
+                e->but_odczyt->click();
+                e->but_ok->click();
+            } else {
+                e->but_anuluj->click();
+            }
+        };
+        if (konfiguracja) {
+            gdyOknoModalne<Tflistaprzekaznikow>(zamknij);
+            emit o->itemKonfiguracja->klik();
+        } else {
+            gdyOknoModalne<TFormDO_Alarmy>(zamknij);
+            emit o->itemAlarmy->klik();
+        }
+        QCOMPARE(o->projekt.bylazmianaProjektu, zatwierdz);
+        QVERIFY(!o->itemsPanel->isVisible());
+        QCOMPARE(o->TimerAutomatTag, 0);
+    }
+
     // Leaving without confirming changes nothing, and a flag already set
     // stays set.
     void bezZatwierdzenia_data()

@@ -766,6 +766,48 @@ private slots:
         QCOMPARE(s->sterownik.stan().ileSesji, wyslany ? 1 : 0);
     }
 
+    // A SETUP row the program could not reach the controller with
+    // afterwards over RS-485 ends the run at its first box: refused, or
+    // declined at the question; nothing of it reaches the controller and
+    // the rows after it are not sent.
+    void setupNieosiagalny_data()
+    {
+        QTest::addColumn<int>("f1");
+        QTest::addColumn<int>("f2");
+        QTest::addColumn<int>("rodzaj");
+        QTest::addColumn<QString>("tekst");
+        QTest::newRow("address 250") << 250 << 4 << int(R::Ostrzezenie)
+                                     << "Nie wysłano ustawień: F01 (Adres RS-485) = 250. Dozwolone wartości: 0 - 247.";
+        QTest::newRow("38400, no") << 1 << 2 << int(R::PytanieOstrzezenie)
+                                   << "F02 (Prędkość transmisji) = 38400 [b/s]: tej prędkości nie można wybrać";
+    }
+    void setupNieosiagalny()
+    {
+        QFETCH(int, f1);
+        QFETCH(int, f2);
+        QFETCH(int, rodzaj);
+        QFETCH(QString, tekst);
+        naszProjekt(61);
+        zaladuj(*s, *przyklad(62, ustawienia()));
+        o->projekt.projekt().Setup.F[1] = f1;
+        o->projekt.projekt().Setup.F[2] = f2;
+        s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
+        s->komunikaty.oczekuj(R(rodzaj), tekst, 0);
+        QStringList wynik;
+        zMenu(const_wyslij, [&](TFProjektRSIn *w) {
+            zaznacz(w, {1, 7});
+            wyczyscRamki();
+            w->but_start->click();
+            wynik = stany(*w);
+        });
+        QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(wynik, wszystkie("ukryty", {{1, "err"}, {7, "-"}}));
+        for (const QString &k : kody())
+            QVERIFY2(k == blokada[0] || k == blokada[1], qPrintable(k));
+        QCOMPARE(SterownikSym::wartoscSetup(s->sterownik.stan(), 1), 1);
+        QCOMPARE(s->sterownik.stan().ileSesji, 0);
+    }
+
     // The run takes a read time-out of 4000 ms, and the connection record
     // is taken again after SETUP was sent, which brings it back to 350 ms
     // for the rest of the run.

@@ -1,6 +1,7 @@
 // The exchange itself: result codes from the simulator's faults, port
 // selection, read time-outs, direction switching and the frame log.
 #include "lacze_sym.h"
+#include "limit_pliku.h"
 #include "port_skrypt.h"
 
 #include "ramka.h"
@@ -9,6 +10,7 @@
 #include <QDir>
 #include <QElapsedTimer>
 #include <QFile>
+#include <QFileInfo>
 
 #include <sys/stat.h>
 
@@ -252,6 +254,26 @@ TEST_F(LaczeSym, DziennikKtoregoNieMoznaZapisac)
     komunikaty.oczekuj(RodzajKomunikatu::Blad, QStringLiteral("to nie jest zwykły plik"));
     EXPECT_EQ(inne.CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
     EXPECT_TRUE(komunikaty.pusty());
+}
+
+// A frame log cut short by the file-size limit names the system's reason,
+// once; the exchanges go on.
+TEST_F(LaczeSym, DziennikObcietyPodajePowod)
+{
+    const QString plik = katalog.filePath(QStringLiteral("trans.txt"));
+    int n = 0;
+    // The port is opened first: its lock file is written under no limit.
+    ASSERT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+    logujRamki = true;
+    komunikaty.oczekuj(RodzajKomunikatu::Blad, QStringLiteral("Nie można zapisać dziennika ramek:\n") + plik +
+                                                   QStringLiteral("\nFile too large"));
+    {
+        const LimitPliku limit(40);
+        EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+        EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
+    }
+    EXPECT_TRUE(komunikaty.pusty());
+    EXPECT_EQ(QFileInfo(plik).size(), 40);
 }
 
 // No port chosen (-1) says so, once, instead of naming "COM0".

@@ -202,15 +202,16 @@ private slots:
 
     // ".k3mod": the panel's masks saved as 4 bytes; a file of 4 bytes or
     // longer gives its first 4 (M1 forced in), a shorter one is refused
-    // and reported, a missing one too.
+    // with the one file error, a missing one too.
     void pliki_data()
     {
-        QTest::addColumn<int>("roznica"); // -4: no file
+        QTest::addColumn<int>("roznica"); // -5: no file
         QTest::addColumn<QString>("blad");
-        QTest::newRow("3 bytes") << -1 << "Bład przetwarzania pliku";
+        QTest::newRow("empty") << -4 << "Bład otwarcia pliku";
+        QTest::newRow("3 bytes") << -1 << "Bład otwarcia pliku";
         QTest::newRow("4 bytes") << 0 << "";
         QTest::newRow("5 bytes") << 1 << "";
-        QTest::newRow("missing") << -4 << "Bład otwarcia pliku";
+        QTest::newRow("missing") << -5 << "Bład otwarcia pliku";
     }
     void pliki()
     {
@@ -231,7 +232,7 @@ private slots:
 
         o->but_ok->setEnabled(false);
         const QString plik = katalog.filePath("b.k3mod");
-        if (roznica > -4) {
+        if (roznica > -5) {
             QFile b(plik);
             QVERIFY(b.open(QIODevice::WriteOnly));
             b.write(QByteArray::fromHex("0e020a04ff").left(4 + roznica));

@@ -541,8 +541,9 @@ private slots:
     }
 
     // From the window: a new address over RS-485 where nobody answers is
-    // written at the old address and handed to the shell; the factory
-    // code switched off needs the controller's own service password.
+    // written at the old address and handed to the shell; one the main
+    // window cannot hold is not written at all; the factory code switched
+    // off needs the controller's own service password.
     void wyslanieZeStrazami_data()
     {
         QTest::addColumn<int>("f1");
@@ -550,9 +551,15 @@ private slots:
         QTest::addColumn<QString>("haslo");
         QTest::addColumn<bool>("zapisane");
         QTest::addColumn<QList<int>>("nowe");
-        QTest::newRow("a new address") << 9 << 0 << "" << true << QList<int>{9, 12};
-        QTest::newRow("factory code off, the controller's password") << 1 << 1 << "4321" << true << QList<int>{};
-        QTest::newRow("factory code off, the table's password") << 1 << 1 << "8356" << false << QList<int>{};
+        QTest::addColumn<QString>("komunikat");
+        const QString zapisany = "Setup został zapisany", zleHaslo = "Nieprawidłowe hasło serwisowe!";
+        QTest::newRow("a new address") << 9 << 0 << "" << true << QList<int>{9, 12} << zapisany;
+        QTest::newRow("address 250") << 250 << 0 << "" << false << QList<int>{}
+                                     << "Nie wysłano ustawień: F01 (Adres RS-485) = 250.";
+        QTest::newRow("factory code off, the controller's password")
+            << 1 << 1 << "4321" << true << QList<int>{} << zapisany;
+        QTest::newRow("factory code off, the table's password")
+            << 1 << 1 << "8356" << false << QList<int>{} << zleHaslo;
     }
     void wyslanieZeStrazami()
     {
@@ -561,6 +568,7 @@ private slots:
         QFETCH(QString, haslo);
         QFETCH(bool, zapisane);
         QFETCH(QList<int>, nowe);
+        QFETCH(QString, komunikat);
         s->sterownik.zmien([](StanSterownika &st) { SterownikSym::ustawSetup(st, 36, 4321); });
         TFunkcjeKvor3 t = stary();
         t.F[1] = f1;
@@ -576,8 +584,7 @@ private slots:
             h = haslo;
             return true;
         });
-        s->komunikaty.oczekuj(zapisane ? R::Informacja : R::Ostrzezenie,
-                              zapisane ? "Setup został zapisany" : "Nieprawidłowe hasło serwisowe!");
+        s->komunikaty.oczekuj(zapisane ? R::Informacja : R::Ostrzezenie, komunikat);
         o->but_wyslij->click();
         QVERIFY(s->komunikaty.pusty());
         QCOMPARE(pytania, f47);

@@ -792,21 +792,61 @@ private slots:
         QCOMPARE(SterownikSym::wartoscSetup(s->sterownik.stan(), 47), zapisane ? 1 : f47Sterownika);
     }
 
-    // Over RS-485 a new address or speed is first probed: a controller that
-    // answers there stops the send; otherwise the table is written at the
-    // current address and the new parameters are handed on.
+    // Over RS-485 a table the program could not reach the controller with
+    // afterwards goes nowhere: an address the main window cannot hold or a
+    // speed outside the table is refused before any frame (the factory
+    // code's read included), a speed the main window cannot choose goes
+    // only with the user's yes. Then a new address or speed is probed: a
+    // controller that answers there stops the send; otherwise the table is
+    // written at the current address and the new parameters are handed on.
+    // Over TCP/IP neither the guards nor the probe apply.
     void setupNoweLacze_data()
     {
+        const QString przerwano = "Przerwano wysyłanie, gdyż pod nowymi ustawieniami transmijsji znaleziono "
+                                  "sterownik o numerze seryjnym: 123456";
+        const QString dalej = "tej prędkości nie można wybrać w oknie głównym, więc po wysłaniu program nie połączy "
+                              "się ze sterownikiem przez RS-485. Wysłać mimo to?";
+        const QString predkosci = "Dozwolone wartości: 0 (9600 [b/s]), 1 (19200 [b/s]), 2 (38400 [b/s]), "
+                                  "3 (57600 [b/s]), 4 (115200 [b/s]).";
         QTest::addColumn<bool>("lan");
         QTest::addColumn<int>("f1");
         QTest::addColumn<int>("f2");
         QTest::addColumn<bool>("proba");
         QTest::addColumn<bool>("zapisane");
         QTest::addColumn<QList<int>>("nowe");
-        QTest::newRow("the same address and speed") << false << 1 << 4 << false << true << QList<int>{};
-        QTest::newRow("a new address, nobody there") << false << 5 << 4 << true << true << QList<int>{5, 12};
-        QTest::newRow("a new speed, a controller answers") << false << 1 << 0 << true << false << QList<int>{};
-        QTest::newRow("a new address over TCP/IP") << true << 5 << 0 << false << true << QList<int>{};
+        QTest::addColumn<int>("rodzaj"); // the box shown, -1 none
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<int>("odpowiedz");
+        const int brak = -1, ostrzezenie = int(R::Ostrzezenie), pytanie = int(R::PytanieOstrzezenie);
+        QTest::newRow("the same address and speed")
+            << false << 1 << 4 << false << true << QList<int>{} << brak << QString() << 0;
+        QTest::newRow("a new address, nobody there")
+            << false << 5 << 4 << true << true << QList<int>{5, 12} << brak << QString() << 0;
+        QTest::newRow("a new speed, a controller answers")
+            << false << 1 << 0 << true << false << QList<int>{} << ostrzezenie << przerwano << 0;
+        QTest::newRow("a new address over TCP/IP")
+            << true << 5 << 0 << false << true << QList<int>{} << brak << QString() << 0;
+        QTest::newRow("address 248") << false << 248 << 4 << false << false << QList<int>{} << ostrzezenie
+                                     << "Nie wysłano ustawień: F01 (Adres RS-485) = 248. Dozwolone wartości: 0 - 247."
+                                     << 0;
+        QTest::newRow("address 255") << false << 255 << 4 << false << false << QList<int>{} << ostrzezenie
+                                     << "F01 (Adres RS-485) = 255. Dozwolone wartości: 0 - 247." << 0;
+        QTest::newRow("address -1") << false << -1 << 4 << false << false << QList<int>{} << ostrzezenie
+                                    << "F01 (Adres RS-485) = -1. Dozwolone wartości: 0 - 247." << 0;
+        QTest::newRow("address 247") << false << 247 << 4 << true << true << QList<int>{247, 12} << brak << QString()
+                                     << 0;
+        QTest::newRow("speed 5") << false << 1 << 5 << false << false << QList<int>{} << ostrzezenie
+                                 << "Nie wysłano ustawień: F02 (Prędkość transmisji) = 5. " + predkosci << 0;
+        QTest::newRow("speed -1") << false << 1 << -1 << false << false << QList<int>{} << ostrzezenie
+                                  << "F02 (Prędkość transmisji) = -1. " + predkosci << 0;
+        QTest::newRow("38400, no") << false << 5 << 2 << false << false << QList<int>{} << pytanie
+                                   << "F02 (Prędkość transmisji) = 38400 [b/s]: " + dalej << 0;
+        QTest::newRow("57600, yes") << false << 5 << 3 << true << true << QList<int>{5, 11} << pytanie
+                                    << "F02 (Prędkość transmisji) = 57600 [b/s]: " + dalej << 1;
+        QTest::newRow("19200") << false << 5 << 1 << true << true << QList<int>{5, 8} << brak << QString() << 0;
+        QTest::newRow("TCP/IP, address 250, speed 7")
+            << true << 250 << 7 << false << true << QList<int>{} << brak << QString() << 0;
+        QTest::newRow("TCP/IP, 38400") << true << 1 << 2 << false << true << QList<int>{} << brak << QString() << 0;
     }
     void setupNoweLacze()
     {
@@ -816,21 +856,28 @@ private slots:
         QFETCH(bool, proba);
         QFETCH(bool, zapisane);
         QFETCH(QList<int>, nowe);
+        QFETCH(int, rodzaj);
+        QFETCH(QString, tekst);
+        QFETCH(int, odpowiedz);
         if (lan)
             QVERIFY(s->przezLan());
         TFunkcjeKvor3 setup = nasz->p.Setup;
         setup.F[1] = f1;
         setup.F[2] = f2;
+        // The factory code switched off, as the controller has it: its read
+        // comes after the guards.
+        setup.F[47] = 1;
+        s->sterownik.zmien([](StanSterownika &st) { SterownikSym::ustawSetup(st, 47, 1); });
         QList<int> podane;
         ustawNoweParametryLacza([&](int adres, int kod) { podane << adres << kod; });
         pokazPostep(0, 3);
-        if (proba && !zapisane)
-            s->komunikaty.oczekuj(R::Ostrzezenie,
-                                  "Przerwano wysyłanie, gdyż pod nowymi ustawieniami transmijsji znaleziono "
-                                  "sterownik o numerze seryjnym: 123456");
+        if (rodzaj >= 0)
+            s->komunikaty.oczekuj(R(rodzaj), tekst, odpowiedz);
         QCOMPARE(wyslijSetup(setup, true, ust(), 1045), zapisane);
         QVERIFY(s->komunikaty.pusty());
         QCOMPARE(podane, nowe);
+        if (!zapisane && !proba)
+            QVERIFY(ramki().empty());
 
         const auto probyNumeru = dane('F', 0x07);
         QCOMPARE(!probyNumeru.empty(), proba);
@@ -842,10 +889,12 @@ private slots:
         for (const QByteArray &r : ramki())
             if (r.at(1) == 'G')
                 QCOMPARE(int(uint8_t(r.at(0))), 1);
-        if (zapisane)
+        if (zapisane) {
             QCOMPARE(SterownikSym::wartoscSetup(s->sterownik.stan(), 1), f1);
-        else
+            QCOMPARE(SterownikSym::wartoscSetup(s->sterownik.stan(), 2), f2);
+        } else {
             QVERIFY(!pasekPostepu().isVisible());
+        }
     }
 };
 
