@@ -11,6 +11,7 @@
 #include "etykieta_pliku.h"
 #include "limit_pliku.h"
 #include "logo.h"
+#include "operacja.h"
 #include "sciezki.h"
 
 #include <QCheckBox>
@@ -271,10 +272,11 @@ private slots:
     void zamykanieWTrakcie()
     {
         auto o = okno();
-        o->blokuj(true);
-        o->reject();
-        QVERIFY(o->isVisible());
-        o->blokuj(false);
+        {
+            const TOperacja operacja(o.get());
+            o->reject();
+            QVERIFY(o->isVisible());
+        }
         o->reject();
         QVERIFY(!o->isVisible());
     }

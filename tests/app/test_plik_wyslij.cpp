@@ -11,6 +11,7 @@
 #include "etykieta_pliku.h"
 #include "kopia_ustawien.h"
 #include "nazwy.h"
+#include "operacja.h"
 #include "plik_wyslij.h"
 #include "potwierdz_dlg.h"
 #include "sciezki.h"
@@ -400,14 +401,17 @@ private slots:
     void zamykanieWTrakcie()
     {
         auto o = okno(TFormPlikWyslij::firmware, plik("x"));
-        o->blokuj(true);
-        QVERIFY(o->progress->isVisible() && o->but_przerwij->isVisible());
-        QVERIFY(!o->but_zamknij->isEnabled() && !o->but_aktualizujFirmware->isEnabled());
-        o->reject();
-        QVERIFY(o->isVisible());
-        QTest::keyClick(o.get(), Qt::Key_Escape);
-        QVERIFY(o->isVisible());
-        o->blokuj(false);
+        {
+            const TOperacja operacja(o.get());
+            o->blokuj(true);
+            QVERIFY(o->progress->isVisible() && o->but_przerwij->isVisible());
+            QVERIFY(!o->but_zamknij->isEnabled() && !o->but_aktualizujFirmware->isEnabled());
+            o->reject();
+            QVERIFY(o->isVisible());
+            QTest::keyClick(o.get(), Qt::Key_Escape);
+            QVERIFY(o->isVisible());
+            o->blokuj(false);
+        }
         o->reject();
         QVERIFY(!o->isVisible());
     }

@@ -325,7 +325,7 @@ class TestTransferProjektu : public TestQt {
         });
         (co == const_odbierz ? o->OdczytProjektu : o->WysylanieProjektu)->trigger();
         QVERIFY(bylo);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
     }
     static void zaznacz(TFProjektRSIn *w, const std::vector<int> &wiersze)
     {
@@ -666,13 +666,15 @@ private slots:
 
     // "Przerwij" between rows stops the run quietly, after the 7000 ms that
     // follow a sent row, and no compare follows; during the items of a row
-    // being sent it fails the row; during a read it ends the row unread.
+    // being sent it fails the row, closes its session and says the user
+    // stopped it (not "Brak komunikacji"); during a read it ends the row
+    // unread.
     void przerwanie_data()
     {
         QTest::addColumn<int>("co");
         QTest::addColumn<int>("poRamkach"); // frames of row 7's items before the click; 0: after the row
         QTest::addColumn<QStringList>("oczekiwane");
-        QTest::addColumn<bool>("blad");
+        QTest::addColumn<bool>("blad"); // the box of a row stopped by the user
         QTest::newRow("send, between rows")
             << int(const_wyslij) << 0 << wszystkie("ukryty", {{7, "ok"}, {8, "-"}, {9, "-"}}) << false;
         QTest::newRow("send, during the items")
@@ -692,7 +694,7 @@ private slots:
         if (wysylka)
             s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
         if (blad)
-            s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
+            s->komunikaty.oczekuj(R::Informacja, "Przerwano przez użytkownika");
         QStringList wynik;
         qint64 koniecCzas = 0;
         zMenu(TOdbierzWyslij(co), [&](TFProjektRSIn *w) {
@@ -724,6 +726,7 @@ private slots:
             // No compare after an abort; the pause after the sent row stays.
             QVERIFY(!k.contains("H0A"));
             QVERIFY(!k.contains("I0E"));
+            QVERIFY(!s->sterownik.stan().sesjaOtwarta);
             if (!blad) {
                 const qint64 poOstatniej = koniecCzas - czasRamki(size_t(k.size() - 1));
                 QVERIFY2(poOstatniej >= przerwaMiedzyBlokamiMs, qPrintable(QString::number(poOstatniej)));
@@ -827,7 +830,7 @@ private slots:
         s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
         int poRunie = 0;
         zMenu(const_wyslij, [&](TFProjektRSIn *w) {
-            QCOMPARE(o->TimerAutomatTag, 1); // the main window is locked
+            QCOMPARE(o->TimerAutomatTag(), 1); // the main window is locked
             QCOMPARE(w->DaneSterownika.ParametryTransmisji.ReadTotalTimeoutConstant, 4000);
             zaznacz(w, wiersze);
             w->cb_wysylkaPorownaj->setChecked(false);
@@ -925,7 +928,7 @@ private slots:
             QVERIFY(s->komunikaty.pusty());
         }
         QVERIFY(!otwarte);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
         QVERIFY(!o->projekt.bylazmianaProjektu);
     }
 
