@@ -12,9 +12,11 @@
 #include "kopia_ustawien.h"
 #include "nazwy.h"
 #include "operacja.h"
+#include "pasek_postepu.h"
 #include "plik_wyslij.h"
 #include "potwierdz_dlg.h"
 #include "sciezki.h"
+#include "wymiana.h"
 #include "wysylanie_stron.h"
 
 #include <QCheckBox>
@@ -377,6 +379,43 @@ private slots:
         QCOMPARE(o->progress->FProgressBar->maksimum(), 195);
         QVERIFY(!o->progress->FinalStatusOk());
         odblokowane(*o);
+    }
+
+    // During a slow page stream the window's buttons but "Anuluj" are
+    // disabled and every way out is refused; one real click on "Anuluj"
+    // during an exchange stops the stream after the page in flight, with
+    // no commit; afterwards the buttons are back.
+    void anulujJednymKliknieciem()
+    {
+        wstrzymajWejsciePodczasWymiany();
+        auto o = okno(TFormPlikWyslij::firmware, plik(losowe(5000, 11)));
+        s->usterki.dodaj('J', stronaFirmware, {RodzajUsterki::Wolno, 30}, PlanUsterek::zawsze);
+        int klikniec = 0;
+        s->zegar.naPrzetworz = [&] {
+            if (klikniec > 0 || !wymianaWToku() || s->ramki('J', stronaFirmware) != 2)
+                return;
+            ++klikniec;
+            for (QPushButton *b : {o->but_wybierz, o->but_aktualizujFirmware, o->but_zamknij})
+                QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+            o->reject();
+            QTest::keyClick(o.get(), Qt::Key_Escape);
+            o->close();
+            QVERIFY(o->isVisible());
+            QTest::mouseClick(o->but_przerwij, Qt::LeftButton);
+            QVERIFY(o->przerwij);
+        };
+        pytaniaFirmware();
+        s->komunikaty.oczekuj(R::Ostrzezenie, "Przerwano aktualizację.");
+        o->but_aktualizujFirmware->click();
+        s->zegar.naPrzetworz = nullptr;
+        QCOMPARE(klikniec, 1);
+        QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(s->ramki('J', stronaFirmware), 2);
+        QCOMPARE(s->ramki('J', koniecFirmware), 0);
+        odblokowane(*o);
+        QVERIFY(o->but_aktualizujFirmware->isEnabled());
+        o->reject();
+        QVERIFY(!o->isVisible());
     }
 
     // "Anuluj" stops the stream after the page in flight: no commit.
