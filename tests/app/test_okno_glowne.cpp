@@ -472,6 +472,30 @@ private slots:
         QVERIFY(!okno.naPierwszymPlanie());
     }
 
+    // The lock of an operation goes with it and processes no events on the
+    // way: what was posted meanwhile runs only in the event loop.
+    void blokadaOperacji()
+    {
+        TForm1 okno;
+        okno.show();
+        bool uruchomione = false;
+        {
+            std::optional<TOperacja> operacja(std::in_place, &okno);
+            QCOMPARE(okno.TimerAutomatTag(), 1);
+            QVERIFY(!okno.AOL_do->Enab() && !okno.itemsPanel->isEnabled());
+            // Not lifted from outside the operation.
+            okno.blokuj(false);
+            QCOMPARE(okno.TimerAutomatTag(), 1);
+            QMetaObject::invokeMethod(
+                &okno, [&] { uruchomione = true; }, Qt::QueuedConnection);
+            operacja.reset();
+            QVERIFY(!uruchomione);
+        }
+        QCOMPARE(okno.TimerAutomatTag(), 0);
+        QVERIFY(okno.AOL_do->Enab() && okno.itemsPanel->isEnabled());
+        QTRY_VERIFY(uruchomione);
+    }
+
     void blokowanie()
     {
         TForm1 okno;
