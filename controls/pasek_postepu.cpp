@@ -219,7 +219,8 @@ private:
         std::vector<const QWidget *> wstrzymane;
         for (size_t i = 0; i < kolejka_.size() && !wejscieCzeka();) {
             Czekajace &c = kolejka_[i];
-            if (!c.cel || !c.okno) {
+            // Its window is gone or closed meanwhile: nothing to act on.
+            if (!c.cel || !c.okno || !c.okno->isVisible()) {
                 delete c.zdarzenie;
                 kolejka_.erase(kolejka_.begin() + std::ptrdiff_t(i));
                 continue;

@@ -160,7 +160,8 @@ private slots:
 
     // A window whose own operation runs takes its input during an
     // exchange; a background operation holds everyone's until it ends, and
-    // what was meant for a window that is gone meanwhile is dropped.
+    // what was meant for a window that is gone or closed meanwhile is
+    // dropped.
     void wejscieOperacji()
     {
         wstrzymajWejsciePodczasWymiany();
@@ -189,11 +190,14 @@ private slots:
             QVERIFY(wejscieCzeka());
             QTest::mouseClick(start, Qt::LeftButton);
             QTest::mouseClick(usuwany.get(), Qt::LeftButton);
+            QTest::mouseClick(przerwij, Qt::LeftButton);
             usuwany.reset();
+            okno.hide();
             QCOMPARE(startow, 1);
         }
         QTRY_COMPARE(startow, 2);
         QCOMPARE(testow, 0);
+        QCOMPARE(przerwan, 1);
     }
 
     // A window let through takes its input during an exchange too, until
