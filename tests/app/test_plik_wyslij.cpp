@@ -180,6 +180,32 @@ private slots:
         QVERIFY(!o->Timer1->isActive());
     }
 
+    // A click on "Zamknij" while a timer's retry waits for a silent
+    // controller closes the window once the retry is over, at the first
+    // click; the retry disables nothing meanwhile.
+    void zamknijWTrakciePonowienia()
+    {
+        wstrzymajWejsciePodczasWymiany();
+        s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze);
+        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji").oczekuj(R::Ostrzezenie, brakPolaczenia);
+        auto o = okno(TFormPlikWyslij::firmware, plik("x"));
+        QVERIFY(s->komunikaty.pusty());
+        int klikniec = 0;
+        s->zegar.naPrzetworz = [&] {
+            if (klikniec > 0 || !wymianaWToku())
+                return;
+            ++klikniec;
+            QVERIFY(o->but_zamknij->isEnabled() && o->but_wybierz->isEnabled());
+            QTest::mouseClick(o->but_zamknij, Qt::LeftButton);
+            QVERIFY(o->isVisible());
+        };
+        o->Timer1Timer();
+        s->zegar.naPrzetworz = nullptr;
+        QCOMPARE(klikniec, 1);
+        QTRY_VERIFY(!o->isVisible());
+        QVERIFY(!o->Timer1->isActive());
+    }
+
     // A silent controller is reported once; the timer's retries are silent
     // until it answers.
     void ponawianieSprawdzenia()
