@@ -5,6 +5,7 @@
 #include "lan.h"
 #include "lan_polecenia.h"
 #include "okna_narzedzi.h"
+#include "operacja.h"
 #include "polaczenie.h"
 #include "powtorz.h"
 #include "zegar.h"
@@ -127,6 +128,8 @@ TFormDataCzas::TFormDataCzas(QWidget *parent) : QDialog(parent, flagiOknaNarzedz
     przyciski->addWidget(but_zamknij);
     uklad->addLayout(przyciski);
     setFixedSize(500, 200);
+    // Not while the clock is being set.
+    wylaczanaPodczasOperacji({but_wyslij, but_zamknij});
 
     Timer1 = new QTimer(this);
     Timer1->setObjectName(QStringLiteral("Timer1"));
@@ -140,15 +143,13 @@ TFormDataCzas::TFormDataCzas(QWidget *parent) : QDialog(parent, flagiOknaNarzedz
             Timer1Timer();
         } catch (...) {
             // A failed reading shows as "****" at the next one.
-            odczyt_ = false;
         }
     });
     connect(but_wyslij, &QPushButton::clicked, this, [this] {
         try {
             but_wyslijClick();
         } catch (...) {
-            wysylanie_ = false;
-            but_wyslij->setEnabled(true);
+            // Nothing to tell: the next readings show the controller's clock.
         }
     });
     connect(but_zamknij, &QPushButton::clicked, this, &QDialog::reject);
@@ -201,6 +202,9 @@ void TFormDataCzas::changeEvent(QEvent *e)
 
 void TFormDataCzas::done(int r)
 {
+    // Not while the clock is being set; a reading ends on its own.
+    if (oknoOperacji(this))
+        return;
     Timer1->stop();
     migotanie_->stop();
     QDialog::done(r);
@@ -209,10 +213,25 @@ void TFormDataCzas::done(int r)
 void TFormDataCzas::Timer1Timer()
 {
     // A tick never nests in a reading or a setting of the clock.
-    if (odczyt_ || wysylanie_)
+    if (trwaOperacja(this))
         return;
-    odczyt_ = true;
-    Timer1->stop();
+    {
+        // A reading in the background: a click meanwhile waits for its end.
+        const TOperacja odczyt(this, TOperacja::Rodzaj::Tla);
+        Timer1->stop();
+        odczytaj();
+        zegar().przetworzZdarzenia();
+    }
+    if (wyslijPoOdczycie_) {
+        wyslijPoOdczycie_ = false;
+        wyslij();
+    } else if (isVisible()) {
+        Timer1->start();
+    }
+}
+
+void TFormDataCzas::odczytaj()
+{
     TOdczyty o{};
     statusOk = czytajOdczyty(true, o, DaneSterownika, false);
     const QDateTime pc = teraz();
@@ -233,19 +252,11 @@ void TFormDataCzas::Timer1Timer()
     } else {
         l_dt->setText(QStringLiteral("****"));
     }
-    zegar().przetworzZdarzenia();
-    odczyt_ = false;
-    if (wyslijPoOdczycie_) {
-        wyslijPoOdczycie_ = false;
-        wyslij();
-    } else if (isVisible()) {
-        Timer1->start();
-    }
 }
 
 void TFormDataCzas::but_wyslijClick()
 {
-    if (odczyt_)
+    if (trwaOperacja(this))
         wyslijPoOdczycie_ = true;
     else
         wyslij();
@@ -253,13 +264,12 @@ void TFormDataCzas::but_wyslijClick()
 
 void TFormDataCzas::wyslij()
 {
-    Timer1->stop();
-    wysylanie_ = true;
-    but_wyslij->setEnabled(false);
-    czekajMs(przerwaPrzedUstawieniemMs);
-    ustawZegarSterownika(true, DaneSterownika, teraz().addMSecs(wyprzedzenieUstawieniaMs));
-    wysylanie_ = false;
-    but_wyslij->setEnabled(true);
+    {
+        const TOperacja ustawienie(this);
+        Timer1->stop();
+        czekajMs(przerwaPrzedUstawieniemMs);
+        ustawZegarSterownika(true, DaneSterownika, teraz().addMSecs(wyprzedzenieUstawieniaMs));
+    }
     if (isVisible())
         Timer1->start();
 }

@@ -68,8 +68,8 @@ protected:
 
 private:
     void wyslij();
+    // The readings and what they show.
+    void odczytaj();
     QTimer *migotanie_;
-    bool odczyt_ = false;           // a reading is running
-    bool wysylanie_ = false;        // the clock is being set
     bool wyslijPoOdczycie_ = false; // "Wyślij" pressed during a reading
 };

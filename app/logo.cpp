@@ -6,6 +6,7 @@
 #include "etykieta_pliku.h"
 #include "komunikaty.h"
 #include "okna_narzedzi.h"
+#include "operacja.h"
 #include "sciezki.h"
 #include "wybor_pliku.h"
 #include "wysylanie_stron.h"
@@ -69,6 +70,10 @@ TFormLogo::TFormLogo(QWidget *parent) : QDialog(parent, flagiOknaNarzedzia())
     but_wyslij = przycisk("but_wyslij");
     but_zamknij = przycisk("but_zamknij");
     but_zamknij->setDefault(true);
+    but_przerwij = przycisk("but_przerwij");
+    but_przerwij->hide();
+    // While the picture goes to the controller only "Anuluj" acts.
+    wylaczanaPodczasOperacji({but_wybierz, Image1, cb_reset, but_plik, but_wyslij, but_zamknij});
 
     // FormCreate: the status row, hidden until a transfer runs.
     progress = new TKbProgress(this, QString(), 0, 0, nullptr);
@@ -95,6 +100,7 @@ TFormLogo::TFormLogo(QWidget *parent) : QDialog(parent, flagiOknaNarzedzia())
     dol->addWidget(cb_reset);
     dol->addStretch();
     dol->addWidget(progress);
+    dol->addWidget(but_przerwij, 0, Qt::AlignVCenter);
     uklad->addLayout(dol);
     auto *przyciski = new QHBoxLayout;
     przyciski->addStretch();
@@ -111,6 +117,10 @@ TFormLogo::TFormLogo(QWidget *parent) : QDialog(parent, flagiOknaNarzedzia())
     connect(but_plik, &QPushButton::clicked, this, [this] { wykonajBezpiecznie([this] { but_plikClick(); }); });
     connect(but_wyslij, &QPushButton::clicked, this, [this] { wykonajBezpiecznie([this] { but_wyslijClick(); }); });
     connect(but_zamknij, &QPushButton::clicked, this, &QDialog::reject);
+    connect(but_przerwij, &QPushButton::clicked, this, [this] {
+        przerwij = true;
+        but_przerwij->setEnabled(false);
+    });
 
     jezyk();
     przygotujOkno(QString(), jezykId);
@@ -149,6 +159,7 @@ void TFormLogo::jezyk()
     but_plik->setText(tr("Utwórz plik do wgrania przez USB"));
     but_wyslij->setText(tr("Wyślij do sterownika"));
     but_zamknij->setText(tr("Zamknij"));
+    but_przerwij->setText(tr("Anuluj"));
     progress->LabelSet(tr("Wysyłanie grafiki LOGO"));
 }
 
@@ -172,7 +183,7 @@ bool TFormLogo::eventFilter(QObject *o, QEvent *e)
 void TFormLogo::done(int r)
 {
     // Escape, the close box and "Zamknij" all end here.
-    if (!but_zamknij->isEnabled())
+    if (oknoOperacji(this))
         return;
     QDialog::done(r);
 }
@@ -186,18 +197,15 @@ void TFormLogo::ustawPrzyciski()
 {
     // "Wyślij" also clears the controller's logo; the USB file needs a
     // picture.
-    but_plik->setEnabled(!zablokowane_ && uzyteczny() && !cb_reset->isChecked());
-    but_wyslij->setEnabled(!zablokowane_ && (uzyteczny() || cb_reset->isChecked()));
+    but_plik->setEnabled(uzyteczny() && !cb_reset->isChecked());
+    but_wyslij->setEnabled(uzyteczny() || cb_reset->isChecked());
 }
 
 void TFormLogo::blokuj(bool zablokuj)
 {
-    zablokowane_ = zablokuj;
-    for (QWidget *w : std::initializer_list<QWidget *>{but_wybierz, Image1, but_zamknij, cb_reset})
-        w->setEnabled(!zablokuj);
-    ustawPrzyciski();
     progress->setVisible(zablokuj);
-    zegar().przetworzZdarzenia();
+    but_przerwij->setEnabled(zablokuj);
+    but_przerwij->setVisible(zablokuj);
 }
 
 void TFormLogo::but_wybierzClick()
@@ -281,6 +289,8 @@ void TFormLogo::but_plikClick()
 
 void TFormLogo::but_wyslijClick()
 {
+    const TOperacja operacja(this);
+    przerwij = false;
     blokuj(true);
     const NaKoniec odblokuj([this] { blokuj(false); });
     if (sprawdzBlokade)
@@ -301,8 +311,12 @@ void TFormLogo::but_wyslijClick()
     progress->init();
     progress->transStart(60);
     czekajMs(100);
-    bool ok = true;
+    bool ok = true, przerwano = false;
     for (int i = 0; ok && i * rozmiarStrony < rozmiarObrazuLogo; ++i) {
+        if (przerwij) {
+            przerwano = true;
+            break;
+        }
         ok = przeslijStroneLogo(uint16_t(i), bufor.mid(i * rozmiarStrony, rozmiarStrony), DaneSterownika,
                                 polaczenie.klient());
         if (!ok)
@@ -312,7 +326,9 @@ void TFormLogo::but_wyslijClick()
         if (wyczysc)
             break;
     }
-    progress->transEnd(ok, -1);
+    progress->transEnd(ok && !przerwano, -1);
+    if (przerwano)
+        pokazInformacje(tekstPrzerwania());
     czekajMs(przerwaPoWyslaniuMs);
     polaczenie.zamknij();
 }

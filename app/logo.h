@@ -27,6 +27,8 @@ public:
     // What pokazOkno does before showing the window.
     void przygotujOkno(const QString &A_plik, int A_jezykId);
     void jezyk();
+    // The status row and "Anuluj", shown only while the picture goes to the
+    // controller (its operation, operacja.h, disables the other controls).
     void blokuj(bool zablokuj);
 
     void but_wybierzClick();
@@ -49,11 +51,14 @@ public:
     QImage obraz;        // the picture chosen; null when none
     TKbProgress *progress;
     int jezykId = 1045;
+    // "Anuluj" was pressed: the upload stops before its next page.
+    bool przerwij = false;
 
     QLabel *Image1, *L_zalecane, *L_wybrany, *L_uwaga;
     TEtykietaPliku *L_plik;
     QCheckBox *cb_reset;
     QPushButton *but_wybierz, *but_plik, *but_wyslij, *but_zamknij;
+    QPushButton *but_przerwij;
 
     // The file written for the USB stick.
     static QString plikUsb();
@@ -67,5 +72,4 @@ private:
     // A picture of the controller's size is loaded.
     bool uzyteczny() const;
     void ustawPrzyciski();
-    bool zablokowane_ = false;
 };

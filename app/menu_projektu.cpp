@@ -3,6 +3,7 @@
 #include "kopia_ustawien.h"
 #include "okna_narzedzi.h"
 #include "okno_glowne.h"
+#include "operacja.h"
 #include "transfer_projektu.h"
 #include "transfer_sekcji.h"
 
@@ -31,8 +32,7 @@ void otworz(TForm1 &okno, TOdbierzWyslij co)
         pokazBrakKomunikacji();
         return;
     }
-    okno.blokuj(true);
-    const NaKoniec odblokuj([&okno] { okno.blokuj(false); });
+    const TOperacja zablokowane(&okno);
     TAutomatOdbierania automat;
     const bool zmiana = pokaz(okno, co, automat);
     if (co != const_odbierz)

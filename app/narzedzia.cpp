@@ -4,6 +4,7 @@
 #include "logo.h"
 #include "okna_narzedzi.h"
 #include "okno_glowne.h"
+#include "operacja.h"
 #include "plik_wyslij.h"
 #include "sekcje.h"
 
@@ -20,8 +21,7 @@ void podlaczNarzedzia(TForm1 &okno)
     // An update runs with the main window locked, and not at all while the
     // controller is busy with a process.
     const auto aktualizacja = [&okno, plikWyslij](TFormPlikWyslij::Rodzaj r) {
-        okno.blokuj(true);
-        const NaKoniec odblokuj([&okno] { okno.blokuj(false); });
+        const TOperacja blokada(&okno);
         SprawdzStanSterownika(okno, false);
         if (okno.lockService.Busy())
             return;

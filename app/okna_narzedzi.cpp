@@ -41,6 +41,8 @@ QString tekstBrakPolaczenia()
     return QCoreApplication::translate("Narzedzia", "Brak połączenia.\nSprawdź ustawienia sterownika.");
 }
 
+QString tekstPrzerwania() { return QCoreApplication::translate("Narzedzia", "Przerwano przez użytkownika"); }
+
 void wykonajBezpiecznie(const std::function<void()> &f)
 {
     const QString tekst = QCoreApplication::translate("Narzedzia", "Nieoczekiwany błąd");

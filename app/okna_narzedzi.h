@@ -22,6 +22,9 @@ void kolorTekstu(QLabel *l, const QColor &c);
 // "Brak połączenia.\nSprawdź ustawienia sterownika."
 QString tekstBrakPolaczenia();
 
+// "Przerwano przez użytkownika": an operation the user stopped.
+QString tekstPrzerwania();
+
 // Runs a handler; what it raises becomes an error box, never a crash.
 void wykonajBezpiecznie(const std::function<void()> &f);
 

@@ -7,6 +7,7 @@
 #include "komunikaty.h"
 #include "lan.h"
 #include "okna_narzedzi.h"
+#include "operacja.h"
 #include "polaczenie.h"
 #include "pomocnicze.h"
 #include "porty.h"
@@ -17,7 +18,6 @@
 #include "transport.h"
 #include "ustawienia_ini.h"
 #include "wersja.h"
-#include "wymiana.h"
 #include "zegar.h"
 
 #include <QAbstractItemView>
@@ -159,7 +159,7 @@ TForm1::TForm1(QStringList argumenty, QWidget *parent) : QMainWindow(parent), ar
     zamknijPoWymianie_ = new QTimer(this);
     zamknijPoWymianie_->setInterval(50);
     connect(zamknijPoWymianie_, &QTimer::timeout, this, [this] {
-        if (wymianaWToku())
+        if (zajety())
             return;
         zamknijPoWymianie_->stop();
         close();
@@ -168,7 +168,6 @@ TForm1::TForm1(QStringList argumenty, QWidget *parent) : QMainWindow(parent), ar
     zbudujMenu();
 
     naPierwszymPlanie = [this] { return isVisible() && QApplication::activeWindow() == this; };
-    lanWTrakcie = [] { return lanWToku(); };
     CzytajAutomatycznie = [this] { odczytAutomatyczny(); };
     ustawRamkeAktywna = [this](bool b) { FrameBiezaceOdczyty1->setActive(b); };
     listaUrzadzen = [] { return RozwiazywaczPortow::urzadzeniaSystemu(); };
@@ -176,6 +175,7 @@ TForm1::TForm1(QStringList argumenty, QWidget *parent) : QMainWindow(parent), ar
     // FormCreate
     FDlaIni = otworzUstawienia();
     projekt.blokuj = [this](bool b) { blokuj(b); };
+    przyOperacji(this, [this](bool trwa) { blokuj(trwa); });
     projekt.pokazNazwe = [this](const QString &n) { Label1->setText(n); };
     projekt.nowyProjekt();
     cb_automat->setChecked(FDlaIni->czytajLiczbe(sekcjaParametry, QStringLiteral("AutoRead"), 0) == 1);
@@ -385,7 +385,7 @@ void TForm1::podlacz(TAOLButton *przycisk, std::function<void()> polecenie)
 {
     dostepne_.append(przycisk);
     connect(przycisk, &TAOLButton::klik, this, [polecenie = std::move(polecenie)] { wykonajBezpiecznie(polecenie); });
-    if (odblokowany_ && TimerAutomatTag == 0) {
+    if (odblokowany_ && TimerAutomatTag() == 0) {
         przycisk->setEnab(true);
         przycisk->setKolorCzcionki(Qt::white);
     }
@@ -395,7 +395,7 @@ void TForm1::podlacz(QAction *pozycja, std::function<void()> polecenie)
 {
     dostepne_.append(pozycja);
     connect(pozycja, &QAction::triggered, this, [polecenie = std::move(polecenie)] { wykonajBezpiecznie(polecenie); });
-    pozycja->setEnabled(pozycja != WysylanieProjektu || (odblokowany_ && TimerAutomatTag == 0));
+    pozycja->setEnabled(pozycja != WysylanieProjektu || (odblokowany_ && TimerAutomatTag() == 0));
 }
 
 bool TForm1::dostepny(const QObject *o) const { return dostepne_.contains(o); }
@@ -449,7 +449,7 @@ void TForm1::jezyk()
 
 void TForm1::zmienJezyk(int id)
 {
-    const bool odblokowane = TimerAutomatTag == 0;
+    const bool odblokowane = TimerAutomatTag() == 0;
     if (TFkomunikacja *k = Fkomunikacja())
         k->zamknijPort();
     przelaczJezykZasobow(id, sciezkaProgramu);
@@ -473,7 +473,9 @@ void TForm1::dostosujWersje()
 
 void TForm1::blokuj(bool zablokuj)
 {
-    TimerAutomatTag = zablokuj ? 1 : 0;
+    // The lock of an operation is not lifted from outside it.
+    zablokuj = zablokuj || oknoOperacji(this);
+    zablokowany_ = zablokuj;
     odblokowany_ = odblokowany_ || !zablokuj;
     const QColor kolor = zablokuj ? szary : QColor(Qt::white);
     itemsPanel->setEnabled(!zablokuj);
@@ -490,7 +492,6 @@ void TForm1::blokuj(bool zablokuj)
         b->setEnab(!zablokuj && dostepny(b));
         b->setKolorCzcionki(dostepny(b) ? kolor : szary);
     }
-    zegar().przetworzZdarzenia();
 }
 
 void TForm1::TimerStarterTimer()
@@ -505,13 +506,16 @@ void TForm1::TimerAutomatTimer()
 {
     const bool wlaczony = TimerAutomat->isActive();
     try {
-        // A tick in the middle of an exchange (whose waits run the timers)
-        // is skipped: the next one comes a second later.
-        if (cb_automat->isChecked() && TimerAutomatTag == 0 && !(lanWTrakcie && lanWTrakcie()) && !wymianaWToku()) {
+        // A tick while an operation runs or in the middle of an exchange
+        // (whose waits run the timers) is skipped: the next one comes a
+        // second later.
+        if (cb_automat->isChecked() && !zajety()) {
             if (naPierwszymPlanie && naPierwszymPlanie()) {
                 TimerAutomat->stop();
                 if (ustawRamkeAktywna)
                     ustawRamkeAktywna(true);
+                // What the user does meanwhile waits for the reading's end.
+                const TOperacja odczyt(this, TOperacja::Rodzaj::Tla);
                 if (CzytajAutomatycznie)
                     CzytajAutomatycznie();
             } else if (ustawRamkeAktywna) {
@@ -529,8 +533,8 @@ void TForm1::TimerAutomatTimer()
 
 void TForm1::Timer1Timer()
 {
-    // Not in the middle of an exchange: the timer stays on and tries again.
-    if (wymianaWToku())
+    // Not in the middle of an operation: the timer stays on and tries again.
+    if (zajety())
         return;
     Timer1->stop();
     ComboBoxPortChange();
@@ -566,6 +570,7 @@ void TForm1::wezUstawieniaSterownika(TUstawieniaSterownika &u, bool bezSprawdzen
 
 void TForm1::Aol_TestClick()
 {
+    const TOperacja test(this, TOperacja::Rodzaj::Tla);
     Aol_Test->setEnab(false);
     Aol_Test->setCaption(tr("Czekaj"));
     TimerAutomat->stop();
@@ -573,7 +578,7 @@ void TForm1::Aol_TestClick()
     zegar().przetworzZdarzenia();
     przerwaMs(100);
     const NaKoniec koniec([this] {
-        Aol_Test->setEnab(TimerAutomatTag == 0);
+        Aol_Test->setEnab(TimerAutomatTag() == 0);
         TimerStarter->start();
         Aol_Test->setCaption(tr("Test połączenia"));
         Timer1->start();
@@ -824,9 +829,9 @@ bool TForm1::FormClose()
 
 void TForm1::closeEvent(QCloseEvent *e)
 {
-    // Closing in the middle of an exchange waits for its end: the lock
-    // command and the questions must not run inside it.
-    if (wymianaWToku()) {
+    // Closing in the middle of an operation or an exchange waits for its
+    // end: the lock command and the questions must not run inside it.
+    if (zajety()) {
         e->ignore();
         zamknijPoWymianie_->start();
         return;

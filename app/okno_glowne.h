@@ -52,8 +52,6 @@ public:
     std::function<QStringList()> listaUrzadzen;
 
     // --- steps of the automatic reading, replaceable for tests ----------
-    // A TCP/IP operation is running (keeps the automatic reading off).
-    std::function<bool()> lanWTrakcie;
     // One step of the automatic reading.
     std::function<void()> CzytajAutomatycznie;
     // Marks the current-state frame active (in front) or inactive.
@@ -66,6 +64,9 @@ public:
     void podlacz(TAOLButton *przycisk, std::function<void()> polecenie);
     void podlacz(QAction *pozycja, std::function<void()> polecenie);
 
+    // The look of the lock while an operation of the window runs (its
+    // TOperacja, operacja.h, calls it): section buttons, menus and the
+    // items panel off. Processes no events.
     void blokuj(bool zablokuj);
     void dostosujWersje();
     // Sets every text of the window in the current language.
@@ -124,7 +125,8 @@ public:
     QLabel *Label1;
 
     QTimer *TimerStarter, *TimerAutomat, *Timer1;
-    int TimerAutomatTag = 0; // 1 while blokuj holds the window locked
+    // 1 while blokuj shows the window locked.
+    int TimerAutomatTag() const { return zablokowany_ ? 1 : 0; }
 
     QMenu *Plik, *Projekt, *Narzedzia, *WybierzJezyk;
     QAction *Nowy, *Otworz, *Zapisz, *ZapiszJako, *Wyjscie;
@@ -157,4 +159,5 @@ private:
     QList<const QObject *> dostepne_;     // have a command
     bool pokazany_ = false;
     bool odblokowany_ = false; // blokuj(false) ran at least once
+    bool zablokowany_ = false;
 };

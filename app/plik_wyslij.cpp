@@ -7,6 +7,7 @@
 #include "komunikaty.h"
 #include "kopia_ustawien.h"
 #include "okna_narzedzi.h"
+#include "operacja.h"
 #include "polaczenie.h"
 #include "pomocnicze.h"
 #include "potwierdz_dlg.h"
@@ -92,6 +93,8 @@ TFormPlikWyslij::TFormPlikWyslij(QWidget *parent) : QDialog(parent, flagiOknaNar
     but_przerwij = przycisk("but_przerwij");
     but_przerwij->hide();
     FormConfirmDlg = new TFormConfirmDlg(this);
+    // While an update or a check the user started runs, only "Anuluj" acts.
+    wylaczanaPodczasOperacji({but_wybierz, but_check, but_aktualizujFirmware, but_aktualizujGrafike, but_zamknij});
 
     // FormCreate: the status row, hidden until an update runs.
     progress = new TKbProgress(this, QString(), 0, 0, nullptr);
@@ -231,8 +234,9 @@ void TFormPlikWyslij::changeEvent(QEvent *e)
 
 void TFormPlikWyslij::done(int r)
 {
-    // Escape, the close box and "Zamknij" all end here.
-    if (!but_zamknij->isEnabled())
+    // Escape, the close box and "Zamknij" all end here. A retry of the
+    // timer does not hold the window: it ends on its own after a close.
+    if (oknoOperacji(this))
         return;
     Timer1->stop();
     QDialog::done(r);
@@ -240,13 +244,9 @@ void TFormPlikWyslij::done(int r)
 
 void TFormPlikWyslij::blokuj(bool zablokuj)
 {
-    but_wybierz->setEnabled(!zablokuj);
-    for (QPushButton *b : {but_aktualizujFirmware, but_aktualizujGrafike, but_zamknij})
-        b->setEnabled(but_wybierz->isEnabled());
     progress->setVisible(zablokuj);
     but_przerwij->setEnabled(zablokuj);
     but_przerwij->setVisible(zablokuj);
-    zegar().przetworzZdarzenia();
 }
 
 void TFormPlikWyslij::but_wybierzClick()
@@ -266,12 +266,13 @@ void TFormPlikWyslij::but_wybierzClick()
 
 void TFormPlikWyslij::but_checkClick(bool zTimera)
 {
-    // A check is one exchange at a time: a click or tick during one is
-    // dropped.
-    if (stage == ms_init || sprawdzanie_)
+    // A check is one exchange at a time: a tick during an operation of the
+    // window is dropped. The user's check holds the window; the timer's
+    // retry runs in the background, whatever the user does meanwhile
+    // waiting for its end.
+    if (stage == ms_init || trwaOperacja(this))
         return;
-    sprawdzanie_ = true;
-    const NaKoniec koniec([this] { sprawdzanie_ = false; });
+    const TOperacja operacja(this, zTimera ? TOperacja::Rodzaj::Tla : TOperacja::Rodzaj::Okna);
     Timer1->stop();
     typ.clear();
     but_aktualizujFirmware->setEnabled(false);
@@ -331,6 +332,7 @@ bool TFormPlikWyslij::plikDoWyslania()
 
 bool TFormPlikWyslij::zapiszProj(int A_numerSeryjny)
 {
+    const TOperacja operacja(this);
     blokuj(true);
     const NaKoniec odblokuj([this] { blokuj(false); });
     return projekt && KopiaUstawien::zapisz(*projekt, A_numerSeryjny);
@@ -355,9 +357,9 @@ void TFormPlikWyslij::but_aktualizujFirmwareClick()
     }
     if (!pytanieOstrzezenie(tr("Czy jesteś pewien, że chcesz wykonać aktualizację?")))
         return;
+    const TOperacja operacja(this);
     if (sprawdzBlokade)
         sprawdzBlokade();
-    blokuj(true);
     wyslijPlik();
 }
 
@@ -367,13 +369,14 @@ void TFormPlikWyslij::but_aktualizujGrafikeClick()
         return;
     if (!pytanie(tr("Czy jesteś pewien, że chcesz wykonać aktualizację?")))
         return;
-    blokuj(true);
+    const TOperacja operacja(this);
     wyslijPlik();
 }
 
 void TFormPlikWyslij::wyslijPlik()
 {
     // Unlocked when the update ends, however it ends.
+    blokuj(true);
     const NaKoniec odblokuj([this] { blokuj(false); });
     const bool grafiki = rodzaj == grafika;
     przerwij = false;
@@ -397,6 +400,11 @@ void TFormPlikWyslij::wyslijPlik()
         czekajMs(100);
         TStrumienStron strony(plik);
         while (ok && strony.nastepna()) {
+            if (przerwij) {
+                ok = false;
+                przerwano = true;
+                break;
+            }
             if (grafiki && sprawdzBlokade)
                 sprawdzBlokade();
             const auto nr = uint16_t(strony.numer());
@@ -406,10 +414,11 @@ void TFormPlikWyslij::wyslijPlik()
                 break;
             progress->transStep((strony.numer() + 1) / 10);
             czekajMs(5);
-            if (przerwij) {
-                ok = false;
-                przerwano = true;
-            }
+        }
+        // Pressed after the last page: no commit either.
+        if (ok && przerwij) {
+            ok = false;
+            przerwano = true;
         }
         // The pages are out: what follows cannot be stopped.
         but_przerwij->setEnabled(false);

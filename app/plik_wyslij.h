@@ -69,8 +69,8 @@ public:
     void przygotuj();
     void my_init();
     void jezyk(int co);
-    // The window's controls while an update runs; the status row and
-    // "Anuluj" show only then.
+    // The status row and "Anuluj", shown only while an update runs (its
+    // operation, operacja.h, disables the other buttons).
     void blokuj(bool zablokuj);
 
     void but_wybierzClick();
@@ -117,5 +117,4 @@ private:
     // locked on entry and unlocked on return.
     void wyslijPlik();
     QString filtr_;
-    bool sprawdzanie_ = false; // a controller check is running
 };

@@ -88,5 +88,3 @@ int wyslijBlokade(const TUstawieniaSterownika &ust)
     return przezTransport(
         u, [&] { return powtorzZapiszLock(u); }, [](TFormLan &) { return kodBrakTransportu; });
 }
-
-bool lanWToku() { return FormLan() && FormLan()->inProgress(); }

@@ -34,6 +34,3 @@ int wyslijBlokade(const TUstawieniaSterownika &ust);
 // unlocked (0).
 int odczytajTyp(QString &typ, const TUstawieniaSterownika &ust, int probyLan);
 int odczytajBlokade(bool &blokada, const TUstawieniaSterownika &ust, int probyLan);
-
-// A TCP/IP operation is running.
-bool lanWToku();

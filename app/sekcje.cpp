@@ -10,6 +10,7 @@
 #include "mycie.h"
 #include "okna_narzedzi.h"
 #include "okno_glowne.h"
+#include "operacja.h"
 #include "program.h"
 #include "programy.h"
 #include "programy_transfer.h"
@@ -38,12 +39,7 @@ template <class Blok, class Edytor>
 bool edytujBlok(TForm1 &okno, Blok &blok, Edytor edytor)
 {
     static_assert(std::is_trivially_copyable_v<Blok>);
-    struct Odblokuj {
-        TForm1 &o;
-        ~Odblokuj() { o.blokuj(false); }
-    };
-    okno.blokuj(true);
-    const Odblokuj odblokuj{okno};
+    const TOperacja blokada(&okno);
     // The measuring channels are named after the project's inputs while
     // the editor is open (the project is replaced when another is opened).
     struct NazwyKanalow {

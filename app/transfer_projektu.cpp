@@ -10,6 +10,7 @@
 #include "moduly_transfer.h"
 #include "mycie_transfer.h"
 #include "okna_narzedzi.h"
+#include "operacja.h"
 #include "pasek_postepu.h"
 #include "porownanie_blokow.h"
 #include "programy_transfer.h"
@@ -202,9 +203,11 @@ TFProjektRSIn::TFProjektRSIn(TProjektVXTNew &projekt, TProjektDodatkiMycie &myci
         l_info->setPalette(p);
     });
 
-    // Only the abort flag and the ticks change while an exchange runs; the
-    // buttons that start or end something are disabled meanwhile.
-    dopuscWejscieWymiany(this);
+    // While a run goes only "Przerwij..." acts: the rows are read once at
+    // its start.
+    wylaczanaPodczasOperacji({but_zaznacz, but_start, but_reset, but_zamknij, cb_CzytajPorownaj, cb_wysylkaPorownaj});
+    for (TKbProgress *w : progressArray)
+        wylaczanaPodczasOperacji({w->FSwitch});
 
     l_info->hide();
     Animate1->hide();
@@ -244,9 +247,11 @@ void TFProjektRSIn::changeEvent(QEvent *e)
     QDialog::changeEvent(e);
 }
 
+bool TFProjektRSIn::wTrakcie() const { return trwaOperacja(this); }
+
 void TFProjektRSIn::done(int r)
 {
-    if (trwa_ || wStarcie_)
+    if (wTrakcie())
         return;
     TimerAutomatO->stop();
     QDialog::done(r);
@@ -289,7 +294,7 @@ void TFProjektRSIn::TimerAutomatOTimer()
     TimerAutomatO->stop();
     przerwaMs(przerwaAutomatuMs);
     // Closed meanwhile: no transfer.
-    if (isVisible() && !trwa_ && !wStarcie_)
+    if (isVisible() && !wTrakcie())
         but_startClick();
 }
 
@@ -298,7 +303,7 @@ void TFProjektRSIn::uaktualnijStart()
     bool ktorys = false;
     for (const TKbProgress *w : progressArray)
         ktorys = ktorys || w->checked();
-    but_start->setEnabled(!trwa_ && ktorys);
+    but_start->setEnabled(ktorys);
 }
 
 void TFProjektRSIn::pokazInfo(const QString &tekst)
@@ -323,18 +328,17 @@ bool TFProjektRSIn::sprawdzBlokade() { return blokadaPozwala(lockService_.fnProc
 
 void TFProjektRSIn::trwaTransmisja(bool on)
 {
-    trwa_ = on;
-    but_zaznacz->setEnabled(!on);
-    but_zamknij->setEnabled(!on);
-    but_reset->setEnabled(!on);
-    uaktualnijStart();
+    // A press while the run comes up counts: the flag is cleared first.
+    if (on)
+        przerwij = false;
     but_przerwij->setVisible(on);
     but_przerwij->setEnabled(on);
     zegar().przetworzZdarzenia();
     Animate1->setVisible(on);
     przerwaMs(50);
     zegar().przetworzZdarzenia();
-    przerwij = false;
+    if (!on)
+        przerwij = false;
 }
 
 void TFProjektRSIn::but_przerwijClick()
@@ -347,9 +351,10 @@ void TFProjektRSIn::but_przerwijClick()
 void TFProjektRSIn::but_zaznaczClick()
 {
     const bool zaznacz = tagZaznacz_ == 0;
-    for (TKbProgress *w : progressArray) {
+    for (int i = 0; i < ileWierszyTransferu; ++i) {
+        TKbProgress *w = progressArray[i];
         if (w->isEnded)
-            w->init();
+            wyczyscWiersz(i);
         w->setChecked(zaznacz);
         // A ticked row is never sent out of sight.
         if (zaznacz)
@@ -361,9 +366,10 @@ void TFProjektRSIn::but_zaznaczClick()
 
 void TFProjektRSIn::but_resetClick()
 {
-    for (TKbProgress *w : progressArray) {
+    for (int i = 0; i < ileWierszyTransferu; ++i) {
+        TKbProgress *w = progressArray[i];
         if (w->isEnded)
-            w->init();
+            wyczyscWiersz(i);
         w->setChecked(false);
         w->show();
     }
@@ -388,15 +394,12 @@ bool TFProjektRSIn::wszystkieZakonczoneOk() const
 
 void TFProjektRSIn::but_startClick()
 {
-    if (trwa_ || wStarcie_)
+    if (wTrakcie())
         return;
     przerwano = false;
     {
-        wStarcie_ = true;
-        const NaKoniec naKoniec([this] {
-            ukryjInfo();
-            wStarcie_ = false;
-        });
+        const TOperacja operacja(this);
+        const NaKoniec naKoniec([this] { ukryjInfo(); });
         start();
     }
     if (AutomatOdbierania.automat) {
@@ -432,32 +435,78 @@ void TFProjektRSIn::start()
     }
 }
 
+std::array<bool, ileWierszyTransferu> TFProjektRSIn::zaznaczone() const
+{
+    std::array<bool, ileWierszyTransferu> z{};
+    for (int i = 0; i < ileWierszyTransferu; ++i)
+        z[i] = progressArray[i]->checked();
+    return z;
+}
+
+void TFProjektRSIn::wyczyscWiersz(int wiersz)
+{
+    progressArray[wiersz]->init();
+    progressArray[wiersz]->LabelSet(tabela_[wiersz].nazwa);
+}
+
+void TFProjektRSIn::wierszPrzerwany(int wiersz)
+{
+    TKbProgress *w = progressArray[wiersz];
+    w->transEnd(false, int(WynikPorownania::NieOdczytany));
+    w->LabelSet(tabela_[wiersz].nazwa + QStringLiteral(": ") + tekstPrzerwania());
+}
+
 bool TFProjektRSIn::wyslijProjekt()
 {
     pokazInfo(tr("Wysyłanie") + QStringLiteral("..."));
     trwaTransmisja(true);
-    const NaKoniec koniec([this] { trwaTransmisja(false); });
-    // The row before was sent (the 7000 ms go before this one), and a sent
-    // row has not had its 7000 ms yet.
-    bool poprzedniWyslany = false, czekaNaPrzerwe = false;
-    const NaKoniec przerwaNaKoncu([&] {
+    // A sent row has not had its 7000 ms yet.
+    bool czekaNaPrzerwe = false;
+    // The pause and the end of the run are no work for a destructor: they
+    // process messages.
+    const auto koniec = [&] {
         if (czekaNaPrzerwe)
             przerwaMs(przerwaMiedzyBlokamiMs);
-    });
+        trwaTransmisja(false);
+    };
+    bool ok = false;
+    try {
+        ok = wyslijWiersze(zaznaczone(), czekaNaPrzerwe);
+    } catch (...) {
+        koniec();
+        throw;
+    }
+    koniec();
+    return ok;
+}
+
+bool TFProjektRSIn::wyslijWiersze(const std::array<bool, ileWierszyTransferu> &wybrane, bool &czekaNaPrzerwe)
+{
+    // The row before was sent: the 7000 ms go before this one.
+    bool poprzedniWyslany = false;
     for (int i = 0; i < ileWierszyTransferu; ++i) {
         const TElementListy &w = tabela_[i];
         TKbProgress *wiersz = progressArray[i];
         statusOk = true;
         if (przerwij)
             break;
-        if (wiersz->checked()) {
+        if (wybrane[i]) {
             przerwaMs(przerwaPrzedBlokiemMs);
-            wiersz->init();
+            if (przerwij)
+                break;
+            wyczyscWiersz(i);
             if (poprzedniWyslany) {
                 wiersz->transWait(przerwaMiedzyBlokamiMs, tr("Czekaj") + QStringLiteral("...."));
                 czekaNaPrzerwe = false;
             }
             poprzedniWyslany = false;
+            // Stopped during the pause: the row does not begin.
+            if (przerwij) {
+                statusOk = false;
+                wierszPrzerwany(i);
+                pokazInformacje(tekstPrzerwania());
+                return false;
+            }
             wiersz->transStart(w.ilePozycji);
             statusOk = sprawdzBlokade();
             if (w.potw73)
@@ -495,7 +544,14 @@ bool TFProjektRSIn::wyslijPozycjeBloku(int wiersz)
         if (k % lockCoIlePozycji == 0)
             lockService_.fnProcess();
         if (przerwij) {
-            bladBloku(wiersz, true);
+            // Stopped by the user: the controller is not left in the
+            // session, and the row says who stopped it.
+            const bool zamknieta = !w.potw73 || zamknijSesjeSekcji(DaneSterownika);
+            wierszPrzerwany(wiersz);
+            if (zamknieta)
+                pokazInformacje(tekstPrzerwania());
+            else
+                pokazBrakKomunikacji();
             return false;
         }
         const bool ok = wyslijPozycje(w.id, k);
@@ -610,18 +666,30 @@ void TFProjektRSIn::odbierzProjekt(bool tylkoPorownaj)
     pokazInfo(tylkoPorownaj ? tr("Porównanie") + QStringLiteral("...") : tr("Czytanie") + QStringLiteral("..."));
     KopiaProjektu kopia(projekt_, mycie_);
     kopia.przywroc = tylkoPorownaj;
+    const std::array<bool, ileWierszyTransferu> wybrane = zaznaczone();
     trwaTransmisja(true);
-    const NaKoniec koniec([this] { trwaTransmisja(false); });
+    try {
+        odbierzWiersze(wybrane, tylkoPorownaj, kopia.projekt(), kopia.mycie());
+    } catch (...) {
+        trwaTransmisja(false);
+        throw;
+    }
+    trwaTransmisja(false);
+}
+
+void TFProjektRSIn::odbierzWiersze(const std::array<bool, ileWierszyTransferu> &wybrane, bool tylkoPorownaj,
+                                   const TProjektVXTNew &przed, const TProjektDodatkiMycie &myciePrzed)
+{
     constexpr int wierszAlarmow = 3;
     for (int i = 0; i < ileWierszyTransferu; ++i) {
         const TElementListy &w = tabela_[i];
         TKbProgress *wiersz = progressArray[i];
-        bool ok = false;
+        bool ok = false, przerwany = false;
         if (przerwij)
             break;
-        if (!wiersz->checked())
+        if (!wybrane[i])
             continue;
-        wiersz->init();
+        wyczyscWiersz(i);
         wiersz->transStart(w.ilePozycji);
         lockService_.fnProcess();
         for (int k = 1; k <= w.ilePozycji; ++k) {
@@ -629,6 +697,7 @@ void TFProjektRSIn::odbierzProjekt(bool tylkoPorownaj)
                 lockService_.fnProcess();
             if (przerwij) {
                 ok = false;
+                przerwany = true;
                 break;
             }
             ok = czytajPozycje(w.id, k);
@@ -646,10 +715,13 @@ void TFProjektRSIn::odbierzProjekt(bool tylkoPorownaj)
         }
         zegar().przetworzZdarzenia();
         przerwaMs(przerwaPoOdczycieBlokuMs);
-        const WynikPorownania wynik =
-            tylkoPorownaj ? porownajBlokProjektu(ok, w.id, kopia.projekt(), projekt_, kopia.mycie(), mycie_)
-                          : WynikPorownania::NieOdczytany;
-        wiersz->transEnd(ok, int(wynik));
+        const WynikPorownania wynik = tylkoPorownaj
+                                          ? porownajBlokProjektu(ok, w.id, przed, projekt_, myciePrzed, mycie_)
+                                          : WynikPorownania::NieOdczytany;
+        if (przerwany)
+            wierszPrzerwany(i);
+        else
+            wiersz->transEnd(ok, int(wynik));
         if (!ok)
             break;
         lockService_.fnProcess();

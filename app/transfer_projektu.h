@@ -85,7 +85,10 @@ public:
     // Every one of the 15 rows ended successfully.
     bool wszystkieZakonczoneOk() const;
     void trwaTransmisja(bool on);
-    bool wTrakcie() const { return trwa_ || wStarcie_; }
+    // The run of "Start" holds the window's operation (operacja.h): the
+    // rows' ticks and the buttons but "Przerwij..." are disabled, and the
+    // window refuses to close.
+    bool wTrakcie() const;
 
     // Sets every text in the current language.
     void jezyk();
@@ -123,6 +126,15 @@ private:
     void pokazInfo(const QString &tekst);
     void ukryjInfo();
     bool sprawdzBlokade();
+    // The rows ticked now: a run reads them once, at its start.
+    std::array<bool, ileWierszyTransferu> zaznaczone() const;
+    bool wyslijWiersze(const std::array<bool, ileWierszyTransferu> &wybrane, bool &czekaNaPrzerwe);
+    void odbierzWiersze(const std::array<bool, ileWierszyTransferu> &wybrane, bool tylkoPorownaj,
+                        const TProjektVXTNew &przed, const TProjektDodatkiMycie &myciePrzed);
+    // Reset for a new run, with its name.
+    void wyczyscWiersz(int wiersz);
+    // Ended as failed, saying the user stopped it.
+    void wierszPrzerwany(int wiersz);
     bool wyslijPozycjeBloku(int wiersz);
     bool wyslijPozycje(int wiersz, int k);
     bool czytajPozycje(int wiersz, int k);
@@ -132,9 +144,7 @@ private:
     TProjektDodatkiMycie &mycie_;
     TLockedTransmission &lockService_;
     std::array<TElementListy, ileWierszyTransferu> tabela_;
-    bool trwa_ = false;     // trwaTransmisja(true) .. (false)
-    bool wStarcie_ = false; // the run of "Start", question and compare included
-    int tagZaznacz_ = 0;    // 1: every row was ticked by "Zaznacz wszystko"
+    int tagZaznacz_ = 0; // 1: every row was ticked by "Zaznacz wszystko"
     QTimer *miganie_;
 };
 

@@ -101,14 +101,17 @@ void TFormLan::ustawFabrykeKlienta(FabrykaKlienta f) { fabryka_ = f ? std::move(
 int TFormLan::AlwaysInit()
 {
     ++wToku_;
+    zacznijWymiane();
     return kodLanBrakPolaczenia;
 }
 
 int TFormLan::AlwaysDone(std::unique_ptr<IKlientTcp> &A_tc)
 {
     A_tc.reset();
-    if (wToku_ > 0)
+    if (wToku_ > 0) {
         --wToku_;
+        zakonczWymiane();
+    }
     return 0;
 }
 
@@ -176,6 +179,7 @@ int TFormLan::make_START(std::unique_ptr<IKlientTcp> &a_TCP, const TUstawieniaSt
             ErrorDone(a_TCP);
         a_TCP.reset();
         --wToku_;
+        zakonczWymiane();
     }
     return wynik;
 }

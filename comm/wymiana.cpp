@@ -4,7 +4,14 @@ namespace {
 int trwajace = 0;
 } // namespace
 
-TrwaWymiana::TrwaWymiana() { ++trwajace; }
-TrwaWymiana::~TrwaWymiana() { --trwajace; }
+void zacznijWymiane() { ++trwajace; }
+void zakonczWymiane()
+{
+    if (trwajace > 0)
+        --trwajace;
+}
+
+TrwaWymiana::TrwaWymiana() { zacznijWymiane(); }
+TrwaWymiana::~TrwaWymiana() { zakonczWymiane(); }
 
 bool wymianaWToku() { return trwajace > 0; }

@@ -4,7 +4,8 @@
 // Whatever would start a second exchange on the same port or socket asks
 // wymianaWToku() first and skips or defers its work. The transports hold a
 // TrwaWymiana while they wait, the retrying facades and the TCP/IP runner
-// across all their attempts and pauses.
+// across all their attempts and pauses, and a kept TCP/IP stream from its
+// start to its end.
 #pragma once
 
 class TrwaWymiana {
@@ -16,3 +17,7 @@ public:
 };
 
 bool wymianaWToku();
+// What TrwaWymiana does, for a hold that is no scope (a kept stream); each
+// zacznijWymiane() needs its zakonczWymiane().
+void zacznijWymiane();
+void zakonczWymiane();

@@ -178,7 +178,7 @@ void TKbProgress::zmiescPrzedWynikiem()
 
 bool TKbProgress::eventFilter(QObject *o, QEvent *e)
 {
-    if (o == FLabel && e->type() == QEvent::MouseButtonRelease && etykietaKlikalna_) {
+    if (o == FLabel && e->type() == QEvent::MouseButtonRelease && etykietaKlikalna_ && FSwitch->isEnabled()) {
         auto *m = static_cast<QMouseEvent *>(e);
         if (m->button() == Qt::LeftButton && FLabel->rect().contains(m->position().toPoint())) {
             FSwitch->toggle();

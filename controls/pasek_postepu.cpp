@@ -1,6 +1,6 @@
 #include "pasek_postepu.h"
 
-#include "wymiana.h"
+#include "operacja.h"
 #include "zegar.h"
 
 #include <QApplication>
@@ -10,6 +10,7 @@
 #include <QProgressBar>
 #include <QPushButton>
 #include <QScreen>
+#include <QTimer>
 
 #include <algorithm>
 #include <vector>
@@ -103,59 +104,153 @@ std::vector<QPointer<QWidget>> &dopuszczone()
     return w;
 }
 
+bool wejscie(QEvent::Type t)
+{
+    switch (t) {
+    case QEvent::MouseButtonPress:
+    case QEvent::MouseButtonRelease:
+    case QEvent::MouseButtonDblClick:
+    case QEvent::KeyPress:
+    case QEvent::KeyRelease:
+    case QEvent::Wheel:
+    case QEvent::ContextMenu:
+    case QEvent::TouchBegin:
+    case QEvent::TouchUpdate:
+    case QEvent::TouchEnd:
+    case QEvent::Shortcut:
+        return true;
+    default:
+        return false;
+    }
+}
+
+// The window an input event is meant for; a shortcut goes to an action or
+// a shortcut object, whose window is that of the widget it belongs to.
+QWidget *oknoCelu(QObject *o)
+{
+    for (; o; o = o->parent())
+        if (o->isWidgetType())
+            return static_cast<QWidget *>(o)->window();
+    return nullptr;
+}
+
+// Another modal window is up over this one: its input waits for it.
+bool zaslonieteModalnym(const QWidget *okno)
+{
+    const QWidget *m = QApplication::activeModalWidget();
+    for (const QWidget *w = okno; w; w = w->parentWidget())
+        if (w == m)
+            return false;
+    return m != nullptr;
+}
+
+// Input meant for a window that takes none while an exchange or a
+// background operation runs is kept, in order, and handed on when they end:
+// nothing the user typed or clicked meanwhile is lost. The progress window,
+// the windows shown meanwhile (a box of the exchange) and a window whose own
+// operation runs take their input at once.
 class FiltrWymiany : public QObject {
 public:
-    using QObject::QObject;
+    explicit FiltrWymiany(QObject *rodzic) : QObject(rodzic)
+    {
+        ponow_.setInterval(plasterekCzekaniaMs);
+        connect(&ponow_, &QTimer::timeout, this, [this] { przekaz(); });
+    }
+    ~FiltrWymiany() override
+    {
+        for (Czekajace &c : kolejka_)
+            delete c.zdarzenie;
+    }
 
 protected:
     bool eventFilter(QObject *o, QEvent *e) override
     {
-        if (!wymianaWToku()) {
-            pokazaneWTrakcie_.clear();
+        if (e == wPrzekazaniu_)
             return false;
-        }
+        const bool czeka = wejscieCzeka();
         auto *w = qobject_cast<QWidget *>(o);
-        if (e->type() == QEvent::Show && w && w->isWindow()) {
+        if (!czeka) {
+            pokazaneWTrakcie_.clear();
+        } else if (e->type() == QEvent::Show && w && w->isWindow()) {
             pokazaneWTrakcie_.emplace_back(w);
             return false;
         }
-        if (e->type() == QEvent::Shortcut)
-            return true; // sent to an action, which no window owns here
-        if (!w || !wejscie(e->type()))
+        if (!wejscie(e->type()))
             return false;
-        return !dozwolone(w->window());
+        QWidget *okno = oknoCelu(o);
+        if (!okno || dozwolone(okno))
+            return false;
+        if (!czeka) {
+            przekaz();
+            if (!wejscieCzeka() && !czekaDla(okno))
+                return false;
+        }
+        kolejka_.push_back({o, okno, e->clone()});
+        ponow_.start();
+        return true;
     }
 
 private:
-    static bool wejscie(QEvent::Type t)
-    {
-        switch (t) {
-        case QEvent::MouseButtonPress:
-        case QEvent::MouseButtonRelease:
-        case QEvent::MouseButtonDblClick:
-        case QEvent::KeyPress:
-        case QEvent::KeyRelease:
-        case QEvent::ShortcutOverride:
-        case QEvent::Wheel:
-        case QEvent::ContextMenu:
-        case QEvent::TouchBegin:
-        case QEvent::TouchUpdate:
-        case QEvent::TouchEnd:
-            return true;
-        default:
-            return false;
-        }
-    }
+    struct Czekajace {
+        QPointer<QObject> cel;
+        QPointer<QWidget> okno;
+        QEvent *zdarzenie;
+    };
+
     bool dozwolone(const QWidget *okno) const
     {
-        if (qobject_cast<const TpasekPostepu *>(okno))
+        if (qobject_cast<const TpasekPostepu *>(okno) || oknoOperacji(okno))
             return true;
         const auto to = [okno](const QPointer<QWidget> &p) { return p == okno; };
         return std::any_of(pokazaneWTrakcie_.begin(), pokazaneWTrakcie_.end(), to) ||
                std::any_of(dopuszczone().begin(), dopuszczone().end(), to);
     }
+    bool czekaDla(const QWidget *okno) const
+    {
+        return std::any_of(kolejka_.begin(), kolejka_.end(), [okno](const Czekajace &c) { return c.okno == okno; });
+    }
+
+    // Hands on what waits, in order, while nothing holds it back; the input
+    // of a window under another modal one waits on (with all that follows
+    // for that window). A handed-on click may open a modal window: what
+    // comes after it is handed on once that is gone.
+    void przekaz()
+    {
+        std::vector<const QWidget *> wstrzymane;
+        for (size_t i = 0; i < kolejka_.size() && !wejscieCzeka();) {
+            Czekajace &c = kolejka_[i];
+            // Its window is gone or closed meanwhile: nothing to act on.
+            if (!c.cel || !c.okno || !c.okno->isVisible()) {
+                delete c.zdarzenie;
+                kolejka_.erase(kolejka_.begin() + std::ptrdiff_t(i));
+                continue;
+            }
+            const bool wstrzymane1 = std::find(wstrzymane.begin(), wstrzymane.end(), c.okno.data()) != wstrzymane.end();
+            if (wstrzymane1 || zaslonieteModalnym(c.okno)) {
+                if (!wstrzymane1)
+                    wstrzymane.push_back(c.okno);
+                ++i;
+                continue;
+            }
+            const Czekajace teraz = c;
+            kolejka_.erase(kolejka_.begin() + std::ptrdiff_t(i));
+            QEvent *poprzednie = wPrzekazaniu_;
+            wPrzekazaniu_ = teraz.zdarzenie;
+            QCoreApplication::instance()->notify(teraz.cel, teraz.zdarzenie);
+            wPrzekazaniu_ = poprzednie;
+            delete teraz.zdarzenie;
+            // What the handed-on event did may have handed on more.
+            i = 0;
+            wstrzymane.clear();
+        }
+        if (kolejka_.empty())
+            ponow_.stop();
+    }
 
     std::vector<QPointer<QWidget>> pokazaneWTrakcie_;
+    std::vector<Czekajace> kolejka_;
+    QEvent *wPrzekazaniu_ = nullptr;
+    QTimer ponow_;
 };
 
 } // namespace

@@ -45,11 +45,14 @@ void pokazPostep(int pozycja, int maksimum, const QString &tekst = QString());
 // top not limited.
 QPoint polozenieNaSrodku(const QSize &ekran, const QSize &okno);
 
-// While an exchange with the controller runs (wymianaWToku()), user input
-// (mouse buttons, keys, wheel, shortcuts) reaches only the progress window
-// and the windows shown meanwhile (a message box of the exchange): a click
-// anywhere else could start a second exchange in the middle of the first.
-// Installed once, on the running application; it goes with it.
+// While an exchange with the controller or a background operation runs
+// (wejscieCzeka(), operacja.h), user input (mouse buttons, keys, wheel,
+// shortcuts) meant for a window that could start a second exchange in the
+// middle of the first waits: it is kept in order and handed on when they
+// end. The progress window, the windows shown meanwhile (a message box of
+// the exchange) and a window whose own operation runs (its controls that
+// cannot act are disabled) take their input at once. Installed once, on
+// the running application; it goes with it.
 void wstrzymajWejsciePodczasWymiany();
 // A window whose controls only raise a flag the running operation polls
 // (an abort button) and which takes care not to start or end anything

@@ -2,6 +2,7 @@
 
 #include "dane_sterownika.h"
 #include "komunikaty.h"
+#include "operacja.h"
 #include "pasek_postepu.h"
 #include "plik_sekcji.h"
 #include "transfer_sekcji.h"
@@ -131,6 +132,7 @@ TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(par
         dol->addWidget(b);
     }
     uklad->addLayout(dol);
+    wylaczanaPodczasOperacji({but_ok, but_anuluj});
     connect(but_ok, &QPushButton::clicked, this, [this] { but_okClick(); });
     connect(but_anuluj, &QPushButton::clicked, this, [this] { but_anulujClick(); });
 }
@@ -149,7 +151,7 @@ QToolButton *TEdytorSekcji::utworzNarzedzie(const char *nazwa, const QIcon &ikon
     b->setIconSize(QSize(24, 24));
     b->setFocusPolicy(Qt::NoFocus);
     connect(b, &QToolButton::clicked, this, [this, polecenie = std::move(polecenie)] { wykonaj(polecenie); });
-    narzedzia_.append(b);
+    wylaczanaPodczasOperacji({b});
     return b;
 }
 
@@ -170,7 +172,7 @@ void TEdytorSekcji::wylaczNarzedzie(QToolButton *b)
 {
     if (!b)
         return;
-    narzedzia_.removeAll(b);
+    wylaczanaPodczasOperacji({b}, false);
     b->setEnabled(false);
 }
 
@@ -266,33 +268,28 @@ bool TEdytorSekcji::FormCloseQuery()
 // OK, "Anuluj", Esc and the title bar's close button all end here.
 void TEdytorSekcji::done(int r)
 {
-    if (!wTrakcie_ && FormCloseQuery())
+    if (!wTrakcie() && FormCloseQuery())
         QDialog::done(r);
 }
 
-void TEdytorSekcji::wlaczNarzedzia(bool tak)
-{
-    for (QToolButton *b : narzedzia_)
-        b->setEnabled(tak);
-}
+bool TEdytorSekcji::wTrakcie() const { return trwaOperacja(this); }
 
 void TEdytorSekcji::wykonaj(const std::function<void()> &polecenie)
 {
-    if (wTrakcie_)
+    if (wTrakcie())
         return;
-    wTrakcie_ = true;
-    wlaczNarzedzia(false);
     QString blad;
-    try {
-        polecenie();
-    } catch (const std::exception &e) {
-        blad = tr("Nieoczekiwany błąd") + QStringLiteral(": ") + QString::fromUtf8(e.what());
-    } catch (...) {
-        blad = tr("Nieoczekiwany błąd");
+    {
+        const TOperacja operacja(this);
+        try {
+            polecenie();
+        } catch (const std::exception &e) {
+            blad = tr("Nieoczekiwany błąd") + QStringLiteral(": ") + QString::fromUtf8(e.what());
+        } catch (...) {
+            blad = tr("Nieoczekiwany błąd");
+        }
+        pasekPostepu().hide();
     }
-    pasekPostepu().hide();
-    wlaczNarzedzia(true);
-    wTrakcie_ = false;
     if (!blad.isEmpty())
         pokazBlad(blad);
 }
@@ -378,8 +375,13 @@ TEdytorSekcji::KoniecPetli TEdytorSekcji::wyslijWszystko(const Petla &p)
                     k = KoniecPetli::Blad;
                     break;
                 }
-                if (!poPozycji(p, i))
+                if (!poPozycji(p, i)) {
+                    // Stopped by the user: the controller is not left in
+                    // the session.
+                    if (!zamknijSesjeSekcji(daneSterownika))
+                        pokazBrakKomunikacji();
                     return KoniecPetli::Anulowano;
+                }
             }
             const bool zamknieta = zamknijSesjeSekcji(daneSterownika);
             if (p.poZamknieciu)

@@ -139,8 +139,9 @@ public:
     void modyfikacja();
     // With OK enabled, the question whether to drop the changes decides.
     bool FormCloseQuery();
-    // One of the window's transfers or file commands is running.
-    bool wTrakcie() const { return wTrakcie_; }
+    // One of the window's transfers or file commands is running (its
+    // operation, operacja.h, is held).
+    bool wTrakcie() const;
 
     // Shows the window's copy (a list rebuilds itself, a record window
     // fills its controls).
@@ -164,8 +165,9 @@ protected:
     virtual void but_drukujClick() {}
     virtual void sb_clsClick() {}
 
-    // Runs a command of the window: the tool buttons are disabled while it
-    // runs (its loops process messages; a second command is not started
+    // Runs a command of the window as its operation: the tool buttons, OK
+    // and "Anuluj" are disabled and every way out is refused while it runs
+    // (its loops process messages; a second command is not started
     // meanwhile), the progress window is hidden at its end in every case,
     // and an error that escapes it is reported.
     void wykonaj(const std::function<void()> &polecenie);
@@ -244,7 +246,7 @@ protected:
     // Send all inside one write session: naPoczatek; a session that cannot
     // be opened sends nothing ("Brak komunikacji"); per item przed, pozycja
     // (with the in-session flag), messages, po, postep; after the last item
-    // the session is closed.
+    // the session is closed, and so it is when "Anuluj" ends the loop.
     KoniecPetli wyslijWszystko(const Petla &p);
     // After a read loop, however it ended: the window shows what its copy
     // holds, without counting that as a change.
@@ -315,14 +317,11 @@ private:
     bool poPozycji(const Petla &p, int i);
     QToolButton *dodajNarzedzie(Przycisk p, const char *nazwa, void (TEdytorSekcji::*polecenie)());
     QToolButton *utworzNarzedzie(const char *nazwa, const QIcon &ikona, std::function<void()> polecenie);
-    void wlaczNarzedzia(bool tak);
 
-    QList<QToolButton *> narzedzia_;
     std::vector<std::pair<QLabel *, std::function<QString()>>> etykiety_;
     std::vector<std::pair<QGroupBox *, std::function<QString()>>> tytuly_;
     std::vector<std::pair<QToolButton *, std::function<QString()>>> podpowiedzi_;
     QHBoxLayout *pasek_ = nullptr;
-    bool wTrakcie_ = false;
     bool bezZmian_ = false;
 };
 

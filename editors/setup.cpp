@@ -3,6 +3,7 @@
 #include "dane_sterownika.h"
 #include "filtr_siatki.h"
 #include "komunikaty.h"
+#include "operacja.h"
 #include "pasek_postepu.h"
 #include "porownaj.h"
 #include "raport.h"
@@ -201,7 +202,7 @@ void TFsetupBKN::but_wyslijClick()
 void TFsetupBKN::porownaj()
 {
     auto sterownik = kopiaRobocza(setup);
-    if (!czytajSetupZeSterownika(sterownik->r, but_ok->isEnabled()))
+    if (!czytajSetupZeSterownika(sterownik->r, wlaczona(but_ok)))
         return;
     TFormPorownaj &okno = formaPorownaj();
     okno.inicjuj(tr("Wynik porównania ustawień") + QStringLiteral(": "));

@@ -253,6 +253,10 @@ Check the controller settings.</translation>
         <source>Nieoczekiwany błąd</source>
         <translation>Unexpected error</translation>
     </message>
+    <message>
+        <source>Przerwano przez użytkownika</source>
+        <translation>Stopped by the user</translation>
+    </message>
 </context>
 <context>
     <name>PlikIni</name>
@@ -1633,6 +1637,10 @@ Podłącz pendrive do Kvor350, wybierz &quot;Zapisz Logo&quot;.</source>
         <translation>The file with the LOGO graphic for the controller is ready.
 Put the file %1 on a USB stick 
 Connect the USB stick to the Kvor350 and choose &quot;Zapisz Logo&quot;.</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Cancel</translation>
     </message>
 </context>
 <context>

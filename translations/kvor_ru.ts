@@ -253,6 +253,10 @@ Sprawdź ustawienia sterownika.</source>
         <source>Nieoczekiwany błąd</source>
         <translation>Непредвиденная ошибка</translation>
     </message>
+    <message>
+        <source>Przerwano przez użytkownika</source>
+        <translation>Прервано пользователем</translation>
+    </message>
 </context>
 <context>
     <name>PlikIni</name>
@@ -1633,6 +1637,10 @@ Podłącz pendrive do Kvor350, wybierz &quot;Zapisz Logo&quot;.</source>
         <translation>Файл с графикой ЛОГОТИПА для контроллера подготовлен.
 Поместите файл %1 на флешку 
 Подключите флешку к Kvor350 и выберите &quot;Zapisz Logo&quot;.</translation>
+    </message>
+    <message>
+        <source>Anuluj</source>
+        <translation>Отмена</translation>
     </message>
 </context>
 <context>

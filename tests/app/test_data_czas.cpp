@@ -6,6 +6,7 @@
 #include "test_qt.h"
 
 #include "data_czas.h"
+#include "wymiana.h"
 
 #include <QLabel>
 #include <QPushButton>
@@ -168,6 +169,38 @@ private slots:
         s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze);
         o->but_wyslij->click();
         QVERIFY(o->but_wyslij->isEnabled());
+    }
+
+    // While the clock is being set "Wyślij" and "Zamknij" are disabled and
+    // the window refuses to close; a reading lets it close.
+    void zajeteOkno()
+    {
+        zegarSterownika(pc.addSecs(-3600));
+        auto o = okno();
+        s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::Wolno, 40}, PlanUsterek::zawsze);
+        int sprawdzen = 0;
+        s->zegar.naPrzetworz = [&] {
+            if (sprawdzen > 0 || !wymianaWToku())
+                return;
+            ++sprawdzen;
+            QVERIFY(!o->but_wyslij->isEnabled() && !o->but_zamknij->isEnabled());
+            o->reject();
+            QTest::keyClick(o.get(), Qt::Key_Escape);
+            o->close();
+            QVERIFY(o->isVisible());
+        };
+        o->but_wyslij->click();
+        s->zegar.naPrzetworz = nullptr;
+        QCOMPARE(sprawdzen, 1);
+        QVERIFY(o->but_wyslij->isEnabled() && o->but_zamknij->isEnabled());
+        s->zegar.naPrzetworz = [&] {
+            if (wymianaWToku() && o->isVisible())
+                o->reject();
+        };
+        o->Timer1Timer();
+        s->zegar.naPrzetworz = nullptr;
+        QVERIFY(!o->isVisible());
+        QVERIFY(!o->Timer1->isActive());
     }
 
     // "Wyślij" pressed while a reading runs waits for its end.

@@ -11,7 +11,9 @@
 #include "etykieta_pliku.h"
 #include "limit_pliku.h"
 #include "logo.h"
+#include "operacja.h"
 #include "sciezki.h"
+#include "wymiana.h"
 
 #include <QCheckBox>
 #include <QDir>
@@ -268,13 +270,50 @@ private slots:
         QVERIFY(!FormLan()->inProgress());
     }
 
+    // During a slow upload only "Anuluj" acts and every way out is
+    // refused; one click on it during an exchange stops the upload before
+    // its next page, and the user hears that it was stopped.
+    void anulujWTrakcie()
+    {
+        auto o = okno();
+        wybierz(*o, obrazek(wzor(), "logo.png"));
+        s->usterki.dodaj('J', stronaLogo, {RodzajUsterki::Wolno, 30}, PlanUsterek::zawsze);
+        int klikniec = 0;
+        s->zegar.naPrzetworz = [&] {
+            if (klikniec > 0 || !wymianaWToku() || s->ramki('J', stronaLogo) != 3)
+                return;
+            ++klikniec;
+            for (QWidget *w : std::initializer_list<QWidget *>{o->but_wybierz, o->Image1, o->cb_reset, o->but_plik,
+                                                               o->but_wyslij, o->but_zamknij})
+                QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
+            o->reject();
+            QTest::keyClick(o.get(), Qt::Key_Escape);
+            o->close();
+            QVERIFY(o->isVisible());
+            QVERIFY(o->but_przerwij->isVisible() && o->but_przerwij->isEnabled());
+            QTest::mouseClick(o->but_przerwij, Qt::LeftButton);
+        };
+        s->komunikaty.oczekuj(R::Informacja, "Przerwano przez użytkownika");
+        o->but_wyslij->click();
+        s->zegar.naPrzetworz = nullptr;
+        QCOMPARE(klikniec, 1);
+        QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(s->ramki('J', stronaLogo), 3);
+        QVERIFY(!o->progress->FinalStatusOk());
+        for (QWidget *w : std::initializer_list<QWidget *>{o->but_wybierz, o->Image1, o->cb_reset, o->but_plik,
+                                                           o->but_wyslij, o->but_zamknij})
+            QVERIFY2(w->isEnabled(), qPrintable(w->objectName()));
+        QVERIFY(o->but_przerwij->isHidden());
+    }
+
     void zamykanieWTrakcie()
     {
         auto o = okno();
-        o->blokuj(true);
-        o->reject();
-        QVERIFY(o->isVisible());
-        o->blokuj(false);
+        {
+            const TOperacja operacja(o.get());
+            o->reject();
+            QVERIFY(o->isVisible());
+        }
         o->reject();
         QVERIFY(!o->isVisible());
     }

@@ -58,7 +58,7 @@ private slots:
         bool zablokowane = false, przyciskWidoczny = false;
         gdyOknoModalne<TFormPlikWyslij>([&](TFormPlikWyslij *w) {
             tytul = w->windowTitle();
-            zablokowane = o->TimerAutomatTag == 1;
+            zablokowane = o->TimerAutomatTag() == 1;
             przyciskWidoczny = (grafika ? w->but_aktualizujGrafike : w->but_aktualizujFirmware)->isVisible();
             w->but_zamknij->click();
         });
@@ -66,7 +66,7 @@ private slots:
         QCOMPARE(tytul, grafika ? QString("Aktualizacja Grafik") : QString("Aktualizacja Firmware "));
         QVERIFY(zablokowane);
         QVERIFY(przyciskWidoczny);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
     }
 
     // A controller busy with a process is announced and not updated.
@@ -80,7 +80,7 @@ private slots:
         o->AktualizacjaFirmware->trigger();
         QVERIFY(s->komunikaty.pusty());
         QVERIFY(!o->findChild<TFormPlikWyslij *>()->isVisible());
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
     }
 
     void logoIZegar()
@@ -107,7 +107,7 @@ private slots:
         o->DataCzas->trigger();
         QVERIFY(odczytano);
         QVERIFY(!o->findChild<TFormDataCzas *>()->Timer1->isActive());
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
     }
 };
 

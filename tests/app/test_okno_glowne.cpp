@@ -1,12 +1,14 @@
 #include "edycja_liczb.h"
 #include "komunikaty_skrypt.h"
 #include "okno_glowne.h"
+#include "operacja.h"
 #include "przycisk_plaski.h"
 #include "sciezki.h"
 #include "start.h"
 #include "test_qt.h"
 #include "ustawienia_ini.h"
 #include "wersja.h"
+#include "wymiana.h"
 
 #include <QApplication>
 #include <QCheckBox>
@@ -24,6 +26,7 @@
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 #include <stdexcept>
 
 using R = RodzajKomunikatu;
@@ -411,7 +414,6 @@ private slots:
         int odczyty = 0;
         bool timerWTrakcie = true;
         QString ramka;
-        okno.lanWTrakcie = [&] { return lan; };
         okno.naPierwszymPlanie = [&] { return zPrzodu; };
         okno.ustawRamkeAktywna = [&](bool b) { ramka += b ? "1" : "0"; };
         okno.CzytajAutomatycznie = [&] {
@@ -419,8 +421,14 @@ private slots:
             timerWTrakcie = okno.TimerAutomat->isActive();
         };
         okno.cb_automat->setChecked(zaznaczony);
-        okno.blokuj(zablokowany);
-        QCOMPARE(okno.TimerAutomatTag, zablokowany ? 1 : 0);
+        // An operation of the window, or a TCP/IP exchange on the wire.
+        std::optional<TOperacja> operacja;
+        if (zablokowany)
+            operacja.emplace(&okno);
+        std::optional<TrwaWymiana> wymiana;
+        if (lan)
+            wymiana.emplace();
+        QCOMPARE(okno.TimerAutomatTag(), zablokowany ? 1 : 0);
         okno.TimerStarterTimer();
 
         okno.TimerAutomatTimer();
@@ -464,6 +472,30 @@ private slots:
         QVERIFY(!okno.naPierwszymPlanie());
     }
 
+    // The lock of an operation goes with it and processes no events on the
+    // way: what was posted meanwhile runs only in the event loop.
+    void blokadaOperacji()
+    {
+        TForm1 okno;
+        okno.show();
+        bool uruchomione = false;
+        {
+            std::optional<TOperacja> operacja(std::in_place, &okno);
+            QCOMPARE(okno.TimerAutomatTag(), 1);
+            QVERIFY(!okno.AOL_do->Enab() && !okno.itemsPanel->isEnabled());
+            // Not lifted from outside the operation.
+            okno.blokuj(false);
+            QCOMPARE(okno.TimerAutomatTag(), 1);
+            QMetaObject::invokeMethod(
+                &okno, [&] { uruchomione = true; }, Qt::QueuedConnection);
+            operacja.reset();
+            QVERIFY(!uruchomione);
+        }
+        QCOMPARE(okno.TimerAutomatTag(), 0);
+        QVERIFY(okno.AOL_do->Enab() && okno.itemsPanel->isEnabled());
+        QTRY_VERIFY(uruchomione);
+    }
+
     void blokowanie()
     {
         TForm1 okno;
@@ -486,7 +518,7 @@ private slots:
         QVERIFY(okno.Plik->menuAction()->isEnabled());
 
         okno.blokuj(true);
-        QCOMPARE(okno.TimerAutomatTag, 1);
+        QCOMPARE(okno.TimerAutomatTag(), 1);
         QVERIFY(!okno.AOL_do->Enab());
         QCOMPARE(okno.AOL_do->kolorCzcionki(), szary);
         QVERIFY(!okno.Aol_Test->Enab());
@@ -499,7 +531,7 @@ private slots:
         okno.podlacz(okno.AOL_setup, [&] { ++wywolania; });
         QVERIFY(!okno.AOL_setup->Enab());
         okno.blokuj(false);
-        QCOMPARE(okno.TimerAutomatTag, 0);
+        QCOMPARE(okno.TimerAutomatTag(), 0);
         QVERIFY(okno.AOL_setup->Enab());
         QCOMPARE(okno.AOL_setup->kolorCzcionki(), QColor(Qt::white));
         QTest::mouseClick(okno.AOL_setup, Qt::LeftButton);

@@ -11,9 +11,12 @@
 #include "etykieta_pliku.h"
 #include "kopia_ustawien.h"
 #include "nazwy.h"
+#include "operacja.h"
+#include "pasek_postepu.h"
 #include "plik_wyslij.h"
 #include "potwierdz_dlg.h"
 #include "sciezki.h"
+#include "wymiana.h"
 #include "wysylanie_stron.h"
 
 #include <QCheckBox>
@@ -174,6 +177,32 @@ private slots:
         QCOMPARE(o->stage, TFormPlikWyslij::ms_checkedController);
         QCOMPARE(o->l_sterownik->text(), brakPolaczenia);
         QVERIFY(!o->but_aktualizujFirmware->isEnabled());
+        QVERIFY(!o->Timer1->isActive());
+    }
+
+    // A click on "Zamknij" while a timer's retry waits for a silent
+    // controller closes the window once the retry is over, at the first
+    // click; the retry disables nothing meanwhile.
+    void zamknijWTrakciePonowienia()
+    {
+        wstrzymajWejsciePodczasWymiany();
+        s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze);
+        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji").oczekuj(R::Ostrzezenie, brakPolaczenia);
+        auto o = okno(TFormPlikWyslij::firmware, plik("x"));
+        QVERIFY(s->komunikaty.pusty());
+        int klikniec = 0;
+        s->zegar.naPrzetworz = [&] {
+            if (klikniec > 0 || !wymianaWToku())
+                return;
+            ++klikniec;
+            QVERIFY(o->but_zamknij->isEnabled() && o->but_wybierz->isEnabled());
+            QTest::mouseClick(o->but_zamknij, Qt::LeftButton);
+            QVERIFY(o->isVisible());
+        };
+        o->Timer1Timer();
+        s->zegar.naPrzetworz = nullptr;
+        QCOMPARE(klikniec, 1);
+        QTRY_VERIFY(!o->isVisible());
         QVERIFY(!o->Timer1->isActive());
     }
 
@@ -378,6 +407,43 @@ private slots:
         odblokowane(*o);
     }
 
+    // During a slow page stream the window's buttons but "Anuluj" are
+    // disabled and every way out is refused; one real click on "Anuluj"
+    // during an exchange stops the stream after the page in flight, with
+    // no commit; afterwards the buttons are back.
+    void anulujJednymKliknieciem()
+    {
+        wstrzymajWejsciePodczasWymiany();
+        auto o = okno(TFormPlikWyslij::firmware, plik(losowe(5000, 11)));
+        s->usterki.dodaj('J', stronaFirmware, {RodzajUsterki::Wolno, 30}, PlanUsterek::zawsze);
+        int klikniec = 0;
+        s->zegar.naPrzetworz = [&] {
+            if (klikniec > 0 || !wymianaWToku() || s->ramki('J', stronaFirmware) != 2)
+                return;
+            ++klikniec;
+            for (QPushButton *b : {o->but_wybierz, o->but_aktualizujFirmware, o->but_zamknij})
+                QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+            o->reject();
+            QTest::keyClick(o.get(), Qt::Key_Escape);
+            o->close();
+            QVERIFY(o->isVisible());
+            QTest::mouseClick(o->but_przerwij, Qt::LeftButton);
+            QVERIFY(o->przerwij);
+        };
+        pytaniaFirmware();
+        s->komunikaty.oczekuj(R::Ostrzezenie, "Przerwano aktualizację.");
+        o->but_aktualizujFirmware->click();
+        s->zegar.naPrzetworz = nullptr;
+        QCOMPARE(klikniec, 1);
+        QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(s->ramki('J', stronaFirmware), 2);
+        QCOMPARE(s->ramki('J', koniecFirmware), 0);
+        odblokowane(*o);
+        QVERIFY(o->but_aktualizujFirmware->isEnabled());
+        o->reject();
+        QVERIFY(!o->isVisible());
+    }
+
     // "Anuluj" stops the stream after the page in flight: no commit.
     void przerwanie()
     {
@@ -400,14 +466,17 @@ private slots:
     void zamykanieWTrakcie()
     {
         auto o = okno(TFormPlikWyslij::firmware, plik("x"));
-        o->blokuj(true);
-        QVERIFY(o->progress->isVisible() && o->but_przerwij->isVisible());
-        QVERIFY(!o->but_zamknij->isEnabled() && !o->but_aktualizujFirmware->isEnabled());
-        o->reject();
-        QVERIFY(o->isVisible());
-        QTest::keyClick(o.get(), Qt::Key_Escape);
-        QVERIFY(o->isVisible());
-        o->blokuj(false);
+        {
+            const TOperacja operacja(o.get());
+            o->blokuj(true);
+            QVERIFY(o->progress->isVisible() && o->but_przerwij->isVisible());
+            QVERIFY(!o->but_zamknij->isEnabled() && !o->but_aktualizujFirmware->isEnabled());
+            o->reject();
+            QVERIFY(o->isVisible());
+            QTest::keyClick(o.get(), Qt::Key_Escape);
+            QVERIFY(o->isVisible());
+            o->blokuj(false);
+        }
         o->reject();
         QVERIFY(!o->isVisible());
     }

@@ -8,6 +8,7 @@
 #include "komunikaty_skrypt.h"
 #include "lan.h"
 #include "okno_glowne.h"
+#include "operacja.h"
 #include "polaczenie.h"
 #include "port_qt.h"
 #include "powtorz.h"
@@ -414,11 +415,12 @@ private slots:
         o->naPierwszymPlanie = [&] { return zPrzodu; };
         o->TimerStarterTimer();
 
-        o->blokuj(true);
-        o->TimerAutomatTimer();
-        QVERIFY(pty->ramki().empty());
-        QVERIFY(o->FrameBiezaceOdczyty1->isHidden());
-        o->blokuj(false);
+        {
+            const TOperacja operacja(o.get());
+            o->TimerAutomatTimer();
+            QVERIFY(pty->ramki().empty());
+            QVERIFY(o->FrameBiezaceOdczyty1->isHidden());
+        }
 
         zPrzodu = false;
         o->TimerAutomatTimer();
@@ -526,7 +528,7 @@ private slots:
         o->wezUstawieniaSterownika(u, true);
         std::unique_ptr<IKlientTcp> strumien;
         QCOMPARE(lan->make_START(strumien, u), 0);
-        QVERIFY(o->lanWTrakcie());
+        QVERIFY(zajety());
         // The simulator counts the connection once its thread has taken it.
         QTRY_COMPARE_WITH_TIMEOUT(tcp->polaczen(), 1, 10000);
         const int polaczen = tcp->polaczen();
@@ -534,7 +536,7 @@ private slots:
         QCOMPARE(tcp->polaczen(), polaczen);
         QVERIFY(o->FrameBiezaceOdczyty1->isHidden());
         QCOMPARE(lan->make_END(strumien), 0);
-        QVERIFY(!o->lanWTrakcie());
+        QVERIFY(!zajety());
         o->TimerAutomatTimer();
         QVERIFY(tcp->polaczen() > polaczen);
         QVERIFY(o->FrameBiezaceOdczyty1->isVisible());

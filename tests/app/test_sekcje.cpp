@@ -68,7 +68,7 @@ private slots:
         QVERIFY(o->AOL_zadane->Enab());
         bool zablokowane = false;
         gdyOknoModalne<TFormZadane>([&](TFormZadane *z) {
-            zablokowane = o->TimerAutomatTag == 1 && !o->AOL_zadane->Enab();
+            zablokowane = o->TimerAutomatTag() == 1 && !o->AOL_zadane->Enab();
             z->but_odczyt->click();
             z->but_ok->click();
         });
@@ -76,7 +76,7 @@ private slots:
         QVERIFY(zablokowane);
         QCOMPARE(std::memcmp(&o->projekt.projekt().zadana, &naSterowniku, sizeof naSterowniku), 0);
         QVERIFY(o->projekt.bylazmianaProjektu);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
         QVERIFY(o->AOL_zadane->Enab());
     }
 
@@ -121,7 +121,7 @@ private slots:
         emit o->AOL_dodatki->klik();
         QCOMPARE(std::memcmp(&o->projekt.projekt().dodatki, &na->dodatki, sizeof na->dodatki), 0);
         QVERIFY(o->projekt.bylazmianaProjektu);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
     }
 
     // The measuring inputs, the digital inputs and the humidity open from
@@ -197,7 +197,7 @@ private slots:
         QCOMPARE(int(m.czaDoMycia), 754);
         QCOMPARE(std::memcmp(m.przekazniki, naSterowniku.przekazniki, 32), 0);
         QVERIFY(o->projekt.bylazmianaProjektu);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
         QVERIFY(o->AOL_mycieUstaw->Enab());
     }
 
@@ -342,7 +342,7 @@ private slots:
         }
         QCOMPARE(o->projekt.bylazmianaProjektu, zatwierdz);
         QVERIFY(!o->itemsPanel->isVisible());
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
     }
 
     // Leaving without confirming changes nothing, and a flag already set
@@ -369,7 +369,7 @@ private slots:
         QVERIFY(!otworzSekcje(*o, Sekcja::Zadane));
         QCOMPARE(std::memcmp(&o->projekt.projekt().zadana, &przed, sizeof przed), 0);
         QCOMPARE(o->projekt.bylazmianaProjektu, bylaZmiana);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
     }
 
     // "Kroki" opens the process steps, "Kroki mycia" the washing steps,

@@ -82,7 +82,7 @@ private slots:
         const TModulyWejWyKonfig m = o->projekt.projekt().modulyWeWyjKonf;
         QCOMPARE((QList<int>{m.ain, m.aout, m.din, m.dout}), (QList<int>{3, 1, 7, 13}));
         QVERIFY(o->projekt.bylazmianaProjektu);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
     }
 
     // Over RS-485 a new address or speed is probed before the write: where

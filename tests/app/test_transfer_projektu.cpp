@@ -325,7 +325,7 @@ class TestTransferProjektu : public TestQt {
         });
         (co == const_odbierz ? o->OdczytProjektu : o->WysylanieProjektu)->trigger();
         QVERIFY(bylo);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
     }
     static void zaznacz(TFProjektRSIn *w, const std::vector<int> &wiersze)
     {
@@ -666,13 +666,15 @@ private slots:
 
     // "Przerwij" between rows stops the run quietly, after the 7000 ms that
     // follow a sent row, and no compare follows; during the items of a row
-    // being sent it fails the row; during a read it ends the row unread.
+    // being sent it fails the row, closes its session and says the user
+    // stopped it (not "Brak komunikacji"); during a read it ends the row
+    // unread.
     void przerwanie_data()
     {
         QTest::addColumn<int>("co");
         QTest::addColumn<int>("poRamkach"); // frames of row 7's items before the click; 0: after the row
         QTest::addColumn<QStringList>("oczekiwane");
-        QTest::addColumn<bool>("blad");
+        QTest::addColumn<bool>("blad"); // the box of a row stopped by the user
         QTest::newRow("send, between rows")
             << int(const_wyslij) << 0 << wszystkie("ukryty", {{7, "ok"}, {8, "-"}, {9, "-"}}) << false;
         QTest::newRow("send, during the items")
@@ -692,7 +694,7 @@ private slots:
         if (wysylka)
             s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
         if (blad)
-            s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
+            s->komunikaty.oczekuj(R::Informacja, "Przerwano przez użytkownika");
         QStringList wynik;
         qint64 koniecCzas = 0;
         zMenu(TOdbierzWyslij(co), [&](TFProjektRSIn *w) {
@@ -724,6 +726,7 @@ private slots:
             // No compare after an abort; the pause after the sent row stays.
             QVERIFY(!k.contains("H0A"));
             QVERIFY(!k.contains("I0E"));
+            QVERIFY(!s->sterownik.stan().sesjaOtwarta);
             if (!blad) {
                 const qint64 poOstatniej = koniecCzas - czasRamki(size_t(k.size() - 1));
                 QVERIFY2(poOstatniej >= przerwaMiedzyBlokamiMs, qPrintable(QString::number(poOstatniej)));
@@ -733,6 +736,75 @@ private slots:
             QVERIFY(!k.contains("H0E"));
             QVERIFY(surowe(o->projekt.projekt()) == surowe(nasz->p));
         }
+    }
+
+    // "Przerwij" during the 7000 ms pause before a row: no session of that
+    // row is opened, the one before was closed, and the row and the box say
+    // the user stopped it; no compare follows.
+    void przerwanieWPrzerwie()
+    {
+        const auto nasz = naszProjekt(72);
+        zaladuj(*s, *nasz);
+        s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
+        s->komunikaty.oczekuj(R::Informacja, "Przerwano przez użytkownika");
+        QStringList wynik;
+        QString etykieta;
+        int sesjiPrzedKlikiem = -1;
+        zMenu(const_wyslij, [&](TFProjektRSIn *w) {
+            zaznacz(w, {7, 8});
+            wyczyscRamki();
+            s->zegar.naPrzetworz = [&] {
+                if (sesjiPrzedKlikiem >= 0 || w->progressArray[7]->FLabel->text() != QString("Czekaj...."))
+                    return;
+                sesjiPrzedKlikiem = int(kody().count("I81"));
+                QTest::mouseClick(w->but_przerwij, Qt::LeftButton);
+            };
+            w->but_start->click();
+            s->zegar.naPrzetworz = nullptr;
+            wynik = stany(*w);
+            etykieta = w->progressArray[7]->FLabel->text();
+        });
+        QCOMPARE(sesjiPrzedKlikiem, 1);
+        const QStringList k = kody();
+        QCOMPARE(int(k.count("I81")), 1);
+        QCOMPARE(int(k.count("I82")), 1);
+        QVERIFY(!k.contains("I0E"));
+        QVERIFY(!k.contains("H0A"));
+        QVERIFY(!s->sterownik.stan().sesjaOtwarta);
+        QCOMPARE(wynik, wszystkie("ukryty", {{7, "ok"}, {8, "err"}}));
+        QCOMPARE(etykieta, QString("Dodatki: Przerwano przez użytkownika"));
+    }
+
+    // The rows are read once, at "Start": a row unticked while the send
+    // runs is still sent, and its tick cannot be clicked meanwhile.
+    void wierszeCzytaneRazNaStarcie()
+    {
+        const auto nasz = naszProjekt(73);
+        zaladuj(*s, *nasz);
+        s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
+        bool odznaczony = false;
+        zMenu(const_wyslij, [&](TFProjektRSIn *w) {
+            zaznacz(w, {7, 8});
+            w->cb_wysylkaPorownaj->setChecked(false);
+            wyczyscRamki();
+            s->zegar.naPrzetworz = [&] {
+                if (odznaczony || !kody().contains("I0A"))
+                    return;
+                odznaczony = true;
+                TKbProgress *r = w->progressArray[7];
+                QVERIFY(!r->FSwitch->isEnabled());
+                QTest::mouseClick(r->FSwitch, Qt::LeftButton);
+                QTest::mouseClick(r->FLabel, Qt::LeftButton);
+                QVERIFY(r->checked());
+                r->setChecked(false);
+            };
+            w->but_start->click();
+            s->zegar.naPrzetworz = nullptr;
+            QCOMPARE(stany(*w), wszystkie("ukryty", {{7, "ok"}, {8, "ok"}}));
+            QVERIFY(w->progressArray[7]->FSwitch->isEnabled());
+        });
+        QVERIFY(odznaczony);
+        QCOMPARE(int(kody().count("I0E")), 1);
     }
 
     // A controller busy with a process still takes the rows sent in a write
@@ -827,7 +899,7 @@ private slots:
         s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
         int poRunie = 0;
         zMenu(const_wyslij, [&](TFProjektRSIn *w) {
-            QCOMPARE(o->TimerAutomatTag, 1); // the main window is locked
+            QCOMPARE(o->TimerAutomatTag(), 1); // the main window is locked
             QCOMPARE(w->DaneSterownika.ParametryTransmisji.ReadTotalTimeoutConstant, 4000);
             zaznacz(w, wiersze);
             w->cb_wysylkaPorownaj->setChecked(false);
@@ -925,7 +997,7 @@ private slots:
             QVERIFY(s->komunikaty.pusty());
         }
         QVERIFY(!otwarte);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
         QVERIFY(!o->projekt.bylazmianaProjektu);
     }
 
@@ -988,7 +1060,13 @@ private slots:
                 QCOMPARE(w->l_info->text(), QString("Wysyłanie..."));
                 for (QPushButton *b : {w->but_start, w->but_zaznacz, w->but_reset, w->but_zamknij})
                     QVERIFY2(!b->isEnabled(), qPrintable(b->text()));
+                QVERIFY(!w->cb_wysylkaPorownaj->isEnabled() && !w->cb_CzytajPorownaj->isEnabled());
+                for (const TKbProgress *r : w->progressArray)
+                    QVERIFY(!r->FSwitch->isEnabled());
                 w->reject();
+                w->accept();
+                QTest::keyClick(w, Qt::Key_Escape);
+                w->close();
                 QVERIFY(w->isVisible());
             };
             w->but_start->click();
@@ -996,6 +1074,12 @@ private slots:
             QVERIFY(sprawdzone);
             QCOMPARE(stany(*w), wszystkie("ukryty", {{7, "ok"}, {8, "ok"}}));
             QVERIFY(w->but_przerwij->isHidden() && w->Animate1->isHidden() && w->l_info->isHidden());
+            // Every row ended unticked: "Start" waits for a tick.
+            QVERIFY(!w->but_start->isEnabled());
+            for (QPushButton *b : {w->but_zaznacz, w->but_reset, w->but_zamknij})
+                QVERIFY2(b->isEnabled(), qPrintable(b->text()));
+            for (const TKbProgress *r : w->progressArray)
+                QVERIFY(r->FSwitch->isEnabled());
 
             w->but_reset->click();
             QCOMPARE(stany(*w), wszystkie("-"));

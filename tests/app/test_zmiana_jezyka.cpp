@@ -192,13 +192,13 @@ private slots:
         o->zmienJezyk(2057);
         QVERIFY(!port->otwarty_);
         QVERIFY(o->TimerStarter->isActive());
-        QCOMPARE(o->TimerAutomatTag, 1);
+        QCOMPARE(o->TimerAutomatTag(), 1);
         QVERIFY(!o->AOL_do->Enab());
         QVERIFY(!o->Plik->menuAction()->isEnabled());
 
         o->blokuj(false);
         o->zmienJezyk(1045);
-        QCOMPARE(o->TimerAutomatTag, 0);
+        QCOMPARE(o->TimerAutomatTag(), 0);
         QVERIFY(o->AOL_do->Enab());
         QVERIFY(o->Aol_Test->Enab());
         ustawFkomunikacja(nullptr);

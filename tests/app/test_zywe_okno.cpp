@@ -1,13 +1,17 @@
 // The windows stay alive while a controller is slow or silent: a timer of
 // the test keeps ticking through a setpoint read, "Anuluj" of the progress
-// window is noticed and ends the read at the next item, and clicks meant
-// for anything else wait until the exchange is over.
+// window is noticed and ends the read at the next item, and clicks and
+// keys meant for anything else wait until the exchange is over.
 #include "sym_okna.h"
 #include "test_qt.h"
 
+#include "edycja_liczb.h"
+#include "okno_glowne.h"
 #include "pasek_postepu.h"
+#include "wymiana.h"
 #include "zadane.h"
 
+#include <QCheckBox>
 #include <QPushButton>
 #include <QTimer>
 #include <QToolButton>
@@ -97,6 +101,35 @@ private slots:
         QCOMPARE(s->ramki('H', 10), 2); // the first setpoint, its two attempts
         QVERIFY(tykniec >= 50);
         QVERIFY(!pasekPostepu().isVisible());
+    }
+
+    // "Automatycznie czytaj" with the controller silent: what is typed into
+    // the address box while the reading waits for its reply waits with it
+    // and then comes in whole.
+    void pisanieWTrakcieOdczytu()
+    {
+        s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze);
+        TForm1 o;
+        o.listaUrzadzen = [] { return QStringList(); };
+        o.naPierwszymPlanie = [] { return true; };
+        o.show();
+        o.cb_automat->setChecked(true);
+        o.TimerStarterTimer();
+        o.IntEditAdres->clear();
+        int wpisan = 0;
+        s->zegar.naPrzetworz = [&] {
+            if (wpisan > 0 || !wymianaWToku())
+                return;
+            ++wpisan;
+            QTest::keyClicks(o.IntEditAdres, QStringLiteral("123"));
+            QVERIFY(o.IntEditAdres->text().isEmpty());
+        };
+        o.TimerAutomatTimer();
+        s->zegar.naPrzetworz = nullptr;
+        QCOMPARE(wpisan, 1);
+        QVERIFY(!s->pty.ramki().empty());
+        QTRY_COMPARE(o.IntEditAdres->text(), QStringLiteral("123"));
+        QCOMPARE(o.IntEditAdres->Value(), 123);
     }
 };
 

@@ -1,5 +1,6 @@
 #include "komunikaty_skrypt.h"
 #include "okna_komunikatow.h"
+#include "operacja.h"
 #include "pasek_postepu.h"
 #include "test_qt.h"
 #include "wymiana.h"
@@ -115,7 +116,8 @@ private slots:
     }
 
     // While an exchange runs, clicks and keys reach only the progress
-    // window and windows shown meanwhile; afterwards everything again.
+    // window and windows shown meanwhile; what was meant for the others
+    // comes after it, in order and before anything newer.
     void wejscieWTrakcieWymiany()
     {
         wstrzymajWejsciePodczasWymiany();
@@ -149,10 +151,53 @@ private slots:
             QCOMPARE(odpowiedzi, 1);
         }
         p.hide();
+        QTest::keyClicks(pole, QStringLiteral("c"));
+        QCOMPARE(pole->text(), QStringLiteral("abc"));
+        QCOMPARE(klikniec, 2); // the click and the space
         QTest::mouseClick(przycisk, Qt::LeftButton);
-        QTest::keyClicks(pole, QStringLiteral("ab"));
-        QCOMPARE(klikniec, 1);
-        QCOMPARE(pole->text(), QStringLiteral("ab"));
+        QCOMPARE(klikniec, 3);
+    }
+
+    // A window whose own operation runs takes its input during an
+    // exchange; a background operation holds everyone's until it ends, and
+    // what was meant for a window that is gone or closed meanwhile is
+    // dropped.
+    void wejscieOperacji()
+    {
+        wstrzymajWejsciePodczasWymiany();
+        QWidget okno, inne;
+        auto *przerwij = new QPushButton(QStringLiteral("Anuluj"), &okno);
+        auto *start = new QPushButton(QStringLiteral("Start"), &inne);
+        auto usuwany = std::make_unique<QPushButton>(QStringLiteral("Test"));
+        int przerwan = 0, startow = 0, testow = 0;
+        connect(przerwij, &QPushButton::clicked, [&] { ++przerwan; });
+        connect(start, &QPushButton::clicked, [&] { ++startow; });
+        connect(usuwany.get(), &QPushButton::clicked, [&] { ++testow; });
+        okno.show();
+        inne.show();
+        usuwany->show();
+        {
+            const TOperacja operacja(&okno);
+            const TrwaWymiana trwa;
+            QTest::mouseClick(przerwij, Qt::LeftButton);
+            QTest::mouseClick(start, Qt::LeftButton);
+            QCOMPARE(przerwan, 1);
+            QCOMPARE(startow, 0);
+        }
+        QTRY_COMPARE(startow, 1);
+        {
+            const TOperacja odczyt(&inne, TOperacja::Rodzaj::Tla);
+            QVERIFY(wejscieCzeka());
+            QTest::mouseClick(start, Qt::LeftButton);
+            QTest::mouseClick(usuwany.get(), Qt::LeftButton);
+            QTest::mouseClick(przerwij, Qt::LeftButton);
+            usuwany.reset();
+            okno.hide();
+            QCOMPARE(startow, 1);
+        }
+        QTRY_COMPARE(startow, 2);
+        QCOMPARE(testow, 0);
+        QCOMPARE(przerwan, 1);
     }
 
     // A window let through takes its input during an exchange too, until

@@ -15,6 +15,7 @@
 #include "test_qt.h"
 
 #include "edytor_sekcji.h"
+#include "wymiana.h"
 
 #include <QFile>
 #include <QPushButton>
@@ -182,6 +183,52 @@ protected:
         QCOMPARE(dane, tak ? przed : x.poOdczycie(przed, x.naSterowniku(*s)));
         QVERIFY(s->komunikaty.pusty());
         QVERIFY(!pasekPostepu().isVisible());
+    }
+
+    // ---- Busy ----
+    // During a slow read the window's tool buttons, OK and "Anuluj" are
+    // disabled and every way out is refused; afterwards the buttons are as
+    // they were and OK shows the change.
+    void zajeteOkno()
+    {
+        const S &x = sekcja();
+        QByteArray dane = stare(x);
+        s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::Wolno, 40}, 2);
+        int sprawdzen = 0;
+        gdyOknoModalne<TEdytorSekcji>([&](TEdytorSekcji *o) {
+            QList<QAbstractButton *> przyciski{o->but_ok, o->but_anuluj};
+            for (QToolButton *b : o->findChildren<QToolButton *>())
+                przyciski << b;
+            QList<bool> przed;
+            for (QAbstractButton *b : przyciski)
+                przed << b->isEnabled();
+            s->zegar.naPrzetworz = [&] {
+                if (!wymianaWToku() || sprawdzen > 0)
+                    return;
+                ++sprawdzen;
+                QVERIFY(o->wTrakcie());
+                for (QAbstractButton *b : przyciski)
+                    if (b->isVisible())
+                        QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+                for (int sposob = 0; sposob < 3; ++sposob)
+                    wyjdz(o, sposob);
+                o->accept();
+                static_cast<QDialog *>(o)->done(QDialog::Rejected);
+                QVERIFY(o->isVisible());
+            };
+            o->but_odczyt->click();
+            s->zegar.naPrzetworz = nullptr;
+            QVERIFY(!o->wTrakcie());
+            for (int i = 0; i < przyciski.size(); ++i)
+                if (przyciski[i] != o->but_ok)
+                    QCOMPARE(przyciski[i]->isEnabled(), przed[i]);
+            QVERIFY(o->but_ok->isEnabled());
+            QVERIFY(o->isVisible());
+            o->but_ok->click();
+        });
+        QVERIFY(x.edytuj(dane, 1045));
+        QCOMPARE(sprawdzen, 1);
+        QVERIFY(s->komunikaty.pusty());
     }
 
 private:

@@ -226,6 +226,8 @@ private slots:
     void bezZmianBezPytania() { bezZmian(); }
     void zmianyZPytaniem_data() { danePoOdczycie(); }
     void zmianyZPytaniem() { poOdczycie(); }
+    void zajete_data() { tylkoSekcje("slow read"); }
+    void zajete() { zajeteOkno(); }
 
     // A complete read: the requests, the lock check once, the record and
     // its controls as a window over the controller's record shows them.

@@ -224,6 +224,8 @@ private slots:
     void bezZmianBezPytania() { bezZmian(); }
     void zmianyZPytaniem_data() { danePoOdczycie(); }
     void zmianyZPytaniem() { poOdczycie(); }
+    void zajete_data() { tylkoSekcje("slow read"); }
+    void zajete() { zajeteOkno(); }
 
     // A read-all failing at item k: one "Brak komunikacji"; items before k
     // hold the controller's data, item k and the rest (a failed read goes

@@ -20,6 +20,7 @@
 #include "setup_transfer.h"
 #include "tekst_pdf.h"
 #include "wersja.h"
+#include "wymiana.h"
 
 #include <QComboBox>
 #include <QDir>
@@ -485,6 +486,38 @@ private slots:
         QVERIFY(!pasekPostepu().isVisible());
         QCOMPARE(s->sprawdzeniaBlokady, 1);
         QCOMPARE(s->pty.ramki().empty(), lan);
+    }
+
+    // During a slow read the tool buttons, OK and "Anuluj" are disabled
+    // and every way out is refused; afterwards all is back and OK shows
+    // the change.
+    void zajete()
+    {
+        auto o = okno();
+        s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::Wolno, 40}, PlanUsterek::zawsze);
+        QList<QAbstractButton *> przyciski{o->but_anuluj};
+        for (QToolButton *b : o->findChildren<QToolButton *>())
+            if (b->isEnabled())
+                przyciski << b;
+        int sprawdzen = 0;
+        s->zegar.naPrzetworz = [&] {
+            if (sprawdzen > 0 || !wymianaWToku())
+                return;
+            ++sprawdzen;
+            QVERIFY(!o->but_ok->isEnabled());
+            for (QAbstractButton *b : przyciski)
+                QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+            o->reject();
+            QTest::keyClick(o.get(), Qt::Key_Escape);
+            o->close();
+            QVERIFY(o->isVisible());
+        };
+        o->but_odczyt->click();
+        s->zegar.naPrzetworz = nullptr;
+        QCOMPARE(sprawdzen, 1);
+        for (QAbstractButton *b : przyciski)
+            QVERIFY2(b->isEnabled(), qPrintable(b->objectName()));
+        QVERIFY(o->but_ok->isEnabled());
     }
 
     // A failed read: one "Brak komunikacji", the table and OK as they were.

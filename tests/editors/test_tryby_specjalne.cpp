@@ -308,7 +308,7 @@ private slots:
     }
 
     // "Anuluj" during the send-all ends it after the mode being sent and
-    // leaves the session open.
+    // closes the session.
     void wyslanieAnulowane()
     {
         auto o = lista(*stare());
@@ -319,8 +319,8 @@ private slots:
         o->but_wyslij->click();
         s->zegar.naPrzetworz = nullptr;
         QCOMPARE(s->ramki('I', 0x03), 6);
-        QCOMPARE(s->ramki('I', 0x82), 0);
-        QVERIFY(s->sterownik.stan().sesjaOtwarta);
+        QCOMPARE(s->ramki('I', 0x82), 1);
+        QVERIFY(!s->sterownik.stan().sesjaOtwarta);
         QVERIFY(s->komunikaty.pokazane.empty());
     }
 

@@ -238,7 +238,7 @@ private slots:
     }
 
     // "Anuluj" in the progress window ends the send-all after the item in
-    // progress; the session stays open.
+    // progress and closes the session.
     void wyslanieAnulowane()
     {
         auto o = okno();
@@ -249,7 +249,9 @@ private slots:
         o->but_wyslij->click();
         s->zegar.naPrzetworz = nullptr;
         QCOMPARE(s->ramki('I', 10), 4);
-        QVERIFY(s->sterownik.stan().sesjaOtwarta);
+        // The controller is not left in the session.
+        QVERIFY(!s->sterownik.stan().sesjaOtwarta);
+        QCOMPARE(s->ramki('I', 0x82), 1);
         QVERIFY(s->komunikaty.pokazane.empty());
     }
 
