@@ -59,6 +59,14 @@ public:
     void pokazDane() override { WypiszDane(); }
 
 protected:
+    // The report prints the record as the controls show it; taking them
+    // into it is no change.
+    void wydrukuj() override
+    {
+        AktualizujDanePoEdycji();
+        TEdytorSekcji::wydrukuj();
+    }
+
     // The items of the field lists and the grids' titles follow the
     // language; a list keeps its chosen item, which is no change.
     void jezykRamy() override

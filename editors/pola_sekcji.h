@@ -69,9 +69,14 @@ struct TOpisPola {
     bool kolorPrzycisku = false; // drawn in the button face colour
     QString glowka;              // printed under the head "h_" + glowka; empty: not printed
     qreal szerokoscWydruku = 30; // [mm]
+    // A short title ("D1"): the report's head (tytulGlowki); empty: the
+    // title.
+    QString skrot;
 
     // The title in the current language.
     QString tytulTekstu() const;
+    // The short title, else the title.
+    QString tytulGlowki() const { return skrot.isEmpty() ? tytulTekstu() : skrot; }
 };
 
 // ---- Values and texts of the kinds ----
@@ -215,6 +220,11 @@ struct TPole : TOpisPola {
     TPole zeroPoza() &&
     {
         zeroPozaZakresem = true;
+        return std::move(*this);
+    }
+    TPole krotko(QString s) &&
+    {
+        skrot = std::move(s);
         return std::move(*this);
     }
 

@@ -10,10 +10,8 @@
 #include "projekt_biezacy.h"
 #include "raport.h"
 #include "tabela_pamieci.h"
-#include "wersja.h"
 #include "wybierz_pozycje.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -170,7 +168,8 @@ TPolaSekcji<TCyklProgramu> polaCyklu(std::function<bool()> mycie)
                                 .kolumna(75, Qt::AlignRight | Qt::AlignVCenter)
                                 .edycja()
                                 .zeroPoza()
-                                .druk(d, 13.75));
+                                .druk(d, 13.75)
+                                .krotko(d.toUpper()));
         pola.pola.back().kontekst = kontekst;
     }
     return pola;
@@ -382,33 +381,17 @@ void TFProgramMycia::sb_clsClick()
     modyfikacja();
 }
 
-void TFProgramMycia::but_drukujClick()
+void TFProgramMycia::zbudujRaport(TRaport &r)
 {
-    if (!wybierzDrukarke())
-        return;
-    AktualizujDanePoEdycji();
-    TRaport r;
     r.strona.orientacja = QPageLayout::Landscape;
-    const QString zbior = QStringLiteral("frxDBDataset1");
-    r.dodajZbior(zbior, tabela->nazwyPol());
-    szablonListy(r, zbior, kolumnyRaportu(*tabela));
-    tabela->doZbioru(*r.zbior(zbior));
-    const QString tytulRaportu = mycie() ? tr("Program") + QStringLiteral(" - ") + LabelNr->text()
-                                         : tr("Program") + QStringLiteral(": ") + LabelNr->text() +
-                                               QStringLiteral(" - ") + ed_nazwaProgramu->text();
-    bool ok = ustawTekstRaportu(r, QStringLiteral("MemoTytul"), tytulRaportu) &&
-              ustawTekstRaportu(r, QStringLiteral("MemoWersja"),
-                                QApplication::applicationName() + QLatin1Char(' ') + wersjaProgramuPelna());
-    for (const TKolumnaTabeli &k : tabela->pola()) {
-        // The additions' heads are short: "D1".."D8".
-        const bool dodatek = k.opis.glowka.size() == 2 && k.opis.glowka.startsWith(QLatin1Char('d'));
-        const QString glowka = dodatek ? k.opis.glowka.toUpper() : k.opis.tytulTekstu();
-        ok = ok && ustawTekstRaportu(r, QStringLiteral("h_") + k.opis.glowka, glowka);
-    }
-    ok = ok && ustawTekstRaportu(r, QStringLiteral("f_wydrukowano"),
-                                 TEdytorSekcji::tr("Wydrukowano") + QStringLiteral(": [Date]"));
-    if (ok)
-        drukujRaport(r, jezykId);
+    TEdytorRekordu::zbudujRaport(r);
+}
+
+QString TFProgramMycia::tytulRaportu() const
+{
+    return mycie() ? tr("Program") + QStringLiteral(" - ") + LabelNr->text()
+                   : tr("Program") + QStringLiteral(": ") + LabelNr->text() + QStringLiteral(" - ") +
+                         ed_nazwaProgramu->text();
 }
 
 bool TFProgramMycia::eventFilter(QObject *o, QEvent *e)
