@@ -4,6 +4,8 @@
 #include "komunikaty.h"
 #include "pasek_postepu.h"
 #include "plik_sekcji.h"
+#include "pola_sekcji.h"
+#include "porownaj.h"
 #include "raport.h"
 #include "tabela_pamieci.h"
 #include "transfer_sekcji.h"
@@ -521,6 +523,25 @@ TZbiorRaportu &TEdytorSekcji::przekaznikiRaportu(TRaport &raport)
     TZbiorRaportu &z = *raport.zbior(zbiorPrzekaznikow());
     z.wyczysc();
     return z;
+}
+
+void TEdytorSekcji::porownajZeSterownikiem(const std::function<bool()> &czytaj,
+                                           const std::function<QList<TRoznicaPola>()> &roznice, const QString &tytul,
+                                           const QString &zgodne)
+{
+    const bool przeczytane = czytaj();
+    pasekPostepu().hide();
+    if (!przeczytane)
+        return;
+    TFormPorownaj &okno = formaPorownaj();
+    okno.inicjuj(tytul);
+    const QList<TRoznicaPola> r = roznice();
+    for (const TRoznicaPola &x : r)
+        okno.dopisz(x.id, x.nazwa, x.program, x.sterownik);
+    if (r.isEmpty())
+        pokazInformacje(zgodne);
+    else
+        okno.pokazOkno(jezykId);
 }
 
 QWidget *rodzicEdytora()

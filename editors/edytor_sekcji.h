@@ -5,7 +5,8 @@
 //                     changed flag (`wynik`, `but_ok`), the close question on
 //                     every way out, the entry function's copy in and copy
 //                     back, the read-all and send-all loops with their hooks,
-//                     one-record transfers, raw section files, the print.
+//                     one-record transfers, raw section files, the print
+//                     and the compare with the controller.
 //   edytor_listy.h    TEdytorListy / TListaSekcji<Dane>: a list window, one
 //                     grid row per item, the item editor on the current row,
 //                     the default loops over the items, the list's report.
@@ -31,10 +32,12 @@
 //    the record, the row's number and the language); access through
 //    DOSTEP_POLA, DOSTEP_NAZWY50, DOSTEP_NAZWY1250, DOSTEP_PRZEKAZNIKOW or
 //    lambdas of its own; then .kolumna(px), .druk(head, mm), .krotko(head
-//    text), .ukryte(), .edycja(), .poza(text). The grid's columns and
-//    in-cell editors, the item editor's controls, the report's columns and
-//    the compare's texts (TPolaSekcji::roznice) all come from this one
-//    table.
+//    text), .ukryte(), .edycja(), .poza(text), and for a compare that says
+//    more than the grid .porownanie(name, text), .porownanieWJednym(),
+//    .rowneGdy(). The grid's columns and in-cell editors, the item editor's
+//    controls, the report's columns and the compare's rows
+//    (TPolaSekcji::roznice, shown by porownajZeSterownikiem) all come from
+//    this one table.
 // 3. A list section: class TfListaX : public TListaSekcji<TXArray>, with
 //    Q_OBJECT. Its constructor passes the tool buttons and the number of
 //    rows and sets ustawPola(polaX()), `rozszerzenie` (its files) and
@@ -104,6 +107,7 @@ class TPasmo;
 class TRaport;
 class TTabelaPamieci;
 class TZbiorRaportu;
+struct TRoznicaPola;
 
 class TEdytorSekcji : public QDialog {
     Q_OBJECT
@@ -332,6 +336,15 @@ protected:
     // That dataset emptied for dopiszPrzekazniki, the band's count
     // started again.
     TZbiorRaportu &przekaznikiRaportu(TRaport &raport);
+
+    // ---- Compare ----
+    // "Porównaj": `czytaj` reads the controller's copy (false: it said why,
+    // nothing is compared), the progress window is hidden, the compare
+    // window titled `tytul` gets the rows of `roznice` and opens; with no
+    // rows the information `zgodne` is shown instead.
+    void porownajZeSterownikiem(const std::function<bool()> &czytaj,
+                                const std::function<QList<TRoznicaPola>()> &roznice, const QString &tytul,
+                                const QString &zgodne);
 
     // A tool button of the section's own ("Gdzie użyty", "Porównaj") after
     // the common ones: its hint follows the language (it is also its

@@ -50,6 +50,8 @@ QString tytulTemperatury(int wejscie);
 // "tempKomory" and "tempBatonu" -99..900, "wilgotnosc" 0..99, "delta"
 // 0.0..90.0, "d1".."d8" -99.9..200.0 (printed as "D1".."D8"). A value
 // typed outside its range shows the range message and is stored as 0.
+// The compare goes through a row's step, setpoints, duration and, as one
+// item, its additions.
 TPolaSekcji<TCyklProgramu> polaCyklu(std::function<bool()> mycie);
 
 // The differences of the PC's program from the controller's, numbered
