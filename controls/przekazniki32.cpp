@@ -1,5 +1,6 @@
 #include "przekazniki32.h"
 
+#include "lista_rozwijana.h"
 #include "obrazki.h"
 
 #include <QComboBox>
@@ -162,11 +163,18 @@ QString TPrzelacznikiWyjsc::tekstWartosci(int v)
     return v == 0 ? QCoreApplication::translate("TPrzekazniki32", "Off") : QStringLiteral("Def%1").arg(v);
 }
 
+QStringList TPrzelacznikiWyjsc::tekstyWartosci() const
+{
+    QStringList l;
+    for (int v = 0; v <= ileDefinicji_; ++v)
+        l << tekstWartosci(v);
+    return l;
+}
+
 void TPrzelacznikiWyjsc::ComboAddDefs()
 {
     FMyCombo->clear();
-    for (int v = 0; v <= ileDefinicji_; ++v)
-        FMyCombo->addItem(tekstWartosci(v));
+    FMyCombo->addItems(tekstyWartosci());
 }
 
 void TPrzelacznikiWyjsc::setOnOffOnlyValue(bool tak)
@@ -299,9 +307,7 @@ void TPrzelacznikiWyjsc::wybranoZListy()
 void TPrzelacznikiWyjsc::changeEvent(QEvent *e)
 {
     if (e->type() == QEvent::LanguageChange) {
-        const int i = FMyCombo->currentIndex();
-        ComboAddDefs();
-        FMyCombo->setCurrentIndex(i);
+        zmienPozycje(FMyCombo, tekstyWartosci());
         for (TBkJvSwitch *s : FSwitchArray)
             odswiez(s);
     }

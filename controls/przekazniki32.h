@@ -122,6 +122,8 @@ public:
 
     // "Off", "Def1", ...; the text of any value.
     static QString tekstWartosci(int v);
+    // Those of values 0..ileDefinicji(), the drop-down list's items.
+    QStringList tekstyWartosci() const;
 
     // Some value was changed by the user since the box was created.
     bool changedValue() const { return FChanged; }

@@ -708,3 +708,21 @@ TPasmo &dodajPasmoPrzekaznikow(TPasmo &rodzic, const QString &nazwa, const QStri
     };
     return p;
 }
+
+QString zbiorPrzekaznikow() { return QStringLiteral("memPrzekazniki"); }
+
+TZbiorRaportu &dodajZbiorPrzekaznikow(TRaport &raport)
+{
+    return raport.dodajZbior(zbiorPrzekaznikow(), {QStringLiteral("nr"), QStringLiteral("alarm"),
+                                                   QStringLiteral("przekaznik"), QStringLiteral("stan")});
+}
+
+void dopiszPrzekazniki(TZbiorRaportu &zbior, int nr, int alarm, const QByteArray &stany)
+{
+    const QString n = QString::number(nr), a = QString::number(alarm);
+    for (int j = 1; j <= 32; ++j) {
+        const QString p = QString::number(j);
+        zbior.dodajWiersz({n, a, p, p});
+        zbior.dodajWiersz({n, a, p, QString::number(j <= stany.size() ? uint8_t(stany[j - 1]) : 0)});
+    }
+}

@@ -12,6 +12,7 @@
 // embedded as drawn.
 #pragma once
 
+#include <QByteArray>
 #include <QColor>
 #include <QCoreApplication>
 #include <QDate>
@@ -279,3 +280,11 @@ qreal dodajNaglowekIStopke(TRaport &raport);
 // named nazwa + "_stan"; the counter is the window's own.
 TPasmo &dodajPasmoPrzekaznikow(TPasmo &rodzic, const QString &nazwa, const QString &zbior,
                                const TPasmo::TPowiazanie &powiazanie, qreal szerokosc, qint64 *licznik);
+// The dataset such a band prints: "memPrzekazniki" with the fields nr,
+// alarm, przekaznik and stan, one item's alarm after another.
+QString zbiorPrzekaznikow();
+TZbiorRaportu &dodajZbiorPrzekaznikow(TRaport &raport);
+// The relays 1..32 of alarm `alarm` of item nr into that dataset: per relay
+// j the row (nr, alarm, j, j), then (nr, alarm, j, state of relay j); a
+// state past `stany` is 0.
+void dopiszPrzekazniki(TZbiorRaportu &zbior, int nr, int alarm, const QByteArray &stany);

@@ -3,6 +3,7 @@
 #include "alarmy_transfer.h"
 #include "edycja_czasu.h"
 #include "enumeracje.h"
+#include "lista_rozwijana.h"
 #include "zegar.h"
 
 #include <QComboBox>
@@ -85,11 +86,7 @@ void TFormDO_Alarmy::jezykSekcji()
     dt_alarmOpoznienie->setAccessibleName(L_opoznienie->text());
     // The items in the new language; the shown reaction stays and is no
     // change.
-    const QSignalBlocker cicho(co_alarmStatus);
-    const int i = co_alarmStatus->currentIndex();
-    co_alarmStatus->clear();
-    co_alarmStatus->addItems(listaReakcjaAlarmu());
-    co_alarmStatus->setCurrentIndex(i);
+    zmienPozycje(co_alarmStatus, listaReakcjaAlarmu());
 }
 
 void TFormDO_Alarmy::wypiszDane(int n)

@@ -4,9 +4,7 @@
 #include "edycja_liczb.h"
 #include "pomocnicze.h"
 #include "raport.h"
-#include "wersja.h"
 
-#include <QApplication>
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,8 +15,6 @@
 namespace {
 
 constexpr qint64 najmniejszaWartosc = -500, najwiekszaWartosc = 2000; // tenths
-
-const QString zbiorDodatkow = QStringLiteral("frxDBDataset1");
 
 } // namespace
 
@@ -97,8 +93,6 @@ Tfdodatki::Tfdodatki(QWidget *parent) : TEdytorRekordu(Odczyt | Wyslanie | Druko
     });
 }
 
-Tfdodatki::~Tfdodatki() = default;
-
 QString Tfdodatki::tytul() const { return tr("Dodatki"); }
 
 void Tfdodatki::jezykSekcji()
@@ -153,41 +147,31 @@ void Tfdodatki::przygotujDaneMemProj(TZbiorRaportu &memproj)
     }
 }
 
-void Tfdodatki::but_drukujClick()
+// The count under the title, above the table of the additions.
+void Tfdodatki::zbudujRaport(TRaport &r)
 {
-    if (!wybierzDrukarke())
-        return;
-    if (!frxReport1) {
-        frxReport1 = std::make_unique<TRaport>();
-        TRaport &r = *frxReport1;
-        r.dodajZbior(zbiorDodatkow,
-                     {QStringLiteral("lp"), QStringLiteral("min"), QStringLiteral("max"), QStringLiteral("nr_str")});
-        szablonListy(r, zbiorDodatkow,
-                     {{QStringLiteral("nr"), QStringLiteral("nr_str"), 20, Qt::AlignCenter},
-                      {QStringLiteral("min"), QStringLiteral("min"), 35, Qt::AlignRight | Qt::AlignVCenter},
-                      {QStringLiteral("max"), QStringLiteral("max"), 35, Qt::AlignRight | Qt::AlignVCenter}});
-        // The count under the title, above the table.
-        auto *naglowek = static_cast<TPasmo *>(r.znajdzObiekt(QStringLiteral("PageHeader1")));
-        naglowek->wysokosc += 7;
-        TTekstRaportu &h = naglowek->dodajTekst(QStringLiteral("h_ileAkt"), QRectF(0, 16, 60, 5));
-        h.czcionka.setBold(true);
-        naglowek->dodajTekst(QStringLiteral("MemoIle"), QRectF(60, 16, 20, 5));
-    }
-    TRaport &r = *frxReport1;
-    const bool ok =
-        ustawTekstRaportu(r, QStringLiteral("MemoTytul"), tr("Dodatki")) &&
-        ustawTekstRaportu(r, QStringLiteral("MemoIle"), QString::number(se_ile->value())) &&
-        ustawTekstRaportu(r, QStringLiteral("h_ileAkt"), tr("Ilość aktywnych dodatków")) &&
-        ustawTekstRaportu(r, QStringLiteral("h_nr"), tr("Nr")) &&
-        ustawTekstRaportu(r, QStringLiteral("h_min"), tr("Min")) &&
-        ustawTekstRaportu(r, QStringLiteral("h_max"), tr("Max")) &&
-        ustawTekstRaportu(r, QStringLiteral("MemoWersja"),
-                          QApplication::applicationName() + QLatin1Char(' ') + wersjaProgramuPelna()) &&
-        ustawTekstRaportu(r, QStringLiteral("f_wydrukowano"), tr("Wydrukowano") + QStringLiteral(": [Date]"));
-    if (!ok)
-        return;
-    przygotujDaneMemProj(*r.zbior(zbiorDodatkow));
-    drukujRaport(r, jezykId);
+    r.dodajZbior(zbiorRaportu,
+                 {QStringLiteral("lp"), QStringLiteral("min"), QStringLiteral("max"), QStringLiteral("nr_str")});
+    szablonListy(r, zbiorRaportu,
+                 {{QStringLiteral("nr"), QStringLiteral("nr_str"), 20, Qt::AlignCenter},
+                  {QStringLiteral("min"), QStringLiteral("min"), 35, Qt::AlignRight | Qt::AlignVCenter},
+                  {QStringLiteral("max"), QStringLiteral("max"), 35, Qt::AlignRight | Qt::AlignVCenter}});
+    auto *naglowek = static_cast<TPasmo *>(r.znajdzObiekt(QStringLiteral("PageHeader1")));
+    naglowek->wysokosc += 7;
+    TTekstRaportu &h = naglowek->dodajTekst(QStringLiteral("h_ileAkt"), QRectF(0, 16, 60, 5));
+    h.czcionka.setBold(true);
+    naglowek->dodajTekst(QStringLiteral("MemoIle"), QRectF(60, 16, 20, 5));
 }
+
+QList<std::pair<const char *, QString>> Tfdodatki::tekstyRaportu() const
+{
+    return {{"MemoIle", QString::number(se_ile->value())},
+            {"h_ileAkt", tr("Ilość aktywnych dodatków")},
+            {"h_nr", tr("Nr")},
+            {"h_min", tr("Min")},
+            {"h_max", tr("Max")}};
+}
+
+void Tfdodatki::wypelnijRaport(TRaport &r) { przygotujDaneMemProj(*r.zbior(zbiorRaportu)); }
 
 bool edytujDodatki(tdanedodatki &dodatki, int jezykId) { return otworzEdytor<Tfdodatki>(dodatki, jezykId); }

@@ -7,13 +7,11 @@
 #include "rekordy_projekt.h"
 
 #include <array>
-#include <memory>
 
 class QGroupBox;
 class QLabel;
 class QSpinBox;
 class TFloatEdit;
-class TRaport;
 class TZbiorRaportu;
 
 // The additions' fields: "min1".."min8" and "max1".."max8", tenths within
@@ -26,7 +24,6 @@ public:
     static constexpr int ileDodatkow = 8;
 
     explicit Tfdodatki(QWidget *parent = nullptr);
-    ~Tfdodatki() override;
 
     tdanedodatki &dodatki = rekord;
 
@@ -48,13 +45,12 @@ protected:
     void jezykSekcji() override;
     bool czytajRekord(tdanedodatki &d) override;
     bool wyslijRekord(const tdanedodatki &d) override;
-    void but_drukujClick() override;
+    void zbudujRaport(TRaport &r) override;
+    QList<std::pair<const char *, QString>> tekstyRaportu() const override;
+    void wypelnijRaport(TRaport &r) override;
     // The count and all sixteen values to 0 in the controls; the record
     // takes them at the next OK, send or print.
     void sb_clsClick() override;
-
-private:
-    std::unique_ptr<TRaport> frxReport1;
 };
 
 // True when the user confirmed a change; only then is the record copied

@@ -1,11 +1,8 @@
 #include "edytor_listy.h"
 
 #include "kontrolki_pol.h"
-#include "raport.h"
-#include "wersja.h"
 
 #include <QAbstractProxyModel>
-#include <QApplication>
 #include <QHeaderView>
 #include <QKeyEvent>
 #include <QTableView>
@@ -123,16 +120,8 @@ bool TEdytorListy::eventFilter(QObject *o, QEvent *e)
     return TEdytorSekcji::eventFilter(o, e);
 }
 
-void TEdytorListy::zbudujRaport(TRaport &raport)
+void TEdytorListy::wydrukuj()
 {
-    raport.dodajZbior(zbiorRaportu, memproj->nazwyPol());
-    szablonListy(raport, zbiorRaportu, kolumnyRaportu(*memproj));
-}
-
-void TEdytorListy::but_drukujClick()
-{
-    if (!wybierzDrukarke())
-        return;
     const int nr = nrBiezacy();
     DBGrid1->setUpdatesEnabled(false);
     struct Przywroc {
@@ -144,45 +133,5 @@ void TEdytorListy::but_drukujClick()
             o->DBGrid1->setUpdatesEnabled(true);
         }
     } przywroc{this, nr};
-
-    if (!frxReport1) {
-        frxReport1 = std::make_unique<TRaport>();
-        zbudujRaport(*frxReport1);
-    }
-    TRaport &r = *frxReport1;
-    memproj->doZbioru(*r.zbior(zbiorRaportu));
-    bool ok = ustawTekstRaportu(r, QStringLiteral("MemoTytul"), tytulRaportu()) &&
-              ustawTekstRaportu(r, QStringLiteral("MemoWersja"),
-                                QApplication::applicationName() + QLatin1Char(' ') + wersjaProgramuPelna());
-    for (const TKolumnaTabeli &k : memproj->pola())
-        if (ok && !k.opis.glowka.isEmpty())
-            ok = ustawTekstRaportu(r, QStringLiteral("h_") + k.opis.glowka, k.opis.tytulTekstu());
-    ok = ok && ustawTekstRaportu(r, QStringLiteral("f_wydrukowano"), tr("Wydrukowano") + QStringLiteral(": [Date]"));
-    if (!ok)
-        return;
-    wypelnijRaport(r);
-    drukujRaport(r, jezykId);
-}
-
-void TEdytorListy::dodajPrzekaznikiWierszy(TRaport &raport, TPasmo &wiersz)
-{
-    const QString zbior = QStringLiteral("memPrzekazniki");
-    raport.dodajZbior(zbior, {QStringLiteral("nr"), QStringLiteral("przekaznik"), QStringLiteral("stan")});
-    const TRaport::Strona &s = raport.strona;
-    const qreal szerokosc = s.wymiary().width() - s.marginesy.left() - s.marginesy.right();
-    dodajPasmoPrzekaznikow(wiersz, QStringLiteral("Przekazniki"), zbior, {{QStringLiteral("nr"), QStringLiteral("nr")}},
-                           szerokosc, &ileTemp);
-}
-
-void TEdytorListy::wypelnijPrzekaznikiWierszy(TRaport &raport, int ile, const std::function<int(int nr, int i)> &stan)
-{
-    ileTemp = 0;
-    TZbiorRaportu &z = *raport.zbior(QStringLiteral("memPrzekazniki"));
-    z.wyczysc();
-    for (int nr = 1; nr <= ile; ++nr)
-        for (int i = 0; i < 32; ++i) {
-            const QString n = QString::number(nr), przekaznik = QString::number(i + 1);
-            z.dodajWiersz({n, przekaznik, przekaznik});
-            z.dodajWiersz({n, przekaznik, QString::number(stan(nr, i))});
-        }
+    TEdytorSekcji::wydrukuj();
 }

@@ -2,7 +2,7 @@
 // shown by the grid `DBGrid1`, one row per item, read from the window's
 // section copy through the section's field table; the current row's item
 // is edited by double click, "Edycja" or Enter, and the list prints as a
-// report of its columns.
+// report of its columns (the frame's print over `memproj`).
 //
 // TListaSekcji<Dane> is the typed list over a section array (TZadaneArray,
 // TKrokiArray, ...): it holds the copy and gives the common read-all,
@@ -11,6 +11,7 @@
 
 #include "edytor_sekcji.h"
 #include "pola_sekcji.h"
+#include "raport.h"
 #include "tabela_pamieci.h"
 
 #include <memory>
@@ -18,8 +19,6 @@
 #include <type_traits>
 
 class QTableView;
-class TPasmo;
-class TRaport;
 
 class TEdytorListy : public TEdytorSekcji {
     Q_OBJECT
@@ -46,8 +45,6 @@ public:
     // OK enabled only, or nothing (the setpoints).
     enum class Przebudowa { Zmiana, TylkoOk, BezZmiany };
 
-    qint64 ileTemp = 0; // cells of a report's relay band printed so far
-
 protected:
     Przebudowa przebudowa = Przebudowa::Zmiana;
 
@@ -60,28 +57,12 @@ protected:
     void odswiezWidok() override { odswiezListe(); }
     void jezykRamy() override;
     void but_poprawClick() override;
-    // The print dialog (Cancel ends it), then the report with "MemoTytul",
-    // "MemoWersja", the heads "h_..." of the printed columns and
-    // "f_wydrukowano"; the current row is kept.
-    void but_drukujClick() override;
-
-    // The report: its title, the dataset over `memproj` and, for more
-    // than the list, the template and the extra data.
-    virtual QString tytulRaportu() const { return tytul(); }
-    QString zbiorRaportu = QStringLiteral("frxDBDataset1");
-    virtual void zbudujRaport(TRaport &raport);
-    virtual void wypelnijRaport(TRaport &) {}
-    // The relay band under each printed row: the item's 32 relays from the
-    // dataset "memPrzekazniki" (nr, przekaznik, stan), 64 cells across.
-    void dodajPrzekaznikiWierszy(TRaport &raport, TPasmo &wiersz);
-    // That dataset anew for items 1..ile, each relay i (0..31) as two rows:
-    // its number, then stan(nr, i); the band's cell count starts again.
-    void wypelnijPrzekaznikiWierszy(TRaport &raport, int ile, const std::function<int(int nr, int i)> &stan);
+    // The frame's print over `memproj`; the grid is not repainted meanwhile
+    // and its current row is kept.
+    void wydrukuj() override;
+    const TTabelaPamieci *tabelaRaportu() const override { return memproj; }
 
     bool eventFilter(QObject *o, QEvent *e) override;
-
-private:
-    std::unique_ptr<TRaport> frxReport1;
 };
 
 template <class Dane, class R = std::remove_all_extents_t<Dane>>
@@ -105,6 +86,15 @@ public:
             throw std::logic_error("TListaSekcji::pozycja: a section that is not an array gives its items");
     }
     const TPolaSekcji<R> &polaSekcji() const { return pola_; }
+    // The report's relay dataset anew: items 1..ile with the states of
+    // their relay field `pole`.
+    void wypelnijPrzekazniki(TRaport &raport, const QString &pole, int ile)
+    {
+        TZbiorRaportu &z = przekaznikiRaportu(raport);
+        const TPole<R> &p = pola_[pole];
+        for (int nr = 1; nr <= ile; ++nr)
+            dopiszPrzekazniki(z, nr, 1, p.stany(pozycja(nr)));
+    }
 
     // The entry function's run (otworzEdytor).
     bool edytuj(Dane &d, Zwrot zwrot) { return edytujKopie(d, dane, zwrot); }

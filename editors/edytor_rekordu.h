@@ -13,6 +13,7 @@
 
 #include "edytor_sekcji.h"
 #include "kontrolki_pol.h"
+#include "lista_rozwijana.h"
 #include "pola_sekcji.h"
 #include "tabela_pamieci.h"
 
@@ -58,19 +59,21 @@ public:
     void pokazDane() override { WypiszDane(); }
 
 protected:
+    // The report prints the record as the controls show it; taking them
+    // into it is no change.
+    void wydrukuj() override
+    {
+        AktualizujDanePoEdycji();
+        TEdytorSekcji::wydrukuj();
+    }
+
     // The items of the field lists and the grids' titles follow the
     // language; a list keeps its chosen item, which is no change.
     void jezykRamy() override
     {
-        for (const auto &[c, lista] : listy_) {
-            if (!lista)
-                continue;
-            const QSignalBlocker cicho(c);
-            const int i = c->currentIndex();
-            c->clear();
-            c->addItems(lista(jezykId));
-            c->setCurrentIndex(i < c->count() ? i : -1);
-        }
+        for (const auto &[c, lista] : listy_)
+            if (lista)
+                zmienPozycje(c, lista(jezykId));
         for (TTabelaPamieci *t : siatki_) {
             t->jezykId = jezykId;
             t->odswiezTytuly();

@@ -5,7 +5,12 @@
 #include "operacja.h"
 #include "pasek_postepu.h"
 #include "plik_sekcji.h"
+#include "pola_sekcji.h"
+#include "porownaj.h"
+#include "raport.h"
+#include "tabela_pamieci.h"
 #include "transfer_sekcji.h"
+#include "wersja.h"
 #include "wybor_pliku.h"
 #include "zegar.h"
 
@@ -459,6 +464,86 @@ bool TEdytorSekcji::otworzPlik(void *dane, qint64 rozmiar, const QString &rozsze
         return false;
     }
     return false;
+}
+
+TEdytorSekcji::~TEdytorSekcji() = default;
+
+void TEdytorSekcji::but_drukujClick()
+{
+    if (wybierzDrukarke())
+        wydrukuj();
+}
+
+void TEdytorSekcji::zbudujRaport(TRaport &raport)
+{
+    if (const TTabelaPamieci *t = tabelaRaportu()) {
+        raport.dodajZbior(zbiorRaportu, t->nazwyPol());
+        szablonListy(raport, zbiorRaportu, kolumnyRaportu(*t));
+    }
+}
+
+void TEdytorSekcji::wydrukuj()
+{
+    if (!frxReport1) {
+        frxReport1 = std::make_unique<TRaport>();
+        zbudujRaport(*frxReport1);
+    }
+    TRaport &r = *frxReport1;
+    QList<std::pair<QString, QString>> teksty{
+        {QStringLiteral("MemoTytul"), tytulRaportu()},
+        {QStringLiteral("MemoWersja"), QApplication::applicationName() + QLatin1Char(' ') + wersjaProgramuPelna()},
+    };
+    if (const TTabelaPamieci *t = tabelaRaportu()) {
+        t->doZbioru(*r.zbior(zbiorRaportu));
+        for (const TKolumnaTabeli &k : t->pola())
+            if (!k.opis.glowka.isEmpty())
+                teksty.append({QStringLiteral("h_") + k.opis.glowka, k.opis.tytulGlowki()});
+    }
+    for (const auto &[nazwa, tekst] : tekstyRaportu())
+        teksty.append({QString::fromLatin1(nazwa), tekst});
+    teksty.append({QStringLiteral("f_wydrukowano"), tr("Wydrukowano") + QStringLiteral(": [Date]")});
+    for (const auto &[nazwa, tekst] : teksty)
+        if (!ustawTekstRaportu(r, nazwa, tekst))
+            return;
+    wypelnijRaport(r);
+    drukujRaport(r, jezykId);
+}
+
+TPasmo &TEdytorSekcji::dodajPrzekaznikiRaportu(TRaport &raport, TPasmo &wiersz,
+                                               const QList<QPair<QString, QString>> &powiazanie)
+{
+    dodajZbiorPrzekaznikow(raport);
+    const TRaport::Strona &s = raport.strona;
+    const qreal szerokosc = s.wymiary().width() - s.marginesy.left() - s.marginesy.right();
+    return dodajPasmoPrzekaznikow(wiersz, QStringLiteral("Przekazniki"), zbiorPrzekaznikow(), powiazanie, szerokosc,
+                                  &ileTemp);
+}
+
+TZbiorRaportu &TEdytorSekcji::przekaznikiRaportu(TRaport &raport)
+{
+    ileTemp = 0;
+    TZbiorRaportu &z = *raport.zbior(zbiorPrzekaznikow());
+    z.wyczysc();
+    return z;
+}
+
+void TEdytorSekcji::porownajZeSterownikiem(const std::function<bool()> &czytaj,
+                                           const std::function<QList<TRoznicaPola>()> &roznice, const QString &tytul,
+                                           const QString &zgodne)
+{
+    const bool przeczytane = czytaj();
+    pasekPostepu().hide();
+    if (!przeczytane)
+        return;
+    TFormPorownaj &okno = formaPorownaj();
+    okno.inicjuj(tytul);
+    const QList<TRoznicaPola> r = roznice();
+    for (const TRoznicaPola &x : r)
+        okno.dopisz(x.id, x.nazwa, x.program, x.sterownik);
+    if (r.isEmpty())
+        pokazInformacje(zgodne);
+    else
+        okno.pokazOkno(jezykId);
 }
 
 QWidget *rodzicEdytora()

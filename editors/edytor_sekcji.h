@@ -5,10 +5,11 @@
 //                     changed flag (`wynik`, `but_ok`), the close question on
 //                     every way out, the entry function's copy in and copy
 //                     back, the read-all and send-all loops with their hooks,
-//                     one-record transfers, raw section files.
+//                     one-record transfers, raw section files, the print
+//                     and the compare with the controller.
 //   edytor_listy.h    TEdytorListy / TListaSekcji<Dane>: a list window, one
 //                     grid row per item, the item editor on the current row,
-//                     the default loops over the items, printing the list.
+//                     the default loops over the items, the list's report.
 //   edytor_rekordu.h  TEdytorRekordu<R>: a window of one record whose
 //                     controls are bound to its fields.
 //   pola_sekcji.h     TPole<R> / TPolaSekcji<R>: the section's fields as data,
@@ -30,10 +31,13 @@
 //    one-byte names), przekaznikowe (relays 1..32), obliczone (a text from
 //    the record, the row's number and the language); access through
 //    DOSTEP_POLA, DOSTEP_NAZWY50, DOSTEP_NAZWY1250, DOSTEP_PRZEKAZNIKOW or
-//    lambdas of its own; then .kolumna(px), .druk(head, mm), .ukryte(),
-//    .edycja(), .poza(text). The grid's columns and in-cell editors, the
-//    item editor's controls, the report's columns and the compare's texts
-//    (TPolaSekcji::roznice) all come from this one table.
+//    lambdas of its own; then .kolumna(px), .druk(head, mm), .krotko(head
+//    text), .ukryte(), .edycja(), .poza(text), and for a compare that says
+//    more than the grid .porownanie(name, text), .porownanieWJednym(),
+//    .rowneGdy(). The grid's columns and in-cell editors, the item editor's
+//    controls, the report's columns and the compare's rows
+//    (TPolaSekcji::roznice, shown by porownajZeSterownikiem) all come from
+//    this one table.
 // 3. A list section: class TfListaX : public TListaSekcji<TXArray>, with
 //    Q_OBJECT. Its constructor passes the tool buttons and the number of
 //    rows and sets ustawPola(polaX()), `rozszerzenie` (its files) and
@@ -58,7 +62,9 @@
 //    tytul(), czytajRekord() and wyslijRekord() when it transfers,
 //    poOtwarciu() when a loaded record keeps fields of the item, and
 //    WypiszDane() / AktualizujDanePoEdycji() only for what no binding
-//    covers. A value dialog (OK always available, no close question) calls
+//    covers. A printed record gives its template (zbudujRaport()), its
+//    texts (tekstyRaportu()) and data (wypelnijRaport()); the frame prints.
+//    A value dialog (OK always available, no close question) calls
 //    okBezZmian().
 // 5. The entry functions: return otworzEdytor<TfListaX>(dane, jezykId);
 //    with the section's Zwrot rule and, where the entry takes more
@@ -81,11 +87,14 @@
 
 #include <QDialog>
 #include <QFlags>
+#include <QList>
+#include <QPair>
 
 #include <cstring>
 #include <functional>
 #include <memory>
 #include <type_traits>
+#include <utility>
 #include <vector>
 
 class QGroupBox;
@@ -94,6 +103,11 @@ class QIcon;
 class QLabel;
 class QPushButton;
 class QToolButton;
+class TPasmo;
+class TRaport;
+class TTabelaPamieci;
+class TZbiorRaportu;
+struct TRoznicaPola;
 
 class TEdytorSekcji : public QDialog {
     Q_OBJECT
@@ -116,10 +130,12 @@ public:
     enum class KoniecPetli { Calosc, Blad, Anulowano };
 
     explicit TEdytorSekcji(Przyciski przyciski, QWidget *parent = nullptr);
+    ~TEdytorSekcji() override;
 
     bool wynik = false; // changes that OK is to hand back
     int jezykId = 1045;
     TUstawieniaSterownika daneSterownika; // refreshed before every transfer
+    qint64 ileTemp = 0;                   // cells of the report's relay band printed so far
 
     // nullptr where the window has no such button.
     QToolButton *but_odczyt = nullptr, *but_wyslij = nullptr, *but_otworz = nullptr, *but_zapisz = nullptr,
@@ -162,7 +178,8 @@ protected:
     virtual void but_otworzClick() {}
     virtual void but_zapiszClick() {}
     virtual void but_poprawClick() {}
-    virtual void but_drukujClick() {}
+    // The print dialog (Cancel ends it), then wydrukuj().
+    virtual void but_drukujClick();
     virtual void sb_clsClick() {}
 
     // Runs a command of the window as its operation: the tool buttons, OK
@@ -292,6 +309,45 @@ protected:
         return otworzPlik(&dane, sizeof(T), rozszerzenie);
     }
 
+    // ---- Printing ----
+    // The window's report, built once by zbudujRaport(), then per print:
+    // the dataset `zbiorRaportu` from tabelaRaportu(); the texts
+    // "MemoTytul" (tytulRaportu()), "MemoWersja", the head "h_" + glowka
+    // of each printed field of that table, tekstyRaportu() and
+    // "f_wydrukowano" (a missing text object is reported and nothing is
+    // printed); wypelnijRaport(); drukujRaport.
+    virtual void wydrukuj();
+    virtual QString tytulRaportu() const { return tytul(); }
+    // The rows a list report prints: a list's table, a record's grid.
+    virtual const TTabelaPamieci *tabelaRaportu() const { return nullptr; }
+    QString zbiorRaportu = QStringLiteral("frxDBDataset1");
+    // The template; the list of tabelaRaportu()'s printed fields when
+    // there is one.
+    virtual void zbudujRaport(TRaport &raport);
+    // The section's text objects: (name, text).
+    virtual QList<std::pair<const char *, QString>> tekstyRaportu() const { return {}; }
+    // The section's datasets and texts beyond those.
+    virtual void wypelnijRaport(TRaport &) {}
+    // The relay band under `wiersz`: per parent row the rows of the dataset
+    // "memPrzekazniki" that match it by `powiazanie` (pairs of its and the
+    // parent's fields; by default the item's `nr`), 64 cells across the
+    // page counted in ileTemp.
+    TPasmo &dodajPrzekaznikiRaportu(TRaport &raport, TPasmo &wiersz,
+                                    const QList<QPair<QString, QString>> &powiazanie = {
+                                        {QStringLiteral("nr"), QStringLiteral("nr")}});
+    // That dataset emptied for dopiszPrzekazniki, the band's count
+    // started again.
+    TZbiorRaportu &przekaznikiRaportu(TRaport &raport);
+
+    // ---- Compare ----
+    // "Porównaj": `czytaj` reads the controller's copy (false: it said why,
+    // nothing is compared), the progress window is hidden, the compare
+    // window titled `tytul` gets the rows of `roznice` and opens; with no
+    // rows the information `zgodne` is shown instead.
+    void porownajZeSterownikiem(const std::function<bool()> &czytaj,
+                                const std::function<QList<TRoznicaPola>()> &roznice, const QString &tytul,
+                                const QString &zgodne);
+
     // A tool button of the section's own ("Gdzie użyty", "Porównaj") after
     // the common ones: its hint follows the language (it is also its
     // accessible name) and its command runs through wykonaj().
@@ -323,6 +379,7 @@ private:
     std::vector<std::pair<QToolButton *, std::function<QString()>>> podpowiedzi_;
     QHBoxLayout *pasek_ = nullptr;
     bool bezZmian_ = false;
+    std::unique_ptr<TRaport> frxReport1;
 };
 
 Q_DECLARE_OPERATORS_FOR_FLAGS(TEdytorSekcji::Przyciski)

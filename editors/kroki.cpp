@@ -150,7 +150,7 @@ void TfListakrokow::zbudujRaport(TRaport &raport)
     zadane.czcionka.setBold(true);
     zadane.ramka = true;
     zadane.wyrownanie = Qt::AlignCenter;
-    dodajPrzekaznikiWierszy(raport, *wiersz);
+    dodajPrzekaznikiRaportu(raport, *wiersz);
 }
 
 // Every step of the table's 32 gets its relay rows; the report prints those
@@ -159,7 +159,7 @@ void TfListakrokow::wypelnijRaport(TRaport &raport)
 {
     ustawTekstRaportu(raport, QStringLiteral("h_warunekKonca"), tr("Warunek końca"));
     ustawTekstRaportu(raport, QStringLiteral("h_zadane"), tr("Zadane"));
-    wypelnijPrzekaznikiWierszy(raport, ileKrokow, [this](int k, int i) { return int(kroki[k].przekazniki[i]); });
+    wypelnijPrzekazniki(raport, QStringLiteral("przekazniki"), ileKrokow);
 }
 
 bool edytujKroki(TKrokiArray &kroki, int jezykId, bool mycie)

@@ -5,9 +5,7 @@
 #include "mycie_transfer.h"
 #include "przekazniki32.h"
 #include "raport.h"
-#include "wersja.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QVBoxLayout>
@@ -15,8 +13,6 @@
 namespace {
 
 using M = TProjektDodatkiMycie;
-
-const QString zbiorPrzekaznikow = QStringLiteral("memPrzekazniki");
 
 // "[hh:mm]" follows the label's translated text as it stands.
 const QString jednostkaCzasu = QStringLiteral("[hh:mm]");
@@ -72,8 +68,6 @@ TfUstawieniaMycia::TfUstawieniaMycia(QWidget *parent)
         });
 }
 
-TfUstawieniaMycia::~TfUstawieniaMycia() = default;
-
 QString TfUstawieniaMycia::tytul() const { return tr("Ustawienia mycia"); }
 
 void TfUstawieniaMycia::jezykSekcji()
@@ -107,47 +101,28 @@ void TfUstawieniaMycia::sb_clsClick()
 void TfUstawieniaMycia::zbudujRaport(TRaport &raport)
 {
     const qreal szerokosc = dodajNaglowekIStopke(raport);
-    raport.dodajZbior(zbiorPrzekaznikow, {QStringLiteral("przekaznik"), QStringLiteral("stan")});
     TPasmo &dane = raport.dodajPasmo(QStringLiteral("MasterData1"), TRodzajPasma::Podrzedne, 16);
     dane.dodajTekst(QStringLiteral("h_CzasDoMycia"), QRectF(0, 0, 60, 6));
     dane.dodajTekst(QStringLiteral("MemoCzas"), QRectF(60, 0, szerokosc - 60, 6)).czcionka.setBold(true);
     dane.dodajTekst(QStringLiteral("h_Przekaznik"), QRectF(0, 9, szerokosc, 6)).czcionka.setBold(true);
-    TPasmo &stany =
-        dodajPasmoPrzekaznikow(dane, QStringLiteral("Przekazniki"), zbiorPrzekaznikow, {}, szerokosc, &ileTemp);
+    TPasmo &stany = dodajPrzekaznikiRaportu(raport, dane, {});
     static_cast<TTekstRaportu &>(*stany.obiekty.front()).ukryjZera = true;
 }
 
-void TfUstawieniaMycia::but_drukujClick()
+QList<std::pair<const char *, QString>> TfUstawieniaMycia::tekstyRaportu() const
 {
-    ileTemp = 0;
-    AktualizujDanePoEdycji();
-    if (!wybierzDrukarke())
-        return;
-    if (!frxReport1) {
-        frxReport1 = std::make_unique<TRaport>();
-        zbudujRaport(*frxReport1);
-    }
-    TRaport &r = *frxReport1;
     const int minuty = rekord.czaDoMycia;
-    const QList<std::pair<const char *, QString>> teksty{
-        {"MemoTytul", tytul()},
-        {"MemoWersja", QApplication::applicationName() + QLatin1Char(' ') + wersjaProgramuPelna()},
+    return {
         {"MemoCzas", QStringLiteral("%1:%2").arg(minuty / 60).arg(minuty % 60, 2, 10, QLatin1Char('0'))},
         {"h_CzasDoMycia", tr("Czas do mycia ") + QLatin1Char(' ') + jednostkaCzasu + QLatin1Char(':')},
         {"h_Przekaznik", tr("Przekaźnik względem którego, jest naliczany czas mycia")},
-        {"f_wydrukowano", QCoreApplication::translate("TEdytorListy", "Wydrukowano") + QStringLiteral(": [Date]")},
     };
-    for (const auto &[nazwa, tekst] : teksty)
-        if (!ustawTekstRaportu(r, QString::fromLatin1(nazwa), tekst))
-            return;
-    TZbiorRaportu &stany = *r.zbior(zbiorPrzekaznikow);
-    stany.wyczysc();
-    for (int n = 1; n <= ilePrzekaznikow; ++n) {
-        const QString p = QString::number(n);
-        stany.dodajWiersz({p, p});
-        stany.dodajWiersz({p, QString::number(rekord.przekazniki[n - 1])});
-    }
-    drukujRaport(r, jezykId);
+}
+
+void TfUstawieniaMycia::wypelnijRaport(TRaport &raport)
+{
+    dopiszPrzekazniki(przekaznikiRaportu(raport), 1, 1,
+                      QByteArray(reinterpret_cast<const char *>(rekord.przekazniki), ilePrzekaznikow));
 }
 
 bool edytujUstawieniaMycia(M &mycie, const TPrzekaznikiArray &przekazniki, int jezykId)

@@ -7,12 +7,9 @@
 #include "edytor_rekordu.h"
 #include "rekordy_projekt.h"
 
-#include <memory>
-
 class QLabel;
 class TMin99SecEdit;
 class TPrzekazniki32;
-class TRaport;
 
 class TfUstawieniaMycia : public TEdytorRekordu<TProjektDodatkiMycie> {
     Q_OBJECT
@@ -21,10 +18,8 @@ public:
     static constexpr int ilePrzekaznikow = 32;
 
     explicit TfUstawieniaMycia(QWidget *parent = nullptr);
-    ~TfUstawieniaMycia() override;
 
     TProjektDodatkiMycie &ustawMycie = rekord;
-    qint64 ileTemp = 0; // the report's cell counter, reset at each print
 
     QLabel *L_czas;
     // `czaDoMycia` in minutes, shown as hh:mm through the box's seconds:
@@ -46,13 +41,11 @@ protected:
     // The controls only, back to zero; the record follows them at OK, a
     // send, a save or a print.
     void sb_clsClick() override;
-    // The controls into the record (not a change), then the report.
-    void but_drukujClick() override;
-
-private:
-    void zbudujRaport(TRaport &raport);
-
-    std::unique_ptr<TRaport> frxReport1;
+    // The time line and the relays, each relay's number followed by 1 when
+    // it is counted.
+    void zbudujRaport(TRaport &raport) override;
+    QList<std::pair<const char *, QString>> tekstyRaportu() const override;
+    void wypelnijRaport(TRaport &raport) override;
 };
 
 // True when the user confirmed a change; only then does the record hold

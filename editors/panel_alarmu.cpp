@@ -3,7 +3,6 @@
 #include "edycja_liczb.h"
 #include "kontrolki_pol.h"
 #include "przekazniki32.h"
-#include "raport.h"
 
 #include <QComboBox>
 #include <QGridLayout>
@@ -104,14 +103,4 @@ QString tytulStanuWyjsc()
 {
     return QLatin1Char(' ') + QCoreApplication::translate("TPanelAlarmu", "Stan wyjść przekaźnikowych") +
            QLatin1Char(' ');
-}
-
-void dopiszPrzekazniki(TZbiorRaportu &memPrzekazniki, int nr, int alarm, const QByteArray &stany)
-{
-    const QString n = QString::number(nr), a = QString::number(alarm);
-    for (int j = 1; j <= 32; ++j) {
-        const QString p = QString::number(j);
-        memPrzekazniki.dodajWiersz({n, a, p, p});
-        memPrzekazniki.dodajWiersz({n, a, p, QString::number(j <= stany.size() ? uint8_t(stany[j - 1]) : 0)});
-    }
 }

@@ -4,8 +4,7 @@
 // "Wartość min", and the states it gives outputs 1..32. TPanelAlarmu shows
 // one alarm; its controls come from the section's fields (kontrolki_pol.h)
 // and the record window binds them (kontrolki()). polaAlarmu declares the
-// fields of an alarm held as vxt_alarm_konfiguracja_t; the relay table of
-// the reports is filled by dopiszPrzekazniki.
+// fields of an alarm held as vxt_alarm_konfiguracja_t.
 #pragma once
 
 #include "enumeracje.h"
@@ -27,7 +26,6 @@ class QTabWidget;
 class TEdycjaCzasu;
 class TFloatEdit;
 class TPrzekazniki32;
-class TZbiorRaportu;
 
 class TPanelAlarmu : public QWidget {
     Q_OBJECT
@@ -76,10 +74,6 @@ TPanelAlarmu *dodajZakladkeAlarmu(QTabWidget *zakladki, const QString &nazwaZakl
 
 // " Stan wyjść przekaźnikowych ": the caption of an alarm's relay states.
 QString tytulStanuWyjsc();
-
-// The relay rows of a report for one alarm: per output j = 1..32 the row
-// (nr, alarm, j, j), then (nr, alarm, j, state of output j).
-void dopiszPrzekazniki(TZbiorRaportu &memPrzekazniki, int nr, int alarm, const QByteArray &stany);
 
 // The fields of the alarm `alarm` of records R: `prefiks` (the reaction,
 // a list), prefiks + "_logika" (the state operation), "_opoznienie"

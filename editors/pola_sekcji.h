@@ -69,9 +69,22 @@ struct TOpisPola {
     bool kolorPrzycisku = false; // drawn in the button face colour
     QString glowka;              // printed under the head "h_" + glowka; empty: not printed
     qreal szerokoscWydruku = 30; // [mm]
+    // A short title ("D1"): the report's head and the field's label in a
+    // joined compare row (tytulGlowki); empty: the title.
+    QString skrot;
+
+    // The compare (TPolaSekcji::roznice): the field's name in a row of the
+    // item at that place where it is not the title (an empty text: the
+    // item's text alone), and whether the differing fields of a run of such
+    // fields with one name make one row, each side listing "skrot=text "
+    // per field.
+    std::function<QString(const TMiejscePola &)> tytulPorownania;
+    bool porownanieRazem = false;
 
     // The title in the current language.
     QString tytulTekstu() const;
+    // The short title, else the title.
+    QString tytulGlowki() const { return skrot.isEmpty() ? tytulTekstu() : skrot; }
 };
 
 // ---- Values and texts of the kinds ----
@@ -113,6 +126,10 @@ struct TPole : TOpisPola {
     std::function<void(R &, const QString &)> ustawTekst;
     std::function<QByteArray(const R &)> stany; // Przekazniki: 32 bytes
     std::function<void(R &, const QByteArray &)> ustawStany;
+    // The compare's value text where it is not the grid's, and what makes
+    // two records equal in the field where it is not their texts.
+    std::function<QString(const R &, const TMiejscePola &)> tekstPorownania;
+    std::function<bool(const R &, const R &, const TMiejscePola &)> rowne;
 
     // ---- Declaring ----
     static TPole obliczone(QString nazwa, const char *tytul, std::function<QString(const R &, const TMiejscePola &)> f)
@@ -217,6 +234,30 @@ struct TPole : TOpisPola {
         zeroPozaZakresem = true;
         return std::move(*this);
     }
+    TPole krotko(QString s) &&
+    {
+        skrot = std::move(s);
+        return std::move(*this);
+    }
+    // The compare's name of the field and, when given, its value text.
+    TPole porownanie(std::function<QString(const TMiejscePola &)> nazwa,
+                     std::function<QString(const R &, const TMiejscePola &)> tekst = {}) &&
+    {
+        tytulPorownania = std::move(nazwa);
+        if (tekst)
+            tekstPorownania = std::move(tekst);
+        return std::move(*this);
+    }
+    TPole porownanieWJednym() &&
+    {
+        porownanieRazem = true;
+        return std::move(*this);
+    }
+    TPole rowneGdy(std::function<bool(const R &, const R &, const TMiejscePola &)> f) &&
+    {
+        rowne = std::move(f);
+        return std::move(*this);
+    }
 
     // ---- Using ----
     // The value as the grid, the report and the compare show it.
@@ -282,20 +323,77 @@ public:
         return *p;
     }
 
-    // The titled fields whose texts differ between the PC's record and the
-    // controller's, in table order.
+    // The compare's fields in its order; empty: the titled fields in table
+    // order.
+    QStringList porownywane;
+    // The item's text a compare row starts with ("Krok 3", a parameter's
+    // name), followed by the field's name; empty: the field's name alone.
+    std::function<QString(const TMiejscePola &)> pozycjaPorownania;
+
+    // The compare of item m: one row per field that differs between the
+    // PC's record and the controller's (their texts, unless the field says
+    // what is equal), with both value texts.
     QList<TRoznicaPola> roznice(const R &wProgramie, const R &wSterowniku, const QString &id,
                                 const TMiejscePola &m) const
     {
         QList<TRoznicaPola> wynik;
-        for (const TPole<R> &p : pola) {
-            if (!p.tytul && !p.tytulWlasny)
+        const QString pozycja = pozycjaPorownania ? pozycjaPorownania(m) : QString();
+        QString razem; // the name of the joined row being written
+        for (const TPole<R> *p : polaPorownania()) {
+            const auto tekst = [&](const R &r) {
+                return p->tekstPorownania ? p->tekstPorownania(r, m) : p->tekstW(r, m);
+            };
+            const QString a = tekst(wProgramie), b = tekst(wSterowniku);
+            const bool rozne = p->rowne ? !p->rowne(wProgramie, wSterowniku, m) : a != b;
+            QString nazwa = p->tytulPorownania ? p->tytulPorownania(m) : p->tytulTekstu();
+            if (!pozycja.isEmpty())
+                nazwa = nazwa.isEmpty() ? pozycja : pozycja + QLatin1Char(' ') + nazwa;
+            if (!p->porownanieRazem) {
+                razem.clear();
+                if (rozne)
+                    wynik.append({id, nazwa, a, b});
                 continue;
-            const QString a = p.tekstW(wProgramie, m), b = p.tekstW(wSterowniku, m);
-            if (a != b)
-                wynik.append({id, p.tytulTekstu(), a, b});
+            }
+            if (!rozne)
+                continue;
+            const QString etykieta = p->tytulGlowki() + QLatin1Char('=');
+            if (razem != nazwa || wynik.isEmpty()) {
+                razem = nazwa;
+                wynik.append({id, nazwa, QString(), QString()});
+            }
+            wynik.last().program += etykieta + a + QLatin1Char(' ');
+            wynik.last().sterownik += etykieta + b + QLatin1Char(' ');
         }
         return wynik;
+    }
+    // The compare of items 1..ile, item nr's records a(nr) and b(nr) (each
+    // a `const R &`); each row's id is the text of the table's first field
+    // for its item.
+    template <class A, class B>
+    QList<TRoznicaPola> roznice(int ile, A a, B b, int jezykId) const
+    {
+        QList<TRoznicaPola> wynik;
+        for (int nr = 1; nr <= ile; ++nr) {
+            const TMiejscePola m{nr, jezykId};
+            const R &ra = a(nr), &rb = b(nr);
+            wynik += roznice(ra, rb, pola.empty() ? QString() : pola.front().tekstW(ra, m), m);
+        }
+        return wynik;
+    }
+
+private:
+    std::vector<const TPole<R> *> polaPorownania() const
+    {
+        std::vector<const TPole<R> *> w;
+        if (porownywane.isEmpty()) {
+            for (const TPole<R> &p : pola)
+                if (p.tytul || p.tytulWlasny || p.tytulPorownania)
+                    w.push_back(&p);
+        } else {
+            for (const QString &n : porownywane)
+                w.push_back(&(*this)[n]);
+        }
+        return w;
     }
 };
 

@@ -2,18 +2,14 @@
 
 #include "komunikaty.h"
 #include "kontrolki_pol.h"
-#include "pasek_postepu.h"
 #include "pole_nazwy.h"
 #include "pomocnicze.h"
-#include "porownaj.h"
 #include "programy_transfer.h"
 #include "projekt_biezacy.h"
 #include "raport.h"
 #include "tabela_pamieci.h"
-#include "wersja.h"
 #include "wybierz_pozycje.h"
 
-#include <QApplication>
 #include <QHBoxLayout>
 #include <QHeaderView>
 #include <QKeyEvent>
@@ -82,6 +78,29 @@ QStringList listaKrokow(bool mycie)
     return l;
 }
 
+// "%2d" of a whole number: the compare's text of one.
+QString dwieCyfry(qint64 v) { return QString::asprintf("%2lld", static_cast<long long>(v)); }
+
+// The compare of an ordinary program's own fields: its name (all 50
+// units) and its number.
+const TPolaSekcji<TProgram> &polaProgramu()
+{
+    using P = TPole<TProgram>;
+    static const TPolaSekcji<TProgram> pola(
+        kontekst, {
+                      P::obliczone(QStringLiteral("nazwa"), QT_TRANSLATE_NOOP("TFProgramMycia", "Nazwa programu"),
+                                   [](const TProgram &p, const TMiejscePola &) { return nazwaProgramu(p); })
+                          .rowneGdy([](const TProgram &a, const TProgram &b, const TMiejscePola &) {
+                              const TNazwa50char x = a.nazwa, y = b.nazwa;
+                              return std::memcmp(&x, &y, sizeof x) == 0;
+                          }),
+                      P::liczbowe(QStringLiteral("nr_prog"), QT_TRANSLATE_NOOP("TFProgramMycia", "Numer programu"),
+                                  TRodzajPola::Calkowita, DOSTEP_POLA(nr_prog))
+                          .porownanie({}, [](const TProgram &p, const TMiejscePola &) { return dwieCyfry(p.nr_prog); }),
+                  });
+    return pola;
+}
+
 } // namespace
 
 QString nazwaProgramu(const TProgram &program)
@@ -120,7 +139,15 @@ TPolaSekcji<TCyklProgramu> polaCyklu(std::function<bool()> mycie)
         return P::liczbowe(QString::fromLatin1(nazwa), tytul, TRodzajPola::Calkowita, DOSTEP_POLA(v[i]), min, max)
             .kolumna(60, Qt::AlignRight | Qt::AlignVCenter)
             .edycja()
-            .zeroPoza();
+            .zeroPoza()
+            .porownanie({}, [i](const TCyklProgramu &r, const TMiejscePola &) { return dwieCyfry(r.v[i]); });
+    };
+    // "Czas (Godziny)": the duration's parts in the compare.
+    const auto czas = [](const char *czesc) {
+        return [czesc](const TMiejscePola &) {
+            return TFProgramMycia::tr("Czas") + QStringLiteral(" (") + QCoreApplication::translate(kontekst, czesc) +
+                   QLatin1Char(')');
+        };
     };
     P krok = P::wyliczenie(
         QStringLiteral("NazwaKroku"), QT_TRANSLATE_NOOP("TFProgramMycia", "Nazwa kroku"),
@@ -132,6 +159,8 @@ TPolaSekcji<TCyklProgramu> polaCyklu(std::function<bool()> mycie)
         },
         [mycie](int) { return listaKrokow(mycie()); });
     krok.tekst = [mycie](const TCyklProgramu &r, const TMiejscePola &) { return tekstKroku(r.v[wcKrok], mycie()); };
+    // The compare names the step by the row alone.
+    krok.tytulPorownania = [](const TMiejscePola &) { return QString(); };
 
     TPolaSekcji<TCyklProgramu> pola(
         kontekst, {
@@ -142,9 +171,11 @@ TPolaSekcji<TCyklProgramu> polaCyklu(std::function<bool()> mycie)
                           .druk(QStringLiteral("krok"), 12),
                       std::move(krok).kolumna(190).edycja().druk(QStringLiteral("nazwaKroku"), 45),
                       calkowita("godzin", QT_TRANSLATE_NOOP("TFProgramMycia", "Godzin"), wcGodzin, 0, 99)
-                          .druk(QStringLiteral("godzin"), 14),
+                          .druk(QStringLiteral("godzin"), 14)
+                          .porownanie(czas(QT_TRANSLATE_NOOP("TFProgramMycia", "Godziny"))),
                       calkowita("minut", QT_TRANSLATE_NOOP("TFProgramMycia", "Minut"), wcMinut, 0, 59)
-                          .druk(QStringLiteral("minut"), 14),
+                          .druk(QStringLiteral("minut"), 14)
+                          .porownanie(czas(QT_TRANSLATE_NOOP("TFProgramMycia", "Minuty"))),
                       calkowita("tempKomory", nullptr, wcTempKomory, -99, 900)
                           .tytulZ([] { return tytulTemperatury(1); })
                           .kolumna(110, Qt::AlignRight | Qt::AlignVCenter)
@@ -170,69 +201,35 @@ TPolaSekcji<TCyklProgramu> polaCyklu(std::function<bool()> mycie)
                                 .kolumna(75, Qt::AlignRight | Qt::AlignVCenter)
                                 .edycja()
                                 .zeroPoza()
-                                .druk(d, 13.75));
+                                .druk(d, 13.75)
+                                .krotko(d.toUpper())
+                                .porownanie([](const TMiejscePola &) { return TFProgramMycia::tr("Dodatki"); })
+                                .porownanieWJednym());
         pola.pola.back().kontekst = kontekst;
     }
+    // Per row: the step, the setpoints, the duration, the additions.
+    pola.porownywane = {QStringLiteral("NazwaKroku"), QStringLiteral("tempKomory"), QStringLiteral("tempBatonu"),
+                        QStringLiteral("wilgotnosc"), QStringLiteral("delta"),      QStringLiteral("godzin"),
+                        QStringLiteral("minut")};
+    for (int i = 1; i <= 8; ++i)
+        pola.porownywane << QStringLiteral("d%1").arg(i);
+    pola.pozycjaPorownania = [](const TMiejscePola &m) {
+        return TFProgramMycia::tr("Krok") + QLatin1Char(' ') + QString::number(m.nr);
+    };
     return pola;
 }
 
 QList<TRoznicaPola> porownajProgram(bool mycie, const TProgram &naPC, const TProgram &wSterowniku)
 {
     QList<TRoznicaPola> w;
-    const auto dopisz = [&w](const QString &nazwa, const QString &pc, const QString &sterownik) {
-        w.append({QString::asprintf("%2d", int(w.size()) + 1), nazwa, pc, sterownik});
+    if (!mycie)
+        w = polaProgramu().roznice(naPC, wSterowniku, QString(), {});
+    const auto wiersz = [](const TProgram &p) {
+        return [&p](int nr) -> const TCyklProgramu & { return p.cykle[nr - 1]; };
     };
-    const auto liczba = [](qint64 v) { return QString::asprintf("%2lld", static_cast<long long>(v)); };
-    if (!mycie) {
-        const TNazwa50char a = naPC.nazwa, b = wSterowniku.nazwa;
-        if (std::memcmp(&a, &b, sizeof a) != 0)
-            dopisz(TFProgramMycia::tr("Nazwa programu"), nazwaProgramu(naPC), nazwaProgramu(wSterowniku));
-        if (naPC.nr_prog != wSterowniku.nr_prog)
-            dopisz(TFProgramMycia::tr("Numer programu"), liczba(naPC.nr_prog), liczba(wSterowniku.nr_prog));
-    }
-    struct Wartosc {
-        int i;
-        std::function<QString()> nazwa;
-        bool dziesiate;
-    };
-    const Wartosc wartosci[] = {
-        {wcTempKomory, [] { return tytulTemperatury(1); }, false},
-        {wcTempBatonu, [] { return tytulTemperatury(3); }, false},
-        {wcWilgotnosc, [] { return TFProgramMycia::tr("Wilgotność"); }, false},
-        {wcDelta, [] { return TFProgramMycia::tr("Delta"); }, true},
-        {wcGodzin,
-         [] {
-             return TFProgramMycia::tr("Czas") + QStringLiteral(" (") + TFProgramMycia::tr("Godziny") +
-                    QLatin1Char(')');
-         },
-         false},
-        {wcMinut,
-         [] {
-             return TFProgramMycia::tr("Czas") + QStringLiteral(" (") + TFProgramMycia::tr("Minuty") + QLatin1Char(')');
-         },
-         false},
-    };
-    for (int r = 0; r < ileWierszyProgramu; ++r) {
-        const TCyklProgramu a = naPC.cykle[r], b = wSterowniku.cykle[r];
-        const QString krok = TFProgramMycia::tr("Krok") + QLatin1Char(' ') + QString::number(r + 1);
-        if (a.v[wcKrok] != b.v[wcKrok])
-            dopisz(krok, tekstKroku(a.v[wcKrok], mycie), tekstKroku(b.v[wcKrok], mycie));
-        for (const Wartosc &x : wartosci)
-            if (a.v[x.i] != b.v[x.i]) {
-                const auto tekst = [&x, &liczba](int32_t v) { return x.dziesiate ? tekstDziesiatych(v) : liczba(v); };
-                dopisz(krok + QLatin1Char(' ') + x.nazwa(), tekst(a.v[x.i]), tekst(b.v[x.i]));
-            }
-        QString dodatkiPC, dodatkiSterownika;
-        for (int d = 0; d < 8; ++d) {
-            const int32_t pc = a.v[wcDodatek1 + d], st = b.v[wcDodatek1 + d];
-            if (pc == st)
-                continue;
-            dodatkiPC += QStringLiteral("D%1=%2 ").arg(d + 1).arg(tekstDziesiatych(pc));
-            dodatkiSterownika += QStringLiteral("D%1=%2 ").arg(d + 1).arg(tekstDziesiatych(st));
-        }
-        if (!dodatkiPC.isEmpty())
-            dopisz(krok + QLatin1Char(' ') + TFProgramMycia::tr("Dodatki"), dodatkiPC, dodatkiSterownika);
-    }
+    w += polaCyklu([mycie] { return mycie; }).roznice(ileWierszyProgramu, wiersz(naPC), wiersz(wSterowniku), 1045);
+    for (int i = 0; i < w.size(); ++i)
+        w[i].id = QString::asprintf("%2d", i + 1);
     return w;
 }
 
@@ -338,19 +335,10 @@ void TFProgramMycia::but_porownajClick()
 {
     AktualizujDanePoEdycji();
     auto sterownik = kopiaRobocza(rekord);
-    if (!czytajJeden([&] { return czytajRekord(sterownik->r); }, [] {}))
-        return;
-    pasekPostepu().hide();
-    const QList<TRoznicaPola> roznice = porownajProgram(mycie(), rekord, sterownik->r);
-    if (roznice.isEmpty()) {
-        pokazInformacje(tr("Ustawienie PROGRAMU sterownika zgodne z programem."));
-        return;
-    }
-    TFormPorownaj &f = formaPorownaj();
-    f.inicjuj(tr("Wynik porównania ustawień PROGRAMU") + QStringLiteral(": ") + LabelNr->text());
-    for (const TRoznicaPola &r : roznice)
-        f.dopisz(r.id, r.nazwa, r.program, r.sterownik);
-    f.pokazOkno(jezykId);
+    porownajZeSterownikiem([&] { return czytajJeden([&] { return czytajRekord(sterownik->r); }, [] {}); },
+                           [&] { return porownajProgram(mycie(), rekord, sterownik->r); },
+                           tr("Wynik porównania ustawień PROGRAMU") + QStringLiteral(": ") + LabelNr->text(),
+                           tr("Ustawienie PROGRAMU sterownika zgodne z programem."));
 }
 
 void TFProgramMycia::but_kopiujClick()
@@ -382,33 +370,17 @@ void TFProgramMycia::sb_clsClick()
     modyfikacja();
 }
 
-void TFProgramMycia::but_drukujClick()
+void TFProgramMycia::zbudujRaport(TRaport &r)
 {
-    if (!wybierzDrukarke())
-        return;
-    AktualizujDanePoEdycji();
-    TRaport r;
     r.strona.orientacja = QPageLayout::Landscape;
-    const QString zbior = QStringLiteral("frxDBDataset1");
-    r.dodajZbior(zbior, tabela->nazwyPol());
-    szablonListy(r, zbior, kolumnyRaportu(*tabela));
-    tabela->doZbioru(*r.zbior(zbior));
-    const QString tytulRaportu = mycie() ? tr("Program") + QStringLiteral(" - ") + LabelNr->text()
-                                         : tr("Program") + QStringLiteral(": ") + LabelNr->text() +
-                                               QStringLiteral(" - ") + ed_nazwaProgramu->text();
-    bool ok = ustawTekstRaportu(r, QStringLiteral("MemoTytul"), tytulRaportu) &&
-              ustawTekstRaportu(r, QStringLiteral("MemoWersja"),
-                                QApplication::applicationName() + QLatin1Char(' ') + wersjaProgramuPelna());
-    for (const TKolumnaTabeli &k : tabela->pola()) {
-        // The additions' heads are short: "D1".."D8".
-        const bool dodatek = k.opis.glowka.size() == 2 && k.opis.glowka.startsWith(QLatin1Char('d'));
-        const QString glowka = dodatek ? k.opis.glowka.toUpper() : k.opis.tytulTekstu();
-        ok = ok && ustawTekstRaportu(r, QStringLiteral("h_") + k.opis.glowka, glowka);
-    }
-    ok = ok && ustawTekstRaportu(r, QStringLiteral("f_wydrukowano"),
-                                 TEdytorSekcji::tr("Wydrukowano") + QStringLiteral(": [Date]"));
-    if (ok)
-        drukujRaport(r, jezykId);
+    TEdytorRekordu::zbudujRaport(r);
+}
+
+QString TFProgramMycia::tytulRaportu() const
+{
+    return mycie() ? tr("Program") + QStringLiteral(" - ") + LabelNr->text()
+                   : tr("Program") + QStringLiteral(": ") + LabelNr->text() + QStringLiteral(" - ") +
+                         ed_nazwaProgramu->text();
 }
 
 bool TFProgramMycia::eventFilter(QObject *o, QEvent *e)

@@ -48,8 +48,10 @@ QString tytulTemperatury(int wejscie);
 // number), "NazwaKroku" (the step, from the list OFF and ST1..ST32, or
 // SW1..SW16 when `mycie` says so), "godzin" 0..99, "minut" 0..59,
 // "tempKomory" and "tempBatonu" -99..900, "wilgotnosc" 0..99, "delta"
-// 0.0..90.0, "d1".."d8" -99.9..200.0. A value typed outside its range
-// shows the range message and is stored as 0.
+// 0.0..90.0, "d1".."d8" -99.9..200.0 (printed as "D1".."D8"). A value
+// typed outside its range shows the range message and is stored as 0.
+// The compare goes through a row's step, setpoints, duration and, as one
+// item, its additions.
 TPolaSekcji<TCyklProgramu> polaCyklu(std::function<bool()> mycie);
 
 // The differences of the PC's program from the controller's, numbered
@@ -90,7 +92,10 @@ protected:
     bool wyslijRekord(const TProgram &p) override;
     void poOtwarciu(TProgram &p) override { p.nr_prog = rekord.nr_prog; }
     void but_wyslijClick() override;
-    void but_drukujClick() override;
+    // The report lists the grid's rows on a landscape page.
+    void zbudujRaport(TRaport &r) override;
+    QString tytulRaportu() const override;
+    const TTabelaPamieci *tabelaRaportu() const override { return tabela; }
     void sb_clsClick() override;
     bool eventFilter(QObject *o, QEvent *e) override;
 

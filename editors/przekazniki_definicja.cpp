@@ -4,6 +4,7 @@
 #include "enumeracje.h"
 #include "kanaly.h"
 #include "kontrolki_pol.h"
+#include "lista_rozwijana.h"
 #include "obrazki.h"
 #include "przycisk_obrazka.h"
 #include "typy_wyjsc.h"
@@ -418,20 +419,12 @@ void TPanelDefinicji::jezyk()
     for (const auto &[l, tekst] : etykiety_)
         l->setText(tekst());
     for (const Wiazanie &w : wiazania_)
-        if (auto *c = qobject_cast<QComboBox *>(w.k); c && w.pole->lista) {
-            const int i = c->currentIndex();
-            c->clear();
-            c->addItems(w.pole->lista(jezykId));
-            c->setCurrentIndex(i < c->count() ? i : -1);
-        }
+        if (auto *c = qobject_cast<QComboBox *>(w.k); c && w.pole->lista)
+            zmienPozycje(c, w.pole->lista(jezykId));
     QStringList podpisy, numery;
     listaWejscAnalogowych(24, podpisy, numery, true);
-    for (QComboBox *c : {co_regzw_kanalPomiarowy, co_pid_kanalPomiarowy}) {
-        const int i = c->currentIndex();
-        c->clear();
-        c->addItems(podpisy);
-        c->setCurrentIndex(i < c->count() ? i : -1);
-    }
+    for (QComboBox *c : {co_regzw_kanalPomiarowy, co_pid_kanalPomiarowy})
+        zmienPozycje(c, podpisy);
     listaPomiarPoz = numery;
     pokazTypCzasowy(typCzasowy());
     pokazRegulator(regulator());

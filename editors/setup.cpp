@@ -5,7 +5,6 @@
 #include "komunikaty.h"
 #include "operacja.h"
 #include "pasek_postepu.h"
-#include "porownaj.h"
 #include "raport.h"
 #include "setup_domyslny.h"
 #include "setup_parametr.h"
@@ -111,7 +110,19 @@ const TPolaSekcji<TFunkcjeKvor3> &polaSetup()
                              return tekstWartosciSetup(m.nr, v);
                          })
                 .kolumna(300)
-                .druk(QStringLiteral("wartosc"), 25),
+                .druk(QStringLiteral("wartosc"), 25)
+                // A differing value is one row named by its parameter,
+                // with both value texts for a named one (inactive ones
+                // too).
+                .porownanie([](const TMiejscePola &m) { return nazwaWierszaSetup(m.nr); },
+                            [](const TFunkcjeKvor3 &s, const TMiejscePola &m) {
+                                const int32_t v = s.F[m.nr];
+                                return nazwaWierszaSetup(m.nr).isEmpty() ? QString() : tekstWartosciSetup(m.nr, v);
+                            })
+                .rowneGdy([](const TFunkcjeKvor3 &a, const TFunkcjeKvor3 &b, const TMiejscePola &m) {
+                    const int32_t x = a.F[m.nr], y = b.F[m.nr];
+                    return x == y;
+                }),
         });
     return pola;
 }
@@ -202,26 +213,14 @@ void TFsetupBKN::but_wyslijClick()
 void TFsetupBKN::porownaj()
 {
     auto sterownik = kopiaRobocza(setup);
-    if (!czytajSetupZeSterownika(sterownik->r, wlaczona(but_ok)))
-        return;
-    TFormPorownaj &okno = formaPorownaj();
-    okno.inicjuj(tr("Wynik porównania ustawień") + QStringLiteral(": "));
-    bool rozne = false;
-    for (int n = 1; n <= ileParametrow; ++n) {
-        const int32_t wProgramie = setup.F[n], wSterowniku = sterownik->r.F[n];
-        if (wProgramie == wSterowniku)
-            continue;
-        rozne = true;
-        const QString nazwa = nazwaWierszaSetup(n);
-        const bool teksty = !nazwa.isEmpty();
-        okno.dopisz(QStringLiteral("F%1").arg(n, 2, 10, QLatin1Char('0')), nazwa,
-                    teksty ? tekstWartosciSetup(n, wProgramie) : QString(),
-                    teksty ? tekstWartosciSetup(n, wSterowniku) : QString());
-    }
-    if (rozne)
-        okno.pokazOkno(jezykId);
-    else
-        pokazInformacje(tr("Ustawienie SETUP sterownika zgodne z programem."));
+    porownajZeSterownikiem([&] { return czytajSetupZeSterownika(sterownik->r, wlaczona(but_ok)); },
+                           [&] {
+                               return polaSekcji().roznice(
+                                   ile, [this](int) -> const TFunkcjeKvor3 & { return setup; },
+                                   [&](int) -> const TFunkcjeKvor3 & { return sterownik->r; }, jezykId);
+                           },
+                           tr("Wynik porównania ustawień") + QStringLiteral(": "),
+                           tr("Ustawienie SETUP sterownika zgodne z programem."));
 }
 
 void TFsetupBKN::sb_clsClick()

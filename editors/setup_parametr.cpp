@@ -2,6 +2,7 @@
 
 #include "edycja_czasu.h"
 #include "edycja_liczb.h"
+#include "lista_rozwijana.h"
 #include "pola_sekcji.h"
 #include "setup_teksty.h"
 
@@ -171,18 +172,16 @@ void TFEdycjaParametru::jezykSekcji()
 {
     but_ok->setText(tr("Zapisz"));
     Label1->setText(nazwaParametruSetup(nr_funkcji).remove(QLatin1Char('\t')));
-    if (!ComboBox1->isHidden()) {
-        const int i = ComboBox1->currentIndex();
-        wypelnijListe();
-        ComboBox1->setCurrentIndex(i);
-    }
+    if (!ComboBox1->isHidden())
+        zmienPozycje(ComboBox1, pozycjeListy());
 }
 
-void TFEdycjaParametru::wypelnijListe()
+QStringList TFEdycjaParametru::pozycjeListy() const
 {
-    ComboBox1->clear();
+    QStringList l;
     for (int i = 0; i < ilePozycjiParametru(nr_funkcji); ++i)
-        ComboBox1->addItem(tekstWartosciSetup(nr_funkcji, i));
+        l << tekstWartosciSetup(nr_funkcji, i);
+    return l;
 }
 
 void TFEdycjaParametru::przygotujEdytor()
@@ -217,7 +216,7 @@ void TFEdycjaParametru::przygotujEdytor()
         pokazany = min99;
         break;
     case TEdytorParametru::Lista:
-        wypelnijListe();
+        ComboBox1->addItems(pozycjeListy());
         ComboBox1->setCurrentIndex(rekord >= 0 && rekord < ComboBox1->count() ? rekord : -1);
         pokazany = ComboBox1;
         break;

@@ -68,7 +68,8 @@ protected:
     void jezykSekcji() override;
 
 private:
-    void wypelnijListe();
+    // The list's items: the parameter's value texts.
+    QStringList pozycjeListy() const;
 };
 
 // True when closed with "Zapisz"; only then is `wartosc` replaced. With

@@ -148,13 +148,12 @@ void Tflistafunkcji::zbudujRaport(TRaport &raport)
     auto *wiersz = dynamic_cast<TPasmo *>(raport.znajdzObiekt(QStringLiteral("MasterData1")));
     if (!wiersz)
         throw BladRaportu(QStringLiteral("Raport trybów specjalnych: brak pasma danych"));
-    dodajPrzekaznikiWierszy(raport, *wiersz);
+    dodajPrzekaznikiRaportu(raport, *wiersz);
 }
 
 void Tflistafunkcji::wypelnijRaport(TRaport &raport)
 {
-    wypelnijPrzekaznikiWierszy(raport, ileTrybowSpecjalnych,
-                               [this](int p, int i) { return int(funkSpecjalne[p - 1].przekazniki[i]); });
+    wypelnijPrzekazniki(raport, QStringLiteral("przekazniki"), ileTrybowSpecjalnych);
 }
 
 bool edytujTrybySpecjalne(TFunkcjeSpecjalneArray &tryby, int jezykId)

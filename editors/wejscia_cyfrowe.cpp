@@ -209,19 +209,11 @@ void TFListaWejscCyfrowych::memPrzekaznikiListaTworz(TZbiorRaportu &memPrzekazni
 void TFListaWejscCyfrowych::zbudujRaport(TRaport &raport)
 {
     TEdytorListy::zbudujRaport(raport);
-    raport.dodajZbior(QStringLiteral("memPrzekazniki"), {QStringLiteral("nr"), QStringLiteral("alarm"),
-                                                         QStringLiteral("przekaznik"), QStringLiteral("stan")});
     auto *wejscie = dynamic_cast<TPasmo *>(raport.znajdzObiekt(QStringLiteral("MasterData1")));
-    const QSizeF wym = raport.strona.wymiary();
-    dodajPasmoPrzekaznikow(*wejscie, QStringLiteral("Przekazniki"), QStringLiteral("memPrzekazniki"),
-                           {{QStringLiteral("nr"), QStringLiteral("nr")}},
-                           wym.width() - raport.strona.marginesy.left() - raport.strona.marginesy.right(), &ileTemp);
+    dodajPrzekaznikiRaportu(raport, *wejscie);
 }
 
-void TFListaWejscCyfrowych::wypelnijRaport(TRaport &raport)
-{
-    memPrzekaznikiListaTworz(*raport.zbior(QStringLiteral("memPrzekazniki")));
-}
+void TFListaWejscCyfrowych::wypelnijRaport(TRaport &raport) { memPrzekaznikiListaTworz(przekaznikiRaportu(raport)); }
 
 bool edytujWejsciaCyfrowe(TWejsciaCyfrowe &wejscia, int jezykId)
 {

@@ -265,8 +265,6 @@ void TflistawejscPom::zbudujRaport(TRaport &raport)
                       {QStringLiteral("nr"), QStringLiteral("alarm"), QStringLiteral("alNazwa"),
                        QStringLiteral("alStatus_str"), QStringLiteral("alLogika_str"),
                        QStringLiteral("alOpoznienie_str"), QStringLiteral("almin_str"), QStringLiteral("almax_str")});
-    raport.dodajZbior(QStringLiteral("memPrzekazniki"), {QStringLiteral("nr"), QStringLiteral("alarm"),
-                                                         QStringLiteral("przekaznik"), QStringLiteral("stan")});
 
     TPasmo &glowki = raport.dodajPasmo(QStringLiteral("Header1"), TRodzajPasma::NaglowekKolumny, 12);
     TPasmo &wejscie = raport.dodajPasmo(QStringLiteral("MasterData1"), TRodzajPasma::Dane, 6, zbiorRaportu);
@@ -301,16 +299,15 @@ void TflistawejscPom::zbudujRaport(TRaport &raport)
              {QStringLiteral("opoznienie"), QStringLiteral("alOpoznienie_str"), 20},
              {QStringLiteral("min"), QStringLiteral("almin_str"), (szerokosc - 148) / 2},
              {QStringLiteral("max"), QStringLiteral("almax_str"), (szerokosc - 148) / 2}});
-    dodajPasmoPrzekaznikow(
-        alarm, QStringLiteral("Przekazniki"), QStringLiteral("memPrzekazniki"),
-        {{QStringLiteral("nr"), QStringLiteral("nr")}, {QStringLiteral("alarm"), QStringLiteral("alarm")}}, szerokosc,
-        &ileTemp);
+    dodajPrzekaznikiRaportu(
+        raport, alarm,
+        {{QStringLiteral("nr"), QStringLiteral("nr")}, {QStringLiteral("alarm"), QStringLiteral("alarm")}});
 }
 
 void TflistawejscPom::wypelnijRaport(TRaport &raport)
 {
     memAlarmyListaTworz(*raport.zbior(QStringLiteral("memAlarmy")));
-    memPrzekaznikiListaTworz(*raport.zbior(QStringLiteral("memPrzekazniki")));
+    memPrzekaznikiListaTworz(przekaznikiRaportu(raport));
     static const char *const glowki[][2] = {
         {"h_Alarm", QT_TRANSLATE_NOOP("TflistawejscPom", "Alarm")},
         {"h_Tryb", QT_TRANSLATE_NOOP("TflistawejscPom", "Tryb")},

@@ -9,10 +9,8 @@
 #include "pomocnicze.h"
 #include "przekazniki32.h"
 #include "raport.h"
-#include "wersja.h"
 #include "wilgotnosc_transfer.h"
 
-#include <QApplication>
 #include <QComboBox>
 #include <QGridLayout>
 #include <QGroupBox>
@@ -125,8 +123,6 @@ TfustawWilg::TfustawWilg(QWidget *parent) : TEdytorRekordu(Odczyt | Wyslanie | D
     zmianaTrybu();
 }
 
-TfustawWilg::~TfustawWilg() = default;
-
 QString TfustawWilg::tytul() const { return tr("Ustawienia wilgotności"); }
 
 void TfustawWilg::jezykSekcji()
@@ -177,12 +173,9 @@ void TfustawWilg::sb_clsClick()
 void TfustawWilg::zbudujRaport(TRaport &raport)
 {
     const qreal szerokosc = dodajNaglowekIStopke(raport);
-    raport.dodajZbior(QStringLiteral("frxDBDataset1"), {QStringLiteral("nr")});
-    raport.dodajZbior(QStringLiteral("memPrzekazniki"), {QStringLiteral("nr"), QStringLiteral("alarm"),
-                                                         QStringLiteral("przekaznik"), QStringLiteral("stan")});
+    raport.dodajZbior(zbiorRaportu, {QStringLiteral("nr")});
 
-    TPasmo &dane =
-        raport.dodajPasmo(QStringLiteral("MasterData1"), TRodzajPasma::Dane, 76, QStringLiteral("frxDBDataset1"));
+    TPasmo &dane = raport.dodajPasmo(QStringLiteral("MasterData1"), TRodzajPasma::Dane, 76, zbiorRaportu);
     qreal y = 0;
     const auto linia = [&](const char *etykieta, const char *wartosc) {
         dane.dodajTekst(QString::fromLatin1(etykieta), QRectF(0, y, 60, 6));
@@ -205,26 +198,15 @@ void TfustawWilg::zbudujRaport(TRaport &raport)
     linia("L_labAlMin", "L_AlMin");
     y += 2;
     dane.dodajTekst(QStringLiteral("c_stanWyjPrzek"), QRectF(0, y, szerokosc, 6)).czcionka.setBold(true);
-    dodajPasmoPrzekaznikow(dane, QStringLiteral("Przekazniki"), QStringLiteral("memPrzekazniki"),
-                           {{QStringLiteral("nr"), QStringLiteral("nr")}}, szerokosc, &ileTemp);
+    dodajPrzekaznikiRaportu(raport, dane);
 }
 
-void TfustawWilg::but_drukujClick()
+QList<std::pair<const char *, QString>> TfustawWilg::tekstyRaportu() const
 {
-    if (!wybierzDrukarke())
-        return;
-    AktualizujDanePoEdycji();
-    if (!frxReport1) {
-        frxReport1 = std::make_unique<TRaport>();
-        zbudujRaport(*frxReport1);
-    }
-    TRaport &r = *frxReport1;
     const W &w = rekord;
     const vxt_alarm_konfiguracja_t a = w.alarm;
     const bool kanal = co_tryb->currentIndex() == trybWejsciePradowe;
-    const QList<std::pair<const char *, QString>> teksty{
-        {"MemoWersja", QApplication::applicationName() + QLatin1Char(' ') + wersjaProgramuPelna()},
-        {"MemoTytul", tytul()},
+    return {
         {"l_lab_trybPomiaru", tr("Tryb pomiaru")},
         {"l_trybPomiaru", co_tryb->currentText()},
         {"l_labKanalPomiarowy", kanal ? tr("Kanał pomiarowy") + QLatin1Char(':') : QString()},
@@ -245,18 +227,17 @@ void TfustawWilg::but_drukujClick()
         {"L_labAlMin", tr("Wartość min")},
         {"L_AlMin", tekstDziesiatych(a.warunek1)},
         {"c_stanWyjPrzek", QCoreApplication::translate("TPanelAlarmu", "Stan wyjść przekaźnikowych")},
-        {"f_wydrukowano", QCoreApplication::translate("TEdytorListy", "Wydrukowano") + QStringLiteral(": [Date]")},
     };
-    for (const auto &[nazwa, tekst] : teksty)
-        if (!ustawTekstRaportu(r, QString::fromLatin1(nazwa), tekst))
-            return;
-    TZbiorRaportu &jeden = *r.zbior(QStringLiteral("frxDBDataset1"));
+}
+
+// One row: item 32, whose relays the band prints.
+void TfustawWilg::wypelnijRaport(TRaport &r)
+{
+    TZbiorRaportu &jeden = *r.zbior(zbiorRaportu);
     jeden.wyczysc();
     jeden.dodajWiersz({QStringLiteral("32")});
-    TZbiorRaportu &przekazniki = *r.zbior(QStringLiteral("memPrzekazniki"));
-    przekazniki.wyczysc();
-    dopiszPrzekazniki(przekazniki, 32, 1, polaWilgotnosci()[QStringLiteral("alarm_przekazniki")].stany(w));
-    drukujRaport(r, jezykId);
+    dopiszPrzekazniki(przekaznikiRaportu(r), 32, 1,
+                      polaWilgotnosci()[QStringLiteral("alarm_przekazniki")].stany(rekord));
 }
 
 bool edytujWilgotnosc(W &wilgotnosc, const TPrzekaznikiArray &przekazniki, int jezykId)

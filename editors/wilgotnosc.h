@@ -9,14 +9,11 @@
 
 #include <QStringList>
 
-#include <memory>
-
 class QComboBox;
 class QGroupBox;
 class QTabWidget;
 class TIntEdit;
 class TPanelAlarmu;
-class TRaport;
 
 // "sposob_pomiaru" (a list), "numer_wejscia" (the measuring channel, bound
 // by the window), "max_zadana" / "min_zadana" (0..100) and the alarm
@@ -27,11 +24,9 @@ class TfustawWilg : public TEdytorRekordu<Tkvor350wilgotnosc> {
     Q_OBJECT
 public:
     explicit TfustawWilg(QWidget *parent = nullptr);
-    ~TfustawWilg() override;
 
     Tkvor350wilgotnosc &wilgotnosc = rekord;
     QStringList listaPomiarPoz; // the channel number of each item of co_kanalPomiarowy
-    qint64 ileTemp = 0;         // the report's cell counter, for the window's life
 
     QGroupBox *gb_tryb, *gb_kanal, *gb_zadane;
     QComboBox *co_tryb;
@@ -53,14 +48,13 @@ protected:
     // The controls only, back to zero; the record follows them at OK, a
     // send or a print.
     void sb_clsClick() override;
-    // The controls into the record (not a change), then the report.
-    void but_drukujClick() override;
+    // The settings as labelled lines, the alarm's relay states under them.
+    void zbudujRaport(TRaport &raport) override;
+    QList<std::pair<const char *, QString>> tekstyRaportu() const override;
+    void wypelnijRaport(TRaport &raport) override;
 
 private:
     void zmianaTrybu();
-    void zbudujRaport(TRaport &raport);
-
-    std::unique_ptr<TRaport> frxReport1;
 };
 
 // True when the user confirmed a change; only then does the record hold

@@ -619,13 +619,6 @@ Check the controller settings.</translation>
     </message>
 </context>
 <context>
-    <name>TEdytorListy</name>
-    <message>
-        <source>Wydrukowano</source>
-        <translation>Printed</translation>
-    </message>
-</context>
-<context>
     <name>TEdytorSekcji</name>
     <message>
         <source>Odczyt danych ze sterownika</source>
@@ -2423,10 +2416,6 @@ The controller will reset...</translation>
     <message>
         <source>Max</source>
         <translation>Max</translation>
-    </message>
-    <message>
-        <source>Wydrukowano</source>
-        <translation>Printed</translation>
     </message>
 </context>
 <context>

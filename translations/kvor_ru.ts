@@ -619,13 +619,6 @@ Sprawdź ustawienia sterownika.</source>
     </message>
 </context>
 <context>
-    <name>TEdytorListy</name>
-    <message>
-        <source>Wydrukowano</source>
-        <translation>Напечатано</translation>
-    </message>
-</context>
-<context>
     <name>TEdytorSekcji</name>
     <message>
         <source>Odczyt danych ze sterownika</source>
@@ -2423,10 +2416,6 @@ Nastąpi reset sterownika...</source>
     <message>
         <source>Max</source>
         <translation>Макс</translation>
-    </message>
-    <message>
-        <source>Wydrukowano</source>
-        <translation>Напечатано</translation>
     </message>
 </context>
 <context>

@@ -1,7 +1,7 @@
 // Fields as data: the kinds' texts and storing rules, the compare rows of
-// a field table, the list table over a section copy (live cells, the
-// report's fields, a proxy model between the table and the grid) and the
-// in-cell editors.
+// a field table (also with a compare's own names, texts and joined rows),
+// the list table over a section copy (live cells, the report's fields, a
+// proxy model between the table and the grid) and the in-cell editors.
 #include "komunikaty_skrypt.h"
 #include "test_qt.h"
 
@@ -154,6 +154,66 @@ private slots:
         QCOMPARE(r[1].nazwa, QString("Przekaźniki"));
         QCOMPARE(r[1].program, QString("-"));
         QCOMPARE(r[1].sterownik, QString("DO1.5: DEF 2"));
+    }
+
+    // A compare that says more than the grid: its own field order, the
+    // item's text before the fields' names, a field's own name and value
+    // text, equality by value where the texts hide it, and runs of joined
+    // fields, each run one row. Over items, the first field names the row.
+    void rozniceWlasne()
+    {
+        using P = TPole<Rek>;
+        TPolaSekcji<Rek> t(
+            "TestPola",
+            {
+                P::liczbowe("d", "Dziesiąte", TRodzajPola::Dziesiate, DOSTEP_POLA(dziesiate))
+                    .krotko("D")
+                    .porownanie([](const TMiejscePola &) { return QStringLiteral("Razem"); })
+                    .porownanieWJednym(),
+                P::liczbowe("o", "Obcięte", TRodzajPola::DziesiateObciete, DOSTEP_POLA(obciete))
+                    .krotko("O")
+                    .porownanie([](const TMiejscePola &) { return QStringLiteral("Razem"); })
+                    .porownanieWJednym(),
+                P::wyliczenie("kod", "Kod", DOSTEP_POLA(kod), [](int) { return QStringList{"OFF"}; })
+                    .poza("***")
+                    .rowneGdy([](const Rek &a, const Rek &b, const TMiejscePola &) { return a.kod == b.kod; }),
+                P::liczbowe("m", "Moduły", TRodzajPola::Maska, DOSTEP_POLA(maska), 0, 4)
+                    .krotko("M")
+                    .porownanie([](const TMiejscePola &) { return QStringLiteral("Razem"); })
+                    .porownanieWJednym(),
+                P::liczbowe("s", "Czas", TRodzajPola::MinutySekundy, DOSTEP_POLA(sekundy))
+                    .porownanie(
+                        [](const TMiejscePola &) { return QString(); },
+                        [](const Rek &r, const TMiejscePola &) { return QString::asprintf("%2d", int(r.sekundy)); }),
+            });
+        t.porownywane = {"s", "d", "o", "kod", "m"};
+        t.pozycjaPorownania = [](const TMiejscePola &m) { return QStringLiteral("Poz %1").arg(m.nr); };
+        Rek a{};
+        a.kod = 8;
+        a.sekundy = 5;
+        a.maska = 1;
+        Rek b = a;
+        QVERIFY(t.roznice(a, b, "R2", {2, 1045}).isEmpty());
+        b.dziesiate = 125;
+        b.obciete = 33;
+        b.kod = 7;
+        b.sekundy = 65;
+        b.maska = 0;
+        QStringList wiersze;
+        for (const TRoznicaPola &r : t.roznice(a, b, "R2", {2, 1045}))
+            wiersze << QStringList{r.id, r.nazwa, r.program, r.sterownik}.join('|');
+        QCOMPARE(wiersze, QStringList({"R2|Poz 2| 5|65", "R2|Poz 2 Razem|D=0,0 O=0,0 |D=12,5 O=3,3 ",
+                                       "R2|Poz 2 Kod|***|***", "R2|Poz 2 Razem|M=1 |M= "}));
+
+        Rek x[3]{}, y[3]{};
+        y[1].dziesiate = 5;
+        const QList<TRoznicaPola> r = polaProby().roznice(
+            3, [&](int nr) -> const Rek & { return x[nr - 1]; }, [&](int nr) -> const Rek & { return y[nr - 1]; },
+            1045);
+        QCOMPARE(r.size(), 1);
+        QCOMPARE(r[0].id, QString("R2"));
+        QCOMPARE(r[0].nazwa, QString("Dziesiąte"));
+        QCOMPARE(r[0].sterownik, QString("0,5"));
     }
 
     // The table reads the copy live: grid columns first, hidden fields
