@@ -1,6 +1,7 @@
 // Field rules that several sections share, each tested once over a table of
 // the windows that use it: the alarm delay box of the measuring inputs, the
-// digital inputs and the humidity.
+// digital inputs and the humidity; the power of the digital and the analog
+// outputs, a 16-bit field on the wire.
 #include "komunikaty_skrypt.h"
 #include "okno_rekordu.h"
 #include "test_qt.h"
@@ -100,6 +101,30 @@ const std::vector<Opoznienie> &opoznienia()
     return t;
 }
 
+// ---- Power ----
+
+struct Moc {
+    const char *nazwa;
+    std::function<std::unique_ptr<TEdytorSekcji>()> okno;
+    std::function<qint64(TEdytorSekcji &)> zapisana;
+};
+
+const std::vector<Moc> &moce()
+{
+    static const std::vector<Moc> t = {
+        {"digital output",
+         [] {
+             auto o = oknoZera<TFEditParPrzek>([](TPrzekaznik &p) { p.nr = 1; });
+             static_cast<TFEditParPrzek &>(*o).ustawNumer(1);
+             return o;
+         },
+         [](TEdytorSekcji &o) { return qint64(rekordOkna<TFEditParPrzek>(o).moc); }},
+        {"analog output", [] { return oknoZera<TFkonfigwyjsc>([](TWyjscieAnalogowe &) {}); },
+         [](TEdytorSekcji &o) { return qint64(rekordOkna<TFkonfigwyjsc>(o).moc); }},
+    };
+    return t;
+}
+
 } // namespace
 
 class TestPolaWspolne : public TestQt {
@@ -150,6 +175,42 @@ private slots:
         o->but_ok->click();
         QVERIFY(o->wynik);
         QTEST(u.zapisane(*o), "zapisane");
+    }
+
+    // The power goes to the controller in 16 bits: 0..65535 are taken, any
+    // other value gives the range message and is stored, and shown, as 0.
+    void moc_data()
+    {
+        QTest::addColumn<int>("uzytkownik");
+        QTest::addColumn<QString>("wpisane");
+        QTest::addColumn<bool>("poza");
+        QTest::addColumn<qint64>("zapisana");
+        for (size_t i = 0; i < moce().size(); ++i) {
+            const char *n = moce()[i].nazwa;
+            QTest::addRow("%s: 70000", n) << int(i) << "70000" << true << qint64(0);
+            QTest::addRow("%s: 65536", n) << int(i) << "65536" << true << qint64(0);
+            QTest::addRow("%s: -1", n) << int(i) << "-1" << true << qint64(0);
+            QTest::addRow("%s: 65535", n) << int(i) << "65535" << false << qint64(65535);
+            QTest::addRow("%s: 0", n) << int(i) << "0" << false << qint64(0);
+        }
+    }
+    void moc()
+    {
+        QFETCH(int, uzytkownik);
+        QFETCH(QString, wpisane);
+        QFETCH(bool, poza);
+        QFETCH(qint64, zapisana);
+        const Moc &u = moce()[size_t(uzytkownik)];
+        auto o = u.okno();
+        auto *e = o->findChild<QLineEdit *>(QStringLiteral("ie_moc"));
+        QVERIFY(e);
+        e->setText(wpisane);
+        if (poza)
+            komunikaty->oczekuj(R::Komunikat, " Nieprawidłowy zakres parametru ! 65535");
+        o->but_ok->click();
+        QVERIFY(komunikaty->pusty());
+        QCOMPARE(u.zapisana(*o), zapisana);
+        QCOMPARE(e->text(), QString::number(zapisana));
     }
 };
 

@@ -628,8 +628,9 @@ private slots:
     }
 
     // The name: a loaded 50-unit name is shown whole (trimmed) and stored
-    // as shown; typing stops at 15 characters; a negative power is stored
-    // as 0, not wrapped into the unsigned field.
+    // as shown; typing stops at 15 characters; a negative power is refused
+    // with the range message and stored as 0, not wrapped into the
+    // unsigned field.
     void nazwaIMoc()
     {
         TPrzekaznik &p = pc->projekt.przekazniki[0];
@@ -648,7 +649,9 @@ private slots:
         QCOMPARE(o->ed_nazwa->text(), QString("abcdefghijklmno"));
         QCOMPARE(o->ie_moc->MinValue(), 0);
         wpisz(o->ie_moc, "-25");
+        s->komunikaty.oczekuj(R::Komunikat, " Nieprawidłowy zakres parametru ! 65535");
         o->AktualizujDanePoEdycji();
+        QVERIFY(s->komunikaty.pusty());
         QCOMPARE(o->rekord.moc, 0u);
     }
 
