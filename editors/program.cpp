@@ -30,15 +30,6 @@ namespace {
 
 const char *const kontekst = "TFProgramMycia";
 
-// A name's units up to the first zero unit.
-QString doZera(const TNazwa50char &n)
-{
-    int ile = 0;
-    while (ile < 50 && n.z[ile] != 0)
-        ++ile;
-    return QString::fromUtf16(n.z, ile);
-}
-
 // The tool buttons' pictures of the compare and the copy.
 QIcon ikonaPorownania()
 {
@@ -87,7 +78,7 @@ QStringList listaKrokow(bool mycie)
 QString nazwaProgramu(const TProgram &program)
 {
     const TNazwa50char n = program.nazwa;
-    return doZera(n);
+    return nazwaDoZera(n);
 }
 
 QString tekstKroku(int krok, bool mycie)
@@ -108,7 +99,7 @@ QString tytulTemperatury(int wejscie)
     QString t = QStringLiteral("AI1.%1 ").arg(wejscie);
     if (const TProjektVXTNew *p = projektBiezacy()) {
         const TNazwa50char n = p->FWejsciaPomiarowe[wejscie - 1].nazwa;
-        t += doZera(n);
+        t += nazwaDoZera(n);
     }
     return t;
 }

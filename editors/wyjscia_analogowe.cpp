@@ -28,10 +28,7 @@ QString przetlumacz(const char *t) { return QCoreApplication::translate(kontekst
 QString jednostkiNazwy(const R &r)
 {
     const TNazwa50char n = r.nazwa;
-    int ile = 0;
-    while (ile < 50 && n.z[ile] != 0)
-        ++ile;
-    return QString(reinterpret_cast<const QChar *>(n.z), ile);
+    return nazwaDoZera(n);
 }
 
 // The measuring channels of the regulators: the humidity, then AI1.1..AI1.6

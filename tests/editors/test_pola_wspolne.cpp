@@ -1,7 +1,8 @@
 // Field rules that several sections share, each tested once over a table of
-// the windows that use it: the alarm delay box of the measuring inputs, the
-// digital inputs and the humidity; the power of the digital and the analog
-// outputs, a 16-bit field on the wire.
+// the windows and readers that use it: the alarm delay box of the measuring
+// inputs, the digital inputs and the humidity; the power of the digital and
+// the analog outputs, a 16-bit field on the wire; names that end at their
+// first zero.
 #include "komunikaty_skrypt.h"
 #include "okno_rekordu.h"
 #include "test_qt.h"
@@ -125,6 +126,177 @@ const std::vector<Moc> &moce()
     return t;
 }
 
+// ---- Names ----
+
+// "  Pompa", a zero unit, "ukryte": what a file or a controller may hold.
+const QString zZerem = QStringLiteral("  Pompa") + QChar(u'\0') + QStringLiteral("ukryte");
+
+TNazwa50char nazwa50(const QString &t) { return tekstNaNazwe50(t); }
+
+// The stored units of a name up to the last non-zero one: what the record
+// holds after a read, units past a zero included.
+QString jednostki(const TNazwa50char &n)
+{
+    int ile = 50;
+    while (ile > 0 && n.z[ile - 1] == 0)
+        --ile;
+    return QString::fromUtf16(n.z, ile);
+}
+
+// A length-prefixed one-byte name over the whole text, zero included.
+void jednobajtowa(uint8_t (&pole)[17], const QString &t)
+{
+    std::memset(pole, 0, sizeof pole);
+    pole[0] = uint8_t(t.size());
+    for (int i = 0; i < t.size(); ++i)
+        pole[1 + i] = utf16NaZnak1250(t.at(i).unicode());
+}
+
+// The name field of a block: the units of the text, low byte first.
+QByteArray poleBloku(const QByteArray &blok, int od, const QString &t)
+{
+    QByteArray b = blok;
+    for (int i = 0; i < t.size(); ++i) {
+        b[od + 2 * i] = char(t.at(i).unicode() & 0xFF);
+        b[od + 2 * i + 1] = char(t.at(i).unicode() >> 8);
+    }
+    return b;
+}
+
+QString tekstPola(TEdytorSekcji &o, const char *pole)
+{
+    return o.findChild<QLineEdit *>(QString::fromLatin1(pole))->text();
+}
+
+struct Czytnik {
+    const char *nazwa;
+    // What the reader makes of the stored zZerem.
+    std::function<QString()> czytaj;
+    QString oczekiwany;
+};
+
+const std::vector<Czytnik> &czytniki()
+{
+    static const std::vector<Czytnik> t = [] {
+        std::vector<Czytnik> w;
+        const QString przyciety = QStringLiteral("Pompa"), doZera = QStringLiteral("  Pompa");
+        // The model's helpers.
+        w.push_back({"nazwa50NaTekst", [] { return nazwa50NaTekst(nazwa50(zZerem)); }, przyciety});
+        w.push_back({"nazwaDoZera", [] { return nazwaDoZera(nazwa50(zZerem)); }, doZera});
+        w.push_back({"nazwaNaTekst",
+                     [] {
+                         const TNazwa50char n = nazwa50(zZerem);
+                         return nazwaNaTekst(n.z, 16);
+                     },
+                     przyciety});
+        w.push_back({"slowaNaTekst",
+                     [] {
+                         const TNazwa50char n = nazwa50(zZerem);
+                         return slowaNaTekst(std::span<const char16_t>(n.z, 16));
+                     },
+                     doZera});
+        w.push_back(
+            {"slowaTekstuNaTekst", [] { return slowaTekstuNaTekst(tekstNaBajtyUtf16(zZerem, 16), 1, 16); }, doZera});
+        w.push_back(
+            {"bajtyNaSlowa50", [] { return jednostki(bajtyNaSlowa50(tekstNaBajtyUtf16(zZerem, 16), 0, 16)); }, doZera});
+        w.push_back({"tekstJednobajtowy",
+                     [] {
+                         uint8_t p[17];
+                         jednobajtowa(p, zZerem);
+                         return tekstJednobajtowy(p);
+                     },
+                     doZera});
+        // The codec's readers of the blocks' name fields.
+        w.push_back({"codec: digital output",
+                     [] {
+                         auto p = std::make_unique<TPrzekaznik>();
+                         rozpakujPrzekaznik(poleBloku(QByteArray(232, '\0'), 4, zZerem), *p);
+                         return jednostki(p->nazwa);
+                     },
+                     doZera});
+        w.push_back({"codec: measuring input",
+                     [] {
+                         auto p = std::make_unique<TWejscieAnalogowe>();
+                         rozpakujWejscieAnalogowe(poleBloku(QByteArray(348, '\0'), 4, zZerem), *p);
+                         return jednostki(p->nazwa);
+                     },
+                     doZera});
+        w.push_back({"codec: digital input, one-byte name",
+                     [] {
+                         Tkvor350wejscieDwustanowe d{};
+                         rozpakujOdczytWejsciaCyfrowego(poleBloku(QByteArray(212, '\0'), 4, zZerem), d);
+                         return QStringLiteral("%1 (%2)").arg(tekstJednobajtowy(d.nazwa_str)).arg(d.nazwa_str[0]);
+                     },
+                     doZera + QStringLiteral(" (7)")});
+        // The section fields' readers (lists, reports, compares).
+        w.push_back({"field: digital output name (DOSTEP_NAZWY50)",
+                     [] {
+                         TPrzekaznik p{};
+                         p.nazwa = nazwa50(zZerem);
+                         return polaPrzekaznikow()[QStringLiteral("Nazwa")].tekstW(p, {1, 1045});
+                     },
+                     przyciety});
+        w.push_back({"field: digital input name",
+                     [] {
+                         Tkvor350wejscieDwustanowe d{};
+                         jednobajtowa(d.nazwa_str, zZerem);
+                         return polaWejscCyfrowych()[QStringLiteral("Nazwa")].tekstW(d, {1, 1045});
+                     },
+                     doZera});
+        for (const char *pole : {"Nazwa", "nazwa"})
+            w.push_back({pole[0] == 'N' ? "field: measuring input list name" : "field: measuring input editor name",
+                         [pole] {
+                             auto we = std::make_unique<TWejscieAnalogowe>();
+                             we->nazwa = nazwa50(zZerem);
+                             return polaWejscPomiarowych()[QString::fromLatin1(pole)].tekstW(*we, {1, 1045});
+                         },
+                         doZera});
+        w.push_back({"field: analog output name",
+                     [] {
+                         TWyjscieAnalogowe a{};
+                         a.nazwa = nazwa50(zZerem);
+                         return polaWyjscAnalogowych()[QStringLiteral("Nazwa")].tekstW(a, {1, 1045});
+                     },
+                     doZera});
+        w.push_back({"program name",
+                     [] {
+                         auto p = std::make_unique<TProgram>();
+                         std::memset(p.get(), 0, sizeof *p);
+                         p->nazwa = nazwa50(zZerem);
+                         return nazwaProgramu(*p);
+                     },
+                     doZera});
+        // The editors' name boxes.
+        w.push_back({"window: digital output",
+                     [] {
+                         auto o = oknoZera<TFEditParPrzek>([](TPrzekaznik &p) { p.nazwa = nazwa50(zZerem); });
+                         return tekstPola(*o, "ed_nazwa");
+                     },
+                     przyciety});
+        w.push_back({"window: analog output",
+                     [] {
+                         auto o = oknoZera<TFkonfigwyjsc>([](TWyjscieAnalogowe &a) { a.nazwa = nazwa50(zZerem); });
+                         return tekstPola(*o, "ed_nazwa");
+                     },
+                     przyciety});
+        w.push_back({"window: measuring input",
+                     [] {
+                         auto o = oknoZera<TFEditWejsciePom>([](TWejscieAnalogowe &a) { a.nazwa = nazwa50(zZerem); });
+                         return tekstPola(*o, "ed_nazwa");
+                     },
+                     doZera});
+        w.push_back({"window: digital input",
+                     [] {
+                         auto o = oknoZera<TfeditWejscieCyfrowe>(
+                             [](Tkvor350wejscieDwustanowe &d) { jednobajtowa(d.nazwa_str, zZerem); });
+                         return tekstPola(*o, "ed_nazwa");
+                     },
+                     doZera});
+        return w;
+    }();
+    return t;
+}
+
 } // namespace
 
 class TestPolaWspolne : public TestQt {
@@ -211,6 +383,47 @@ private slots:
         QVERIFY(komunikaty->pusty());
         QCOMPARE(u.zapisana(*o), zapisana);
         QCOMPARE(e->text(), QString::number(zapisana));
+    }
+
+    // A name read from a file or a controller ends at its first zero unit
+    // or byte; then each reader trims it or not as its section does.
+    void nazwyDoZera_data()
+    {
+        QTest::addColumn<int>("czytnik");
+        for (size_t i = 0; i < czytniki().size(); ++i)
+            QTest::addRow("%s", czytniki()[i].nazwa) << int(i);
+    }
+    void nazwyDoZera()
+    {
+        QFETCH(int, czytnik);
+        const Czytnik &c = czytniki()[size_t(czytnik)];
+        QCOMPARE(c.czytaj(), c.oczekiwany);
+    }
+
+    // An output confirmed in its editor stores the name it showed; one left
+    // alone in the list keeps its bytes, those after the zero unit too.
+    void nazwaZapisana()
+    {
+        auto o = oknoZera<TFEditParPrzek>([](TPrzekaznik &p) { p.nazwa = nazwa50(zZerem); });
+        o->modyfikacja();
+        o->but_ok->click();
+        const TNazwa50char n = rekordOkna<TFEditParPrzek>(*o).nazwa;
+        QCOMPARE(jednostki(n), QString("Pompa"));
+
+        auto lista = std::make_unique<TKopiaRobocza<TPrzekaznikiArray>>();
+        std::memset(&lista->r, 0, sizeof lista->r);
+        for (int i = 0; i < 128; ++i)
+            lista->r[i].nr = i + 1;
+        lista->r[3].nazwa = nazwa50(zZerem);
+        const auto przed = kopiaRobocza(lista->r);
+        auto l = std::make_unique<Tflistaprzekaznikow>();
+        l->ustawJezyk(1045);
+        kopiujRekord(l->przekaznikiLista, lista->r);
+        l->memProjlistaTworz();
+        QCOMPARE(l->memproj->tekst(3, "Nazwa"), QString("Pompa"));
+        l->modyfikacja();
+        l->but_ok->click();
+        QVERIFY(std::memcmp(&l->przekaznikiLista, &przed->r, sizeof przed->r) == 0);
     }
 };
 

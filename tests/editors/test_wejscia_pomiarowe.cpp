@@ -138,7 +138,7 @@ protected:
 private slots:
     void initTestCase() { QApplication::setApplicationName("Setup kVOR 350"); }
 
-    // Six rows of 24 inputs; names with every non-zero unit, type and
+    // Six rows of 24 inputs; names up to their first zero unit, type and
     // reaction texts ("***" without an item), the relative alarm only for
     // inputs 1 and 3, bold rows while an alarm is on, the current inputs'
     // scaling for the report.
@@ -176,7 +176,7 @@ private slots:
             QCOMPARE(o->DBGrid1->columnWidth(k), szerokosci[k]);
         }
         QCOMPARE(komorka(*o, 5, 0), QString("AI1.6"));
-        QCOMPARE(komorka(*o, 1, 1), QString("Abcd"));
+        QCOMPARE(komorka(*o, 1, 1), QString("Ab"));
         QCOMPARE(komorka(*o, 1, 2), QString("***"));
         QCOMPARE(komorka(*o, 1, 3), QString("-3,4"));
         QCOMPARE(komorka(*o, 1, 4), QString("PRZERWANIE PROGRAMU"));
