@@ -168,6 +168,14 @@ QString tekstPola(TEdytorSekcji &o, const char *pole)
     return o.findChild<QLineEdit *>(QString::fromLatin1(pole))->text();
 }
 
+// The name box of a window of Okno over a record whose `nazwa` holds zZerem.
+template <class Okno>
+QString poleNazwy50()
+{
+    auto o = oknoZera<Okno>([](typename Okno::Rekord &r) { r.nazwa = nazwa50(zZerem); });
+    return tekstPola(*o, "ed_nazwa");
+}
+
 struct Czytnik {
     const char *nazwa;
     // What the reader makes of the stored zZerem.
@@ -267,24 +275,9 @@ const std::vector<Czytnik> &czytniki()
                      },
                      doZera});
         // The editors' name boxes.
-        w.push_back({"window: digital output",
-                     [] {
-                         auto o = oknoZera<TFEditParPrzek>([](TPrzekaznik &p) { p.nazwa = nazwa50(zZerem); });
-                         return tekstPola(*o, "ed_nazwa");
-                     },
-                     przyciety});
-        w.push_back({"window: analog output",
-                     [] {
-                         auto o = oknoZera<TFkonfigwyjsc>([](TWyjscieAnalogowe &a) { a.nazwa = nazwa50(zZerem); });
-                         return tekstPola(*o, "ed_nazwa");
-                     },
-                     przyciety});
-        w.push_back({"window: measuring input",
-                     [] {
-                         auto o = oknoZera<TFEditWejsciePom>([](TWejscieAnalogowe &a) { a.nazwa = nazwa50(zZerem); });
-                         return tekstPola(*o, "ed_nazwa");
-                     },
-                     doZera});
+        w.push_back({"window: digital output", poleNazwy50<TFEditParPrzek>, przyciety});
+        w.push_back({"window: analog output", poleNazwy50<TFkonfigwyjsc>, przyciety});
+        w.push_back({"window: measuring input", poleNazwy50<TFEditWejsciePom>, doZera});
         w.push_back({"window: digital input",
                      [] {
                          auto o = oknoZera<TfeditWejscieCyfrowe>(
