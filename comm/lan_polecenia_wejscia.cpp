@@ -74,7 +74,7 @@ int lanCzytajWejsciaCyfrowe(IKlientTcp &A_tc, Tkvor350wejscieDwustanowe &A_ustaw
     const uint8_t wejscie = A_ustaw.nr_wejscia;
     const uint8_t karta = A_ustaw.nr_karty;
     const int w = czytajRekord(A_tc, A_ust, blokWejsciaCyfrowego, bajty({wejscie, karta}), czasKlienta, A_ustaw,
-                               rozpakujWejscieCyfrowe);
+                               rozpakujOdczytWejsciaCyfrowego);
     A_ustaw.nr_wejscia = wejscie;
     A_ustaw.nr_karty = karta;
     return w;

@@ -61,7 +61,7 @@ int CzytajWejsciaCyfroweKVOR350(TFkomunikacja &k, Tkvor350wejscieDwustanowe &a_d
     const uint8_t wejscie = a_dane.nr_wejscia;
     const uint8_t karta = a_dane.nr_karty;
     const int w = bloki::czytajRekord(k, adres, trans, blokWejsciaCyfrowego, bloki::bajty({wejscie, karta}), a_dane,
-                                      rozpakujWejscieCyfrowe);
+                                      rozpakujOdczytWejsciaCyfrowego);
     if (w == 0) {
         a_dane.nr_wejscia = wejscie;
         a_dane.nr_karty = karta;

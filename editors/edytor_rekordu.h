@@ -143,7 +143,13 @@ protected:
             listy_.push_back({c, pole.lista});
         powiaz(
             k, [this, k, pole] { ustawWartoscKontrolki(k, pole, pole.doEdycji(rekord, miejsce())); },
-            [this, k, pole] { pole.zEdycji(rekord, wartoscKontrolki(k, pole)); });
+            [this, k, pole] {
+                pole.zEdycji(rekord, wartoscKontrolki(k, pole));
+                // A value refused with the range message is stored as 0,
+                // and the control shows what was stored.
+                if (pole.zeroPozaZakresem)
+                    ustawWartoscKontrolki(k, pole, pole.doEdycji(rekord, miejsce()));
+            });
     }
     // Binds any control: how the record shows in it and how it goes back.
     // Its value changes enable OK when it is a line edit or a drop-down

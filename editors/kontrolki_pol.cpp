@@ -1,5 +1,6 @@
 #include "kontrolki_pol.h"
 
+#include "edycja_czasu.h"
 #include "edycja_liczb.h"
 #include "pole_nazwy.h"
 #include "przekazniki32.h"
@@ -12,24 +13,6 @@
 
 #include <algorithm>
 #include <limits>
-
-TEdycjaCzasu::TEdycjaCzasu(QWidget *parent) : QLineEdit(parent)
-{
-    // The default blank (a '0' blank would drop typed zeros from text());
-    // a part typed with blanks counts its digits ("2 " is 2).
-    setInputMask(QStringLiteral("99:99"));
-    ustawWartosc(0);
-}
-
-qint64 TEdycjaCzasu::wartosc() const
-{
-    const QStringList czesci = displayText().remove(QLatin1Char(' ')).split(QLatin1Char(':'));
-    if (czesci.size() != 2)
-        return 0;
-    return czesci[0].toLongLong() * 60 + std::min(czesci[1].toLongLong(), qint64(59));
-}
-
-void TEdycjaCzasu::ustawWartosc(qint64 v) { setText(tekstCzasu(v)); }
 
 namespace {
 
@@ -71,7 +54,7 @@ QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId)
     }
     case TRodzajPola::MinutySekundy:
     case TRodzajPola::GodzinyMinuty:
-        return new TEdycjaCzasu(rodzic);
+        return new TMin99SecEdit(rodzic);
     case TRodzajPola::Nazwa50:
     case TRodzajPola::Nazwa1250: {
         auto *e = new QLineEdit(rodzic);
@@ -106,8 +89,8 @@ void ustawWartoscKontrolki(QWidget *k, const TOpisPola &, const QVariant &v)
     else if (auto *c = qobject_cast<QComboBox *>(k)) {
         const qint64 i = v.toLongLong();
         c->setCurrentIndex(i >= 0 && i < c->count() ? int(i) : -1);
-    } else if (auto *t = qobject_cast<TEdycjaCzasu *>(k)) {
-        t->ustawWartosc(v.toLongLong());
+    } else if (auto *t = qobject_cast<TMin99SecEdit *>(k)) {
+        t->setTimesek(int(std::clamp<qint64>(v.toLongLong(), 0, std::numeric_limits<int>::max())));
     } else if (auto *f = qobject_cast<TFloatEdit *>(k)) {
         f->setValue(v.toDouble());
     } else if (auto *n = qobject_cast<TIntEdit *>(k)) {
@@ -123,8 +106,8 @@ QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis)
         return p->stany();
     if (auto *c = qobject_cast<QComboBox *>(k))
         return c->currentIndex() < 0 ? QVariant() : QVariant(qint64(c->currentIndex()));
-    if (auto *t = qobject_cast<TEdycjaCzasu *>(k))
-        return t->wartosc();
+    if (auto *t = qobject_cast<TMin99SecEdit *>(k))
+        return qint64(t->timesek());
     if (auto *f = qobject_cast<TFloatEdit *>(k))
         return dziesietne(opis.rodzaj) ? QVariant(f->Value()) : QVariant(qint64(f->Value()));
     if (auto *n = qobject_cast<TIntEdit *>(k))
@@ -140,6 +123,8 @@ void naZmianeKontrolki(QWidget *k, QObject *kontekst, const std::function<void()
         QObject::connect(p, &TPrzelacznikiWyjsc::OnChange, kontekst, [f] { f(); });
     else if (auto *c = qobject_cast<QComboBox *>(k))
         QObject::connect(c, &QComboBox::currentIndexChanged, kontekst, [f] { f(); });
+    else if (auto *t = qobject_cast<TMin99SecEdit *>(k))
+        QObject::connect(t, &TMin99SecEdit::zmiana, kontekst, [f] { f(); });
     else if (auto *e = qobject_cast<QLineEdit *>(k))
         QObject::connect(e, &QLineEdit::textChanged, kontekst, [f] { f(); });
 }

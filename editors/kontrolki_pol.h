@@ -3,9 +3,10 @@
 // tenths in a TFloatEdit (rounded kinds keep every typed decimal until they
 // are stored) or a one-decimal TFloatPrecEdit (truncated kinds), a list in
 // a drop-down list, a name in a line edit that stops typing at the field's
-// limit, a duration in a "99:99" box, relay states in a TPrzekazniki32
-// (titled by the field, asking the definition viewer on a click, with the
-// project's output icons; its OnChange is its change).
+// limit, a duration in a TMin99SecEdit (hh:mm the same way as mm:ss: two
+// parts, the second at most 59, 99:59 at most), relay states in a
+// TPrzekazniki32 (titled by the field, asking the definition viewer on a
+// click, with the project's output icons; its OnChange is its change).
 //
 // Values travel as wartoscDoEdycji gives them: tenths as a double of
 // units, list codes, seconds or minutes as numbers, names as text, relay
@@ -19,17 +20,6 @@
 #include <QStyledItemDelegate>
 
 #include <functional>
-
-// A duration as two two-digit parts, "mm:ss" (seconds) or "hh:mm"
-// (minutes): the value is first part x 60 + second part, the second part
-// at most 59.
-class TEdycjaCzasu : public QLineEdit {
-    Q_OBJECT
-public:
-    explicit TEdycjaCzasu(QWidget *parent = nullptr);
-    qint64 wartosc() const;
-    void ustawWartosc(qint64 v);
-};
 
 // The control for the field, or nullptr for kinds without one of their own
 // (computed texts, masks: the section binds its own).

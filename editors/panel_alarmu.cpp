@@ -1,5 +1,6 @@
 #include "panel_alarmu.h"
 
+#include "edycja_czasu.h"
 #include "edycja_liczb.h"
 #include "kontrolki_pol.h"
 #include "przekazniki32.h"
@@ -43,7 +44,7 @@ TPanelAlarmu::TPanelAlarmu(const Pola &pola, const QString &nazwa, int jezykId, 
         wartosci->addWidget(k, w, 1);
     };
     dt_opoznienie =
-        qobject_cast<TEdycjaCzasu *>(dodaj(pola.opoznienie, QStringLiteral("dt_%1Opoznienie").arg(nazwa), jezykId));
+        qobject_cast<TMin99SecEdit *>(dodaj(pola.opoznienie, QStringLiteral("dt_%1Opoznienie").arg(nazwa), jezykId));
     wiersz(L_opoznienie, "L_opoznienie", dt_opoznienie);
     if (pola.max) {
         fe_max = qobject_cast<TFloatEdit *>(dodaj(*pola.max, QStringLiteral("fe_%1_Max").arg(nazwa), jezykId));

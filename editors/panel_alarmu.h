@@ -23,7 +23,7 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QTabWidget;
-class TEdycjaCzasu;
+class TMin99SecEdit;
 class TFloatEdit;
 class TPrzekazniki32;
 
@@ -47,7 +47,7 @@ public:
     QGroupBox *gb_status, *gb_logikaPrzekaznikow;
     QComboBox *co_status, *co_logika;
     QLabel *L_opoznienie;
-    TEdycjaCzasu *dt_opoznienie;
+    TMin99SecEdit *dt_opoznienie;
     QLabel *L_max = nullptr, *L_min = nullptr;
     TFloatEdit *fe_max = nullptr, *fe_min = nullptr;
     TPrzekazniki32 *przekazniki;

@@ -415,7 +415,8 @@ inline std::function<QStringList(int)> zListyJezyka(QStringList (*lista)(int jez
     [=](const auto &r) -> qint64 { return r.pole; },                                                                   \
         [=](auto &r, qint64 v) { r.pole = static_cast<std::remove_cvref_t<decltype(r.pole)>>(v); }
 
-// A TNazwa50char name: shown trimmed, stored zero-padded.
+// A TNazwa50char name: shown up to its first zero unit and trimmed, stored
+// zero-padded.
 #define DOSTEP_NAZWY50(pole)                                                                                           \
     [=](const auto &r, const TMiejscePola &) {                                                                         \
         const TNazwa50char n = r.pole;                                                                                 \
@@ -427,8 +428,9 @@ inline std::function<QStringList(int)> zListyJezyka(QStringList (*lista)(int jez
             r.pole = n;                                                                                                \
         }
 
-// A length-prefixed one-byte (Windows-1250) name such as `nazwa_str`; the
-// bytes after the text keep what they held.
+// A length-prefixed one-byte (Windows-1250) name such as `nazwa_str`,
+// shown up to its first zero byte; the bytes after the text keep what they
+// held.
 #define DOSTEP_NAZWY1250(pole)                                                                                         \
     [=](const auto &r, const TMiejscePola &) { return tekstJednobajtowy(std::span<const uint8_t>(r.pole)); },          \
         [=](auto &r, const QString &t) { ustawTekstJednobajtowy(std::span<uint8_t>(r.pole), t); }

@@ -26,14 +26,9 @@ namespace {
 
 const char *const kontekst = "TFProgramMycia";
 
-// A name's units up to the first zero unit.
-QString doZera(const TNazwa50char &n)
-{
-    int ile = 0;
-    while (ile < 50 && n.z[ile] != 0)
-        ++ile;
-    return QString::fromUtf16(n.z, ile);
-}
+// The washing program's name in every language: data that goes to the
+// controller, not a window text.
+const QString nazwaMycia = QStringLiteral("Mycie");
 
 // The tool buttons' pictures of the compare and the copy.
 QIcon ikonaPorownania()
@@ -106,7 +101,7 @@ const TPolaSekcji<TProgram> &polaProgramu()
 QString nazwaProgramu(const TProgram &program)
 {
     const TNazwa50char n = program.nazwa;
-    return doZera(n);
+    return nazwaDoZera(n);
 }
 
 QString tekstKroku(int krok, bool mycie)
@@ -127,7 +122,7 @@ QString tytulTemperatury(int wejscie)
     QString t = QStringLiteral("AI1.%1 ").arg(wejscie);
     if (const TProjektVXTNew *p = projektBiezacy()) {
         const TNazwa50char n = p->FWejsciaPomiarowe[wejscie - 1].nazwa;
-        t += doZera(n);
+        t += nazwaDoZera(n);
     }
     return t;
 }
@@ -266,8 +261,7 @@ TFProgramMycia::TFProgramMycia(QWidget *parent)
     // The name: every change of the box is the record's name at once.
     const auto nazwaDoRekordu = [this] { tekstNaNazwe50(ed_nazwaProgramu->text(), rekord.nazwa); };
     powiaz(
-        ed_nazwaProgramu, [this] { ed_nazwaProgramu->setText(mycie() ? tr("Mycie") : nazwaProgramu(rekord)); },
-        nazwaDoRekordu);
+        ed_nazwaProgramu, [this] { ed_nazwaProgramu->setText(nazwaProgramu(rekord)); }, nazwaDoRekordu);
     connect(ed_nazwaProgramu, &QLineEdit::textChanged, this, nazwaDoRekordu);
 
     StringGridSetup = new QTableView(obszar);
@@ -308,13 +302,15 @@ void TFProgramMycia::ustawProgram(int nr, const TProgramyArray100 &programy)
     jezyk();
 }
 
+// A negative step reference in rows 1..50 is OFF; the reserved rows 51..100
+// are kept as they are.
 void TFProgramMycia::WypiszDane()
 {
-    for (TCyklProgramu &w : rekord.cykle)
-        if (w.v[wcKrok] < 0)
-            w.v[wcKrok] = 0;
+    for (int r = 0; r < ileWierszyProgramu; ++r)
+        if (rekord.cykle[r].v[wcKrok] < 0)
+            rekord.cykle[r].v[wcKrok] = 0;
     if (mycie())
-        tekstNaNazwe50(tr("Mycie"), rekord.nazwa);
+        tekstNaNazwe50(nazwaMycia, rekord.nazwa);
     TEdytorRekordu::WypiszDane();
 }
 

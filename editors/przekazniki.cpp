@@ -114,8 +114,10 @@ const TPolaSekcji<TPrzekaznik> &polaPrzekaznikow()
                      DOSTEP_NAZWY50(nazwa), 15)
                 .kolumna(170)
                 .druk(QStringLiteral("nazwa"), 70),
+            // What the 16-bit field of the block carries.
             P::liczbowe("moc", QT_TRANSLATE_NOOP("Tflistaprzekaznikow", "Moc"), TRodzajPola::Calkowita,
-                        DOSTEP_POLA(moc), 0, std::numeric_limits<int>::max())
+                        DOSTEP_POLA(moc), 0, std::numeric_limits<uint16_t>::max())
+                .zeroPoza()
                 .kolumna(70, Qt::AlignCenter)
                 .druk(QStringLiteral("moc"), 25),
             P::wyliczenie("koszt", QT_TRANSLATE_NOOP("Tflistaprzekaznikow", "Jednostkowy koszt energii"),

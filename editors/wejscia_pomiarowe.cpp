@@ -61,11 +61,7 @@ const TPolaSekcji<TWejscieAnalogowe> &polaWejscPomiarowych()
                 P::obliczone("Nazwa", QT_TRANSLATE_NOOP("TflistawejscPom", "Nazwa"),
                              [](const W &r, const TMiejscePola &) {
                                  const TNazwa50char n = r.nazwa;
-                                 QString s;
-                                 for (const char16_t z : n.z)
-                                     if (z)
-                                         s.append(QChar(z));
-                                 return s;
+                                 return nazwaDoZera(n);
                              })
                     .kolumna(184)
                     .druk(QStringLiteral("nazwa"), 44),
@@ -115,13 +111,7 @@ const TPolaSekcji<TWejscieAnalogowe> &polaWejscPomiarowych()
                     "nazwa", QT_TRANSLATE_NOOP("TflistawejscPom", "Nazwa"), TRodzajPola::Nazwa50,
                     [](const W &r, const TMiejscePola &) {
                         const TNazwa50char n = r.nazwa;
-                        QString s;
-                        for (const char16_t z : n.z) {
-                            if (!z)
-                                break;
-                            s.append(QChar(z));
-                        }
-                        return s;
+                        return nazwaDoZera(n);
                     },
                     [](W &r, const QString &t) {
                         TNazwa50char n;

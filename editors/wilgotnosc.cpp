@@ -160,7 +160,7 @@ void TfustawWilg::sb_clsClick()
     ie_zMin->setValue(0);
     alarm->co_status->setCurrentIndex(0);
     alarm->co_logika->setCurrentIndex(0);
-    alarm->dt_opoznienie->ustawWartosc(0);
+    alarm->dt_opoznienie->setTimesek(0);
     alarm->fe_max->setValue(0);
     alarm->fe_min->setValue(0);
     alarm->przekazniki->cls();

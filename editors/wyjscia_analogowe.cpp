@@ -12,6 +12,7 @@
 #include <QTableView>
 
 #include <algorithm>
+#include <limits>
 #include <memory>
 
 namespace {
@@ -27,10 +28,7 @@ QString przetlumacz(const char *t) { return QCoreApplication::translate(kontekst
 QString jednostkiNazwy(const R &r)
 {
     const TNazwa50char n = r.nazwa;
-    int ile = 0;
-    while (ile < 50 && n.z[ile] != 0)
-        ++ile;
-    return QString(reinterpret_cast<const QChar *>(n.z), ile);
+    return nazwaDoZera(n);
 }
 
 // The measuring channels of the regulators: the humidity, then AI1.1..AI1.6
@@ -151,8 +149,10 @@ const TPolaSekcji<TWyjscieAnalogowe> &polaWyjscAnalogowych()
                 .tytulZ([] { return przetlumacz("Pauza").toUpper(); })
                 .kolumna(90, Qt::AlignRight | Qt::AlignVCenter)
                 .druk(QStringLiteral("pauza"), 25),
+            // What the 16-bit field of the block carries.
             P::liczbowe("moc", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Moc"), TRodzajPola::Calkowita, DOSTEP_POLA(moc), 0,
-                        9999999)
+                        std::numeric_limits<uint16_t>::max())
+                .zeroPoza()
                 .ukryte(),
             P::wyliczenie("koszt", QT_TRANSLATE_NOOP("TfListaWyjAnal", "Koszt"), DOSTEP_POLA(koszt_energii),
                           [](int) {

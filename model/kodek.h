@@ -141,6 +141,13 @@ bool rozpakujAlarm(const QByteArray &tablica, vxt_alarm_konfiguracja_t &alarm);
 // and the reserves.
 QByteArray spakujWejscieCyfrowe(const Tkvor350wejscieDwustanowe &wejscie);
 bool rozpakujWejscieCyfrowe(const QByteArray &blok, Tkvor350wejscieDwustanowe &wejscie);
+// The read of a digital input fills the record the way the block layout
+// copies it: the reply's first 212 data bytes over the record's first 212
+// (wersja, the reserves, rezerwa3 and rezerwa2 as the controller sent
+// them), then rozpakujWejscieCyfrowe (the conditions from 172..175,
+// nazwa_str from nazwa_array); nr_wejscia and nr_karty are kept. A reply
+// shorter than 212 bytes returns false and leaves the record untouched.
+bool rozpakujOdczytWejsciaCyfrowego(const QByteArray &odpowiedz, Tkvor350wejscieDwustanowe &wejscie);
 
 // ---- Setpoints -----------------------------------------------------------
 // Slot, name, value. Not carried: rez1, rez.

@@ -1,6 +1,7 @@
 // Measuring inputs, their relative alarms, and digital inputs.
 #include "kodek.h"
 #include "kodek_bajty.h"
+#include "pomocnicze.h"
 
 #include <algorithm>
 #include <cstring>
@@ -146,5 +147,17 @@ bool rozpakujWejscieCyfrowe(const QByteArray &blok, Tkvor350wejscieDwustanowe &w
     wejscie.alarm_warunek1H = bajt(blok, 173);
     wejscie.alarm_warunek2L = bajt(blok, 174);
     wejscie.alarm_warunek2H = bajt(blok, 175);
+    return true;
+}
+
+bool rozpakujOdczytWejsciaCyfrowego(const QByteArray &odpowiedz, Tkvor350wejscieDwustanowe &wejscie)
+{
+    if (odpowiedz.size() < blokWejsciaCyfrowego.dlOdczytu)
+        return false;
+    const uint8_t nr = wejscie.nr_wejscia, karta = wejscie.nr_karty;
+    bajtyDoWejsciaCyfrowego(odpowiedz, wejscie, blokWejsciaCyfrowego.dlOdczytu);
+    rozpakujWejscieCyfrowe(odpowiedz, wejscie);
+    wejscie.nr_wejscia = nr;
+    wejscie.nr_karty = karta;
     return true;
 }

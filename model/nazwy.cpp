@@ -26,14 +26,20 @@ QString przytnij(const QString &tekst)
     return tekst.mid(a, b - a);
 }
 
-QString nazwaNaTekst(const char16_t *znaki, int ile)
+namespace {
+
+QString doZera(const char16_t *znaki, int ile)
 {
-    QString s;
-    s.reserve(ile);
-    for (int i = 0; i < ile; ++i)
-        if (znaki[i] != 0)
-            s.append(QChar(znaki[i]));
-    return przytnij(s);
+    int n = 0;
+    while (n < ile && znaki[n] != 0)
+        ++n;
+    return QString::fromUtf16(znaki, n);
 }
+
+} // namespace
+
+QString nazwaDoZera(const TNazwa50char &nazwa) { return doZera(nazwa.z, 50); }
+
+QString nazwaNaTekst(const char16_t *znaki, int ile) { return przytnij(doZera(znaki, ile)); }
 
 QString nazwa50NaTekst(const TNazwa50char &nazwa) { return nazwaNaTekst(nazwa.z, 50); }

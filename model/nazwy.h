@@ -8,7 +8,13 @@
 // The first min(length, 50) code units; the rest zero.
 void tekstNaNazwe50(const QString &tekst, TNazwa50char &nazwa);
 TNazwa50char tekstNaNazwe50(const QString &tekst);
-// Every non-zero unit in order, then leading and trailing blanks trimmed.
+// A name read from a file or a controller ends at its first zero unit; the
+// units after it are not part of the name.
+//
+// The units up to the first zero unit (all of them when there is none),
+// blanks kept.
+QString nazwaDoZera(const TNazwa50char &nazwa);
+// The same, then leading and trailing blanks trimmed.
 QString nazwa50NaTekst(const TNazwa50char &nazwa);
 // The same for any array of 16-bit units.
 QString nazwaNaTekst(const char16_t *znaki, int ile);

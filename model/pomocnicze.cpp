@@ -244,7 +244,7 @@ QString tekstJednobajtowy(std::span<const uint8_t> pole)
     const size_t n = std::min<size_t>(pole[0], pole.size() - 1);
     QString s;
     s.reserve(qsizetype(n));
-    for (size_t i = 1; i <= n; ++i)
+    for (size_t i = 1; i <= n && pole[i] != 0; ++i)
         s.append(QChar(znak1250NaUtf16(pole[i])));
     return s;
 }

@@ -104,7 +104,7 @@ void bajtyDoWejsciaCyfrowego(const QByteArray &tekst, Tkvor350wejscieDwustanowe 
 
 // A length-prefixed one-byte text (length byte, then the characters in
 // the Windows-1250 code page), such as `nazwa_str`. A length byte beyond
-// the field reads as the whole field.
+// the field reads as the whole field; the text ends at its first zero byte.
 QString tekstJednobajtowy(std::span<const uint8_t> pole);
 // Writes at most size - 1 characters and the length byte; the bytes after
 // the text keep what they held.

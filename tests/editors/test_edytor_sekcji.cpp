@@ -526,8 +526,9 @@ private slots:
                                                     << "-2,39" << QByteArray("obciete") << qint64(-23);
         QTest::newRow("mm:ss") << 3 << "01:30"
                                << "12:05" << QByteArray("sekundy") << qint64(725);
+        // A blank counts as a zero: "2 :" is 20:00.
         QTest::newRow("mm:ss, blanks") << 3 << "01:30"
-                                       << "2:" << QByteArray("sekundy") << qint64(120);
+                                       << "2:" << QByteArray("sekundy") << qint64(1200);
         QTest::newRow("hh:mm") << 4 << "99:59"
                                << "01:30" << QByteArray("minuty") << qint64(90);
     }

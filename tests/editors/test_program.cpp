@@ -29,6 +29,7 @@
 #include <QTemporaryDir>
 #include <QTimer>
 #include <QToolButton>
+#include <QTranslator>
 
 #include <cstring>
 
@@ -340,6 +341,64 @@ private slots:
         QCOMPARE(tekstKroku(3, false), QString("ST3: "));
         QCOMPARE(tekstKroku(3, true), QString("SW3: "));
         QCOMPARE(tytulTemperatury(1), QString("AI1.1 "));
+    }
+
+    // Rows 51..100 are reserved: OK keeps them byte for byte, a negative
+    // value in their field 0 too; a negative step reference in rows 1..50
+    // is OFF.
+    void wierszeZastrzezone()
+    {
+        auto p = std::make_unique<TKopiaRobocza<TProgram>>();
+        znany(p->r, QStringLiteral("zastrzezone"), 4);
+        for (int r = ileWierszyProgramu; r < 100; ++r) {
+            TCyklProgramu w{};
+            for (int i = 0; i < 42; ++i)
+                w.v[i] = (r + 1) * 100 + i;
+            w.v[wcKrok] = -r;
+            p->r.cykle[r] = w;
+        }
+        TCyklProgramu w = p->r.cykle[ileWierszyProgramu - 1];
+        w.v[wcKrok] = -1;
+        p->r.cykle[ileWierszyProgramu - 1] = w;
+        const QByteArray zastrzezone =
+            bajty(p->r).mid(offsetof(TProgram, cykle) + ileWierszyProgramu * sizeof(TCyklProgramu),
+                            (100 - ileWierszyProgramu) * sizeof(TCyklProgramu));
+        auto o = okno(p->r, 4);
+        o->modyfikacja();
+        o->but_ok->click();
+        QCOMPARE(wartosc(*o, ileWierszyProgramu - 1, wcKrok), 0);
+        QCOMPARE(bajty(o->rekord).mid(offsetof(TProgram, cykle) + ileWierszyProgramu * sizeof(TCyklProgramu),
+                                      (100 - ileWierszyProgramu) * sizeof(TCyklProgramu)),
+                 zastrzezone);
+    }
+
+    // The washing program's name is data that goes to the controller:
+    // "Mycie" in every language; the label above it follows the language.
+    void mycieWJezykach_data()
+    {
+        QTest::addColumn<QString>("modul");
+        QTest::addColumn<QString>("etykieta");
+        QTest::newRow("English") << "kvor-setupENG"
+                                 << "Washing";
+        QTest::newRow("Russian") << "kvor-setupRUS"
+                                 << "Мойка";
+    }
+    void mycieWJezykach()
+    {
+        QFETCH(QString, modul);
+        QTranslator tlumacz;
+        QVERIFY(tlumacz.load(QStringLiteral(KVOR_BIN "/") + modul));
+        QCoreApplication::installTranslator(&tlumacz);
+        auto p = std::make_unique<TKopiaRobocza<TProgram>>();
+        znany(p->r, QStringLiteral("dowolna"), 7);
+        auto o = okno(p->r, nrProgramuMycia);
+        QTEST(o->LabelNr->text(), "etykieta");
+        QCOMPARE(o->ed_nazwaProgramu->text(), QString("Mycie"));
+        o->modyfikacja();
+        o->but_ok->click();
+        QCoreApplication::removeTranslator(&tlumacz);
+        QCOMPARE(bajty(o->rekord).left(100),
+                 QByteArray(reinterpret_cast<const char *>(u"Mycie"), 10) + QByteArray(90, '\0'));
     }
 
     // The differences with the controller's program, PC's value first,

@@ -627,9 +627,10 @@ private slots:
         QCOMPARE(o->panel->se_Ta->value(), 4321);
     }
 
-    // The name: a loaded 50-unit name is shown whole (trimmed) and stored
-    // as shown; typing stops at 15 characters; a negative power is stored
-    // as 0, not wrapped into the unsigned field.
+    // The name: a loaded 50-unit name is shown up to its first zero unit
+    // (trimmed) and stored as shown; typing stops at 15 characters; a
+    // negative power is refused with the range message and stored as 0,
+    // not wrapped into the unsigned field.
     void nazwaIMoc()
     {
         TPrzekaznik &p = pc->projekt.przekazniki[0];
@@ -637,18 +638,21 @@ private slots:
         const QString dluga = QStringLiteral("  Nazwa dłuższa niż piętnaście znaków  ");
         for (int i = 0; i < dluga.size(); ++i)
             p.nazwa.z[i] = dluga[i].unicode();
-        p.nazwa.z[45] = u'Z'; // after a zero unit
+        p.nazwa.z[45] = u'Z'; // after a zero unit: not part of the name
         auto o = edytor(1);
-        QCOMPARE(o->ed_nazwa->text(), dluga.mid(2) + "Z");
+        QCOMPARE(o->ed_nazwa->text(), dluga.trimmed());
         o->AktualizujDanePoEdycji();
         const TNazwa50char n = o->rekord.nazwa;
-        QCOMPARE(nazwa50NaTekst(n), dluga.mid(2) + "Z");
+        QCOMPARE(nazwa50NaTekst(n), dluga.trimmed());
         QCOMPARE(n.z[0], char16_t(u'N'));
+        QCOMPARE(n.z[45], char16_t(0));
         wpisz(o->ed_nazwa, "abcdefghijklmnopqrst");
         QCOMPARE(o->ed_nazwa->text(), QString("abcdefghijklmno"));
         QCOMPARE(o->ie_moc->MinValue(), 0);
         wpisz(o->ie_moc, "-25");
+        s->komunikaty.oczekuj(R::Komunikat, " Nieprawidłowy zakres parametru ! 65535");
         o->AktualizujDanePoEdycji();
+        QVERIFY(s->komunikaty.pusty());
         QCOMPARE(o->rekord.moc, 0u);
     }
 

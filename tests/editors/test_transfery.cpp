@@ -621,6 +621,40 @@ private slots:
                 QCOMPARE(surowe(naSter->p.WejsciaCyfrowe[i]), surowe(sym->p.WejsciaCyfrowe[i]));
     }
 
+    // A read fills the digital input the way the block layout copies the
+    // reply: its first 212 bytes over the record (wersja with the numbers
+    // the reply begins with, the reserves, rezerwa3 with the first three
+    // condition bytes), the conditions from bytes 172..175, the one-byte
+    // name from the units; the input's numbers stay. Saved, the project
+    // holds the controller's block.
+    void wejscieCyfroweJakBlok_data()
+    {
+        QTest::addColumn<bool>("lan");
+        QTest::addColumn<int>("nr");
+        for (const bool lan : {false, true})
+            for (const int nr : {1, 9, 24})
+                QTest::addRow("input %d, %s", nr, qPrintable(nazwaLacza(lan))) << lan << nr;
+    }
+    void wejscieCyfroweJakBlok()
+    {
+        QFETCH(bool, lan);
+        QFETCH(int, nr);
+        if (lan)
+            QVERIFY(s->przezLan());
+        const MapaBloku &m = mapaWejsciaCyfrowego();
+        const QByteArray odpowiedz = kodujRekord(m, sym->p.WejsciaCyfrowe[nr - 1], m.dlOdczytu);
+        QVERIFY(odpowiedz.mid(172, 3).count('\0') < 3); // rezerwa3 shows what it holds
+        Tkvor350wejscieDwustanowe w = nasz->p.WejsciaCyfrowe[nr - 1];
+        QVERIFY(czytajWejscieCyfrowe(w, nr, ust()));
+        const QByteArray r = surowe(w);
+        QCOMPARE(r.left(175), odpowiedz.left(175));
+        QCOMPARE(r.mid(175, 4), odpowiedz.mid(172, 4));
+        QCOMPARE(r.mid(179, 32), odpowiedz.mid(179, 32));
+        QCOMPARE(w.wersja, int32_t(uint8_t(odpowiedz[0]) + 256 * uint8_t(odpowiedz[1])));
+        QCOMPARE(int(w.nr_wejscia), nr <= 8 ? nr - 1 : nr - 9);
+        QCOMPARE(int(w.nr_karty), nr <= 8 ? 0 : 1);
+    }
+
     // Inputs 1 and 3 carry their relative alarm in a second exchange (slot
     // 0 and 1 on the wire), after 5500 ms when sent alone; no other input
     // touches a relative alarm.

@@ -425,6 +425,15 @@ private slots:
     {
         QTemporaryDir katalog;
         WydrukDoPdf wydruk(katalog.path());
+        const auto stany = [](int nr) {
+            QList<int> s;
+            for (int j = 0; j < 32; ++j)
+                s << (j * nr + 1) % 5;
+            return s;
+        };
+        for (int nr = 1; nr <= 24; ++nr)
+            for (int j = 0; j < 32; ++j)
+                stary->p.WejsciaCyfrowe[nr - 1].wyjscia_przypisane[j] = uint8_t(stany(nr)[j]);
         W &w = stary->p.WejsciaCyfrowe[23];
         ustawTekstJednobajtowy(std::span<uint8_t>(w.nazwa_str), QStringLiteral("Drzwi komory"));
         w.alarm_status = 1;
@@ -443,6 +452,12 @@ private slots:
               QString("DI2.16"), QString("Drzwi komory"), QString("PRZERWANIE PROGRAMU"), QString("Odjęcie stanu"),
               QString("01:30"), QString("Wydrukowano: ")})
             QVERIFY2(tekst.contains(t), qPrintable(t + " in:\n" + tekst));
+        for (int nr = 1; nr <= 24; ++nr) {
+            const QString di = nr <= 8 ? QStringLiteral("DI1.%1 :").arg(nr) : QStringLiteral("DI2.%1 :").arg(nr - 8);
+            const qsizetype od = tekst.indexOf(di);
+            QVERIFY2(od >= 0, qPrintable(di));
+            QCOMPARE(stanyPrzekaznikowPdf(tekst, od), stany(nr));
+        }
     }
 };
 

@@ -138,7 +138,7 @@ protected:
 private slots:
     void initTestCase() { QApplication::setApplicationName("Setup kVOR 350"); }
 
-    // Six rows of 24 inputs; names with every non-zero unit, type and
+    // Six rows of 24 inputs; names up to their first zero unit, type and
     // reaction texts ("***" without an item), the relative alarm only for
     // inputs 1 and 3, bold rows while an alarm is on, the current inputs'
     // scaling for the report.
@@ -176,7 +176,7 @@ private slots:
             QCOMPARE(o->DBGrid1->columnWidth(k), szerokosci[k]);
         }
         QCOMPARE(komorka(*o, 5, 0), QString("AI1.6"));
-        QCOMPARE(komorka(*o, 1, 1), QString("Abcd"));
+        QCOMPARE(komorka(*o, 1, 1), QString("Ab"));
         QCOMPARE(komorka(*o, 1, 2), QString("***"));
         QCOMPARE(komorka(*o, 1, 3), QString("-3,4"));
         QCOMPARE(komorka(*o, 1, 4), QString("PRZERWANIE PROGRAMU"));
@@ -569,12 +569,27 @@ private slots:
     }
 
     // The report: per input its line, its alarms (the relative one for
-    // inputs 1 and 3 only) and the relay states of each alarm.
+    // inputs 1 and 3 only) and under each alarm the states of its own
+    // relays.
     void drukowanie()
     {
         QTemporaryDir katalog;
         WydrukDoPdf wydruk(katalog.path());
         W *w = stary->p.FWejsciaPomiarowe;
+        // One-digit states, a pattern of their own per input and alarm.
+        const auto stany = [](int nr, int alarm) {
+            QList<int> s;
+            for (int j = 0; j < 32; ++j)
+                s << (j * nr + alarm) % 5;
+            return s;
+        };
+        A W::*const alarmy[] = {&W::alarm_bezwzgledny, &W::alarm_brak_czujnika, &W::alarm_wzgledny};
+        for (int nr = 1; nr <= 6; ++nr)
+            for (int k = 0; k < 3; ++k)
+                zmienAlarm(w[nr - 1], alarmy[k], [&](A &a) {
+                    for (int j = 0; j < 32; ++j)
+                        a.przekazniki[j] = uint8_t(stany(nr, k + 1)[j]);
+                });
         tekstNaNazwe50("Komora", w[0].nazwa);
         w[0].input_type = 4;
         w[0].p1 = -125;
@@ -601,6 +616,16 @@ private slots:
             QVERIFY2(tekst.contains(t), qPrintable(t + " in:\n" + tekst));
         QCOMPARE(tekst.count("Alarm względny"), 2);
         QCOMPARE(tekst.count("Alarm Brak czujnika"), 6);
+        const QStringList nazwyAlarmow{"Alarm Min/Max", "Alarm Brak czujnika", "Alarm względny"};
+        for (int nr = 1; nr <= 6; ++nr) {
+            qsizetype od = tekst.indexOf(QStringLiteral("AI1.%1").arg(nr));
+            QVERIFY(od >= 0);
+            for (int k = 0; k < (nr == 1 || nr == 3 ? 3 : 2); ++k) {
+                od = tekst.indexOf(nazwyAlarmow[k], od);
+                QVERIFY2(od >= 0, qPrintable(nazwyAlarmow[k]));
+                QCOMPARE(stanyPrzekaznikowPdf(tekst, od), stany(nr, k + 1));
+            }
+        }
     }
 
     // The editor's texts in English.

@@ -294,6 +294,10 @@ private slots:
             QVERIFY2(tekst.contains(t), qPrintable(t + " in:\n" + tekst));
         QCOMPARE(tekst.contains("Kanał pomiarowy:"), tryb == 1);
         QCOMPARE(tekst.contains("AI1.5 AI1.5"), tryb == 1);
+        QList<int> stany;
+        for (int j = 0; j < 32; ++j)
+            stany << j % 5;
+        QCOMPARE(stanyPrzekaznikowPdf(tekst, tekst.indexOf("Stan wyjść przekaźnikowych")), stany);
     }
 };
 

@@ -384,7 +384,7 @@ private slots:
             QTest::keyClicks(o->ed_nazwa, "Pompa");
             o->ie_stop->setText(stop);
             o->fe_pid_k->setText(k);
-            o->ie_moc->setText("1234567");
+            o->ie_moc->setText("65535");
             o->ie_pid_ti->setText("9999");
             o->fe_pid_to->setText("12000");
             o->co_koszt->setCurrentIndex(3);
@@ -404,7 +404,7 @@ private slots:
                  QByteArray(reinterpret_cast<const char *>(&n), 100));
         QTEST(int(w.stop), "zapisanyStop");
         QTEST(int(w.pid.k), "zapisaneK");
-        QCOMPARE(w.moc, 1234567u);
+        QCOMPARE(w.moc, 65535u);
         QCOMPARE(int(w.pid.ti), 9999);
         QCOMPARE(int(w.pid.tto), 9999);
         QCOMPARE(int(w.koszt_energii), 3);

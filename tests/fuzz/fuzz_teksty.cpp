@@ -44,10 +44,11 @@ std::unique_ptr<uint8_t[]> bufor(size_t n)
 
 void nazwy(const QString &t, const QByteArray &bajty, int ile, int pozycja, size_t rozmiar)
 {
-    // Whole names: the first 50 units, zeros dropped, trimmed.
+    // Whole names: the first 50 units up to the first zero, trimmed.
     const TNazwa50char n = tekstNaNazwe50(t);
     QString oczekiwana = t.left(50);
-    oczekiwana.remove(QChar(u'\0'));
+    if (const qsizetype zero = oczekiwana.indexOf(QChar(u'\0')); zero >= 0)
+        oczekiwana.truncate(zero);
     FUZZ_SPRAWDZ(nazwa50NaTekst(n) == przytnij(oczekiwana), opis("tekstNaNazwe50", t, ile, rozmiar));
 
     // UTF-16 as the bus carries it.
@@ -119,7 +120,10 @@ void nazwy(const QString &t, const QByteArray &bajty, int ile, int pozycja, size
     const std::span<uint8_t> pj(jedno.get(), rozmiar);
     ustawTekstJednobajtowy(pj, t);
     const QString odczytane = tekstJednobajtowy(pj);
-    const qsizetype dl = rozmiar == 0 ? 0 : std::min<qsizetype>({t.size(), qsizetype(rozmiar) - 1, 255});
+    // The text written, read back up to its first zero.
+    const qsizetype wpisanych = rozmiar == 0 ? 0 : std::min<qsizetype>({t.size(), qsizetype(rozmiar) - 1, 255});
+    const qsizetype zero = t.left(wpisanych).indexOf(QChar(u'\0'));
+    const qsizetype dl = zero >= 0 ? zero : wpisanych;
     FUZZ_SPRAWDZ(odczytane.size() == dl, opis("tekstJednobajtowy", t, ile, rozmiar));
     for (qsizetype i = 0; i < dl; ++i) {
         const char16_t u = t.at(i).unicode();

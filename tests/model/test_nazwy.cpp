@@ -19,7 +19,7 @@ TEST(Nazwy, ZapisUcinaDo50IZerujeReszte)
         EXPECT_EQ(n.z[i], 0) << i;
 }
 
-TEST(Nazwy, OdczytPomijaZeraIPrzycinaBrzegi)
+TEST(Nazwy, OdczytKonczySieNaZerzeIPrzycinaBrzegi)
 {
     struct Przypadek {
         const char16_t *jednostki;
@@ -27,8 +27,9 @@ TEST(Nazwy, OdczytPomijaZeraIPrzycinaBrzegi)
         const char *oczekiwany;
     } const przypadki[] = {
         {u"  Z1  ", 6, "Z1"},
-        {u"A\0B", 3, "AB"},     // zero units inside are dropped
-        {u"\0\0 C \t", 6, "C"}, // control units count as blanks
+        {u"A\0B", 3, "A"},        // the name ends at its first zero unit
+        {u"\0\0 C \t", 6, ""},    // a name that begins with a zero is empty
+        {u" \tC\x1f\0X", 6, "C"}, // control units count as blanks
         {u"", 0, ""},
     };
     for (const auto &p : przypadki) {

@@ -142,6 +142,18 @@ void przezBlok(const MapaBloku &m, const T &x, T &cel)
     dekodujRekord(m, kodujRekord(m, x, m.dlZapisu), cel);
 }
 
+// A digital input as the controller's reply leaves it in the program: the
+// read copies the reply's first 212 data bytes over the record, then takes
+// the block's fields (the numbers, the name, the conditions) from it, so
+// wersja, the reserves and rezerwa3 hold the reply's bytes.
+void jakPoOdczycie(Tkvor350wejscieDwustanowe &w)
+{
+    const MapaBloku &m = mapaWejsciaCyfrowego();
+    const QByteArray odpowiedz = kodujRekord(m, w, m.dlOdczytu);
+    std::memcpy(&w, odpowiedz.constData(), size_t(m.dlOdczytu));
+    dekodujRekord(m, odpowiedz, w);
+}
+
 } // namespace
 
 BlokiSym::BlokiSym(SterownikSym &sterownik) : sterownik_(sterownik), projekt_(std::make_unique<TProjektVXTNew>())
@@ -268,6 +280,7 @@ void BlokiSym::przykladowy(TProjektVXTNew &p, TProjektDodatkiMycie &m, uint32_t 
         x.nazwa_str[0] = uint8_t(t.size());
         std::memcpy(x.nazwa_str + 1, t.constData(), size_t(t.size()));
         przezBlok(mapaWejsciaCyfrowego(), x, p.WejsciaCyfrowe[k]);
+        jakPoOdczycie(p.WejsciaCyfrowe[k]);
     }
     for (int k = 0; k < 10; ++k) {
         TKvor350zadana x = los.rekord<TKvor350zadana>();
@@ -419,11 +432,15 @@ void BlokiSym::zarejestruj()
         return b(s, 0) < 2 ? bajty(p.FWejsciaPomiarowe[2 * b(s, 0)].alarm_wzgledny) : nullptr;
     });
 
-    // Digital inputs: [input on the card, card].
-    dodajBlok(mapaWejsciaCyfrowego(), [&p, bajty](const QByteArray &s) {
-        const int slot = slotWejsciaCyfrowego(b(s, 0), b(s, 1));
-        return slot >= 0 ? bajty(p.WejsciaCyfrowe[slot]) : nullptr;
-    });
+    // Digital inputs: [input on the card, card]; an input written is kept
+    // as a read of it leaves it.
+    dodajBlok(
+        mapaWejsciaCyfrowego(),
+        [&p, bajty](const QByteArray &s) {
+            const int slot = slotWejsciaCyfrowego(b(s, 0), b(s, 1));
+            return slot >= 0 ? bajty(p.WejsciaCyfrowe[slot]) : nullptr;
+        },
+        [](uint8_t *r, const QByteArray &) { jakPoOdczycie(*reinterpret_cast<Tkvor350wejscieDwustanowe *>(r)); });
 
     // Setpoints 0..9.
     dodajBlok(mapaZadanej(),
