@@ -607,7 +607,6 @@ void TForm1::AOL_doClick() { itemsPanel->setVisible(!itemsPanel->isVisible()); }
 
 void TForm1::FormMouseMove(QPoint p)
 {
-    MyszPoint = p;
     if (itemsPanel->isVisible() && !AOL_do->geometry().contains(p) && !itemsPanel->geometry().contains(p))
         itemsPanel->hide();
 }

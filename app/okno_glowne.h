@@ -41,7 +41,6 @@ public:
 
     TBiezacyProjekt projekt;
     int jezykId = 2057;              // 1045 Polish, 1049 Russian, 2057 English
-    QPoint MyszPoint;                // last pointer position in client coordinates
     UstawieniaLacza ustawieniaLacza; // read at the first showing, for the serial link
     // The window's own connection record: automatic reading, connection
     // test, lock command at closing.
