@@ -17,6 +17,8 @@
 //                     controls, the report and the compare.
 //   transfer_sekcji.h per-item read and send below the windows;
 //                     TPozycjeSekcji<R>: the items of a list section.
+//   sekcje_projektu.h the sections of a whole project, one row per
+//                     transfer row.
 //
 // How a section declares itself (the setpoints, zadane.*, are the example):
 //
@@ -74,6 +76,11 @@
 // 6. Dispatch (app/sekcje.*): one Sekcja value, one case calling the entry
 //    function on the project's block (the window copies it in once and back
 //    once on a confirmed change) and the button's connection.
+//    A block of the project of its own also takes one WierszProjektu
+//    (model/wiersze_projektu.h), its row in sekcje_projektu.cpp (caption,
+//    items, sendUnlock, potw73, the item's read and send through step 1)
+//    and its row of the block compare (model/porownanie_blokow.cpp); each
+//    table is checked at compile time to hold the rows in their order.
 // 7. Tests: one row in the table of tests/editors/test_sekcje_wspolne.cpp
 //    (the shared behaviour is tested there once per section); the
 //    section's own tests cover only its fields and its departures.
