@@ -73,9 +73,10 @@
 // 5. The entry functions: return otworzEdytor<TfListaX>(dane, jezykId);
 //    with the section's Zwrot rule and, where the entry takes more
 //    arguments, a lambda that hands them to the window before it opens.
-// 6. Dispatch (app/sekcje.*): one Sekcja value, one case calling the entry
-//    function on the project's block (the window copies it in once and back
-//    once on a confirmed change) and the button's connection.
+// 6. Dispatch (app/sekcje.*): one Sekcja value and its row of the table
+//    there: the transfer row its block goes with, its button and the entry
+//    function on the project's block (the window copies it in once and
+//    back once on a confirmed change).
 //    A block of the project of its own also takes one WierszProjektu
 //    (model/wiersze_projektu.h), its row in sekcje_projektu.cpp (caption,
 //    items, sendUnlock, potw73, the item's read and send through step 1)
