@@ -101,7 +101,7 @@ bool TfListakrokow::edytujJedna(TKrok &k, int nr)
 void TfListakrokow::but_odczytClick()
 {
     Petla p = petlaOdczytu();
-    p.po = [this, zachowaj = p.po](int i, bool anulowano) { return !anulowano && zachowaj(i, false); };
+    p.po = [zachowaj = p.po](int i, bool anulowano) { return !anulowano && zachowaj(i, false); };
     czytajWszystko(p);
 }
 
