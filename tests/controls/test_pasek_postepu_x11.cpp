@@ -155,9 +155,12 @@ private slots:
             odczyt.setGeometry(20, 20, 150, 40);
             QObject::connect(&odczyt, &QPushButton::clicked, [&] { ++odczytow; });
             odczyt.show();
-            QVERIFY(QTest::qWaitForWindowExposed(edytor));
-            const auto czekaj = [](const std::function<bool()> &dosc) {
-                for (int i = 0; i < 100 && !dosc(); ++i) {
+            QVERIFY(QTest::qWaitForWindowExposed(edytor, 20000));
+            // The exchange's wait, until "Anuluj" registers (at most 30 s).
+            const auto czekajNaAnuluj = [](TpasekPostepu &p) {
+                QElapsedTimer t;
+                t.start();
+                while (!p.koniec && t.elapsed() < 30000) {
                     QThread::msleep(10);
                     ozywOkna();
                 }
@@ -165,18 +168,22 @@ private slots:
             TpasekPostepu &p = pasekPostepu();
             p.koniec = false;
             {
+                // The click on "Odczyt" is dealt with inside the exchange
+                // once a round trip to the X server has come back; the one
+                // on "Anuluj" goes to the progress window shown after it.
                 const TrwaWymiana trwa;
                 QVERIFY(kliknij(srodek(&odczyt)));
-                czekaj([] { return false; });
+                QGuiApplication::sync();
+                QCOMPARE(odczytow, 0);
                 pokazPostep(0, 1);
-                QVERIFY(QTest::qWaitForWindowExposed(&p));
+                QVERIFY(QTest::qWaitForWindowExposed(&p, 20000));
                 QVERIFY(kliknij(srodek(p.SpeedButton1)));
-                czekaj([&] { return p.koniec; });
+                czekajNaAnuluj(p);
             }
             koniec = p.koniec;
             p.hide();
             QVERIFY(kliknij(srodek(&odczyt)));
-            QTRY_COMPARE(odczytow, 1);
+            QTRY_COMPARE_WITH_TIMEOUT(odczytow, 1, 30000);
         });
         QVERIFY(koniec);
         QCOMPARE(odczytow, 1);
