@@ -120,7 +120,7 @@ public:
     QLineEdit *adresIp;
     QLabel *L_com, *L_adres, *L_predkosc, *L_numerSeryjny, *L_adresIp;
     QCheckBox *cb_automat;
-    QLabel *L_automat;
+    QLabel *L_automat = nullptr; // eventFilter compares with it before it is made
     // Hidden until a reading succeeds.
     TFrameBiezaceOdczyty *FrameBiezaceOdczyty1;
     QLabel *Label1;
