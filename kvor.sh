@@ -5,7 +5,7 @@
 set -euo pipefail
 cd "$(dirname "$(readlink -f "$0")")"
 
-pakiety=(g++ cmake ninja-build pkg-config
+pakiety=(g++ clang libclang-rt-14-dev cmake ninja-build pkg-config
          qt6-base-dev qt6-serialport-dev qt6-tools-dev qt6-tools-dev-tools
          qt6-l10n-tools qt6-translations-l10n libgl-dev
          libgtest-dev libgmock-dev
@@ -30,53 +30,50 @@ zbuduj() {
   cmake --build "$katalog" -j"$(nproc)"
 }
 
+# The second tree: clang under AddressSanitizer and UBSan, with libFuzzer's
+# coverage everywhere and libFuzzer linked into the fuzz targets; the tests
+# run in it once more, and the fuzz targets run from it.
+opcje_asan=(-DCMAKE_BUILD_TYPE=Debug "-DCMAKE_CXX_FLAGS_DEBUG=-O1 -gline-tables-only"
+            -DCMAKE_CXX_COMPILER=clang++ -DKVOR_SANITIZE=ON -DKVOR_LIBFUZZER=ON)
+export UBSAN_OPTIONS=print_stacktrace=1
+
 # ---- Fuzz targets (tests/fuzz/fuzz.h) ----------------------------------------
 cele_fuzz=(kodek rs485 tcp ini pliki teksty)
 
-# Each target for a few seconds under AddressSanitizer and UBSan, from a
-# fixed seed: a finding fails the run, and its input, written to
-# build-asan/fuzz, replays it.
+# fuzz_uruchom <target> <corpus folder> <libFuzzer options>...: its log goes
+# to build-asan/fuzz/fuzz_<target>.log, the input of a finding to
+# build-asan/fuzz/fuzz_<target>-crash-<hash> (or -leak-, -timeout-, -oom-).
+fuzz_uruchom() {
+  local c=$1 korpus=$2; shift 2
+  local log=build-asan/fuzz/fuzz_$c.log
+  mkdir -p "$korpus" build-asan/fuzz
+  if ! build-asan/bin/fuzz_"$c" "$@" -timeout=25 -print_final_stats=1 \
+         -artifact_prefix=build-asan/fuzz/fuzz_"$c"- "$korpus" >"$log" 2>&1; then
+    tail -n 40 "$log"
+    echo "fuzz_$c: finding, its input is in build-asan/fuzz" >&2
+    return 1
+  fi
+  echo "fuzz_$c: $(grep -oP 'stat::number_of_executed_units: \K[0-9]+' "$log") inputs, no finding"
+}
+
+# The test run: each target for 3 s from its seed inputs alone and a fixed
+# seed, so that a finding reproduces.
 fuzz_krotko() {
-  cmake -S . -B build-asan -G Ninja -DCMAKE_BUILD_TYPE=Debug -DKVOR_SANITIZE=ON >/dev/null
-  cmake --build build-asan -j"$(nproc)" --target "${cele_fuzz[@]/#/fuzz_}"
-  mkdir -p build-asan/fuzz
   local c
+  rm -rf build-asan/fuzz/ziarna
   for c in "${cele_fuzz[@]}"; do
-    build-asan/bin/fuzz_"$c" -t 3 -s 1 -w build-asan/fuzz
+    fuzz_uruchom "$c" build-asan/fuzz/ziarna/"$c" -seed=1 -max_total_time=3
   done
 }
 
-# The longer run: each target for $1 seconds. With clang, libFuzzer under
-# AddressSanitizer and UBSan, its corpora kept in build-fuzz/korpus;
-# otherwise the seeded driver from a new seed. Findings go to
-# build-fuzz/wyniki.
+# The longer run: each target for $1 seconds, its corpus kept in
+# build-asan/korpus from one run to the next.
 fuzz_dlugo() {
-  local sekundy=$1 c
-  local -a opcje=(-DCMAKE_BUILD_TYPE=RelWithDebInfo -DKVOR_SANITIZE=ON)
-  if command -v clang++ >/dev/null; then
-    opcje+=(-DCMAKE_CXX_COMPILER=clang++ -DCMAKE_CXX_FLAGS=-fsanitize=fuzzer-no-link -DKVOR_LIBFUZZER=ON)
-  fi
-  cmake -S . -B build-fuzz -G Ninja "${opcje[@]}" >/dev/null
-  cmake --build build-fuzz -j"$(nproc)" --target "${cele_fuzz[@]/#/fuzz_}"
-  mkdir -p build-fuzz/wyniki
-  local -a podsumowanie=()
+  local c
   for c in "${cele_fuzz[@]}"; do
-    if command -v clang++ >/dev/null; then
-      mkdir -p build-fuzz/korpus/"$c"
-      local log=build-fuzz/wyniki/"$c".log
-      echo "fuzz_$c: $sekundy s, log in $log"
-      if ! (cd build-fuzz/wyniki && ../bin/fuzz_"$c" -max_total_time="$sekundy" -timeout=25 \
-              -print_final_stats=1 ../korpus/"$c") >"$log" 2>&1; then
-        tail -n 40 "$log"
-        echo "fuzz_$c: finding, its input is in build-fuzz/wyniki" >&2
-        return 1
-      fi
-      podsumowanie+=("fuzz_$c: $(grep -oP 'stat::number_of_executed_units: \K[0-9]+' "$log") inputs, no finding")
-    else
-      build-fuzz/bin/fuzz_"$c" -t "$sekundy" -s "$(date +%s)" -w build-fuzz/wyniki
-    fi
+    echo "fuzz_$c: $1 s, log in build-asan/fuzz/fuzz_$c.log"
+    fuzz_uruchom "$c" build-asan/korpus/"$c" -max_total_time="$1"
   done
-  printf '%s\n' "${podsumowanie[@]}"
 }
 
 case "${1:-}" in
@@ -91,13 +88,16 @@ case "${1:-}" in
     zbuduj build
     export QT_QPA_PLATFORM=offscreen
     ctest --test-dir build --output-on-failure -j"$(nproc)" --timeout 300
-    # Every test once more under AddressSanitizer and UBSan.
-    zbuduj build-asan -DCMAKE_BUILD_TYPE=Debug -DKVOR_SANITIZE=ON
-    UBSAN_OPTIONS=print_stacktrace=1 ctest --test-dir build-asan --output-on-failure -j"$(nproc)" --timeout 300
+    # Every test once more under AddressSanitizer and UBSan, then the fuzz
+    # targets.
+    zbuduj build-asan "${opcje_asan[@]}"
+    ctest --test-dir build-asan --output-on-failure -j"$(nproc)" --timeout 300
     fuzz_krotko
     ;;
   fuzz)
     zainstaluj
+    cmake -S . -B build-asan -G Ninja "${opcje_asan[@]}" >/dev/null
+    cmake --build build-asan -j"$(nproc)" --target "${cele_fuzz[@]/#/fuzz_}"
     fuzz_dlugo "${2:-300}"
     ;;
   *)

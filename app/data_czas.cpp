@@ -8,6 +8,7 @@
 #include "operacja.h"
 #include "polaczenie.h"
 #include "powtorz.h"
+#include "transport.h"
 #include "zegar.h"
 
 #include <QEvent>
@@ -46,15 +47,9 @@ QString tekstDatyCzasu(const QDateTime &t)
 
 bool ustawZegarSterownika(bool cicho, const TUstawieniaSterownika &u, const QDateTime &czas)
 {
-    int w = -1;
-    try {
-        if (u.lan.LAN_ACTIVE == 1)
-            w = FormLan() ? FormLan()->make(1, &lanZapiszCzas, czas, u) : kodLanBrakPolaczenia;
-        else
-            w = powtorzZapiszCzas(czas, uint8_t(u.adresRS), u.ParametryTransmisji);
-    } catch (...) {
-        w = -1;
-    }
+    const int w = przezTransport(
+        u, [&] { return powtorzZapiszCzas(czas, uint8_t(u.adresRS), u.ParametryTransmisji); },
+        [&](TFormLan &lan) { return lan.make(1, &lanZapiszCzas, czas, u); });
     if (w != 0 && !cicho)
         pokazBlad(TFormDataCzas::tr("Brak komunikacji"));
     return w == 0;

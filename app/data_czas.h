@@ -17,8 +17,9 @@ class QPushButton;
 class QStackedWidget;
 class QTimer;
 
-// Sets the controller's clock (RS-485: the facade; TCP/IP: the runner with
-// one attempt); unless cicho, "Brak komunikacji" on failure.
+// Sets the controller's clock over the record's transport (transport.h;
+// TCP/IP: the runner with one attempt); unless cicho, "Brak komunikacji" on
+// failure.
 bool ustawZegarSterownika(bool cicho, const TUstawieniaSterownika &u, const QDateTime &czas);
 
 // The two clocks differ by more than 5 minutes.

@@ -1,22 +1,21 @@
 #include "okno_glowne.h"
 
 #include "edycja_liczb.h"
-#include "enumeracje.h"
 #include "etykieta_pliku.h"
 #include "jezyk.h"
+#include "komunikacja.h"
 #include "komunikaty.h"
-#include "lan.h"
+#include "odczyt_automatyczny.h"
 #include "okna_narzedzi.h"
 #include "operacja.h"
 #include "polaczenie.h"
-#include "pomocnicze.h"
 #include "porty.h"
-#include "powtorz.h"
 #include "przycisk_plaski.h"
 #include "sciezki.h"
+#include "sprawdzenie_polaczenia.h"
 #include "start.h"
-#include "transport.h"
 #include "ustawienia_ini.h"
+#include "ustawienia_okna.h"
 #include "wersja.h"
 #include "zegar.h"
 
@@ -44,9 +43,6 @@
 #include <iterator>
 
 namespace {
-
-const QString sekcjaParametry = QStringLiteral("Parametry");
-const QString sekcjaJezyk = QStringLiteral("language");
 
 const QColor kolorWeWy(20, 41, 65);
 const QColor kolorUstawien(51, 105, 165);
@@ -120,9 +116,6 @@ public:
     }
 };
 
-constexpr int wersjaOstatnia = 2116;
-const QString typKvor350 = QStringLiteral("kvor350");
-
 } // namespace
 
 TForm1::TForm1(QStringList argumenty, QWidget *parent) : QMainWindow(parent), argumenty_(std::move(argumenty))
@@ -168,7 +161,10 @@ TForm1::TForm1(QStringList argumenty, QWidget *parent) : QMainWindow(parent), ar
     zbudujMenu();
 
     naPierwszymPlanie = [this] { return isVisible() && QApplication::activeWindow() == this; };
-    CzytajAutomatycznie = [this] { odczytAutomatyczny(); };
+    CzytajAutomatycznie = [this] {
+        wezUstawieniaSterownika(ustawieniaGlowne, true);
+        odczytajAutomatycznie(*FrameBiezaceOdczyty1, ustawieniaGlowne, projekt.daneProjektu);
+    };
     ustawRamkeAktywna = [this](bool b) { FrameBiezaceOdczyty1->setActive(b); };
     listaUrzadzen = [] { return RozwiazywaczPortow::urzadzeniaSystemu(); };
 
@@ -178,9 +174,10 @@ TForm1::TForm1(QStringList argumenty, QWidget *parent) : QMainWindow(parent), ar
     przyOperacji(this, [this](bool trwa) { blokuj(trwa); });
     projekt.pokazNazwe = [this](const QString &n) { Label1->setText(n); };
     projekt.nowyProjekt();
-    cb_automat->setChecked(FDlaIni->czytajLiczbe(sekcjaParametry, QStringLiteral("AutoRead"), 0) == 1);
+    const UstawieniaOkna zapisane = czytajUstawieniaOkna(*FDlaIni);
+    cb_automat->setChecked(zapisane.autoRead);
     cb_automatClick();
-    jezykId = FDlaIni->czytajLiczbe(sekcjaJezyk, QStringLiteral("langID"), 2057);
+    jezykId = zapisane.jezykId;
     jezyk();
     dostosujWersje();
 
@@ -504,31 +501,8 @@ void TForm1::TimerStarterTimer()
 
 void TForm1::TimerAutomatTimer()
 {
-    const bool wlaczony = TimerAutomat->isActive();
-    try {
-        // A tick while an operation runs or in the middle of an exchange
-        // (whose waits run the timers) is skipped: the next one comes a
-        // second later.
-        if (cb_automat->isChecked() && !zajety()) {
-            if (naPierwszymPlanie && naPierwszymPlanie()) {
-                TimerAutomat->stop();
-                if (ustawRamkeAktywna)
-                    ustawRamkeAktywna(true);
-                // What the user does meanwhile waits for the reading's end.
-                const TOperacja odczyt(this, TOperacja::Rodzaj::Tla);
-                if (CzytajAutomatycznie)
-                    CzytajAutomatycznie();
-            } else if (ustawRamkeAktywna) {
-                ustawRamkeAktywna(false);
-            }
-        }
-    } catch (...) {
-        // A failed reading only shows as a hidden frame.
-    }
-    if (wlaczony)
-        TimerAutomat->start();
-    else
-        TimerAutomat->stop();
+    tyknijAutomat(this, *TimerAutomat, cb_automat->isChecked(),
+                  {naPierwszymPlanie, ustawRamkeAktywna, CzytajAutomatycznie});
 }
 
 void TForm1::Timer1Timer()
@@ -584,91 +558,11 @@ void TForm1::Aol_TestClick()
         Timer1->start();
     });
 
-    // The test's time-out and tries go with its record (the facades it
-    // calls take both from there); the program-wide ones are not touched.
-    TUstawieniaSterownika &u = ustawieniaGlowne;
-    wezUstawieniaSterownika(u, true);
-    u.ParametryTransmisji.ReadTotalTimeoutConstant = 200;
-
-    if (!sprawdzDaneLan(u))
-        return;
-    QString typ;
-    const int wynik = odczytajTyp(typ, u, 2);
-    bool blokada = false;
-    if (wynik == 0)
-        odczytajBlokade(blokada, u, 2);
-    if (wynik == 0 && typ == typKvor350) {
-        L_ok->setText(QStringLiteral("OK"));
-        kolorTekstu(L_ok, QColor(0, 255, 0));
-        L_ok->show();
-        if (blokada)
-            pokazOstrzezenie(tr("Połączono ze sterownikiem") + QStringLiteral(": Kvor 350\n") +
-                             tr("UWAGA: włączona blokada transmisji ustawień!"));
-    } else {
-        L_ok->setText(QStringLiteral("ERR"));
-        kolorTekstu(L_ok, QColor(255, 0, 0));
-        L_ok->show();
-    }
+    wezUstawieniaSterownika(ustawieniaGlowne, true);
+    pokazWynikTestu(*L_ok, sprawdzPolaczenie(ustawieniaGlowne));
 }
 
-void TForm1::odczytAutomatyczny()
-{
-    TFrameBiezaceOdczyty &ramka = *FrameBiezaceOdczyty1;
-    TUstawieniaSterownika &u = ustawieniaGlowne;
-    wezUstawieniaSterownika(u, true);
-    u.ParametryTransmisji.ReadTotalTimeoutConstant = 500;
-    const TTransport t = transport(u);
-    const bool lan = t == TTransport::Lan;
-    if (t == TTransport::Brak) {
-        ramka.setHide(true);
-        return;
-    }
-    if (t == TTransport::Rs485) {
-        TFkomunikacja *k = Fkomunikacja();
-        if (!k || !k->CzyPortDostepny(u.ParametryTransmisji)) {
-            ramka.setHide(true);
-            return;
-        }
-    }
-    // One try and 500 ms for every read of the step, also for the serial
-    // number, whose facade otherwise takes the program-wide settings.
-    u.ParametryTransmisji.IlePowtorzen = 1;
-    const TProbyFasady proby{u.ParametryTransmisji.ReadTotalTimeoutConstant, u.ParametryTransmisji.IlePowtorzen};
-
-    TOdczyty o{};
-    bool blad = !czytajOdczyty(true, o, u, false);
-    if (!blad) {
-        QString typ;
-        czytajTypSterownika(true, typ, u);
-        // The indicator shows the lock state just read. In "Start" and
-        // "Edycja", and after a failed read over RS-485, it keeps its last
-        // value; over TCP/IP a failed read fails the step.
-        if (o.stan1 != 3 && o.stan1 != 4) {
-            bool blokada = false;
-            const int w = odczytajBlokade(blokada, u, 1);
-            if (w == 0)
-                ramka.setBlokadaTrans(blokada);
-            else if (lan)
-                blad = true;
-        }
-        int ns = 0;
-        if (!blad && !czytajNumerSeryjny(true, ns, u, proby))
-            blad = true;
-        ramka.setNazwa(nazwaDlaSymbolu(typ) + QStringLiteral("  S/N: %1").arg(ns));
-        ramka.setNieobslugiwane(typ != typKvor350);
-        ramka.setWersjaOstatnia(wersjaOstatnia);
-        ramka.setWersja(o.wersja);
-        ramka.setWersjaProtokolu(o.wersjaProtokolu);
-        ramka.setInformacja(listaStanSterownika(o.stan1));
-        projekt.daneProjektu.ns = ns;
-        projekt.daneProjektu.firmware = tekstWersji(o.wersja);
-        const QDateTime czas(QDate(o.rok, o.miesiac, o.dzien), QTime(o.godzina, o.minuta, o.sekunda));
-        ramka.setDataCzas(czas.isValid() ? czas : QDateTime());
-    }
-    ramka.setHide(blad);
-}
-
-QString TForm1::kluczPortu(const QString &klucz) const { return FDlaIni->czytajTekst(sekcjaParametry, klucz); }
+QString TForm1::kluczPortu(const QString &klucz) const { return parametr(*FDlaIni, klucz); }
 
 void TForm1::odswiezPorty()
 {
@@ -713,7 +607,6 @@ void TForm1::AOL_doClick() { itemsPanel->setVisible(!itemsPanel->isVisible()); }
 
 void TForm1::FormMouseMove(QPoint p)
 {
-    MyszPoint = p;
     if (itemsPanel->isVisible() && !AOL_do->geometry().contains(p) && !itemsPanel->geometry().contains(p))
         itemsPanel->hide();
 }
@@ -759,19 +652,19 @@ void TForm1::FormShow()
 
     // A stored index outside a list means: nothing chosen (ports) or the
     // default (baud rate, transport).
-    const int port = ini.czytajLiczbe(sekcjaParametry, QStringLiteral("ComboBoxPort"), -1);
+    const UstawieniaOkna zapisane = czytajUstawieniaOkna(ini);
+    const int port = zapisane.port;
     ComboBoxPort->setCurrentIndex(port >= 0 && port < ComboBoxPort->count() ? port : -1);
-    const int predkosc = ini.czytajLiczbe(sekcjaParametry, QStringLiteral("ComboBoxPredkosc"), 2);
+    const int predkosc = zapisane.predkosc;
     ComboBoxPredkosc->setCurrentIndex(predkosc >= 0 && predkosc < ComboBoxPredkosc->count() ? predkosc : 2);
-    IntEditAdres->setValue(ini.czytajLiczbe(sekcjaParametry, QStringLiteral("IntEditAdres"), 1));
-    QString ip = ini.czytajTekst(sekcjaParametry, QStringLiteral("IpAddress"), QStringLiteral("0.0.0.0"));
+    IntEditAdres->setValue(zapisane.adres);
+    QString ip = zapisane.ip;
     int pozycja = 0;
     if (adresIp->validator()->validate(ip, pozycja) != QValidator::Acceptable)
         ip = QStringLiteral("0.0.0.0");
     adresIp->setText(ip);
-    se_numerSeryjny->setValue(ini.czytajLiczbe(sekcjaParametry, QStringLiteral("SN"), 0));
-    const int rodzaj = ini.czytajLiczbe(sekcjaParametry, QStringLiteral("connectionType"), 0);
-    pg_transmisjaRodzaj->setCurrentIndex(rodzaj == 1 ? 1 : 0);
+    se_numerSeryjny->setValue(zapisane.numerSeryjny);
+    pg_transmisjaRodzaj->setCurrentIndex(zapisane.rodzaj == 1 ? 1 : 0);
 
     projekt.projekt().programyMycie.nr_prog = 100;
 
@@ -814,17 +707,16 @@ bool TForm1::FormCloseQuery()
 
 bool TForm1::FormClose()
 {
-    PlikIni &ini = *FDlaIni;
-    ini.zapiszLiczbe(sekcjaParametry, QStringLiteral("AutoRead"), cb_automat->isChecked() ? 1 : 0);
-    ini.zapiszLiczbe(sekcjaParametry, QStringLiteral("ComboBoxPort"), ComboBoxPort->currentIndex());
-    ini.zapiszLiczbe(sekcjaParametry, QStringLiteral("ComboBoxPredkosc"), ComboBoxPredkosc->currentIndex());
-    ini.zapiszLiczbe(sekcjaParametry, QStringLiteral("IntEditAdres"), IntEditAdres->Value());
-    ini.zapiszLiczbe(sekcjaParametry, QStringLiteral("StronaKodowa"), 0);
-    ini.zapiszTekst(sekcjaParametry, QStringLiteral("IpAddress"), adresIp->text());
-    ini.zapiszLiczbe(sekcjaParametry, QStringLiteral("SN"), se_numerSeryjny->value());
-    ini.zapiszLiczbe(sekcjaParametry, QStringLiteral("connectionType"), pg_transmisjaRodzaj->currentIndex());
-    ini.zapiszLiczbe(sekcjaJezyk, QStringLiteral("langId"), jezykId);
-    return zapiszUstawienia(ini);
+    UstawieniaOkna u;
+    u.autoRead = cb_automat->isChecked();
+    u.port = ComboBoxPort->currentIndex();
+    u.predkosc = ComboBoxPredkosc->currentIndex();
+    u.adres = IntEditAdres->Value();
+    u.ip = adresIp->text();
+    u.numerSeryjny = se_numerSeryjny->value();
+    u.rodzaj = pg_transmisjaRodzaj->currentIndex();
+    u.jezykId = jezykId;
+    return zapiszUstawieniaOkna(*FDlaIni, u);
 }
 
 void TForm1::closeEvent(QCloseEvent *e)

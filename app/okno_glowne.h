@@ -1,7 +1,9 @@
-// The main window: the section buttons, the connection controls, the menus,
-// the three timers, the lock of the controls while an operation runs, and
-// "ustawienia.ini" read at creation and first showing and written at
-// closing.
+// The main window: builds the section buttons, the connection controls and
+// the menus, and wires them, its three timers and the lock of its controls
+// while an operation runs to the units that act: the connection test
+// (sprawdzenie_polaczenia.h), the automatic reading (odczyt_automatyczny.h)
+// and its keys in "ustawienia.ini" (ustawienia_okna.h), read at creation
+// and first showing and written at closing.
 #pragma once
 
 #include "blokada.h"
@@ -39,7 +41,6 @@ public:
 
     TBiezacyProjekt projekt;
     int jezykId = 2057;              // 1045 Polish, 1049 Russian, 2057 English
-    QPoint MyszPoint;                // last pointer position in client coordinates
     UstawieniaLacza ustawieniaLacza; // read at the first showing, for the serial link
     // The window's own connection record: automatic reading, connection
     // test, lock command at closing.
@@ -119,7 +120,7 @@ public:
     QLineEdit *adresIp;
     QLabel *L_com, *L_adres, *L_predkosc, *L_numerSeryjny, *L_adresIp;
     QCheckBox *cb_automat;
-    QLabel *L_automat;
+    QLabel *L_automat = nullptr; // eventFilter compares with it before it is made
     // Hidden until a reading succeeds.
     TFrameBiezaceOdczyty *FrameBiezaceOdczyty1;
     QLabel *Label1;
@@ -148,7 +149,6 @@ private:
     void zbudujMenu();
     void FormShow();
     void zastosujUstawieniaLacza();
-    void odczytAutomatyczny();
     QString kluczPortu(const QString &klucz) const;
     bool dostepny(const QObject *o) const;
 

@@ -29,8 +29,6 @@
 
 namespace {
 
-const QString typKvor350 = QStringLiteral("kvor350");
-
 constexpr int odstepSprawdzaniaMs = 1800;
 constexpr int czasOdczytuMs = 250;
 constexpr int przerwaPoAktualizacjiMs = 2000;

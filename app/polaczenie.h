@@ -12,6 +12,9 @@
 
 #include <optional>
 
+// The type text of the controller this program serves.
+inline const QString typKvor350 = QStringLiteral("kvor350");
+
 // "Brak komunikacji" on failure unless cicho.
 bool czytajTypSterownika(bool cicho, QString &typ, const TUstawieniaSterownika &ust);
 // 301 ms and 1 try; dlugo: 1500 ms and 4 tries. "Brak komunikacji" on

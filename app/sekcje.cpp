@@ -21,6 +21,7 @@
 #include "tryby_specjalne.h"
 #include "wejscia_cyfrowe.h"
 #include "wejscia_pomiarowe.h"
+#include "wiersze_projektu.h"
 #include "wilgotnosc.h"
 #include "wyjscia_analogowe.h"
 #include "zadane.h"
@@ -28,29 +29,82 @@
 
 #include <QCoreApplication>
 
-#include <type_traits>
+#include <iterator>
 
 namespace {
 
-// The editor works on the project's block: its window copies the block in
-// once and back once, only on a confirmed change. The main window stays
-// locked throughout, also when the editor raises.
-template <class Blok, class Edytor>
-bool edytujBlok(TForm1 &okno, Blok &blok, Edytor edytor)
+TProjektVXTNew &projekt(TForm1 &okno) { return okno.projekt.projekt(); }
+
+// A section command: the transfer row its block goes with, its button (an
+// item of the "[DO]" panel or not) and the editor's entry function on the
+// project's block, which copies the block in once and back once, only on a
+// confirmed change.
+struct TPolecenieSekcji {
+    Sekcja sekcja;
+    WierszProjektu wiersz;
+    TAOLButton *TForm1::*przycisk;
+    bool zPanelu;
+    bool (*edytuj)(TForm1 &okno, int jezykId);
+};
+
+using W = WierszProjektu;
+using S = Sekcja;
+constexpr TPolecenieSekcji polecenia[] = {
+    {S::Setup, W::Setup, &TForm1::AOL_setup, false, [](TForm1 &o, int j) { return edytujSetup(projekt(o).Setup, j); }},
+    {S::WejsciaPomiarowe, W::WejsciaPomiarowe, &TForm1::AOL_Ai, false,
+     [](TForm1 &o, int j) { return edytujWejsciaPomiarowe(projekt(o).FWejsciaPomiarowe, j); }},
+    {S::Przekazniki, W::Przekazniki, &TForm1::itemKonfiguracja, true,
+     [](TForm1 &o, int j) { return edytujPrzekazniki(projekt(o).przekazniki, j); }},
+    {S::AlarmyDO, W::Przekazniki, &TForm1::itemAlarmy, true,
+     [](TForm1 &o, int j) { return edytujAlarmyDO(projekt(o).przekaznikiAlarmF1F4, j); }},
+    {S::WyjsciaAnalogowe, W::WyjsciaAnalogowe, &TForm1::AOL_Ao, false,
+     [](TForm1 &o, int j) { return edytujWyjsciaAnalogowe(projekt(o).WyjsciaAn, j); }},
+    {S::WejsciaCyfrowe, W::WejsciaCyfrowe, &TForm1::AOL_di, false,
+     [](TForm1 &o, int j) { return edytujWejsciaCyfrowe(projekt(o).WejsciaCyfrowe, j); }},
+    // A connection record of its own, filled with a second lock check.
+    {S::Moduly, W::Moduly, &TForm1::aol_moduly, false,
+     [](TForm1 &o, int j) {
+         TUstawieniaSterownika u;
+         o.wezUstawieniaSterownika(u, false);
+         return edytujModuly(projekt(o).modulyWeWyjKonf, u, j);
+     }},
+    {S::Zadane, W::Zadane, &TForm1::AOL_zadane, false,
+     [](TForm1 &o, int j) { return edytujZadane(projekt(o).zadana, j); }},
+    {S::Dodatki, W::Dodatki, &TForm1::AOL_dodatki, false,
+     [](TForm1 &o, int j) { return edytujDodatki(projekt(o).dodatki, j); }},
+    {S::Wilgotnosc, W::Wilgotnosc, &TForm1::AOL_wilgotnosc, false,
+     [](TForm1 &o, int j) { return edytujWilgotnosc(projekt(o).wilgotnosc, projekt(o).przekazniki, j); }},
+    {S::TrybySpecjalne, W::TrybySpecjalne, &TForm1::AOL_stany, false,
+     [](TForm1 &o, int j) { return edytujTrybySpecjalne(projekt(o).FunkcjeSpec, j); }},
+    {S::Kroki, W::Kroki, &TForm1::AOL_kroki, false,
+     [](TForm1 &o, int j) { return edytujKroki(projekt(o).kroki, j, false); }},
+    {S::Programy, W::Programy, &TForm1::AOL_programy, false,
+     [](TForm1 &o, int j) { return edytujProgramy(projekt(o).programy, j); }},
+    {S::KrokiMycia, W::KrokiMycia, &TForm1::AOL_krokiMycia, false,
+     [](TForm1 &o, int j) { return edytujKroki(projekt(o).krokiMycie, j, true); }},
+    {S::ProgramMycia, W::ProgramMycia, &TForm1::AOL_programMycia, false,
+     [](TForm1 &o, int j) {
+         TProjektVXTNew &p = projekt(o);
+         return edytujProgram(p.programyMycie, nrProgramuMycia, j, p.programy);
+     }},
+    {S::UstawieniaMycia, W::UstawieniaMycia, &TForm1::AOL_mycieUstaw, false,
+     [](TForm1 &o, int j) { return edytujUstawieniaMycia(o.projekt.mycie(), projekt(o).przekazniki, j); }},
+};
+
+// Command i is Sekcja i, and every transfer row has its commands, in the
+// rows' order.
+constexpr bool wKolejnosci()
 {
-    static_assert(std::is_trivially_copyable_v<Blok>);
-    const TOperacja blokada(&okno);
-    // The measuring channels are named after the project's inputs while
-    // the editor is open (the project is replaced when another is opened).
-    struct NazwyKanalow {
-        explicit NazwyKanalow(const TWejsciaPomiarowe &w) { ustawWejsciaPomiarowe(&w); }
-        ~NazwyKanalow() { ustawWejsciaPomiarowe(nullptr); }
-    } nazwyKanalow{okno.projekt.projekt().FWejsciaPomiarowe};
-    SprawdzStanSterownika(okno, false);
-    const bool zmiana = edytor(blok);
-    okno.projekt.bylazmianaProjektu = okno.projekt.bylazmianaProjektu || zmiana;
-    return zmiana;
+    int wiersz = 0;
+    for (int i = 0; i < int(std::size(polecenia)); ++i) {
+        const int w = nrWiersza(polecenia[i].wiersz);
+        if (polecenia[i].sekcja != Sekcja(i) || (w != wiersz && w != wiersz + 1))
+            return false;
+        wiersz = w;
+    }
+    return wiersz == ileBlokowProjektu;
 }
+static_assert(wKolejnosci());
 
 } // namespace
 
@@ -65,61 +119,19 @@ void SprawdzStanSterownika(TForm1 &okno, bool cicho)
 
 bool otworzSekcje(TForm1 &okno, Sekcja s)
 {
-    TProjektVXTNew &p = okno.projekt.projekt();
-    const int jezyk = okno.jezykId;
-    // Measuring channels are named after the project's inputs while its
-    // editor is open.
-    struct Kanaly {
-        explicit Kanaly(const TProjektVXTNew &projekt) { ustawWejsciaPomiarowe(&projekt.FWejsciaPomiarowe); }
-        ~Kanaly() { ustawWejsciaPomiarowe(nullptr); }
-    } kanaly(p);
-    switch (s) {
-    case Sekcja::Zadane:
-        return edytujBlok(okno, p.zadana, [jezyk](TZadaneArray &z) { return edytujZadane(z, jezyk); });
-    case Sekcja::AlarmyDO:
-        return edytujBlok(okno, p.przekaznikiAlarmF1F4,
-                          [jezyk](TAlarmyF1F4Array &a) { return edytujAlarmyDO(a, jezyk); });
-    case Sekcja::Dodatki:
-        return edytujBlok(okno, p.dodatki, [jezyk](tdanedodatki &d) { return edytujDodatki(d, jezyk); });
-    case Sekcja::Setup:
-        return edytujBlok(okno, p.Setup, [jezyk](TFunkcjeKvor3 &s) { return edytujSetup(s, jezyk); });
-    case Sekcja::Moduly:
-        return edytujBlok(okno, p.modulyWeWyjKonf, [&okno, jezyk](TModulyWejWyKonfig &m) {
-            TUstawieniaSterownika u;
-            okno.wezUstawieniaSterownika(u, false);
-            return edytujModuly(m, u, jezyk);
-        });
-    case Sekcja::WyjsciaAnalogowe:
-        return edytujBlok(okno, p.WyjsciaAn, [jezyk](TWyjsciaAoArray &w) { return edytujWyjsciaAnalogowe(w, jezyk); });
-    case Sekcja::Programy:
-        return edytujBlok(okno, p.programy, [jezyk](TProgramyArray100 &pr) { return edytujProgramy(pr, jezyk); });
-    case Sekcja::ProgramMycia:
-        return edytujBlok(okno, p.programyMycie,
-                          [jezyk, &p](TProgram &pr) { return edytujProgram(pr, nrProgramuMycia, jezyk, p.programy); });
-    case Sekcja::Przekazniki:
-        return edytujBlok(okno, p.przekazniki, [jezyk](TPrzekaznikiArray &d) { return edytujPrzekazniki(d, jezyk); });
-    case Sekcja::Kroki:
-        return edytujBlok(okno, p.kroki, [jezyk](TKrokiArray &k) { return edytujKroki(k, jezyk, false); });
-    case Sekcja::KrokiMycia:
-        return edytujBlok(okno, p.krokiMycie, [jezyk](TKrokiArray &k) { return edytujKroki(k, jezyk, true); });
-    case Sekcja::WejsciaPomiarowe:
-        return edytujBlok(okno, p.FWejsciaPomiarowe,
-                          [jezyk](TWejsciaPomiarowe &w) { return edytujWejsciaPomiarowe(w, jezyk); });
-    case Sekcja::WejsciaCyfrowe:
-        return edytujBlok(okno, p.WejsciaCyfrowe,
-                          [jezyk](TWejsciaCyfrowe &w) { return edytujWejsciaCyfrowe(w, jezyk); });
-    case Sekcja::Wilgotnosc:
-        return edytujBlok(okno, p.wilgotnosc,
-                          [jezyk, &p](Tkvor350wilgotnosc &w) { return edytujWilgotnosc(w, p.przekazniki, jezyk); });
-    case Sekcja::TrybySpecjalne:
-        return edytujBlok(okno, p.FunkcjeSpec,
-                          [jezyk](TFunkcjeSpecjalneArray &t) { return edytujTrybySpecjalne(t, jezyk); });
-    case Sekcja::UstawieniaMycia:
-        return edytujBlok(okno, okno.projekt.mycie(), [jezyk, &p](TProjektDodatkiMycie &m) {
-            return edytujUstawieniaMycia(m, p.przekazniki, jezyk);
-        });
-    }
-    return false;
+    const TPolecenieSekcji &e = polecenia[int(s)];
+    // The main window stays locked throughout, also when the editor raises.
+    const TOperacja blokada(&okno);
+    // The measuring channels are named after the project's inputs while
+    // the editor is open (the project is replaced when another is opened).
+    struct NazwyKanalow {
+        explicit NazwyKanalow(const TWejsciaPomiarowe &w) { ustawWejsciaPomiarowe(&w); }
+        ~NazwyKanalow() { ustawWejsciaPomiarowe(nullptr); }
+    } nazwyKanalow{projekt(okno).FWejsciaPomiarowe};
+    SprawdzStanSterownika(okno, false);
+    const bool zmiana = e.edytuj(okno, okno.jezykId);
+    okno.projekt.bylazmianaProjektu = okno.projekt.bylazmianaProjektu || zmiana;
+    return zmiana;
 }
 
 void podlaczSekcje(TForm1 &okno)
@@ -136,28 +148,17 @@ void podlaczSekcje(TForm1 &okno)
         ustawSprawdzenieBlokady({});
         ustawZrodloProjektu({});
     });
-    okno.podlacz(okno.AOL_zadane, [&okno] { otworzSekcje(okno, Sekcja::Zadane); });
-    // The "[DO]" panel closes after each of its items, also when the
-    // editor raised.
-    const auto zPanelu = [&okno](Sekcja sekcja) {
-        return [&okno, sekcja] {
-            const NaKoniec zamknij([&okno] { okno.itemsPanel->hide(); });
-            otworzSekcje(okno, sekcja);
-        };
-    };
-    okno.podlacz(okno.itemAlarmy, zPanelu(Sekcja::AlarmyDO));
-    okno.podlacz(okno.AOL_dodatki, [&okno] { otworzSekcje(okno, Sekcja::Dodatki); });
-    okno.podlacz(okno.AOL_setup, [&okno] { otworzSekcje(okno, Sekcja::Setup); });
-    okno.podlacz(okno.aol_moduly, [&okno] { otworzSekcje(okno, Sekcja::Moduly); });
-    okno.podlacz(okno.AOL_Ao, [&okno] { otworzSekcje(okno, Sekcja::WyjsciaAnalogowe); });
-    okno.podlacz(okno.AOL_programy, [&okno] { otworzSekcje(okno, Sekcja::Programy); });
-    okno.podlacz(okno.AOL_programMycia, [&okno] { otworzSekcje(okno, Sekcja::ProgramMycia); });
-    okno.podlacz(okno.itemKonfiguracja, zPanelu(Sekcja::Przekazniki));
-    okno.podlacz(okno.AOL_kroki, [&okno] { otworzSekcje(okno, Sekcja::Kroki); });
-    okno.podlacz(okno.AOL_krokiMycia, [&okno] { otworzSekcje(okno, Sekcja::KrokiMycia); });
-    okno.podlacz(okno.AOL_Ai, [&okno] { otworzSekcje(okno, Sekcja::WejsciaPomiarowe); });
-    okno.podlacz(okno.AOL_di, [&okno] { otworzSekcje(okno, Sekcja::WejsciaCyfrowe); });
-    okno.podlacz(okno.AOL_wilgotnosc, [&okno] { otworzSekcje(okno, Sekcja::Wilgotnosc); });
-    okno.podlacz(okno.AOL_stany, [&okno] { otworzSekcje(okno, Sekcja::TrybySpecjalne); });
-    okno.podlacz(okno.AOL_mycieUstaw, [&okno] { otworzSekcje(okno, Sekcja::UstawieniaMycia); });
+    for (const TPolecenieSekcji &e : polecenia) {
+        const Sekcja s = e.sekcja;
+        if (e.zPanelu) {
+            // The "[DO]" panel closes after each of its items, also when
+            // the editor raised.
+            okno.podlacz(okno.*e.przycisk, [&okno, s] {
+                const NaKoniec zamknij([&okno] { okno.itemsPanel->hide(); });
+                otworzSekcje(okno, s);
+            });
+        } else {
+            okno.podlacz(okno.*e.przycisk, [&okno, s] { otworzSekcje(okno, s); });
+        }
+    }
 }

@@ -6,25 +6,24 @@
 
 class TForm1;
 
+// The section editors in the order of the transfer rows their blocks go
+// with (wiersze_projektu.h).
 enum class Sekcja {
-    Zadane, // "Zadane": the ten setpoints
-    // Item "alarmy" of the digital-output panel: alarm outputs F1..F4.
-    AlarmyDO,
-    // "Dodatki": additions D1..D8.
-    Dodatki,
     Setup,            // "Setup": the SETUP table F0..F100
-    Moduly,           // "Moduły dodatkowe": the extra input/output modules
-    WyjsciaAnalogowe, // "[AO] WYjścia analogowe": AO1.1..AO1.4
-    Programy,         // "Programy": P01..P100
-    ProgramMycia,     // "Program mycia": the washing program
-    Przekazniki,      // "[DO]", item "konfiguracja": the digital outputs
-    // "Kroki" and "Kroki mycia": the process and the washing steps
-    Kroki,
-    KrokiMycia,
     WejsciaPomiarowe, // "[AI] Wejścia analogowe": the 24 measuring inputs
+    Przekazniki,      // "[DO]", item "konfiguracja": the digital outputs
+    AlarmyDO,         // "[DO]", item "alarmy": the alarm outputs F1..F4
+    WyjsciaAnalogowe, // "[AO] WYjścia analogowe": AO1.1..AO1.4
     WejsciaCyfrowe,   // "[DI] WEjścia cyfrowe": the 32 digital inputs
+    Moduly,           // "Moduły dodatkowe": the extra input/output modules
+    Zadane,           // "Zadane": the ten setpoints
+    Dodatki,          // "Dodatki": additions D1..D8
     Wilgotnosc,       // "Wilgotność": the humidity settings
     TrybySpecjalne,   // "Tryby specjalne": the 14 special modes
+    Kroki,            // "Kroki": the process steps
+    Programy,         // "Programy": P01..P100
+    KrokiMycia,       // "Kroki mycia": the washing steps
+    ProgramMycia,     // "Program mycia": the washing program
     UstawieniaMycia,  // "Ustawienia mycia": the project's washing settings
 };
 
@@ -38,5 +37,5 @@ bool otworzSekcje(TForm1 &okno, Sekcja s);
 
 // What the editors need from the main window: its connection record with
 // the lock check before their transfers, the project's digital outputs,
-// and the commands of the section buttons that have an editor.
+// and the commands of the section buttons, one per editor.
 void podlaczSekcje(TForm1 &okno);

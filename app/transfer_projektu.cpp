@@ -1,29 +1,16 @@
 #include "transfer_projektu.h"
 
-#include "alarmy_transfer.h"
 #include "blokada.h"
 #include "dane_sterownika.h"
-#include "dodatki_transfer.h"
 #include "element_listy.h"
 #include "komunikaty.h"
-#include "kroki_transfer.h"
-#include "moduly_transfer.h"
-#include "mycie_transfer.h"
 #include "okna_narzedzi.h"
 #include "operacja.h"
 #include "pasek_postepu.h"
 #include "porownanie_blokow.h"
-#include "programy_transfer.h"
-#include "przekazniki_transfer.h"
-#include "setup_transfer.h"
+#include "sekcje_projektu.h"
 #include "transfer_sekcji.h"
 #include "transport.h"
-#include "tryby_specjalne_transfer.h"
-#include "wejscia_cyfrowe_transfer.h"
-#include "wejscia_pomiarowe_transfer.h"
-#include "wilgotnosc_transfer.h"
-#include "wyjscia_analogowe_transfer.h"
-#include "zadane_transfer.h"
 #include "zegar.h"
 
 #include <QCheckBox>
@@ -84,32 +71,11 @@ private:
 
 std::array<TElementListy, ileWierszyTransferu> tabelaTransferu()
 {
-    struct Wiersz {
-        const char *nazwa;
-        int ilePozycji;
-        bool sendUnlock, potw73;
-    };
-    static constexpr Wiersz wiersze[ileWierszyTransferu] = {
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Setup"), 1, false, false},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "[AI] Wejścia analogowe"), 24, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "[DO] WYjścia cyfrowe"), 32, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "[AO] WYjścia analogowe"), 4, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "[DI] WEjścia cyfrowe"), 24, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Moduły dodatkowe"), 1, false, false},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Zadane"), 10, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Dodatki"), 1, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Wilgotność"), 1, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Tryby specjalne"), 14, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Kroki"), 32, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Programy"), 100, true, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Kroki mycia"), 16, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Program mycia"), 1, false, true},
-        {QT_TRANSLATE_NOOP("TFProjektRSIn", "Ustawienia mycia"), 1, false, false},
-    };
     std::array<TElementListy, ileWierszyTransferu> t;
     for (int i = 0; i < ileWierszyTransferu; ++i) {
-        const Wiersz &w = wiersze[i];
-        t[i] = {i + 1, QCoreApplication::translate("TFProjektRSIn", w.nazwa), w.ilePozycji, w.sendUnlock, w.potw73};
+        const TSekcjaProjektu &w = sekcjeProjektu()[i];
+        t[i] = {nrWiersza(w.wiersz), QCoreApplication::translate("TFProjektRSIn", w.nazwa), w.ilePozycji, w.sendUnlock,
+                w.potw73};
     }
     return t;
 }
@@ -539,6 +505,7 @@ bool TFProjektRSIn::wyslijWiersze(const std::array<bool, ileWierszyTransferu> &w
 bool TFProjektRSIn::wyslijPozycjeBloku(int wiersz)
 {
     const TElementListy &w = tabela_[wiersz];
+    const TSekcjaProjektu &s = sekcjeProjektu()[wiersz];
     TKbProgress *p = progressArray[wiersz];
     for (int k = 1; k <= w.ilePozycji; ++k) {
         if (k % lockCoIlePozycji == 0)
@@ -554,11 +521,10 @@ bool TFProjektRSIn::wyslijPozycjeBloku(int wiersz)
                 pokazBrakKomunikacji();
             return false;
         }
-        const bool ok = wyslijPozycje(w.id, k);
-        if (w.id == 1) {
-            // The SETUP may have moved the main window's address or speed.
+        constexpr bool wSesji = true;
+        const bool ok = s.wyslij(projekt_, mycie_, k, wSesji, DaneSterownika, jezykId);
+        if (s.zmieniaPolaczenie)
             wezUstawieniaSterownika(DaneSterownika);
-        }
         if (!ok) {
             // The section's send has shown its own message.
             bladBloku(wiersz, false);
@@ -569,88 +535,6 @@ bool TFProjektRSIn::wyslijPozycjeBloku(int wiersz)
         przerwaMs(przerwaPoPozycjiMs);
     }
     return true;
-}
-
-bool TFProjektRSIn::wyslijPozycje(int wiersz, int k)
-{
-    TProjektVXTNew &p = projekt_;
-    const TUstawieniaSterownika &u = DaneSterownika;
-    constexpr bool wSesji = true;
-    switch (wiersz) {
-    case 1:
-        return wyslijSetup(p.Setup, wSesji, u, jezykId);
-    case 2:
-        return wyslijWejsciePomiarowe(p.FWejsciaPomiarowe[k - 1], k, wSesji, u);
-    case 3:
-        // Output 1 carries the four alarm outputs: both must go.
-        return wyslijPrzekaznik(p.przekazniki[k - 1], k - 1, wSesji, u) &&
-               (k != 1 || wyslijAlarmyDO(p.przekaznikiAlarmF1F4, wSesji, u));
-    case 4:
-        return wyslijWyjscieAnalogowe(p.WyjsciaAn[k - 1], k - 1, wSesji, u);
-    case 5:
-        return wyslijWejscieCyfrowe(p.WejsciaCyfrowe[k - 1], k, wSesji, u);
-    case 6:
-        return wyslijModuly(p.modulyWeWyjKonf, wSesji, u);
-    case 7:
-        return wyslijZadana(p.zadana[k - 1], k - 1, wSesji, u);
-    case 8:
-        return wyslijDodatki(p.dodatki, wSesji, u);
-    case 9:
-        return wyslijWilgotnosc(p.wilgotnosc, wSesji, u);
-    case 10:
-        return wyslijTrybSpecjalny(p.FunkcjeSpec[k - 1], k - 1, wSesji, u);
-    case 11:
-        return wyslijKrok(p.kroki[k], k, false, u, wSesji);
-    case 12:
-        return wyslijProgram(p.programy[k - 1], k - 1, wSesji, u);
-    case 13:
-        return wyslijKrok(p.krokiMycie[k], k, true, u, wSesji);
-    case 14:
-        return wyslijProgram(p.programyMycie, nrProgramuMycia, wSesji, u);
-    case 15:
-        return wyslijUstawieniaMycia(mycie_, wSesji, u);
-    }
-    return false;
-}
-
-bool TFProjektRSIn::czytajPozycje(int wiersz, int k)
-{
-    // Each read keeps the item as it was when it fails.
-    TProjektVXTNew &p = projekt_;
-    const TUstawieniaSterownika &u = DaneSterownika;
-    switch (wiersz) {
-    case 1:
-        return czytajSetup(p.Setup, u);
-    case 2:
-        return czytajWejsciePomiarowe(p.FWejsciaPomiarowe[k - 1], k, u);
-    case 3:
-        return czytajPrzekaznik(p.przekazniki[k - 1], k - 1, u);
-    case 4:
-        return czytajWyjscieAnalogowe(p.WyjsciaAn[k - 1], k, u);
-    case 5:
-        return czytajWejscieCyfrowe(p.WejsciaCyfrowe[k - 1], k, u);
-    case 6:
-        return czytajModuly(p.modulyWeWyjKonf, u);
-    case 7:
-        return czytajZadana(p.zadana[k - 1], k, u);
-    case 8:
-        return czytajDodatki(p.dodatki, u);
-    case 9:
-        return czytajWilgotnosc(p.wilgotnosc, u);
-    case 10:
-        return czytajTrybSpecjalny(p.FunkcjeSpec[k - 1], k - 1, u);
-    case 11:
-        return czytajKrok(p.kroki[k], k, false, u);
-    case 12:
-        return czytajProgram(p.programy[k - 1], k - 1, u);
-    case 13:
-        return czytajKrok(p.krokiMycie[k], k, true, u);
-    case 14:
-        return czytajProgram(p.programyMycie, nrProgramuMycia, u);
-    case 15:
-        return czytajUstawieniaMycia(mycie_, u);
-    }
-    return false;
 }
 
 void TFProjektRSIn::bladBloku(int wiersz, bool pokazKomunikat)
@@ -680,9 +564,9 @@ void TFProjektRSIn::odbierzProjekt(bool tylkoPorownaj)
 void TFProjektRSIn::odbierzWiersze(const std::array<bool, ileWierszyTransferu> &wybrane, bool tylkoPorownaj,
                                    const TProjektVXTNew &przed, const TProjektDodatkiMycie &myciePrzed)
 {
-    constexpr int wierszAlarmow = 3;
     for (int i = 0; i < ileWierszyTransferu; ++i) {
         const TElementListy &w = tabela_[i];
+        const TSekcjaProjektu &s = sekcjeProjektu()[i];
         TKbProgress *wiersz = progressArray[i];
         bool ok = false, przerwany = false;
         if (przerwij)
@@ -700,16 +584,14 @@ void TFProjektRSIn::odbierzWiersze(const std::array<bool, ileWierszyTransferu> &
                 przerwany = true;
                 break;
             }
-            ok = czytajPozycje(w.id, k);
+            ok = s.czytaj(projekt_, mycie_, k, DaneSterownika);
             if (!ok)
                 break;
             bylaZmiana = true;
             wiersz->transStep(k);
         }
-        if (ok && w.id == wierszAlarmow) {
-            // Without the alarm outputs the row is not read: a compare would
-            // find the project's own alarms equal.
-            ok = czytajAlarmyDO(projekt_.przekaznikiAlarmF1F4, DaneSterownika);
+        if (ok && s.czytajPo) {
+            ok = s.czytajPo(projekt_, DaneSterownika);
             zegar().przetworzZdarzenia();
             przerwaMs(przerwaPoAlarmachMs);
         }

@@ -9,6 +9,7 @@
 
 #include "rekordy_projekt.h"
 #include "ustawienia_polaczenia.h"
+#include "wiersze_projektu.h"
 
 #include <QDialog>
 
@@ -31,7 +32,8 @@ struct TAutomatOdbierania {
     int numerSeryjny = 0; // carried for the caller
 };
 
-// One row of the transfer table.
+// One row of the transfer table in the current language, from its section
+// (sekcje_projektu.h).
 struct TElementListy {
     int id;          // 1..15
     QString nazwa;   // caption, in the current language
@@ -40,7 +42,7 @@ struct TElementListy {
     bool potw73;     // sent inside a write session of its own
 };
 
-constexpr int ileWierszyTransferu = 15;
+constexpr int ileWierszyTransferu = ileBlokowProjektu;
 
 // The fifteen rows in table order, their names in the current language.
 std::array<TElementListy, ileWierszyTransferu> tabelaTransferu();
@@ -136,8 +138,6 @@ private:
     // Ended as failed, saying the user stopped it.
     void wierszPrzerwany(int wiersz);
     bool wyslijPozycjeBloku(int wiersz);
-    bool wyslijPozycje(int wiersz, int k);
-    bool czytajPozycje(int wiersz, int k);
     void bladBloku(int wiersz, bool pokazKomunikat);
 
     TProjektVXTNew &projekt_;

@@ -3,31 +3,18 @@
 #include "lan.h"
 #include "lan_polecenia.h"
 #include "powtorz.h"
+#include "transport.h"
 #include "zegar.h"
+
+#include <utility>
 
 namespace {
 
-bool przezLan(const TUstawieniaSterownika &u) { return u.lan.LAN_ACTIVE == 1; }
-
-// The transports report failures as codes; anything raised all the same
-// is a failed command.
-template <class F>
-bool udane(F &&f)
+// The command over the record's transport succeeded.
+template <class Rs, class Lan>
+bool udane(const TUstawieniaSterownika &u, Rs &&rs, Lan &&lan)
 {
-    try {
-        return f() == 0;
-    } catch (...) {
-        return false;
-    }
-}
-
-template <class F, class... A>
-bool przezRunner(F polecenie, A... argumenty)
-{
-    return udane([&] {
-        TFormLan *lan = FormLan();
-        return lan ? lan->make(probyLanStrony, polecenie, argumenty...) : kodLanBrakPolaczenia;
-    });
+    return przezTransport(u, std::forward<Rs>(rs), std::forward<Lan>(lan)) == 0;
 }
 
 } // namespace
@@ -35,12 +22,9 @@ bool przezRunner(F polecenie, A... argumenty)
 bool PolaczenieStrumienia::otworz(const TUstawieniaSterownika &u)
 {
     zamknij();
-    if (!przezLan(u))
-        return true;
-    return udane([&] {
-        TFormLan *lan = FormLan();
-        return lan ? lan->make_START(klient_, u) : kodLanBrakPolaczenia;
-    });
+    // Over RS-485 nothing is opened.
+    return udane(
+        u, [] { return 0; }, [&](TFormLan &lan) { return lan.make_START(klient_, u); });
 }
 
 void PolaczenieStrumienia::zamknij()
@@ -54,36 +38,42 @@ void PolaczenieStrumienia::zamknij()
 
 bool przeslijStroneFirmware(uint16_t nr, const QByteArray &strona, const TUstawieniaSterownika &u, IKlientTcp *klient)
 {
-    if (przezLan(u))
-        return klient && udane([&] { return wyslijStroneFirmware(*klient, nr, rozmiarStrony, strona, u); });
-    return udane([&] { return powtorzZapisFirmwarePage(nr, rozmiarStrony, strona, u.adresRS, u.ParametryTransmisji); });
+    return udane(
+        u, [&] { return powtorzZapisFirmwarePage(nr, rozmiarStrony, strona, u.adresRS, u.ParametryTransmisji); },
+        [&](TFormLan &) {
+            return klient ? wyslijStroneFirmware(*klient, nr, rozmiarStrony, strona, u) : kodLanBrakPolaczenia;
+        });
 }
 
 bool przeslijStroneLogo(uint16_t nr, const QByteArray &strona, const TUstawieniaSterownika &u, IKlientTcp *klient)
 {
-    if (przezLan(u))
-        return klient && udane([&] { return wyslijStroneLogo(*klient, nr, rozmiarStrony, strona, u); });
-    return udane([&] { return powtorzZapisLogoPage(nr, rozmiarStrony, strona, u.adresRS, u.ParametryTransmisji); });
+    return udane(
+        u, [&] { return powtorzZapisLogoPage(nr, rozmiarStrony, strona, u.adresRS, u.ParametryTransmisji); },
+        [&](TFormLan &) {
+            return klient ? wyslijStroneLogo(*klient, nr, rozmiarStrony, strona, u) : kodLanBrakPolaczenia;
+        });
 }
 
 bool przeslijStroneGrafiki(uint16_t nr, const QByteArray &strona, const TUstawieniaSterownika &u)
 {
-    if (przezLan(u))
-        return przezRunner(&lanZapisGrafikaPage, int(nr), rozmiarStrony, strona, u);
-    return udane([&] { return powtorzZapisGrafikaPage(nr, rozmiarStrony, strona, u.adresRS, u.ParametryTransmisji); });
+    return udane(
+        u, [&] { return powtorzZapisGrafikaPage(nr, rozmiarStrony, strona, u.adresRS, u.ParametryTransmisji); },
+        [&](TFormLan &lan) {
+            return lan.make(probyLanStrony, &lanZapisGrafikaPage, int(nr), rozmiarStrony, strona, u);
+        });
 }
 
 bool przeslijCrcFirmware(uint16_t crc, int rozmiar, const TUstawieniaSterownika &u)
 {
-    if (przezLan(u))
-        return przezRunner(&lanZapisFirmwareCrc, crc, rozmiar, u);
-    return udane([&] { return powtorzZapisFirmwareCrc(crc, rozmiar, u.adresRS, u.ParametryTransmisji); });
+    return udane(
+        u, [&] { return powtorzZapisFirmwareCrc(crc, rozmiar, u.adresRS, u.ParametryTransmisji); },
+        [&](TFormLan &lan) { return lan.make(probyLanStrony, &lanZapisFirmwareCrc, crc, rozmiar, u); });
 }
 
 bool przeslijCrcGrafiki(uint16_t crc, int rozmiar, const TUstawieniaSterownika &u)
 {
     czekajMs(przerwaPrzedCrcGrafikiMs);
-    if (przezLan(u))
-        return przezRunner(&lanZapisGrafikaCrc, crc, rozmiar, u);
-    return udane([&] { return powtorzZapisGrafikaCrc(crc, rozmiar, u.adresRS, u.ParametryTransmisji); });
+    return udane(
+        u, [&] { return powtorzZapisGrafikaCrc(crc, rozmiar, u.adresRS, u.ParametryTransmisji); },
+        [&](TFormLan &lan) { return lan.make(probyLanStrony, &lanZapisGrafikaCrc, crc, rozmiar, u); });
 }

@@ -1,6 +1,7 @@
 // Update and logo pages on their way to the controller: each sender picks
-// the transport by the connection record (lan.LAN_ACTIVE 0: the RS-485
-// retrying facade, 1: TCP/IP) and answers whether the command succeeded.
+// the transport by the connection record (transport.h: the RS-485 retrying
+// facade, TCP/IP, or for a record that names neither nothing sent and a
+// failure) and answers whether the command succeeded.
 // Firmware and logo pages go over TCP/IP on one connection kept for the
 // whole stream; graphics pages and the commits through the runner with 5
 // attempts each.
@@ -28,7 +29,8 @@ public:
     PolaczenieStrumienia(const PolaczenieStrumienia &) = delete;
     PolaczenieStrumienia &operator=(const PolaczenieStrumienia &) = delete;
 
-    // True over RS-485, and over TCP/IP once the connection is up.
+    // True over RS-485, and over TCP/IP once the connection is up; false
+    // for a record that names neither.
     bool otworz(const TUstawieniaSterownika &u);
     void zamknij();
     IKlientTcp *klient() const { return klient_.get(); }

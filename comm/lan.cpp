@@ -3,6 +3,7 @@
 #include "komunikaty.h"
 #include "pomocnicze.h"
 #include "ramka.h"
+#include "transport.h"
 #include "wymiana.h"
 #include "zegar.h"
 
@@ -57,7 +58,7 @@ QString adresLan(const QString &tekst)
 
 bool sprawdzDaneLan(const TUstawieniaSterownika &A_ust)
 {
-    if (A_ust.lan.LAN_ACTIVE != 1)
+    if (transport(A_ust) != TTransport::Lan)
         return true;
     if (A_ust.lan.NUMER_SERYJNY < najmniejszyNumerSeryjny || A_ust.lan.NUMER_SERYJNY > najwiekszyNumerSeryjny) {
         pokazOstrzezenie(QCoreApplication::translate("TFormLan", "Wpisz poprawny numer seryjny! "));

@@ -53,7 +53,7 @@ QString adresLan(const QString &tekst);
 
 // Checks the TCP/IP fields before the connection test, with a warning box
 // for a serial number outside 60000..300000 or an address that cannot be
-// reached; true when RS-485 is selected.
+// reached; true when the record does not select TCP/IP.
 bool sprawdzDaneLan(const TUstawieniaSterownika &A_ust);
 
 // ---- Callback types ---------------------------------------------------------

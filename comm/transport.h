@@ -1,7 +1,9 @@
 // The one choice between the two transports. Every controller operation
-// (the sections' per-item reads and sends, the write sessions, the whole-
-// project transfer, the shell's readings, lock and unlock, the updates)
-// picks its transport here from the connection record:
+// (the sections' per-item reads and sends, the write sessions, the SETUP
+// send's link probe, the whole-project transfer, the shell's readings, the
+// connection test and the automatic reading, lock and unlock, the update
+// and logo pages, the clock) and the check of the TCP/IP fields pick their
+// transport here from the connection record:
 //
 //   lan.LAN_ACTIVE 0   RS-485: a retrying facade function (powtorz.h) with
 //                      adresRS and ParametryTransmisji;

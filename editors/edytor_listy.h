@@ -76,12 +76,12 @@ public:
     Dane dane{}; // the section copy
     int ile;     // rows shown, read and sent (an entry may change it before the window opens)
 
-    // Item nr's record in the copy: record nr - 1 of the array (a section
-    // numbered otherwise says so here).
+    // Item nr's record in the copy: where the section's items put it
+    // (ustawPozycje), else record nr - 1 of the array.
     virtual R &pozycja(int nr)
     {
         if constexpr (std::is_array_v<Dane>)
-            return dane[nr - 1];
+            return pozycje_ ? pozycje_->pozycja(dane, nr) : dane[nr - 1];
         else
             throw std::logic_error("TListaSekcji::pozycja: a section that is not an array gives its items");
     }
@@ -107,11 +107,13 @@ protected:
         ustawKolumny(kolumnyTabeli<R>(pola_, [this](int nr) -> R & { return pozycja(nr); }), [this] { return ile; });
     }
 
-    // The section's one-item functions with the window's connection
-    // record; `nr` is the row's number (the function turns it into the
-    // wire's). Sends go inside the send-all's session.
-    virtual bool czytajPozycje(R &, int /*nr*/) { return false; }
-    virtual bool wyslijPozycje(const R &, int /*nr*/) { return false; }
+    // The section's items (its transfer file): where item nr lies and how
+    // it is read and sent. The read-all and send-all go through them.
+    void ustawPozycje(const TPozycjeSekcji<R> &pozycje) { pozycje_ = &pozycje; }
+    // Item nr through them with the window's connection record; sends go
+    // inside the send-all's session. Without them nothing is transferred.
+    bool czytajPozycje(R &r, int nr) { return pozycje_ && pozycje_->czytaj(r, nr, daneSterownika); }
+    bool wyslijPozycje(const R &r, int nr) { return pozycje_ && pozycje_->wyslij(r, nr, true, daneSterownika); }
     // The item editor on a scratch copy of item nr; true when confirmed.
     virtual bool edytujJedna(R &, int /*nr*/) { return false; }
 
@@ -179,5 +181,6 @@ protected:
 
 private:
     TPolaSekcji<R> pola_;
+    const TPozycjeSekcji<R> *pozycje_ = nullptr;
     std::unique_ptr<TKopiaRobocza<R>> robocza_;
 };

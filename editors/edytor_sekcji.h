@@ -15,7 +15,10 @@
 //   pola_sekcji.h     TPole<R> / TPolaSekcji<R>: the section's fields as data,
 //                     read by the grid, its in-cell editors, the bound
 //                     controls, the report and the compare.
-//   transfer_sekcji.h per-item read and send below the windows.
+//   transfer_sekcji.h per-item read and send below the windows;
+//                     TPozycjeSekcji<R>: the items of a list section.
+//   sekcje_projektu.h the sections of a whole project, one row per
+//                     transfer row.
 //
 // How a section declares itself (the setpoints, zadane.*, are the example):
 //
@@ -23,7 +26,10 @@
 //    whole-project transfer calls them too): czytajX(R &, nr, ust) and
 //    wyslijX(const R &, nr, wSesji, ust), each one call of czytajPozycje or
 //    przeslijPozycje with the section's read time-out, RS-485 facade
-//    function and TCP/IP operation.
+//    function and TCP/IP operation. A list section adds its items there,
+//    `extern const TPozycjeSekcji<R> pozycjeX`: where item k lies in the
+//    array and its read and send, the only place that turns k into the
+//    item's number on the wire.
 // 2. The field table: a function returning `const TPolaSekcji<R> &` with
 //    one TPole<R> per field: TPole::liczbowe (whole numbers, tenths rounded
 //    or truncated, mm:ss and hh:mm durations, bit masks), wyliczenie (an
@@ -40,14 +46,12 @@
 //    this one table.
 // 3. A list section: class TfListaX : public TListaSekcji<TXArray>, with
 //    Q_OBJECT. Its constructor passes the tool buttons and the number of
-//    rows and sets ustawPola(polaX()), `rozszerzenie` (its files) and
-//    `przebudowa` (what a rebuild counts as). It overrides tytul(),
-//    czytajPozycje() and wyslijPozycje() (one line each: the transfer of
-//    step 1 with the item's wire number), edytujJedna() (the item editor's
-//    entry), pozycja(nr) when item nr is not record nr - 1, and
-//    jezykSekcji() for texts that are not field titles. Read all, send
-//    all, files, printing, editing the current row and the close question
-//    come from the frame. Where the section departs from the common flow, it
+//    rows and sets ustawPozycje(pozycjeX) (step 1), ustawPola(polaX()),
+//    `rozszerzenie` (its files) and `przebudowa` (what a rebuild counts
+//    as). It overrides tytul(), edytujJedna() (the item editor's entry) and
+//    jezykSekcji() for texts that are not field titles. Read all, send all,
+//    files, printing, editing the current row and the close question come
+//    from the frame. Where the section departs from the common flow, it
 //    takes petlaOdczytu() or petlaWysylania() and sets a hook of Petla
 //    (naPoczatek, przed item i, po an item, postep, poBledzie, poZamknieciu,
 //    naKoniec) instead of writing a loop; a report with more than the list
@@ -69,9 +73,15 @@
 // 5. The entry functions: return otworzEdytor<TfListaX>(dane, jezykId);
 //    with the section's Zwrot rule and, where the entry takes more
 //    arguments, a lambda that hands them to the window before it opens.
-// 6. Dispatch (app/sekcje.*): one Sekcja value, one case calling the entry
-//    function on the project's block (the window copies it in once and back
-//    once on a confirmed change) and the button's connection.
+// 6. Dispatch (app/sekcje.*): one Sekcja value and its row of the table
+//    there: the transfer row its block goes with, its button and the entry
+//    function on the project's block (the window copies it in once and
+//    back once on a confirmed change).
+//    A block of the project of its own also takes one WierszProjektu
+//    (model/wiersze_projektu.h), its row in sekcje_projektu.cpp (caption,
+//    items, sendUnlock, potw73, the item's read and send through step 1)
+//    and its row of the block compare (model/porownanie_blokow.cpp); each
+//    table is checked at compile time to hold the rows in their order.
 // 7. Tests: one row in the table of tests/editors/test_sekcje_wspolne.cpp
 //    (the shared behaviour is tested there once per section); the
 //    section's own tests cover only its fields and its departures.

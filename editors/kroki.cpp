@@ -74,6 +74,7 @@ void TfListakrokow::ustawMycie(bool mycie)
     FMycie = mycie;
     maksKrokow = mycie ? ileKrokowMycia : ileKrokow;
     rozszerzenie = mycie ? QStringLiteral("k3krm") : QStringLiteral("k3kr");
+    ustawPozycje(mycie ? pozycjeKrokowMycia : pozycjeKrokow);
     ustawPola(polaKrokow(mycie));
     jezyk();
 }
@@ -84,10 +85,6 @@ QString TfListakrokow::tytul() const
 }
 
 QString TfListakrokow::tytulRaportu() const { return FMycie ? tr("Lista kroków mycia") : tr("Lista kroków"); }
-
-bool TfListakrokow::czytajPozycje(TKrok &k, int nr) { return czytajKrok(k, nr, FMycie, daneSterownika); }
-
-bool TfListakrokow::wyslijPozycje(const TKrok &k, int nr) { return wyslijKrok(k, nr, FMycie, daneSterownika, true); }
 
 bool TfListakrokow::edytujJedna(TKrok &k, int nr)
 {
@@ -101,7 +98,7 @@ bool TfListakrokow::edytujJedna(TKrok &k, int nr)
 void TfListakrokow::but_odczytClick()
 {
     Petla p = petlaOdczytu();
-    p.po = [this, zachowaj = p.po](int i, bool anulowano) { return !anulowano && zachowaj(i, false); };
+    p.po = [zachowaj = p.po](int i, bool anulowano) { return !anulowano && zachowaj(i, false); };
     czytajWszystko(p);
 }
 

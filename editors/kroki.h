@@ -31,14 +31,9 @@ public:
     // titles.
     void ustawMycie(bool mycie);
 
-    // Step nr is slot nr.
-    TKrok &pozycja(int nr) override { return dane[nr]; }
-
 protected:
     QString tytul() const override;
     QString tytulRaportu() const override;
-    bool czytajPozycje(TKrok &k, int nr) override;
-    bool wyslijPozycje(const TKrok &k, int nr) override;
     bool edytujJedna(TKrok &k, int nr) override;
     void but_odczytClick() override;
     void but_wyslijClick() override;

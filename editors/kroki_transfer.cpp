@@ -44,3 +44,18 @@ bool wyslijKrok(const TKrok &krok, int nr, bool mycie, const TUstawieniaSterowni
             return lan.make(probyLanSekcji, &lanZapisKroki, nr, krok, mycie, wSesji, u);
         });
 }
+
+const TPozycjeSekcji<TKrok> pozycjeKrokow = {
+    1,
+    [](TKrok &r, int k, const TUstawieniaSterownika &u) { return czytajKrok(r, k, false, u); },
+    [](const TKrok &r, int k, bool wSesji, const TUstawieniaSterownika &u) {
+        return wyslijKrok(r, k, false, u, wSesji);
+    },
+};
+const TPozycjeSekcji<TKrok> pozycjeKrokowMycia = {
+    1,
+    [](TKrok &r, int k, const TUstawieniaSterownika &u) { return czytajKrok(r, k, true, u); },
+    [](const TKrok &r, int k, bool wSesji, const TUstawieniaSterownika &u) {
+        return wyslijKrok(r, k, true, u, wSesji);
+    },
+};

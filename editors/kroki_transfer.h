@@ -4,6 +4,7 @@
 #pragma once
 
 #include "rekordy_projekt.h"
+#include "transfer_sekcji.h"
 #include "ustawienia_polaczenia.h"
 
 constexpr int ileKrokow = 32;
@@ -17,3 +18,6 @@ bool czytajKrok(TKrok &krok, int nr, bool mycie, const TUstawieniaSterownika &us
 // a write session and closes it, else the write goes in a session of its
 // own.
 bool wyslijKrok(const TKrok &krok, int nr, bool mycie, const TUstawieniaSterownika &ust, bool wSesji);
+
+// Step k of the list (k 1..32, washing 1..16): slot k, step k on the wire.
+extern const TPozycjeSekcji<TKrok> pozycjeKrokow, pozycjeKrokowMycia;

@@ -44,6 +44,7 @@ Tflistaprojektow::Tflistaprojektow(QWidget *parent)
 {
     setObjectName(QStringLiteral("Tflistaprojektow"));
     zbiorRaportu = QStringLiteral("frxDBDatasetProgramy");
+    ustawPozycje(pozycjeProgramow);
     ustawPola(polaProgramow());
     resize(minimumWidth() + 24, 560);
 }
@@ -62,14 +63,7 @@ bool Tflistaprojektow::sprawdzBlokadeListy(bool zKodem)
     return false;
 }
 
-bool Tflistaprojektow::czytajPozycje(TProgram &p, int nr) { return czytajProgram(p, nr - 1, daneSterownika); }
-
-bool Tflistaprojektow::wyslijPozycje(const TProgram &p, int nr)
-{
-    return wyslijProgram(p, nr - 1, true, daneSterownika);
-}
-
-bool Tflistaprojektow::edytujJedna(TProgram &p, int nr) { return edytujProgram(p, nr - 1, jezykId, programy); }
+bool Tflistaprojektow::edytujJedna(TProgram &p, int nr) { return edytujProgram(p, nrProgramu(nr), jezykId, programy); }
 
 // The list is rebuilt however the read ended: what was read stays, and the
 // window counts it as a change.

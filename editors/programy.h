@@ -26,8 +26,6 @@ public:
 
 protected:
     QString tytul() const override;
-    bool czytajPozycje(TProgram &p, int nr) override;
-    bool wyslijPozycje(const TProgram &p, int nr) override;
     bool edytujJedna(TProgram &p, int nr) override;
     void but_odczytClick() override;
     void but_wyslijClick() override;

@@ -45,3 +45,11 @@ bool wyslijProgram(const TProgram &program, int nr, bool wSesji, const TUstawien
             return lan.make(probyLanSekcji, &lanZapisProgramu, nr, kopia, wSesji, u);
         });
 }
+
+const TPozycjeSekcji<TProgram> pozycjeProgramow = {
+    0,
+    [](TProgram &r, int k, const TUstawieniaSterownika &u) { return czytajProgram(r, nrProgramu(k), u); },
+    [](const TProgram &r, int k, bool wSesji, const TUstawieniaSterownika &u) {
+        return wyslijProgram(r, nrProgramu(k), wSesji, u);
+    },
+};

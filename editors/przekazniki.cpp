@@ -249,6 +249,7 @@ Tflistaprzekaznikow::Tflistaprzekaznikow(QWidget *parent)
 {
     setObjectName(QStringLiteral("Tflistaprzekaznikow"));
     rozszerzenie = QStringLiteral("k3do");
+    ustawPozycje(pozycjePrzekaznikow);
     ustawPola(polaPrzekaznikow());
     sb_gdzie = dodajNarzedzie(
         "sb_gdzie", ikonaGdzieUzyty(), [] { return tr("Gdzie użyty"); }, [this] { sb_gdzieClick(); });
@@ -273,13 +274,6 @@ Tflistaprzekaznikow::Tflistaprzekaznikow(QWidget *parent)
 }
 
 QString Tflistaprzekaznikow::tytul() const { return tr("[DO] WYjścia cyfrowe"); }
-
-bool Tflistaprzekaznikow::czytajPozycje(TPrzekaznik &p, int nr) { return czytajPrzekaznik(p, nr - 1, daneSterownika); }
-
-bool Tflistaprzekaznikow::wyslijPozycje(const TPrzekaznik &p, int nr)
-{
-    return wyslijPrzekaznik(p, nr - 1, true, daneSterownika);
-}
 
 bool Tflistaprzekaznikow::edytujJedna(TPrzekaznik &p, int nr)
 {

@@ -43,8 +43,6 @@ public:
 
 protected:
     QString tytul() const override;
-    bool czytajPozycje(TPrzekaznik &p, int nr) override;
-    bool wyslijPozycje(const TPrzekaznik &p, int nr) override;
     bool edytujJedna(TPrzekaznik &p, int nr) override;
     // Read all: a read that ends at a failed output still rebuilds the
     // list (a change) when it got any output; after "Anuluj" the grid shows

@@ -100,11 +100,14 @@ void TFEditParPrzek::jezykSekcji()
     panel->jezyk();
 }
 
-bool TFEditParPrzek::czytajRekord(TPrzekaznik &p) { return czytajPrzekaznik(p, przekaznikNr - 1, daneSterownika); }
+bool TFEditParPrzek::czytajRekord(TPrzekaznik &p)
+{
+    return pozycjePrzekaznikow.czytaj(p, przekaznikNr, daneSterownika);
+}
 
 bool TFEditParPrzek::wyslijRekord(const TPrzekaznik &p)
 {
-    return wyslijPrzekaznik(p, przekaznikNr - 1, false, daneSterownika);
+    return pozycjePrzekaznikow.wyslij(p, przekaznikNr, false, daneSterownika);
 }
 
 void TFEditParPrzek::poOtwarciu(TPrzekaznik &p) { p.nr = rekord.nr; }

@@ -28,3 +28,11 @@ bool wyslijPrzekaznik(const TPrzekaznik &przekaznik, int indeks, bool wSesji, co
             return lan.make(probyLanSekcji, &lanZapisPrzekazniki, indeks, przekaznik, wSesji, u);
         });
 }
+
+const TPozycjeSekcji<TPrzekaznik> pozycjePrzekaznikow = {
+    0,
+    [](TPrzekaznik &r, int k, const TUstawieniaSterownika &u) { return czytajPrzekaznik(r, k - 1, u); },
+    [](const TPrzekaznik &r, int k, bool wSesji, const TUstawieniaSterownika &u) {
+        return wyslijPrzekaznik(r, k - 1, wSesji, u);
+    },
+};

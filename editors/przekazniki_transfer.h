@@ -4,6 +4,7 @@
 #pragma once
 
 #include "rekordy_projekt.h"
+#include "transfer_sekcji.h"
 #include "ustawienia_polaczenia.h"
 
 // Output of index 0..31 (number - 1) into the record (kept as it was on
@@ -13,3 +14,7 @@ bool czytajPrzekaznik(TPrzekaznik &przekaznik, int indeks, const TUstawieniaSter
 // opened a write session and closes it, else the write goes in a session
 // of its own.
 bool wyslijPrzekaznik(const TPrzekaznik &przekaznik, int indeks, bool wSesji, const TUstawieniaSterownika &ust);
+
+// Output DO1.k of the list (k 1..32): record k - 1, index k - 1 on the
+// wire.
+extern const TPozycjeSekcji<TPrzekaznik> pozycjePrzekaznikow;

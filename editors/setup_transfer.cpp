@@ -8,6 +8,7 @@
 #include "powtorz.h"
 #include "setup_teksty.h"
 #include "transfer_sekcji.h"
+#include "transport.h"
 
 #include <QApplication>
 #include <QCoreApplication>
@@ -192,7 +193,7 @@ bool czytajSetup(TFunkcjeKvor3 &setup, const TUstawieniaSterownika &ust)
 
 bool wyslijSetup(const TFunkcjeKvor3 &setup, bool, const TUstawieniaSterownika &ust, int jezykId)
 {
-    const bool rs485 = ust.lan.LAN_ACTIVE == 0;
+    const bool rs485 = transport(ust) == TTransport::Rs485;
     if (rs485 && !laczeOsiagalne(setup))
         return false;
     if (!kodFabrycznyPozwolony(setup, ust, jezykId))

@@ -8,6 +8,7 @@
 
 #include "ustawienia_polaczenia.h"
 
+#include <cstddef>
 #include <functional>
 #include <memory>
 
@@ -49,6 +50,27 @@ bool czytajPozycje(R &cel, const TUstawieniaSterownika &ust, int czasOdczytuMs, 
         cel = *kopia;
     return ok;
 }
+
+// The items of a list section, numbered 1.. as its list shows them: where
+// item k lies in the section's array, and its read and send, which give the
+// item its number on the wire. The section's list window and the
+// whole-project transfer both go through it, so that each section says its
+// numbering once, in its transfer file.
+template <class R>
+struct TPozycjeSekcji {
+    int pierwszy; // the array's index of item 1 (steps: slot 1)
+    // Item k into the record (kept as it was on failure).
+    bool (*czytaj)(R &r, int k, const TUstawieniaSterownika &ust);
+    // Item k; wSesji as the section's send takes it.
+    bool (*wyslij)(const R &r, int k, bool wSesji, const TUstawieniaSterownika &ust);
+
+    // Item k of the section's array.
+    template <class T, size_t N>
+    T &pozycja(T (&tablica)[N], int k) const
+    {
+        return tablica[k - 1 + pierwszy];
+    }
+};
 
 // The write session of a send-all (silent; the caller reports).
 bool otworzSesjeSekcji(const TUstawieniaSterownika &ust, int probyLan = probyLanOtwarciaSesji);

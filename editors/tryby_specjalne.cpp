@@ -92,18 +92,12 @@ Tflistafunkcji::Tflistafunkcji(QWidget *parent)
 {
     setObjectName(QStringLiteral("Tflistafunkcji"));
     rozszerzenie = QStringLiteral("k3spec");
+    ustawPozycje(pozycjeTrybowSpecjalnych);
     ustawPola(polaTrybowSpecjalnych());
     resize(sizeHint().width(), 480);
 }
 
 QString Tflistafunkcji::tytul() const { return tr("Tryby specjalne"); }
-
-bool Tflistafunkcji::czytajPozycje(TFunkcjaSpec &t, int nr) { return czytajTrybSpecjalny(t, nr - 1, daneSterownika); }
-
-bool Tflistafunkcji::wyslijPozycje(const TFunkcjaSpec &t, int nr)
-{
-    return wyslijTrybSpecjalny(t, nr - 1, true, daneSterownika);
-}
 
 bool Tflistafunkcji::edytujJedna(TFunkcjaSpec &t, int nr)
 {

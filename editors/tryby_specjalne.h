@@ -31,8 +31,6 @@ public:
 
 protected:
     QString tytul() const override;
-    bool czytajPozycje(TFunkcjaSpec &t, int nr) override;
-    bool wyslijPozycje(const TFunkcjaSpec &t, int nr) override;
     bool edytujJedna(TFunkcjaSpec &t, int nr) override;
     void but_odczytClick() override;
     void but_wyslijClick() override;

@@ -75,3 +75,11 @@ bool wyslijTrybSpecjalny(const TFunkcjaSpec &tryb, int indeks, bool wSesji, cons
             return lan.make(probyLanSekcji, &lanZapisFunkcjeSpec, nr, tryb, wSesji, u);
         });
 }
+
+const TPozycjeSekcji<TFunkcjaSpec> pozycjeTrybowSpecjalnych = {
+    0,
+    [](TFunkcjaSpec &r, int k, const TUstawieniaSterownika &u) { return czytajTrybSpecjalny(r, k - 1, u); },
+    [](const TFunkcjaSpec &r, int k, bool wSesji, const TUstawieniaSterownika &u) {
+        return wyslijTrybSpecjalny(r, k - 1, wSesji, u);
+    },
+};

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "rekordy_projekt.h"
+#include "transfer_sekcji.h"
 #include "ustawienia_polaczenia.h"
 
 constexpr int ileTrybowSpecjalnych = 14;
@@ -24,3 +25,7 @@ bool czytajTrybSpecjalny(TFunkcjaSpec &tryb, int indeks, const TUstawieniaSterow
 // TCP/IP. wSesji: the caller has opened a write session and closes it,
 // else the write goes in a session of its own.
 bool wyslijTrybSpecjalny(const TFunkcjaSpec &tryb, int indeks, bool wSesji, const TUstawieniaSterownika &ust);
+
+// Mode k of the list (k 1..14): record k - 1, list index k - 1 to its
+// transfers.
+extern const TPozycjeSekcji<TFunkcjaSpec> pozycjeTrybowSpecjalnych;

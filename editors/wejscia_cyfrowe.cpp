@@ -152,6 +152,7 @@ TFListaWejscCyfrowych::TFListaWejscCyfrowych(QWidget *parent)
     setObjectName(QStringLiteral("TFListaWejscCyfrowych"));
     rozszerzenie = QStringLiteral("k3di");
     przebudowa = Przebudowa::TylkoOk;
+    ustawPozycje(pozycjeWejscCyfrowych);
     ustawPola(polaWejscCyfrowych());
     // An alarm that is on makes its row bold, red while it interrupts the
     // program; a zero delay is not shown.
@@ -171,13 +172,6 @@ TFListaWejscCyfrowych::TFListaWejscCyfrowych(QWidget *parent)
 }
 
 QString TFListaWejscCyfrowych::tytul() const { return tr("[DI] WEjścia cyfrowe"); }
-
-bool TFListaWejscCyfrowych::czytajPozycje(W &w, int nr) { return czytajWejscieCyfrowe(w, nr, daneSterownika); }
-
-bool TFListaWejscCyfrowych::wyslijPozycje(const W &w, int nr)
-{
-    return wyslijWejscieCyfrowe(w, nr, true, daneSterownika);
-}
 
 bool TFListaWejscCyfrowych::edytujJedna(W &w, int nr)
 {

@@ -40,8 +40,6 @@ public:
 
 protected:
     QString tytul() const override;
-    bool czytajPozycje(Tkvor350wejscieDwustanowe &w, int nr) override;
-    bool wyslijPozycje(const Tkvor350wejscieDwustanowe &w, int nr) override;
     bool edytujJedna(Tkvor350wejscieDwustanowe &w, int nr) override;
     void but_odczytClick() override;
     void but_wyslijClick() override;

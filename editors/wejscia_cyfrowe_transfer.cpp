@@ -51,3 +51,11 @@ bool wyslijWejscieCyfrowe(const Tkvor350wejscieDwustanowe &wejscie, int nr, bool
             return lan.make(probyLanSekcji, &lanZapisWejsciaCyfrowe, kopia, wSesji, u);
         });
 }
+
+const TPozycjeSekcji<Tkvor350wejscieDwustanowe> pozycjeWejscCyfrowych = {
+    0,
+    [](Tkvor350wejscieDwustanowe &r, int k, const TUstawieniaSterownika &u) { return czytajWejscieCyfrowe(r, k, u); },
+    [](const Tkvor350wejscieDwustanowe &r, int k, bool wSesji, const TUstawieniaSterownika &u) {
+        return wyslijWejscieCyfrowe(r, k, wSesji, u);
+    },
+};

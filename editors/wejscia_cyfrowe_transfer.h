@@ -5,6 +5,7 @@
 #pragma once
 
 #include "rekordy_projekt.h"
+#include "transfer_sekcji.h"
 #include "ustawienia_polaczenia.h"
 
 constexpr int wejscNaKarcieBazowej = 8;
@@ -24,3 +25,7 @@ bool czytajWejscieCyfrowe(Tkvor350wejscieDwustanowe &wejscie, int nr, const TUst
 // session and closes it, else the write goes in a session of its own.
 bool wyslijWejscieCyfrowe(const Tkvor350wejscieDwustanowe &wejscie, int nr, bool wSesji,
                           const TUstawieniaSterownika &ust);
+
+// Input k of the list (1..24): record k - 1, input number k to its
+// transfers.
+extern const TPozycjeSekcji<Tkvor350wejscieDwustanowe> pozycjeWejscCyfrowych;

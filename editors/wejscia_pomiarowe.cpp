@@ -158,6 +158,7 @@ TflistawejscPom::TflistawejscPom(QWidget *parent)
 {
     setObjectName(QStringLiteral("TflistawejscPom"));
     rozszerzenie = QStringLiteral("k3ail");
+    ustawPozycje(pozycjeWejscPomiarowych);
     ustawPola(polaWejscPomiarowych());
     // The six inputs without scrolling.
     DBGrid1->setMinimumHeight(DBGrid1->horizontalHeader()->sizeHint().height() +
@@ -178,17 +179,6 @@ TflistawejscPom::TflistawejscPom(QWidget *parent)
 }
 
 QString TflistawejscPom::tytul() const { return tr("[AI] Wejścia analogowe"); }
-
-bool TflistawejscPom::czytajPozycje(TWejscieAnalogowe &w, int nr)
-{
-    return czytajWejsciePomiarowe(w, nr, daneSterownika);
-}
-
-// Inside the send-all's session: no pause before a relative alarm.
-bool TflistawejscPom::wyslijPozycje(const TWejscieAnalogowe &w, int nr)
-{
-    return wyslijWejsciePomiarowe(w, nr, true, daneSterownika);
-}
 
 bool TflistawejscPom::edytujJedna(TWejscieAnalogowe &w, int nr)
 {

@@ -45,8 +45,6 @@ public:
 
 protected:
     QString tytul() const override;
-    bool czytajPozycje(TWejscieAnalogowe &w, int nr) override;
-    bool wyslijPozycje(const TWejscieAnalogowe &w, int nr) override;
     bool edytujJedna(TWejscieAnalogowe &w, int nr) override;
     void but_odczytClick() override;
     void but_wyslijClick() override;

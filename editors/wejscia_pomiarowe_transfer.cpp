@@ -68,3 +68,11 @@ bool wyslijWejsciePomiarowe(const TWejscieAnalogowe &wejscie, int nr, bool wSesj
             return lan.make(probyLanSekcji, &lanZapisWejAnalogAlarmWzgledny, indeks, wejscie, wSesji, u);
         });
 }
+
+const TPozycjeSekcji<TWejscieAnalogowe> pozycjeWejscPomiarowych = {
+    0,
+    [](TWejscieAnalogowe &r, int k, const TUstawieniaSterownika &u) { return czytajWejsciePomiarowe(r, k, u); },
+    [](const TWejscieAnalogowe &r, int k, bool wSesji, const TUstawieniaSterownika &u) {
+        return wyslijWejsciePomiarowe(r, k, wSesji, u);
+    },
+};

@@ -5,6 +5,7 @@
 #pragma once
 
 #include "rekordy_projekt.h"
+#include "transfer_sekcji.h"
 #include "ustawienia_polaczenia.h"
 
 // Before the relative alarm of a single input sent outside a caller's
@@ -23,3 +24,6 @@ bool czytajWejsciePomiarowe(TWejscieAnalogowe &wejscie, int nr, const TUstawieni
 // write session and closes it; else each write goes in a session of its
 // own, and 5500 ms (window kept alive) separate the two.
 bool wyslijWejsciePomiarowe(const TWejscieAnalogowe &wejscie, int nr, bool wSesji, const TUstawieniaSterownika &ust);
+
+// Input k of the list (from 1): record k - 1, input k to its transfers.
+extern const TPozycjeSekcji<TWejscieAnalogowe> pozycjeWejscPomiarowych;

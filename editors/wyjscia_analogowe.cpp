@@ -199,6 +199,7 @@ TfListaWyjAnal::TfListaWyjAnal(QWidget *parent)
 {
     setObjectName(QStringLiteral("TfListaWyjAnal"));
     rozszerzenie = QStringLiteral("k3ana");
+    ustawPozycje(pozycjeWyjscAnalogowych);
     ustawPola(polaWyjscAnalogowych());
     // An output that works in any mode is drawn bold.
     memproj->styl = [this](int w, int, int rola) -> QVariant {
@@ -243,16 +244,6 @@ void TfListaWyjAnal::jezykSekcji()
 }
 
 QString TfListaWyjAnal::tytul() const { return tr("[AO] WYjścia analogowe"); }
-
-bool TfListaWyjAnal::czytajPozycje(TWyjscieAnalogowe &w, int nr)
-{
-    return czytajWyjscieAnalogowe(w, nr, daneSterownika);
-}
-
-bool TfListaWyjAnal::wyslijPozycje(const TWyjscieAnalogowe &w, int nr)
-{
-    return wyslijWyjscieAnalogowe(w, nr - 1, true, daneSterownika);
-}
 
 bool TfListaWyjAnal::edytujJedna(TWyjscieAnalogowe &w, int nr)
 {

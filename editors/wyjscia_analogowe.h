@@ -25,8 +25,6 @@ public:
 protected:
     QString tytul() const override;
     void jezykSekcji() override;
-    bool czytajPozycje(TWyjscieAnalogowe &w, int nr) override;
-    bool wyslijPozycje(const TWyjscieAnalogowe &w, int nr) override;
     bool edytujJedna(TWyjscieAnalogowe &w, int nr) override;
     // A read that ends early rebuilds the list all the same when it read
     // an output: what was read can be confirmed.

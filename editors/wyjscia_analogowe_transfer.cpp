@@ -29,3 +29,11 @@ bool wyslijWyjscieAnalogowe(const TWyjscieAnalogowe &wyjscie, int indeks, bool w
             return lan.make(probyLanSekcji, &lanZapisWyjsciaAnalogowe, indeks, wyjscie, wSesji, u);
         });
 }
+
+const TPozycjeSekcji<TWyjscieAnalogowe> pozycjeWyjscAnalogowych = {
+    0,
+    [](TWyjscieAnalogowe &r, int k, const TUstawieniaSterownika &u) { return czytajWyjscieAnalogowe(r, k, u); },
+    [](const TWyjscieAnalogowe &r, int k, bool wSesji, const TUstawieniaSterownika &u) {
+        return wyslijWyjscieAnalogowe(r, k - 1, wSesji, u);
+    },
+};

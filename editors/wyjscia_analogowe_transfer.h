@@ -3,6 +3,7 @@
 #pragma once
 
 #include "rekordy_projekt.h"
+#include "transfer_sekcji.h"
 #include "ustawienia_polaczenia.h"
 
 // Output nr 1..4 (sent as nr - 1) into the record (kept as it was on
@@ -13,3 +14,6 @@ bool czytajWyjscieAnalogowe(TWyjscieAnalogowe &wyjscie, int nr, const TUstawieni
 // a session of its own.
 bool wyslijWyjscieAnalogowe(const TWyjscieAnalogowe &wyjscie, int indeks, bool wSesji,
                             const TUstawieniaSterownika &ust);
+
+// Output AO1.k of the list (k 1..4): record k - 1, index k - 1 on the wire.
+extern const TPozycjeSekcji<TWyjscieAnalogowe> pozycjeWyjscAnalogowych;

@@ -39,17 +39,11 @@ TFormZadane::TFormZadane(QWidget *parent)
     setObjectName(QStringLiteral("TFormZadane"));
     zbiorRaportu = QStringLiteral("frxDBDatasetZ");
     przebudowa = Przebudowa::BezZmiany;
+    ustawPozycje(pozycjeZadanych);
     ustawPola(polaZadanych());
 }
 
 QString TFormZadane::tytul() const { return tr("Zadane"); }
-
-bool TFormZadane::czytajPozycje(TKvor350zadana &z, int nr) { return czytajZadana(z, nr, daneSterownika); }
-
-bool TFormZadane::wyslijPozycje(const TKvor350zadana &z, int nr)
-{
-    return wyslijZadana(z, nr - 1, true, daneSterownika);
-}
 
 bool TFormZadane::edytujJedna(TKvor350zadana &z, int nr)
 {

@@ -23,8 +23,6 @@ public:
 
 protected:
     QString tytul() const override;
-    bool czytajPozycje(TKvor350zadana &z, int nr) override;
-    bool wyslijPozycje(const TKvor350zadana &z, int nr) override;
     bool edytujJedna(TKvor350zadana &z, int nr) override;
     void but_wyslijClick() override;
     void sb_clsClick() override;

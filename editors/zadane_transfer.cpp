@@ -28,3 +28,11 @@ bool wyslijZadana(const TKvor350zadana &zadana, int nr, bool wSesji, const TUsta
             return lan.make(probyLanSekcji, &lanZapisZadana, nr, zadana, wSesji, u);
         });
 }
+
+const TPozycjeSekcji<TKvor350zadana> pozycjeZadanych = {
+    0,
+    [](TKvor350zadana &r, int k, const TUstawieniaSterownika &u) { return czytajZadana(r, k, u); },
+    [](const TKvor350zadana &r, int k, bool wSesji, const TUstawieniaSterownika &u) {
+        return wyslijZadana(r, k - 1, wSesji, u);
+    },
+};

@@ -3,6 +3,7 @@
 #pragma once
 
 #include "rekordy_we_wy.h"
+#include "transfer_sekcji.h"
 #include "ustawienia_polaczenia.h"
 
 // Setpoint nr 1..10 into the record (kept as it was on failure). Read
@@ -11,3 +12,7 @@ bool czytajZadana(TKvor350zadana &zadana, int nr, const TUstawieniaSterownika &u
 // Setpoint on the wire number 0..9; wSesji: the caller has opened a write
 // session and closes it, else the write goes in a session of its own.
 bool wyslijZadana(const TKvor350zadana &zadana, int nr, bool wSesji, const TUstawieniaSterownika &ust);
+
+// Setpoint Zk of the list (k 1..10): record k - 1, setpoint k - 1 on the
+// wire.
+extern const TPozycjeSekcji<TKvor350zadana> pozycjeZadanych;

@@ -191,44 +191,48 @@ bool porownajUstawieniaMyciaBlok(const TProjektDodatkiMycie &a, const TProjektDo
     return a.czaDoMycia == b.czaDoMycia && rowneTablice(a.przekazniki, b.przekazniki);
 }
 
-bool porownajWiersz(int wiersz, const TProjektVXTNew &a, const TProjektVXTNew &b, const TProjektDodatkiMycie &ma,
-                    const TProjektDodatkiMycie &mb)
+using P = TProjektVXTNew;
+using M = TProjektDodatkiMycie;
+
+// Row `wiersz`'s block of two projects (with their washing settings) alike.
+struct TBlokPorownania {
+    WierszProjektu wiersz;
+    bool (*rowne)(const P &a, const P &b, const M &ma, const M &mb);
+};
+
+// The block is one part of the project, compared whole.
+template <auto pole, auto porownaj>
+bool czesc(const P &a, const P &b, const M &, const M &)
 {
-    switch (wiersz) {
-    case 1:
-        return porownajSetupBlok(a.Setup, b.Setup);
-    case 2:
-        return porownajWejsciaPomiaroweBlok(a.FWejsciaPomiarowe, b.FWejsciaPomiarowe);
-    case 3:
-        return porownajPrzekaznikiBlok(a.przekazniki, b.przekazniki) &&
-               porownajAlarmyDOBlok(a.przekaznikiAlarmF1F4, b.przekaznikiAlarmF1F4);
-    case 4:
-        return porownajWyjsciaAnalogoweBlok(a.WyjsciaAn, b.WyjsciaAn);
-    case 5:
-        return porownajWejsciaCyfroweBlok(a.WejsciaCyfrowe, b.WejsciaCyfrowe);
-    case 6:
-        return porownajModulyBlok(a.modulyWeWyjKonf, b.modulyWeWyjKonf);
-    case 7:
-        return porownajZadaneBlok(a.zadana, b.zadana);
-    case 8:
-        return porownajDodatkiBlok(a.dodatki, b.dodatki);
-    case 9:
-        return porownajWilgotnoscBlok(a.wilgotnosc, b.wilgotnosc);
-    case 10:
-        return porownajTrybySpecjalneBlok(a.FunkcjeSpec, b.FunkcjeSpec);
-    case 11:
-        return porownajKrokiBlok(a.kroki, b.kroki, 32);
-    case 12:
-        return porownajProgramyBlok(a.programy, b.programy);
-    case 13:
-        return porownajKrokiBlok(a.krokiMycie, b.krokiMycie, 16);
-    case 14:
-        return porownajProgramBlok(true, a.programyMycie, b.programyMycie);
-    case 15:
-        return porownajUstawieniaMyciaBlok(ma, mb);
-    }
-    return false;
+    return porownaj(a.*pole, b.*pole);
 }
+
+using W = WierszProjektu;
+constexpr TBlokPorownania blokiPorownania[] = {
+    {W::Setup, czesc<&P::Setup, porownajSetupBlok>},
+    {W::WejsciaPomiarowe, czesc<&P::FWejsciaPomiarowe, porownajWejsciaPomiaroweBlok>},
+    {W::Przekazniki,
+     [](const P &a, const P &b, const M &, const M &) {
+         return porownajPrzekaznikiBlok(a.przekazniki, b.przekazniki) &&
+                porownajAlarmyDOBlok(a.przekaznikiAlarmF1F4, b.przekaznikiAlarmF1F4);
+     }},
+    {W::WyjsciaAnalogowe, czesc<&P::WyjsciaAn, porownajWyjsciaAnalogoweBlok>},
+    {W::WejsciaCyfrowe, czesc<&P::WejsciaCyfrowe, porownajWejsciaCyfroweBlok>},
+    {W::Moduly, czesc<&P::modulyWeWyjKonf, porownajModulyBlok>},
+    {W::Zadane, czesc<&P::zadana, porownajZadaneBlok>},
+    {W::Dodatki, czesc<&P::dodatki, porownajDodatkiBlok>},
+    {W::Wilgotnosc, czesc<&P::wilgotnosc, porownajWilgotnoscBlok>},
+    {W::TrybySpecjalne, czesc<&P::FunkcjeSpec, porownajTrybySpecjalneBlok>},
+    {W::Kroki, [](const P &a, const P &b, const M &, const M &) { return porownajKrokiBlok(a.kroki, b.kroki, 32); }},
+    {W::Programy, czesc<&P::programy, porownajProgramyBlok>},
+    {W::KrokiMycia,
+     [](const P &a, const P &b, const M &, const M &) { return porownajKrokiBlok(a.krokiMycie, b.krokiMycie, 16); }},
+    {W::ProgramMycia, [](const P &a, const P &b, const M &,
+                         const M &) { return porownajProgramBlok(true, a.programyMycie, b.programyMycie); }},
+    {W::UstawieniaMycia,
+     [](const P &, const P &, const M &ma, const M &mb) { return porownajUstawieniaMyciaBlok(ma, mb); }},
+};
+static_assert(wKolejnosciWierszy(blokiPorownania));
 
 } // namespace
 
@@ -255,5 +259,5 @@ WynikPorownania porownajBlokProjektu(bool odczytany, int wiersz, const TProjektV
                                      const TProjektDodatkiMycie &mycie)
 {
     return wynikPorownania(odczytany && wiersz >= 1 && wiersz <= ileBlokowProjektu,
-                           [&] { return porownajWiersz(wiersz, kopia, projekt, kopiaMycia, mycie); });
+                           [&] { return blokiPorownania[wiersz - 1].rowne(kopia, projekt, kopiaMycia, mycie); });
 }

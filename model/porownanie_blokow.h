@@ -7,14 +7,12 @@
 
 #include "porownania.h"
 #include "rekordy_projekt.h"
+#include "wiersze_projektu.h"
 
-// Rows of the transfer table.
-constexpr int ileBlokowProjektu = 15;
-
-// Row 1..15 of `kopia` (with its washing settings `kopiaMycia`) against
-// `projekt` / `mycie`: not compared when the row was not read or lies
-// outside 1..15, otherwise equal or different (the first difference
-// decides).
+// Row 1..15 (nrWiersza) of `kopia` (with its washing settings
+// `kopiaMycia`) against `projekt` / `mycie`: not compared when the row was
+// not read or lies outside 1..15, otherwise equal or different (the first
+// difference decides).
 WynikPorownania porownajBlokProjektu(bool odczytany, int wiersz, const TProjektVXTNew &kopia,
                                      const TProjektVXTNew &projekt, const TProjektDodatkiMycie &kopiaMycia,
                                      const TProjektDodatkiMycie &mycie);

@@ -9,6 +9,7 @@
 #include "crc.h"
 #include "forma_haslo.h"
 #include "lan.h"
+#include "polaczenie.h"
 #include "przycisk_plaski.h"
 #include "sekcje.h"
 #include "symulator_tcp.h"
@@ -250,6 +251,39 @@ private slots:
         QVERIFY(!s->sterownik.stan().zablokowany);
         QCOMPARE(tcp.polaczen(), 2);
         QVERIFY(s->pty.ramki().empty());
+    }
+
+    // A record that names neither transport: nothing goes out on either;
+    // the lock check fails as with a silent controller, the unlock and
+    // the lock command at closing fail.
+    void nieznaneLacze()
+    {
+        SymulatorTcp tcp(s->sterownik, s->usterki);
+        QVERIFY(tcp.uruchomNaWolnymAdresie(portLan));
+        TFormLan lan;
+        ustawFormLan(&lan);
+        const auto wypelnij = [&](TUstawieniaSterownika &u) {
+            u = TUstawieniaSterownika{};
+            u.ParametryTransmisji.predkosc = 12;
+            u.lan.LAN_ACTIVE = 2;
+            u.lan.LAN_IP = tcp.adres();
+            u.lan.NUMER_SERYJNY = int(s->sterownik.stan().numerSeryjny);
+        };
+        b = std::make_unique<TBlokadaOkna>(
+            *lock, wypelnij, [] { return 1045; }, haslo.get());
+        s->sterownik.zmien([](StanSterownika &st) { st.zablokowany = true; });
+        QCOMPARE(b->fnLockCheck(), -1);
+        QCOMPARE(lock->fnProcess(), -1);
+        QCOMPARE(lock->LockState(), ls_unknown);
+        QVERIFY(b->fnUnlockPasswordSend("4242") != 0);
+        TUstawieniaSterownika u;
+        wypelnij(u);
+        QVERIFY(wyslijBlokade(u) != 0);
+        ustawFormLan(nullptr);
+        QVERIFY(s->pty.ramki().empty());
+        QVERIFY(tcp.ramki().empty());
+        QVERIFY(s->sterownik.stan().zablokowany);
+        QVERIFY(s->komunikaty.pokazane.empty());
     }
 
     void oknoHasla()

@@ -171,6 +171,28 @@ private slots:
         QVERIFY(o->but_wyslij->isEnabled());
     }
 
+    // A record that names neither transport: no reading and no setting
+    // goes out, the waiting page stays, and setting the clock fails with
+    // "Brak komunikacji" unless quiet.
+    void nieznaneLacze()
+    {
+        QVERIFY(s->przezLan());
+        s->lanAktywny = 2;
+        const QDateTime ctrl = pc.addSecs(-3600);
+        zegarSterownika(ctrl);
+        auto o = okno();
+        o->Timer1Timer();
+        QVERIFY(!o->statusOk);
+        QCOMPARE(o->PageControl1->currentWidget(), o->TabSheet1);
+        o->but_wyslij->click();
+        QVERIFY(o->Timer1->isActive());
+        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji");
+        QVERIFY(!ustawZegarSterownika(false, o->DaneSterownika, pc));
+        QVERIFY(s->komunikaty.pusty());
+        QVERIFY(s->ramkiObu().empty());
+        QCOMPARE(s->sterownik.stan().zegar, ctrl);
+    }
+
     // While the clock is being set "Wyślij" and "Zamknij" are disabled and
     // the window refuses to close; a reading lets it close.
     void zajeteOkno()

@@ -270,6 +270,22 @@ private slots:
         QVERIFY(!FormLan()->inProgress());
     }
 
+    // A record that names neither transport: a warning, nothing sent.
+    void nieznaneLacze()
+    {
+        QVERIFY(s->przezLan());
+        s->lanAktywny = 2;
+        auto o = okno();
+        wybierz(*o, obrazek(wzor(), "logo.png"));
+        s->komunikaty.oczekuj(R::Ostrzezenie, brakPolaczenia);
+        o->but_wyslij->click();
+        QVERIFY(s->komunikaty.pusty());
+        QVERIFY(s->ramkiObu().empty());
+        QCOMPARE(s->bloki.stronLogo(), 0);
+        QVERIFY(o->but_zamknij->isEnabled() && o->but_wyslij->isEnabled());
+        QVERIFY(o->progress->isHidden());
+    }
+
     // During a slow upload only "Anuluj" acts and every way out is
     // refused; one click on it during an exchange stops the upload before
     // its next page, and the user hears that it was stopped.

@@ -366,6 +366,60 @@ private slots:
         QCOMPARE(s->ramki('J', koniecGrafiki), iloscPowtorzen);
     }
 
+    // With a record that names neither transport an update sends nothing
+    // and ends with its warning.
+    void nieznaneLacze_data()
+    {
+        QTest::addColumn<bool>("grafiki");
+        QTest::newRow("firmware") << false;
+        QTest::newRow("graphics") << true;
+    }
+    void nieznaneLacze()
+    {
+        QFETCH(bool, grafiki);
+        QVERIFY(s->przezLan());
+        auto o = okno(grafiki ? TFormPlikWyslij::grafika : TFormPlikWyslij::firmware,
+                      plik(losowe(1500, 12), grafiki ? "gfx1.new" : "fw1.new"));
+        QPushButton *aktualizuj = grafiki ? o->but_aktualizujGrafike : o->but_aktualizujFirmware;
+        QVERIFY(aktualizuj->isEnabled());
+        o->sprawdzBlokade = [] { return 0; };
+        o->DaneSterownika.lan.LAN_ACTIVE = 2;
+        wyczyscRamki();
+        if (grafiki)
+            s->komunikaty.oczekuj(R::Pytanie, pytaniePewien, 1);
+        else
+            pytaniaFirmware();
+        s->komunikaty.oczekuj(R::Ostrzezenie, brakPolaczenia);
+        aktualizuj->click();
+        QVERIFY(s->komunikaty.pusty());
+        QVERIFY(s->ramkiObu().empty());
+        odblokowane(*o);
+    }
+
+    // No page or commit goes for such a record, not even a page on a
+    // stream that is open; no stream opens for it.
+    void nieznaneLaczeStron()
+    {
+        QVERIFY(s->przezLan());
+        TUstawieniaSterownika u;
+        wezUstawieniaSterownika(u, true);
+        PolaczenieStrumienia strumien;
+        QVERIFY(strumien.otworz(u));
+        u.lan.LAN_ACTIVE = 2;
+        wyczyscRamki();
+        PolaczenieStrumienia inny;
+        QVERIFY(!inny.otworz(u));
+        QVERIFY(!inny.klient());
+        const QByteArray strona(rozmiarStrony, 'x');
+        QVERIFY(!przeslijStroneFirmware(0, strona, u, strumien.klient()));
+        QVERIFY(!przeslijStroneLogo(0, strona, u, strumien.klient()));
+        QVERIFY(!przeslijStroneGrafiki(0, strona, u));
+        QVERIFY(!przeslijCrcFirmware(0x1234, rozmiarStrony, u));
+        QVERIFY(!przeslijCrcGrafiki(0x1234, rozmiarStrony, u));
+        QVERIFY(s->ramkiObu().empty());
+        QVERIFY(s->komunikaty.pokazane.empty());
+    }
+
     // An empty file and one the page numbers cannot carry are refused
     // before any question and any page.
     void odrzuconyRozmiar_data()

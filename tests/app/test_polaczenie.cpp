@@ -7,6 +7,7 @@
 #include "komunikacja.h"
 #include "komunikaty_skrypt.h"
 #include "lan.h"
+#include "odczyt_automatyczny.h"
 #include "okno_glowne.h"
 #include "operacja.h"
 #include "polaczenie.h"
@@ -14,6 +15,7 @@
 #include "powtorz.h"
 #include "przycisk_plaski.h"
 #include "sciezki.h"
+#include "sprawdzenie_polaczenia.h"
 #include "symulator_pty.h"
 #include "symulator_tcp.h"
 #include "test_qt.h"
@@ -486,6 +488,47 @@ private slots:
         QVERIFY(o->Timer1->isActive());
         QVERIFY(o->Aol_Test->Enab());
         QVERIFY(pty->ramki().empty());
+    }
+
+    // A record that names neither transport: no operation of the shell
+    // sends anything on either. Each fails, the reads that may speak with
+    // "Brak komunikacji"; the connection test shows "ERR" and the
+    // automatic reading hides the frame.
+    void nieznaneLacze()
+    {
+        iniZSymulatoremTcp();
+        sterownikKvor();
+        auto o = okno();
+        TUstawieniaSterownika u;
+        o->wezUstawieniaSterownika(u, true);
+        u.lan.LAN_ACTIVE = 2;
+        QString typ;
+        TOdczyty odczyty{};
+        int ns = 0;
+        bool blokada = false;
+        komunikaty->oczekuj(R::Blad, "Brak komunikacji").oczekuj(R::Blad, "Brak komunikacji");
+        QVERIFY(!czytajTypSterownika(false, typ, u));
+        QVERIFY(!czytajOdczyty(false, odczyty, u, false));
+        QVERIFY(komunikaty->pusty());
+        QVERIFY(!czytajNumerSeryjny(false, ns, u));
+        QVERIFY(!czytajBlokade(blokada, u));
+        QVERIFY(wyslijBlokade(u) != 0);
+
+        const TWynikTestuPolaczenia test = sprawdzPolaczenie(u);
+        QVERIFY(test.wykonany && !test.ok);
+        pokazWynikTestu(*o->L_ok, test);
+        QVERIFY(o->L_ok->isVisible());
+        QCOMPARE(o->L_ok->text(), QString("ERR"));
+        QCOMPARE(kolor(o->L_ok), QColor(255, 0, 0));
+
+        TFrameBiezaceOdczyty &r = *o->FrameBiezaceOdczyty1;
+        r.setHide(false);
+        odczytajAutomatycznie(r, u, o->projekt.daneProjektu);
+        QVERIFY(r.isHidden());
+
+        QCOMPARE(int(komunikaty->pokazane.size()), 2);
+        QVERIFY(pty->ramki().empty());
+        QVERIFY(tcp->ramki().empty());
     }
 
     // Over TCP/IP the serial number is the typed one and every controller

@@ -155,9 +155,12 @@ private slots:
             odczyt.setGeometry(20, 20, 150, 40);
             QObject::connect(&odczyt, &QPushButton::clicked, [&] { ++odczytow; });
             odczyt.show();
-            QVERIFY(QTest::qWaitForWindowExposed(edytor));
-            const auto czekaj = [](const std::function<bool()> &dosc) {
-                for (int i = 0; i < 100 && !dosc(); ++i) {
+            QVERIFY(QTest::qWaitForWindowExposed(edytor, 20000));
+            // The exchange's wait, until "Anuluj" registers (at most 30 s).
+            const auto czekajNaAnuluj = [](TpasekPostepu &p) {
+                QElapsedTimer t;
+                t.start();
+                while (!p.koniec && t.elapsed() < 30000) {
                     QThread::msleep(10);
                     ozywOkna();
                 }
@@ -165,20 +168,25 @@ private slots:
             TpasekPostepu &p = pasekPostepu();
             p.koniec = false;
             {
+                // The click on "Odczyt" reaches the program inside the
+                // exchange once a round trip to the X server has come back,
+                // and waits for its end; the one on "Anuluj" goes to the
+                // progress window shown after it.
                 const TrwaWymiana trwa;
                 QVERIFY(kliknij(srodek(&odczyt)));
-                czekaj([] { return false; });
+                QGuiApplication::sync();
+                QCOMPARE(odczytow, 0);
                 pokazPostep(0, 1);
-                QVERIFY(QTest::qWaitForWindowExposed(&p));
+                QVERIFY(QTest::qWaitForWindowExposed(&p, 20000));
                 QVERIFY(kliknij(srodek(p.SpeedButton1)));
-                czekaj([&] { return p.koniec; });
+                czekajNaAnuluj(p);
             }
             koniec = p.koniec;
             QCOMPARE(odczytow, 0);
             p.hide();
-            QTRY_COMPARE(odczytow, 1);
+            QTRY_COMPARE_WITH_TIMEOUT(odczytow, 1, 30000);
             QVERIFY(kliknij(srodek(&odczyt)));
-            QTRY_COMPARE(odczytow, 2);
+            QTRY_COMPARE_WITH_TIMEOUT(odczytow, 2, 30000);
         });
         QVERIFY(koniec);
         QCOMPARE(odczytow, 2);

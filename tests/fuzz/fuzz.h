@@ -8,7 +8,8 @@
 //   fuzz_rs485   every RS-485 command against a fake serial port
 //   fuzz_tcp     every TCP/IP callback, run by TFormLan, on fake clients
 //   fuzz_ini     "ustawienia.ini": read, write one key, read again
-//   fuzz_pliki   project open with its sidecar, and every section file load
+//   fuzz_pliki   project open with its sidecar, every section file load and
+//                the program list file's
 //   fuzz_teksty  the name and text helpers with any UTF-16 and any buffer
 //
 // A target is one file fuzz_<name>.cpp with
@@ -19,9 +20,13 @@
 // so that the input is kept.
 //
 // Each target is built one of two ways:
-// - with clang and -DKVOR_LIBFUZZER=ON (bash kvor.sh fuzz): libFuzzer's own
-//   main; a corpus folder that is still empty first gets the seed inputs.
-// - otherwise (GCC, the test run): the seeded driver of sterownik.cpp:
+// - with clang and -DKVOR_LIBFUZZER=ON (the sanitizer tree of bash kvor.sh):
+//   libFuzzer's own main; a corpus folder that is still empty first gets
+//   the seed inputs. The test run starts each target on an empty folder
+//   with -seed=1, so a finding reproduces; fuzz_<name> file... replays
+//   inputs, e.g. the one of a finding that -artifact_prefix named.
+// - otherwise (GCC, where ctest runs fuzz_<name>_ziarna): the seeded driver
+//   of sterownik.cpp:
 //     fuzz_<name> -t 3            seeds, then mutated inputs for 3 s
 //     fuzz_<name> -n 100000 -s 7  seeds, then 100,000 inputs of seed 7
 //     fuzz_<name> plik...         replays inputs, e.g. a finding's file
@@ -35,7 +40,9 @@
 // - its commands: a row each in fuzz_rs485.cpp and fuzz_tcp.cpp (the call
 //   with its arguments taken from the input, and what a failed read leaves
 //   in the record);
-// - its file: a row in the table of fuzz_pliki.cpp (extension, size, load).
+// - its file: a row in the table of fuzz_pliki.cpp (extension, size, load),
+//   or, for a file read record by record, in its list table (extension,
+//   record size, most records).
 // A row is picked by the input's first byte modulo the row count. The seeds
 // are made from the tables, so a new row brings its own; a saved input (a
 // finding's file, a corpus) may reach another row once rows are added.

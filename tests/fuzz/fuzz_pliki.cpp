@@ -1,17 +1,23 @@
-// Project files with their washing-settings sidecar, and section files,
-// of any size and content (or missing, or a folder in their place).
+// Project files with their washing-settings sidecar, section files and
+// list files, of any size and content (or missing, or a folder in their
+// place).
 //
-// Input: [row][file kind][sidecar kind][4 bytes: size and filler][content...].
-// Row 0 opens a project; the others load a section file. Kinds: 0 the
-// exact size, 1 one byte short, 2 a few bytes long, 3 a small size, 4
-// empty, 5 missing, 6 a folder. The content starts the file; a generator
-// seeded from the 4 bytes fills the rest.
+// Input: [row][file kind][sidecar kind or record count][4 bytes: size and
+// filler][content...]. Row 0 opens a project; the next rows load a section
+// file, the last ones a list file whose exact size is 1 up to one more than
+// its most records (the record count). Kinds: 0 the exact size, 1 one byte
+// short, 2 a few bytes long, 3 a small size, 4 empty, 5 missing, 6 a
+// folder. The content starts the file; a generator seeded from the 4 bytes
+// fills the rest.
 //
 // A project file of any size but the project's is refused and changes
 // nothing (its name may be cleared); an accepted one is taken byte for byte,
 // with the sidecar's first 932 bytes or, when there are not that many, the
 // defaults and one message. A section file shorter than the section is
-// refused and changes nothing; a longer one gives its first record.
+// refused and changes nothing; a longer one gives its first record. A list
+// file gives its whole records from the start, up to the list's maximum,
+// and leaves the records after them; one without a whole record is refused
+// and changes nothing.
 #include "fuzz.h"
 
 #include "plik_sekcji.h"
@@ -20,6 +26,7 @@
 #include <QDir>
 #include <QFile>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -146,8 +153,6 @@ struct PlikSekcji {
     std::function<TOdczytPliku(const QString &, void *, qint64)> wczytaj = czytajPlikSekcji;
 };
 
-// The section files (the program list ".plw", read record by record, joins
-// with its section).
 const std::vector<PlikSekcji> &plikiSekcji()
 {
     static const std::vector<PlikSekcji> w = {
@@ -190,6 +195,56 @@ void wczytajSekcje(const PlikSekcji &s, int rodzaj, uint32_t los, const QByteArr
     FUZZ_SPRAWDZ(rekord == plik.left(s.rozmiar), o + QStringLiteral(": not its first record"));
 }
 
+// One list file kind, read record by record into at most `ile` records.
+struct PlikListy {
+    const char *rozszerzenie;
+    qint64 rozmiarRekordu;
+    int ile;
+};
+
+const std::vector<PlikListy> &plikiList()
+{
+    static const std::vector<PlikListy> w = {
+        {"plw", sizeof(TProgram), 100}, // the program list
+    };
+    return w;
+}
+
+void wczytajListe(const PlikListy &l, int rodzaj, int rekordow, uint32_t los, const QByteArray &tresc)
+{
+    const QString sciezka = katalogFuzz() + QStringLiteral("lista.") + QLatin1String(l.rozszerzenie);
+    static QByteArray plik, lista;
+    const qint64 rozmiar = utworz(sciezka, rodzaj, rekordow * l.rozmiarRekordu, los, tresc, plik);
+    // The records before the load: generated once, unlike the file's.
+    const qint64 calosc = l.ile * l.rozmiarRekordu;
+    static QByteArray przed;
+    if (przed.size() != calosc) {
+        przed.resize(calosc);
+        wypelnijLosowo(przed.data(), size_t(calosc), 0x600D);
+    }
+    lista.resize(calosc);
+    std::memcpy(lista.data(), przed.constData(), size_t(calosc));
+    int przeczytane = -1;
+    const TOdczytPliku w = czytajRekordyPliku(sciezka, lista.data(), l.rozmiarRekordu, l.ile, przeczytane);
+    const qint64 calych = std::min<qint64>(std::max<qint64>(rozmiar, 0) / l.rozmiarRekordu, l.ile);
+    const QString o = opis(l.rozszerzenie, rodzaj, rozmiar) +
+                      QStringLiteral(" (%1 records) gave %2, %3 read").arg(rekordow).arg(int(w)).arg(przeczytane);
+    if (calych == 0) {
+        const TOdczytPliku blad = rozmiar < 0 ? TOdczytPliku::BladOtwarcia : TOdczytPliku::BladOdczytu;
+        FUZZ_SPRAWDZ(w == blad, o + QStringLiteral(": not refused as it should be"));
+        FUZZ_SPRAWDZ(przeczytane == 0, o);
+        FUZZ_SPRAWDZ(lista == przed, o + QStringLiteral(": a refused file changed the records"));
+        return;
+    }
+    const size_t n = size_t(calych * l.rozmiarRekordu);
+    FUZZ_SPRAWDZ(w == TOdczytPliku::Dobrze, o + QStringLiteral(": refused"));
+    FUZZ_SPRAWDZ(przeczytane == calych, o);
+    FUZZ_SPRAWDZ(std::memcmp(lista.constData(), plik.constData(), n) == 0,
+                 o + QStringLiteral(": not the file's records"));
+    FUZZ_SPRAWDZ(std::memcmp(lista.constData() + n, przed.constData() + n, size_t(calosc) - n) == 0,
+                 o + QStringLiteral(": the records after the file's changed"));
+}
+
 } // namespace
 
 extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
@@ -198,14 +253,20 @@ extern "C" int LLVMFuzzerTestOneInput(const uint8_t *dane, size_t rozmiar)
     komunikatyFuzz().clear();
     Wejscie we(dane, rozmiar);
     const auto &sekcje = plikiSekcji();
-    const size_t wiersz = we.bajt() % (sekcje.size() + 1);
-    const int rodzaj = we.bajt() % Rodzajow, rodzajMycia = we.bajt() % Rodzajow;
+    const auto &listy = plikiList();
+    const size_t wiersz = we.bajt() % (1 + sekcje.size() + listy.size());
+    const int rodzaj = we.bajt() % Rodzajow;
+    const uint8_t trzeci = we.bajt();
     const uint32_t los = we.liczba32();
     const QByteArray tresc = we.reszta();
-    if (wiersz == 0)
-        otworzProjekt(rodzaj, rodzajMycia, los, tresc);
-    else
+    if (wiersz == 0) {
+        otworzProjekt(rodzaj, trzeci % Rodzajow, los, tresc);
+    } else if (wiersz <= sekcje.size()) {
         wczytajSekcje(sekcje[wiersz - 1], rodzaj, los, tresc);
+    } else {
+        const PlikListy &l = listy[wiersz - 1 - sekcje.size()];
+        wczytajListe(l, rodzaj, 1 + trzeci % (l.ile + 1), los, tresc);
+    }
     return 0;
 }
 
@@ -227,5 +288,17 @@ std::vector<QByteArray> ziarnaFuzz()
         for (const int rodzaj : {Dokladny, OJedenKrotszy, Dluzszy})
             z.push_back(
                 Ziarno().bajt(int(i + 1)).bajt(rodzaj).bajt(0).slowo(3).slowo(4).bajty(bajtyRekordu(d.p->Setup)));
+    // One record and one more than the list holds.
+    const auto &listy = plikiList();
+    for (size_t i = 0; i < listy.size(); ++i)
+        for (const int rodzaj : {Dokladny, OJedenKrotszy, Dluzszy})
+            for (const int rekordow : {1, listy[i].ile + 1})
+                z.push_back(Ziarno()
+                                .bajt(int(1 + sekcje.size() + i))
+                                .bajt(rodzaj)
+                                .bajt(rekordow - 1)
+                                .slowo(5)
+                                .slowo(6)
+                                .bajty(bajtyRekordu(d.p->programy[0]).left(4096)));
     return z;
 }
