@@ -38,18 +38,17 @@ int main(int argc, char *argv[])
         TFkomunikacja komunikacja;
         logujRamki = zadanyLogRamek;
         ustawFkomunikacja(&komunikacja);
-        // TFormDOwybierzDef comes with its editor; TFormLogo and
-        // TFormPlikWyslij with podlaczNarzedzia below.
+        // TFormDOwybierzDef is made when an editor first asks for it;
+        // TFormLogo and TFormPlikWyslij come with podlaczNarzedzia below.
         TFormHaslo haslo;
         const auto blokada = blokadaOkna(okno, &haslo);
         podlaczSetup(okno, haslo);
         pasekPostepu();
-        // TFormProjInfo and TFormWybierzPozycjeDlg come with their editors.
+        // TFormWybierzPozycjeDlg is made when an editor first asks for it.
         TFormLan formLan;
         ustawFormLan(&formLan);
-        // TFormLista, TFormPorownaj, TFormAOwybierzDef and TFormSiec follow
-        // as they come; TFormDataCzas and TFormConfirmDlg come with
-        // podlaczNarzedzia.
+        // TFormLista and TFormPorownaj are made when first shown;
+        // TFormDataCzas and TFormConfirmDlg come with podlaczNarzedzia.
         podlaczSekcje(okno);
         podlaczNarzedzia(okno);
         podlaczMenuProjektu(okno);

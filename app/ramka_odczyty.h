@@ -39,7 +39,6 @@ public:
     bool BlokadaTransmisji() const { return FBlokadaTrans; }
     int wersja() const { return FWersja; }
     int wersjaProtokolu() const { return FWersjaProtokolu; }
-    int wersjaOstatnia() const { return FWersjaOstatnia; }
     bool active() const { return Factive; }
     bool dtBlad() const { return FdtBlad; }
 

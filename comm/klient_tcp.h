@@ -31,7 +31,6 @@ public:
     // not up within czasMs.
     virtual bool polacz(const QString &host, quint16 port, int czasMs) = 0;
     virtual bool polaczony() const = 0;
-    virtual void rozlacz() = 0;
 
     // [ms] for every read that follows.
     virtual void ustawCzasOdczytu(int ms) = 0;

@@ -98,8 +98,6 @@ public:
 
     bool polaczony() const override { return gniazdo_.state() == QAbstractSocket::ConnectedState; }
 
-    void rozlacz() override { gniazdo_.abort(); }
-
     // A negative time-out waits for nothing (a deadline timer would take it
     // as "forever").
     void ustawCzasOdczytu(int ms) override { czasOdczytu_ = std::max(ms, 0); }

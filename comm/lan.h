@@ -60,6 +60,8 @@ bool sprawdzDaneLan(const TUstawieniaSterownika &A_ust);
 // Every callback gets a connected client, its operation arguments and the
 // connection record, and returns one of the codes above. Writes that take
 // A_BypassSet73 open and close a write session of their own when it is false.
+// TFormLan::make takes any callback; each one of lan_polecenia.h is checked
+// there to have the type of its family, so the families cannot drift apart.
 using TIntegerFunctionTyp = int (*)(IKlientTcp &A_tc, QString &a_typ, const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionStat = int (*)(IKlientTcp &A_tc, TOdczyty &A_Odczyty, const TUstawieniaSterownika &A_ust);
 using TIntegerFunctionSetDt = int (*)(IKlientTcp &A_tc, const QDateTime &A_dt, const TUstawieniaSterownika &A_ust);

@@ -107,3 +107,49 @@ int lanZapisWilgotnosc(IKlientTcp &A_tc, const Tkvor350wilgotnosc &A_ustaw, bool
 int lanCzytajDodatki(IKlientTcp &A_tc, tdanedodatki &A_ustaw, const TUstawieniaSterownika &A_ust);
 int lanZapisDodatki(IKlientTcp &A_tc, const tdanedodatki &A_ustaw, bool A_BypassSet73,
                     const TUstawieniaSterownika &A_ust);
+
+// ---- Every callback has the type of its family (lan.h) --------------------------
+template <class Typ, auto callback>
+constexpr bool maTyp = std::is_same_v<decltype(callback), Typ>;
+
+static_assert(maTyp<TIntegerFunctionSet73, &sesjaZapisu>);
+static_assert(maTyp<TIntegerFunctionTyp, &lanCzytajTypSterownika>);
+static_assert(maTyp<TIntegerFunctionStat, &lanCzytajStatus>);
+static_assert(maTyp<TIntegerFunctionSetDt, &lanZapiszCzas>);
+static_assert(maTyp<TIntegerFunctionReadLock, &lanCzytajLock>);
+static_assert(maTyp<TIntegerFunctionLongWord, &lanZapiszUnlock>);
+static_assert(maTyp<TIntegerFunctionReadSetup, &lanCzytajSetup>);
+static_assert(maTyp<TIntegerFunctionZapiszSetup, &lanZapisSetup>);
+static_assert(maTyp<TIntegerFunctionReadModuly, &lanCzytajModuly>);
+static_assert(maTyp<TIntegerFunctionZapiszModuly, &lanZapisModuly>);
+static_assert(maTyp<TIntegerFunctionReadMycie, &lanCzytajUstawieniaMycia>);
+static_assert(maTyp<TIntegerFunctionZapiszMycie, &lanZapisUstawieniaMycia>);
+static_assert(maTyp<TIntegerFunctionBuffer, &wyslijStroneFirmware>);
+static_assert(maTyp<TIntegerFunctionBuffer, &wyslijStroneLogo>);
+static_assert(maTyp<TIntegerFunctionBuffer, &lanZapisGrafikaPage>);
+static_assert(maTyp<TIntegerFunctionCrc, &lanZapisFirmwareCrc>);
+static_assert(maTyp<TIntegerFunctionCrc, &lanZapisGrafikaCrc>);
+static_assert(maTyp<TIntegerFunctionReadProg, &lanCzytajProgram>);
+static_assert(maTyp<TIntegerFunctionZapiszProg, &lanZapisProgramu>);
+static_assert(maTyp<TIntegerFunctionReadKrok, &lanCzytajKroki>);
+static_assert(maTyp<TIntegerFunctionZapiszKrok, &lanZapisKroki>);
+static_assert(maTyp<TIntegerFunctionReadFS, &lanCzytajStany>);
+static_assert(maTyp<TIntegerFunctionZapiszFS, &lanZapisFunkcjeSpec>);
+static_assert(maTyp<TIntegerFunctionReadDo, &lanCzytajPrzekazniki>);
+static_assert(maTyp<TIntegerFunctionZapiszDo, &lanZapisPrzekazniki>);
+static_assert(maTyp<TIntegerFunctionReadDiAlarm, &lanCzytajPrzekaznikiAlarm>);
+static_assert(maTyp<TIntegerFunctionZapiszDiAlarm, &lanZapisPrzekaznikiAlarm>);
+static_assert(maTyp<TIntegerFunctionReadWyjsciaAnalogowe, &lanCzytajWyjsciaAnalogowe>);
+static_assert(maTyp<TIntegerFunctionZapiszWyjsciaAnalogowe, &lanZapisWyjsciaAnalogowe>);
+static_assert(maTyp<TIntegerFunctionReadAo, &lanCzytajWejsciaAnalogowe>);
+static_assert(maTyp<TIntegerFunctionZapiszAo, &lanZapisWejsciaAnalogowe>);
+static_assert(maTyp<TIntegerFunctionReadAo, &lanCzytajWejAnalogAlarmWzgledny>);
+static_assert(maTyp<TIntegerFunctionZapiszAo, &lanZapisWejAnalogAlarmWzgledny>);
+static_assert(maTyp<TIntegerFunctionReadWejsciaCyfrowe, &lanCzytajWejsciaCyfrowe>);
+static_assert(maTyp<TIntegerFunctionZapiszWejsciaCyfrowe, &lanZapisWejsciaCyfrowe>);
+static_assert(maTyp<TIntegerFunctionReadZadane, &lanCzytajZadane>);
+static_assert(maTyp<TIntegerFunctionZapiszZadane, &lanZapisZadana>);
+static_assert(maTyp<TIntegerFunctionReadWilg, &lanCzytajWilgotnosc>);
+static_assert(maTyp<TIntegerFunctionZapiszWilg, &lanZapisWilgotnosc>);
+static_assert(maTyp<TIntegerFunctionReadDodatki, &lanCzytajDodatki>);
+static_assert(maTyp<TIntegerFunctionZapiszDodatki, &lanZapisDodatki>);

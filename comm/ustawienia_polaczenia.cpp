@@ -2,14 +2,6 @@
 
 #include <array>
 
-void kopiujParametryTransmisji(const TUstawieniaSterownika &z, TParamTrans &doRek)
-{
-    doRek.port = z.ParametryTransmisji.port;
-    doRek.predkosc = z.ParametryTransmisji.predkosc;
-    doRek.IlePowtorzen = z.ParametryTransmisji.IlePowtorzen;
-    doRek.ReadTotalTimeoutConstant = z.ParametryTransmisji.ReadTotalTimeoutConstant;
-}
-
 int predkoscZKodu(int kod)
 {
     static constexpr std::array<int, 15> predkosci = {110,   300,   600,   1200,  2400,   4800,   9600,  14400,

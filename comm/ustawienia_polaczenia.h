@@ -33,8 +33,6 @@ struct TUstawieniaSterownika {
     TUstawieniaIP lan;
 };
 
-void kopiujParametryTransmisji(const TUstawieniaSterownika &z, TParamTrans &doRek);
-
 // Baud rate of a baud code (0 for a code outside the list).
 int predkoscZKodu(int kod);
 // "COM" and port+1: the port's name in texts and settings keys.

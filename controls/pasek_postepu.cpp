@@ -97,13 +97,6 @@ void pokazPostep(int pozycja, int maksimum, const QString &tekst)
 
 namespace {
 
-// Windows whose input passes also during an exchange.
-std::vector<QPointer<QWidget>> &dopuszczone()
-{
-    static std::vector<QPointer<QWidget>> w;
-    return w;
-}
-
 bool wejscie(QEvent::Type t)
 {
     switch (t) {
@@ -202,8 +195,7 @@ private:
         if (qobject_cast<const TpasekPostepu *>(okno) || oknoOperacji(okno))
             return true;
         const auto to = [okno](const QPointer<QWidget> &p) { return p == okno; };
-        return std::any_of(pokazaneWTrakcie_.begin(), pokazaneWTrakcie_.end(), to) ||
-               std::any_of(dopuszczone().begin(), dopuszczone().end(), to);
+        return std::any_of(pokazaneWTrakcie_.begin(), pokazaneWTrakcie_.end(), to);
     }
     bool czekaDla(const QWidget *okno) const
     {
@@ -254,14 +246,6 @@ private:
 };
 
 } // namespace
-
-void dopuscWejscieWymiany(QWidget *okno)
-{
-    auto &w = dopuszczone();
-    w.erase(std::remove_if(w.begin(), w.end(), [](const QPointer<QWidget> &p) { return p.isNull(); }), w.end());
-    if (okno && std::find(w.begin(), w.end(), okno) == w.end())
-        w.emplace_back(okno);
-}
 
 void wstrzymajWejsciePodczasWymiany()
 {

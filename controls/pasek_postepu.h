@@ -54,8 +54,3 @@ QPoint polozenieNaSrodku(const QSize &ekran, const QSize &okno);
 // cannot act are disabled) take their input at once. Installed once, on
 // the running application; it goes with it.
 void wstrzymajWejsciePodczasWymiany();
-// A window whose controls only raise a flag the running operation polls
-// (an abort button) and which takes care not to start or end anything
-// while it runs: its input passes during an exchange, as the progress
-// window's does. It is forgotten when it is destroyed.
-void dopuscWejscieWymiany(QWidget *okno);

@@ -191,8 +191,6 @@ private:
 
 // Paints laid-out pages; false when the device cannot be painted on.
 bool rysujStrony(const TRaport::Strona &strona, const QList<TStronaWydruku> &strony, QPagedPaintDevice &urzadzenie);
-// Lays out and writes the report as a PDF file; throws BladRaportu.
-void zapiszRaportPdf(TRaport &raport, const QString &plik);
 
 // Sets the text of a text object as its only line. A missing object or one
 // that is not a text is reported as an error; the answer is then false.
@@ -233,26 +231,6 @@ public:
 
 private:
     std::unique_ptr<QPrinter> drukarka_;
-};
-
-// Writes every preview and print as a PDF file in a folder and records the
-// calls, without any dialog.
-class WydrukDoPdf final : public IWydruk {
-public:
-    explicit WydrukDoPdf(QString katalog); // installs itself
-    ~WydrukDoPdf() override;               // uninstalls
-    bool wybierzDrukarke() override;
-    bool podglad(const TRaport &raport, const QList<TStronaWydruku> &strony) override;
-    bool drukuj(const TRaport &raport, const QList<TStronaWydruku> &strony) override;
-
-    QString katalog;
-    bool odpowiedzDialogu = true; // answer of the print dialog
-    int ileDialogow = 0;
-    QStringList wywolania; // "podglad" or "drukuj" per call
-    QStringList pliki;     // the PDF of each call
-
-private:
-    bool zapisz(const TRaport &raport, const QList<TStronaWydruku> &strony, const QString &co);
 };
 
 // A list report as most editors print it: "MemoTytul" and "MemoWersja" on

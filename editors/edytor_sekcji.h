@@ -134,8 +134,8 @@ public:
     Q_DECLARE_FLAGS(Przyciski, Przycisk)
 
     // When the entry function hands the data back: modal result OK with
-    // `wynik` set (most sections), OK alone, or `wynik` alone.
-    enum class Zwrot { OkIWynik, Ok, Wynik };
+    // `wynik` set (most sections), or OK alone.
+    enum class Zwrot { OkIWynik, Ok };
     // How a read-all or send-all ended.
     enum class KoniecPetli { Calosc, Blad, Anulowano };
 
@@ -213,7 +213,7 @@ protected:
         wlaczOk(false);
         przedOtwarciem();
         const bool ok = exec() == QDialog::Accepted;
-        const bool oddaj = zwrot == Zwrot::Ok ? ok : zwrot == Zwrot::Wynik ? wynik : ok && wynik;
+        const bool oddaj = ok && (zwrot == Zwrot::Ok || wynik);
         if (oddaj)
             std::memcpy(&dane, &kopia, sizeof(Dane));
         return oddaj;

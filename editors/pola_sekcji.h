@@ -224,11 +224,6 @@ struct TPole : TOpisPola {
         tytulWlasny = std::move(f);
         return std::move(*this);
     }
-    TPole typowanie(int z) &&
-    {
-        znakow = z;
-        return std::move(*this);
-    }
     TPole zeroPoza() &&
     {
         zeroPozaZakresem = true;

@@ -51,7 +51,7 @@ TFormPorownaj::TFormPorownaj(QWidget *parent) : QDialog(parent)
     uklad->addWidget(Panel2);
 
     connect(but_zamknij, &QPushButton::clicked, this, &QDialog::reject);
-    // The design's titles until pokazOkno gives the language's.
+    // Polish titles until pokazOkno sets those of the language.
     teksty(tr("W programie"));
 }
 

@@ -235,7 +235,7 @@ TPanelDefinicji::TPanelDefinicji(Tryb tryb, QWidget *parent) : QWidget(parent), 
     auto *pid = new QGridLayout(TS_pid);
     for (const WierszPid &w : wierszePid) {
         const int r = pid->rowCount();
-        const bool jednostka = !podglad && w.opis; // "Xp [%]": a unit label of the design
+        const bool jednostka = !podglad && w.opis; // "Xp [%]": a unit label, the same in every language
         const char *tekst = podglad ? w.podglad : w.edycja;
         pid->addWidget(etykieta(TS_pid, w.nazwa,
                                 [tekst, jednostka] { return jednostka ? QString::fromLatin1(tekst) : tr_(tekst); }),

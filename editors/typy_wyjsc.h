@@ -66,8 +66,6 @@ class TFTypReglerTable : public TTabelaTypow {
     Q_OBJECT
 public:
     explicit TFTypReglerTable(QWidget *parent = nullptr);
-    // The regulator type 0..5 shown pressed and picked.
-    int TypReglerIndex() const { return indeks(); }
 
 protected:
     QString tytul() const override;

@@ -216,8 +216,8 @@ TfListaWyjAnal::TfListaWyjAnal(QWidget *parent)
 
 void TfListaWyjAnal::jezykSekcji()
 {
-    // The design's widths, widened where a title or the longest text of a
-    // column needs more in the language and font at hand.
+    // The fields' own widths, widened where a title or the longest text of
+    // a column needs more in the language and font at hand.
     QFont pogrubiona = DBGrid1->font();
     pogrubiona.setBold(true);
     const QFontMetrics miara(pogrubiona);

@@ -110,11 +110,6 @@ constexpr Element typRegulatora[] = {
     {"PID", "", true},
 };
 
-constexpr Element typRegulatoraAO[] = {{QT_TRANSLATE_NOOP("Enumeracje", "Regulacja wyłączona")},
-                                       {QT_TRANSLATE_NOOP("Enumeracje", "Zadajnik")},
-                                       {QT_TRANSLATE_NOOP("Enumeracje", "Regulator liniowy")},
-                                       {"PID", "", true}};
-
 constexpr Element pomiarWilgotnosci[] = {{QT_TRANSLATE_NOOP("Enumeracje", "Mokry suchy")},
                                          {QT_TRANSLATE_NOOP("Enumeracje", "Wejście prądowe")},
                                          {QT_TRANSLATE_NOOP("Enumeracje", "Czujnik cyfrowy")}};
@@ -189,12 +184,6 @@ Lista warunekKonca(int jezykId)
             false, 1};
 }
 
-// Text of code n of a list, empty outside it.
-QString albo(std::span<const Element> l, int n)
-{
-    return n < 0 || size_t(n) >= l.size() ? QString() : jeden(Lista{l}, n);
-}
-
 } // namespace
 
 QString tekstPozaZakresem(int indeks) { return QString::asprintf("element out of bounds: %d", indeks); }
@@ -219,8 +208,6 @@ QStringList listaTrybPrzekaznika() { return wszystkie({trybPrzekaznika, true}); 
 QString listaTrybPrzekaznika(int indeks) { return jeden({trybPrzekaznika, true}, indeks); }
 QStringList listaTypRegulatora() { return wszystkie({typRegulatora}); }
 QString listaTypRegulatora(int indeks) { return jeden({typRegulatora}, indeks); }
-QStringList listaTypRegulatoraAO() { return wszystkie({typRegulatoraAO}); }
-QString listaTypRegulatoraAO(int indeks) { return jeden({typRegulatoraAO}, indeks); }
 QStringList listaPomiarWilgotnosci() { return wszystkie({pomiarWilgotnosci}); }
 QString listaPomiarWilgotnosci(int indeks) { return jeden({pomiarWilgotnosci}, indeks); }
 QStringList listaWarunekKonca(int jezykId) { return wszystkie(warunekKonca(jezykId)); }
@@ -241,6 +228,3 @@ QString nazwaFunkcjiSpecjalnej(int n, bool krotka)
         return krotka ? QString::fromLatin1(krotkie[n - 1]) : QCoreApplication::translate(kontekst, dlugie[n - 1]);
     return krotka ? QString::asprintf("FS%2.2d", n - 4) : QStringLiteral("F%1").arg(n - 4);
 }
-
-QString nazwaOperacjiStanu(int n) { return albo(operacjaStanu, n); }
-QString nazwaTrybuPrzekaznika(int n) { return albo(rodzajPrzekaznika, n); }

@@ -41,9 +41,6 @@ QString listaTrybPrzekaznika(int indeks);
 // Digital-output regulator types 0..5.
 QStringList listaTypRegulatora();
 QString listaTypRegulatora(int indeks);
-// Analog-output regulator types 0..3: linear before PID.
-QStringList listaTypRegulatoraAO();
-QString listaTypRegulatoraAO(int indeks);
 // Humidity measurement methods 0..2.
 QStringList listaPomiarWilgotnosci();
 QString listaPomiarWilgotnosci(int indeks);
@@ -57,7 +54,3 @@ QString listaWarunekKonca(int indeks, int jezykId);
 // "FS01".."FS10"; long: "Pauza", "Zatrzymanie", "Zanik zasilania",
 // "Aktywny STOP" (current language), "F1".."F10". Other n: empty.
 QString nazwaFunkcjiSpecjalnej(int n, bool krotka);
-// 0..2 as in listaOperacjaStanu; otherwise empty.
-QString nazwaOperacjiStanu(int n);
-// 0 "bistabilny", 1 "monostabilny"; otherwise empty.
-QString nazwaTrybuPrzekaznika(int n);

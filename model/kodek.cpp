@@ -84,18 +84,6 @@ bool rozpakujBlokProgramu(const QByteArray &blok, int czesc, TProgram &program)
     return true;
 }
 
-bool rozpakujWierszProgramu(TCyklProgramu &wiersz, const QByteArray &tablica, int pozycja)
-{
-    return rozpakujWiersz(wiersz, tablica, pozycja);
-}
-
-// The RS-485 variant once read the setpoints unsigned, which turned -10
-// into 6543; both transports now read them signed.
-bool rozpakujWierszProgramu2(TCyklProgramu &wiersz, const QByteArray &tablica, int pozycja)
-{
-    return rozpakujWiersz(wiersz, tablica, pozycja);
-}
-
 QByteArray spakujKrok(const TKrok &krok, int slot)
 {
     if (slot < 0 || slot > 255)

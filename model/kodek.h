@@ -70,14 +70,11 @@ constexpr int dlOdpowiedziKonca = 9;
 bool spakujBlokProgramu(const TProgram &program, int czesc, QByteArray &tablica, int start);
 // Reads part p of a block: the name (part 0 only, at most 15 units) and the
 // ten rows. nr_prog and rows outside the part are left alone.
+// A row block: step byte; minutes (hours*60+minutes, unsigned); chamber and
+// core setpoints x10, humidity, D1..D8, delta, each a 16-bit word. Reading
+// divides the setpoints by 10 (tenths dropped) and takes them signed on
+// both transports; fields 15..41 of the row are left alone.
 bool rozpakujBlokProgramu(const QByteArray &blok, int czesc, TProgram &program);
-// One 36-byte row block at 'pozycja': step byte; minutes (hours*60+minutes,
-// unsigned); chamber and core setpoints x10, humidity, D1..D8, delta, each a
-// 16-bit word. Reading divides the setpoints by 10 (tenths dropped) and takes
-// them signed; fields 15..41 are left alone. The two names are the TCP/IP
-// and RS-485 variants; both decode the setpoints signed.
-bool rozpakujWierszProgramu(TCyklProgramu &wiersz, const QByteArray &tablica, int pozycja);
-bool rozpakujWierszProgramu2(TCyklProgramu &wiersz, const QByteArray &tablica, int pozycja);
 constexpr int dlWierszaProgramu = 36;
 
 // ---- Steps ---------------------------------------------------------------
@@ -93,10 +90,9 @@ bool rozpakujKrok(const QByteArray &blok, TKrok &krok);
 // definitions' rez and pid.r. Empty block when slot div 32 exceeds 255.
 QByteArray spakujPrzekaznik(const TPrzekaznik &przekaznik, int slot);
 bool rozpakujPrzekaznik(const QByteArray &blok, TPrzekaznik &przekaznik);
-// One 40-byte definition block (hysteresis upper before lower, PID tp last).
+// Each definition is a 40-byte block (hysteresis upper before lower, PID
+// tp last).
 constexpr int dlDefinicjiPrzekaznika = 40;
-QByteArray spakujDefinicjePrzekaznika(const TDefinicjaPrzekaznika &definicja);
-bool rozpakujDefinicjePrzekaznika(const QByteArray &blok, int pozycja, TDefinicjaPrzekaznika &definicja);
 
 // ---- Alarm outputs F1..F4 ------------------------------------------------
 // Index 0..3, delay, reaction; logika, outputs and thresholds do not travel.

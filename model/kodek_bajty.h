@@ -79,8 +79,8 @@ inline void czytajNazwe(const QByteArray &b, qsizetype poz, int ile, TNazwa50cha
     n = wynik;
 }
 
-// The name field of the section blocks: 32 bytes, 15 units and a zero unit.
-constexpr int dlPolaNazwy = 32;
+// The name field of the section blocks (32 bytes): 15 units and a zero
+// unit written, up to 16 units read.
 constexpr int jednostekNazwy = 15;
 constexpr int jednostekPolaNazwy = 16;
 

@@ -58,21 +58,6 @@ void rozpakujDefinicje(const QByteArray &b, qsizetype p, TDefinicjaPrzekaznika &
 
 } // namespace
 
-QByteArray spakujDefinicjePrzekaznika(const TDefinicjaPrzekaznika &definicja)
-{
-    QByteArray b(dlDefinicjiPrzekaznika, '\0');
-    spakujDefinicje(definicja, b, 0);
-    return b;
-}
-
-bool rozpakujDefinicjePrzekaznika(const QByteArray &blok, int pozycja, TDefinicjaPrzekaznika &definicja)
-{
-    if (!wZakresie(blok, pozycja, dlDefinicjiPrzekaznika))
-        return false;
-    rozpakujDefinicje(blok, pozycja, definicja);
-    return true;
-}
-
 QByteArray spakujPrzekaznik(const TPrzekaznik &przekaznik, int slot)
 {
     if (slot < 0 || slot / 32 > 255)

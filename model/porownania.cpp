@@ -1,7 +1,5 @@
 #include "porownania.h"
 
-#include <algorithm>
-
 namespace {
 
 // Bytes [od, do) of two records.
@@ -19,13 +17,6 @@ WynikPorownania wynikPorownania(bool odczytany, const std::function<bool()> &row
         return WynikPorownania::NieOdczytany;
     return rowne() ? WynikPorownania::Rowne : WynikPorownania::Rozne;
 }
-
-bool porownajBajty(std::span<const uint8_t> a, std::span<const uint8_t> b)
-{
-    return a.size() == b.size() && std::equal(a.begin(), a.end(), b.begin());
-}
-
-bool porownajBajty(const QByteArray &a, const QByteArray &b) { return a == b; }
 
 bool porownajAlarm(const vxt_alarm_konfiguracja_t &a, const vxt_alarm_konfiguracja_t &b)
 {

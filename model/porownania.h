@@ -9,14 +9,11 @@
 
 #include "rekordy_projekt.h"
 
-#include <QByteArray>
-
 #include <array>
 #include <cstddef>
 #include <cstdint>
 #include <cstring>
 #include <functional>
-#include <span>
 #include <type_traits>
 
 // A compared block: equal, different, or not compared because it could not
@@ -26,10 +23,6 @@ enum class WynikPorownania : int { NieOdczytany = -1, Rowne = 0, Rozne = 1 };
 // Not read when `odczytany` is false (the comparer does not run), else
 // equal or different as `rowne` answers.
 WynikPorownania wynikPorownania(bool odczytany, const std::function<bool()> &rowne);
-
-// Equal element counts and equal elements; two empty arrays are equal.
-bool porownajBajty(std::span<const uint8_t> a, std::span<const uint8_t> b);
-bool porownajBajty(const QByteArray &a, const QByteArray &b);
 
 // Equal element counts and equal elements, for arrays of any element type.
 template <class T, size_t N, size_t M>

@@ -1,6 +1,5 @@
 #include "setup_teksty.h"
 
-#include "kodek.h"
 #include "pomocnicze.h"
 
 #include <QCoreApplication>
@@ -178,21 +177,4 @@ QString tekstWartosciSetup(int n, int wartosc)
         break;
     }
     return QString::number(wartosc);
-}
-
-QString konwertujCyrylice(const QString &tekst)
-{
-    QString s(tekst.size(), QLatin1Char(' '));
-    for (qsizetype i = 0; i < tekst.size(); ++i) {
-        const char16_t u = tekst.at(i).unicode();
-        if (u == 10 || u == 13 || (u >= 33 && u <= 122))
-            s[i] = QChar(u);
-        else if (u >= 0x0410 && u <= 0x044F)
-            s[i] = QChar(znak1250NaUtf16(uint8_t(0xC0 + (u - 0x0410))));
-        else if (u == 0x0401)
-            s[i] = QChar(znak1250NaUtf16(0xA8));
-        else if (u == 0x0451)
-            s[i] = QChar(znak1250NaUtf16(0xB8));
-    }
-    return s;
 }

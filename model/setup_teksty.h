@@ -12,9 +12,3 @@ QString nazwaParametruSetup(int n);
 // The text of a value of parameter n: its words where it has them, the
 // decimal value otherwise. Passwords show as "***".
 QString tekstWartosciSetup(int n, int wartosc);
-
-// Recodes a text for a font of the Windows-1250 code page by the codes
-// its letters have in Windows-1251: Cyrillic letters become the Latin-2
-// characters of the same code, LF, CR and '!'..'z' stay, everything else
-// becomes a blank. Qt shows Cyrillic itself: shown texts do not use this.
-QString konwertujCyrylice(const QString &tekst);

@@ -59,7 +59,6 @@ public:
         return k_->polacz(host, port, s_.ogranicz(czasMs, s_.polaczenieMs));
     }
     bool polaczony() const override { return k_->polaczony(); }
-    void rozlacz() override { k_->rozlacz(); }
     void ustawCzasOdczytu(int ms) override
     {
         czas_ = ms;

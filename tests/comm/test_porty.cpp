@@ -45,13 +45,4 @@ TEST(Porty, NazwyIPredkosci)
     EXPECT_EQ(predkoscZKodu(14), 256000);
     EXPECT_EQ(predkoscZKodu(15), 0);
     EXPECT_EQ(predkoscZKodu(-1), 0);
-
-    TUstawieniaSterownika u;
-    u.ParametryTransmisji = TParamTrans{3, 8, 5, 777};
-    TParamTrans t;
-    kopiujParametryTransmisji(u, t);
-    EXPECT_EQ(t.port, 3);
-    EXPECT_EQ(t.predkosc, 8);
-    EXPECT_EQ(t.IlePowtorzen, 5);
-    EXPECT_EQ(t.ReadTotalTimeoutConstant, 777);
 }

@@ -200,34 +200,6 @@ private slots:
         QCOMPARE(przerwan, 1);
     }
 
-    // A window let through takes its input during an exchange too, until
-    // it is gone.
-    void oknoDopuszczone()
-    {
-        wstrzymajWejsciePodczasWymiany();
-        auto okno = std::make_unique<QWidget>();
-        auto *przerwij = new QPushButton(QStringLiteral("Przerwij..."), okno.get());
-        int klikniec = 0;
-        connect(przerwij, &QPushButton::clicked, [&] { ++klikniec; });
-        okno->show();
-        dopuscWejscieWymiany(okno.get());
-        dopuscWejscieWymiany(okno.get()); // once is enough
-        QWidget inne;
-        auto *start = new QPushButton(QStringLiteral("Start"), &inne);
-        int startow = 0;
-        connect(start, &QPushButton::clicked, [&] { ++startow; });
-        inne.show();
-        const TrwaWymiana trwa;
-        QTest::mouseClick(przerwij, Qt::LeftButton);
-        QTest::mouseClick(start, Qt::LeftButton);
-        QCOMPARE(klikniec, 1);
-        QCOMPARE(startow, 0);
-        okno.reset();
-        dopuscWejscieWymiany(nullptr);
-        QTest::mouseClick(start, Qt::LeftButton);
-        QCOMPARE(startow, 0);
-    }
-
     void polozenie_data()
     {
         QTest::addColumn<QSize>("ekran");

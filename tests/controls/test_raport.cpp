@@ -3,6 +3,7 @@
 #include "raport.h"
 #include "tekst_pdf.h"
 #include "test_qt.h"
+#include "wydruk_pdf.h"
 
 #include <QApplication>
 #include <QPrintPreviewDialog>

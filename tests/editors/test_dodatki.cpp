@@ -12,6 +12,7 @@
 #include "edycja_liczb.h"
 #include "raport.h"
 #include "tekst_pdf.h"
+#include "wydruk_pdf.h"
 
 #include <QGroupBox>
 #include <QLabel>

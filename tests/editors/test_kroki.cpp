@@ -18,6 +18,7 @@
 #include "przekazniki_wybor_def.h"
 #include "raport.h"
 #include "tekst_pdf.h"
+#include "wydruk_pdf.h"
 
 #include <QComboBox>
 #include <QFile>

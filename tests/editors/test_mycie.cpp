@@ -11,6 +11,7 @@
 #include "przekazniki32.h"
 #include "raport.h"
 #include "tekst_pdf.h"
+#include "wydruk_pdf.h"
 
 #include <QFile>
 #include <QLabel>

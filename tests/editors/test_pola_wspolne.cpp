@@ -197,16 +197,6 @@ const std::vector<Czytnik> &czytniki()
                          return nazwaNaTekst(n.z, 16);
                      },
                      przyciety});
-        w.push_back({"slowaNaTekst",
-                     [] {
-                         const TNazwa50char n = nazwa50(zZerem);
-                         return slowaNaTekst(std::span<const char16_t>(n.z, 16));
-                     },
-                     doZera});
-        w.push_back(
-            {"slowaTekstuNaTekst", [] { return slowaTekstuNaTekst(tekstNaBajtyUtf16(zZerem, 16), 1, 16); }, doZera});
-        w.push_back(
-            {"bajtyNaSlowa50", [] { return jednostki(bajtyNaSlowa50(tekstNaBajtyUtf16(zZerem, 16), 0, 16)); }, doZera});
         w.push_back({"tekstJednobajtowy",
                      [] {
                          uint8_t p[17];

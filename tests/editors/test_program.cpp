@@ -15,6 +15,7 @@
 #include "tabela_pamieci.h"
 #include "tekst_pdf.h"
 #include "wybierz_pozycje.h"
+#include "wydruk_pdf.h"
 
 #include <QComboBox>
 #include <QFile>

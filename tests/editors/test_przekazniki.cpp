@@ -25,6 +25,7 @@
 #include "typy_wyjsc.h"
 #include "wybierz_pozycje.h"
 #include "wybor_ikony.h"
+#include "wydruk_pdf.h"
 
 #include <QComboBox>
 #include <QFile>

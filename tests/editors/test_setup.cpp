@@ -20,6 +20,7 @@
 #include "setup_transfer.h"
 #include "tekst_pdf.h"
 #include "wersja.h"
+#include "wydruk_pdf.h"
 #include "wymiana.h"
 
 #include <QComboBox>

@@ -21,6 +21,7 @@
 #include "tryb_specjalny.h"
 #include "tryby_specjalne.h"
 #include "tryby_specjalne_transfer.h"
+#include "wydruk_pdf.h"
 
 #include <QCheckBox>
 #include <QComboBox>

@@ -16,6 +16,7 @@
 #include "tekst_pdf.h"
 #include "wejscia_cyfrowe.h"
 #include "wejscia_cyfrowe_transfer.h"
+#include "wydruk_pdf.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -19,6 +19,7 @@
 #include "tekst_pdf.h"
 #include "wejscia_pomiarowe.h"
 #include "wejscia_pomiarowe_transfer.h"
+#include "wydruk_pdf.h"
 
 #include <QComboBox>
 #include <QFile>

@@ -14,6 +14,7 @@
 #include "raport.h"
 #include "tekst_pdf.h"
 #include "wilgotnosc.h"
+#include "wydruk_pdf.h"
 
 #include <QComboBox>
 #include <QGroupBox>

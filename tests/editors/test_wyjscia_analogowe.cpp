@@ -14,6 +14,7 @@
 #include "nazwy.h"
 #include "raport.h"
 #include "tekst_pdf.h"
+#include "wydruk_pdf.h"
 #include "wyjscia_analogowe.h"
 #include "wyjscia_analogowe_okno.h"
 

@@ -11,6 +11,7 @@
 #include "nazwy.h"
 #include "raport.h"
 #include "tekst_pdf.h"
+#include "wydruk_pdf.h"
 #include "zadane.h"
 #include "zadane_transfer.h"
 

@@ -34,7 +34,7 @@
 //   Input k of seed s is the same on every run, so a finding reproduces; it
 //   is also written to fuzz-<name>-<s>-<k>.bin (in the folder of -w).
 //
-// Adding a section as it lands:
+// Adding a section:
 // - its block: a row in the table of fuzz_kodek.cpp (block description,
 //   unpacker, packer, a record for the seeds);
 // - its commands: a row each in fuzz_rs485.cpp and fuzz_tcp.cpp (the call

@@ -110,42 +110,6 @@ void sprawdzCzescProgramu(Wejscie &we)
     }
 }
 
-void sprawdzWierszProgramu(Wejscie &we)
-{
-    const uint32_t los = we.liczba32();
-    const bool drugi = we.bajt() & 1;
-    const int pozycja = int(int16_t(we.slowo()));
-    const QByteArray blok = we.reszta();
-    const TCyklProgramu poczatkowy = rekordLosowy<TCyklProgramu>(los);
-    TCyklProgramu r = poczatkowy;
-    const bool ok = drugi ? rozpakujWierszProgramu2(r, blok, pozycja) : rozpakujWierszProgramu(r, blok, pozycja);
-    const bool wymagany = pozycja >= 0 && pozycja + dlWierszaProgramu <= blok.size();
-    FUZZ_SPRAWDZ(ok == wymagany, opis("program row", blok) + QStringLiteral(" at %1").arg(pozycja));
-    const QByteArray a = bajtyRekordu(r), b = bajtyRekordu(poczatkowy);
-    FUZZ_SPRAWDZ(ok ? a.mid(15 * 4) == b.mid(15 * 4) : a == b, opis("program row", blok));
-}
-
-void sprawdzDefinicjePrzekaznika(Wejscie &we)
-{
-    const uint32_t los = we.liczba32();
-    const int pozycja = int(int8_t(we.bajt()));
-    const QByteArray blok = we.reszta();
-    const auto poczatkowy = rekordLosowy<TDefinicjaPrzekaznika>(los);
-    TDefinicjaPrzekaznika r = poczatkowy;
-    const bool ok = rozpakujDefinicjePrzekaznika(blok, pozycja, r);
-    FUZZ_SPRAWDZ(ok == (pozycja >= 0 && pozycja + dlDefinicjiPrzekaznika <= blok.size()),
-                 opis("output definition", blok) + QStringLiteral(" at %1").arg(pozycja));
-    if (!ok) {
-        FUZZ_SPRAWDZ(bajtyRekordu(r) == bajtyRekordu(poczatkowy), opis("output definition", blok));
-        return;
-    }
-    const QByteArray b1 = spakujDefinicjePrzekaznika(r);
-    FUZZ_SPRAWDZ(b1.size() == dlDefinicjiPrzekaznika, opis("output definition", b1));
-    TDefinicjaPrzekaznika r2 = poczatkowy;
-    FUZZ_SPRAWDZ(rozpakujDefinicjePrzekaznika(b1, 0, r2) && spakujDefinicjePrzekaznika(r2) == b1,
-                 opis("output definition", b1) + QStringLiteral(": unpack and pack again differ"));
-}
-
 void sprawdzOdczyty(Wejscie &we)
 {
     const uint32_t los = we.liczba32();
@@ -252,7 +216,6 @@ const std::vector<Wiersz> &wiersze()
              }
              return b;
          }},
-        {"program row", sprawdzWierszProgramu, [](const P &, const M &) { return std::vector<QByteArray>{}; }},
         {"step",
          [](Wejscie &we) {
              sprawdzBlok<TKrok>("step", we, blokKroku, rozpakujKrok,
@@ -269,10 +232,6 @@ const std::vector<Wiersz> &wiersze()
          [](const P &p, const M &) {
              return dwaBloki<TPrzekaznik>(p.przekazniki[0],
                                           [](const TPrzekaznik &k) { return spakujPrzekaznik(k, 0); });
-         }},
-        {"output definition", sprawdzDefinicjePrzekaznika,
-         [](const P &p, const M &) {
-             return std::vector<QByteArray>{zNaglowkiem(spakujDefinicjePrzekaznika(p.przekazniki[0].parametry[0]))};
          }},
         {"alarm output",
          [](Wejscie &we) {

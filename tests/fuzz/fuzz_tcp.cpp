@@ -51,7 +51,6 @@ public:
         return polaczony_;
     }
     bool polaczony() const override { return polaczony_; }
-    void rozlacz() override { polaczony_ = false; }
     void ustawCzasOdczytu(int ms) override { czas_ = ms; }
     int czasOdczytu() const override { return czas_; }
 

@@ -51,8 +51,6 @@ std::vector<Lista> listy()
         {"TypRegulatora", [] { return listaTypRegulatora(); }, [](int i) { return listaTypRegulatora(i); }, 0,
          z({"Regulacja wyłączona", "Grzanie \"dochodzenie\"", "Chłodzenie \"dochodzenie\"", "Histereza Grzanie",
             "Histereza Chłodzenie", "PID"})},
-        {"TypRegulatoraAO", [] { return listaTypRegulatoraAO(); }, [](int i) { return listaTypRegulatoraAO(i); }, 0,
-         z({"Regulacja wyłączona", "Zadajnik", "Regulator liniowy", "PID"})},
         {"PomiarWilgotnosci", [] { return listaPomiarWilgotnosci(); }, [](int i) { return listaPomiarWilgotnosci(i); },
          0, z({"Mokry suchy", "Wejście prądowe", "Czujnik cyfrowy"})},
         {"WarunekKonca", [] { return listaWarunekKonca(jezykPolski); },
@@ -133,9 +131,8 @@ TEST(Enumeracje, PrzypadkiBrzegowe)
     EXPECT_EQ(listaWarunekKonca(0, jezykPolski), QStringLiteral("element out of bounds: 0"));
     EXPECT_EQ(listaWarunekKonca(25, jezykPolski), QStringLiteral("C25 Czo>CZz i INn=0"));
     EXPECT_EQ(listaWarunekKonca(26, jezykAngielski), QStringLiteral("element out of bounds: 26"));
-    // The two analog-output lists keep their own orders.
+    // The analog outputs' working mode: PID before linear.
     EXPECT_EQ(listaTypWyjsciaAO(2), QStringLiteral("REGULATOR PID "));
-    EXPECT_EQ(listaTypRegulatoraAO(2), QStringLiteral("Regulator liniowy"));
 }
 
 TEST(Enumeracje, NazwyKrotkie)
@@ -164,11 +161,4 @@ TEST(Enumeracje, NazwyKrotkie)
     };
     for (const auto &p : przypadki)
         EXPECT_EQ(nazwaFunkcjiSpecjalnej(p.n, p.krotka), QString::fromUtf8(p.tekst)) << p.n << p.krotka;
-
-    EXPECT_EQ(nazwaOperacjiStanu(0), QStringLiteral("Ustawienie stanu"));
-    EXPECT_EQ(nazwaOperacjiStanu(2), QStringLiteral("Odjęcie stanu"));
-    EXPECT_EQ(nazwaOperacjiStanu(3), QString());
-    EXPECT_EQ(nazwaOperacjiStanu(-1), QString());
-    EXPECT_EQ(nazwaTrybuPrzekaznika(1), QStringLiteral("monostabilny"));
-    EXPECT_EQ(nazwaTrybuPrzekaznika(2), QString());
 }

@@ -6,6 +6,7 @@
 #include <cstddef>
 #include <cstring>
 #include <functional>
+#include <memory>
 #include <random>
 #include <string>
 #include <vector>
@@ -454,7 +455,6 @@ TEST(Kodek, BlokPrzekaznikaIDefinicji)
                   });
     const QByteArray b = spakujPrzekaznik(p, 33);
     EXPECT_EQ(b, oczekiwany);
-    EXPECT_EQ(spakujDefinicjePrzekaznika(d), oczekiwany.mid(40, 40));
     EXPECT_EQ(spakujPrzekaznik(p, 5).left(2), QByteArray("\x05\x00", 2));
 
     TPrzekaznik r{};
@@ -752,16 +752,16 @@ TEST(Kodek, WierszProgramu)
         {{7}, 0, 7},
     };
     for (const auto &p : przypadki) {
-        QByteArray b(36, '\0');
+        // The first row of part 0 starts at byte 52.
+        QByteArray b(412, '\0');
         for (size_t i = 0; i < p.bajty.size(); ++i)
-            b[qsizetype(i)] = char(p.bajty[i]);
-        for (auto f : {rozpakujWierszProgramu, rozpakujWierszProgramu2}) {
-            TCyklProgramu w{};
-            w.v[41] = 5;
-            ASSERT_TRUE(f(w, b, 0));
-            EXPECT_EQ(w.v[p.indeks], p.wartosc) << p.indeks;
-            EXPECT_EQ(w.v[41], 5);
-        }
+            b[52 + qsizetype(i)] = char(p.bajty[i]);
+        auto pr = std::make_unique<TProgram>();
+        TCyklProgramu &w = pr->cykle[0];
+        w.v[41] = 5;
+        ASSERT_TRUE(rozpakujBlokProgramu(b, 0, *pr));
+        EXPECT_EQ(w.v[p.indeks], p.wartosc) << p.indeks;
+        EXPECT_EQ(w.v[41], 5);
     }
 
     TProgram pr{};
@@ -879,15 +879,8 @@ TEST(Kodek, LosoweIKrotkieBloki)
                           [](const QByteArray &b, TProgram &p) { return rozpakujBlokProgramu(b, 0, p); }),
         czytnik<TProgram>("program part 4", 412,
                           [](const QByteArray &b, TProgram &p) { return rozpakujBlokProgramu(b, 4, p); }),
-        czytnik<TCyklProgramu>("row", 36,
-                               [](const QByteArray &b, TCyklProgramu &w) { return rozpakujWierszProgramu(w, b, 0); }),
-        czytnik<TCyklProgramu>("row 2", 36,
-                               [](const QByteArray &b, TCyklProgramu &w) { return rozpakujWierszProgramu2(w, b, 0); }),
         czytnik<TKrok>("step", 200, rozpakujKrok),
         czytnik<TPrzekaznik>("digital output", 232, rozpakujPrzekaznik),
-        czytnik<TDefinicjaPrzekaznika>(
-            "definition", 40,
-            [](const QByteArray &b, TDefinicjaPrzekaznika &d) { return rozpakujDefinicjePrzekaznika(b, 0, d); }),
         czytnik<vxt_alarm_konfiguracja_t>("alarm output", 176, rozpakujAlarmWyjscia),
         czytnik<TFunkcjaSpec>("special mode", 200, rozpakujFunkcjeSpec),
         czytnik<TWyjscieAnalogowe>("analog output", 97, rozpakujWyjscieAnalogowe),
@@ -922,17 +915,11 @@ TEST(Kodek, LosoweIKrotkieBloki)
         }
     }
 
-    // Positions and part numbers taken from outside are bounded as well.
+    // Part numbers taken from outside are bounded as well.
     QByteArray b(412, '\x11');
     TProgram p{};
-    for (int poz : {-36, -1, 377, 400, 412, 1 << 30})
-        EXPECT_FALSE(rozpakujWierszProgramu2(p.cykle[0], b, poz)) << poz;
-    EXPECT_TRUE(rozpakujWierszProgramu2(p.cykle[0], b, 376));
     for (int czesc : {-1, 5, 100})
         EXPECT_FALSE(rozpakujBlokProgramu(b, czesc, p)) << czesc;
-    TDefinicjaPrzekaznika d{};
-    for (int poz : {-1, 193, 232})
-        EXPECT_FALSE(rozpakujDefinicjePrzekaznika(b.left(232), poz, d)) << poz;
 
     // Slots that do not fit their bytes give no block at all.
     EXPECT_TRUE(spakujKrok(TKrok{}, 256).isEmpty());

@@ -39,9 +39,10 @@ TEST(Rekordy, NazwaWejsciaCyfrowegoCietaDo16WObuPolach)
     Tkvor350wejscieDwustanowe we{};
     const QString nazwa = QStringLiteral("Drzwi komory wędzarniczej");
     ustawTekstJednobajtowy(we.nazwa_str, nazwa);
-    uint8_t jednostki[32];
-    tekstNaBuforUtf16(nazwa.left(16), jednostki);
-    std::memcpy(reinterpret_cast<char *>(&we) + offsetof(Tkvor350wejscieDwustanowe, nazwa_array), jednostki, 32);
+    char *pole = reinterpret_cast<char *>(&we) + offsetof(Tkvor350wejscieDwustanowe, nazwa_array);
+    std::memcpy(pole, nazwa.left(16).utf16(), 32);
     EXPECT_EQ(tekstJednobajtowy(we.nazwa_str), nazwa.left(16));
-    EXPECT_EQ(slowaNaTekst(we), nazwa.left(16));
+    char16_t jednostki[16];
+    std::memcpy(jednostki, pole, sizeof jednostki);
+    EXPECT_EQ(nazwaNaTekst(jednostki, 16), nazwa.left(16));
 }

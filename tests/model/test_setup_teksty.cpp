@@ -133,16 +133,3 @@ TEST(SetupTeksty, TekstyWartosci)
     for (const auto &p : przypadki)
         EXPECT_EQ(tekstWartosciSetup(p.n, p.wartosc), QString::fromUtf8(p.tekst)) << p.n << " " << p.wartosc;
 }
-
-TEST(SetupTeksty, KonwertujCyrylice)
-{
-    // А (0xC0 in Windows-1251) becomes Ŕ (0xC0 in Windows-1250), я becomes ˙.
-    EXPECT_EQ(konwertujCyrylice(QStringLiteral("АБя")), QStringLiteral("\u0154\u00C1\u02D9"));
-    EXPECT_EQ(konwertujCyrylice(QStringLiteral("Ёё")), QStringLiteral("\u00A8\u00B8"));
-    // Blank, tab and characters above 'z' become blanks; LF, CR and '!'..'z' stay.
-    EXPECT_EQ(konwertujCyrylice(QStringLiteral("\tA b\r\n{|}~!z")), QStringLiteral(" A b\r\n    !z"));
-    EXPECT_EQ(konwertujCyrylice(QStringLiteral("ąß€")), QStringLiteral("   "));
-    EXPECT_EQ(konwertujCyrylice(QString()), QString());
-    // An inactive parameter's tab becomes a blank.
-    EXPECT_TRUE(konwertujCyrylice(nazwaParametruSetup(8)).startsWith(QLatin1Char(' ')));
-}

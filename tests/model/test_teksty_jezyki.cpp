@@ -40,7 +40,7 @@ const Tekst teksty[] = {
     {[] { return listaTrybPrzekaznika(4); }, "IMPULSATOR START=0", "PULSE GENERATOR START=0",
      "ГЕНЕРАТОР ИМПУЛЬСОВ СТАРТ=0"},
     {[] { return listaTypRegulatora(1); }, "Grzanie \"dochodzenie\"", "Heating \"approach\"", "Нагрев \"приближение\""},
-    {[] { return nazwaOperacjiStanu(2); }, "Odjęcie stanu", "Subtract state", "Вычитание состояния"},
+    {[] { return listaOperacjaStanu(2); }, "Odjęcie stanu", "Subtract state", "Вычитание состояния"},
     {[] { return listaPomiarWilgotnosci(0); }, "Mokry suchy", "Wet and dry", "Мокрый и сухой"},
     {[] { return nazwaFunkcjiSpecjalnej(3, false); }, "Zanik zasilania", "Power failure", "Пропадание питания"},
     {[] { return nazwaParametruSetup(3); }, "Czas warunku końca [mm:ss]", "End condition time [mm:ss]",

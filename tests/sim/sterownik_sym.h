@@ -1,5 +1,5 @@
 // A stand-in controller: its state and its answers to the bus commands,
-// independent of how the bytes travel (pty now, TCP/IP later). Thread-safe:
+// independent of how the bytes travel (a pty or TCP/IP). Thread-safe:
 // the transport thread answers while the test changes the state.
 #pragma once
 
