@@ -1,9 +1,10 @@
 #include "okno_na_ekranie.h"
 
+#include "filtr_aplikacji.h"
+
 #include <QApplication>
 #include <QDialog>
 #include <QEvent>
-#include <QPointer>
 #include <QScreen>
 #include <QWidget>
 #include <QWindow>
@@ -111,12 +112,4 @@ void dopasujDoEkranu(QWidget &okno)
         okno.move(g.topLeft() - doKlienta);
 }
 
-void pilnujOkienNaEkranie()
-{
-    static QPointer<QObject> filtr;
-    QCoreApplication *app = QCoreApplication::instance();
-    if (!app || filtr)
-        return;
-    filtr = new FiltrOkien(app);
-    app->installEventFilter(filtr);
-}
+void pilnujOkienNaEkranie() { zainstalujFiltrAplikacji<FiltrOkien>(); }

@@ -1,5 +1,6 @@
 #include "pasek_postepu.h"
 
+#include "filtr_aplikacji.h"
 #include "operacja.h"
 #include "zegar.h"
 
@@ -247,12 +248,4 @@ private:
 
 } // namespace
 
-void wstrzymajWejsciePodczasWymiany()
-{
-    static QPointer<QObject> filtr;
-    QCoreApplication *app = QCoreApplication::instance();
-    if (!app || filtr)
-        return;
-    filtr = new FiltrWymiany(app);
-    app->installEventFilter(filtr);
-}
+void wstrzymajWejsciePodczasWymiany() { zainstalujFiltrAplikacji<FiltrWymiany>(); }
