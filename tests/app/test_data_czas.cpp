@@ -6,6 +6,7 @@
 #include "test_qt.h"
 
 #include "data_czas.h"
+#include "wyjscia_okna.h"
 #include "wymiana.h"
 
 #include <QLabel>
@@ -206,10 +207,7 @@ private slots:
                 return;
             ++sprawdzen;
             QVERIFY(!o->but_wyslij->isEnabled() && !o->but_zamknij->isEnabled());
-            o->reject();
-            QTest::keyClick(o.get(), Qt::Key_Escape);
-            o->close();
-            QVERIFY(o->isVisible());
+            QVERIFY(wyjsciaOdrzucone(o.get()));
         };
         o->but_wyslij->click();
         s->zegar.naPrzetworz = nullptr;

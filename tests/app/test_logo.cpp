@@ -13,6 +13,7 @@
 #include "logo.h"
 #include "operacja.h"
 #include "sciezki.h"
+#include "wyjscia_okna.h"
 #include "wymiana.h"
 
 #include <QCheckBox>
@@ -302,10 +303,7 @@ private slots:
             for (QWidget *w : std::initializer_list<QWidget *>{o->but_wybierz, o->Image1, o->cb_reset, o->but_plik,
                                                                o->but_wyslij, o->but_zamknij})
                 QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
-            o->reject();
-            QTest::keyClick(o.get(), Qt::Key_Escape);
-            o->close();
-            QVERIFY(o->isVisible());
+            QVERIFY(wyjsciaOdrzucone(o.get()));
             QVERIFY(o->but_przerwij->isVisible() && o->but_przerwij->isEnabled());
             QTest::mouseClick(o->but_przerwij, Qt::LeftButton);
         };

@@ -16,6 +16,7 @@
 #include "plik_wyslij.h"
 #include "potwierdz_dlg.h"
 #include "sciezki.h"
+#include "wyjscia_okna.h"
 #include "wymiana.h"
 #include "wysylanie_stron.h"
 
@@ -477,10 +478,7 @@ private slots:
             ++klikniec;
             for (QPushButton *b : {o->but_wybierz, o->but_aktualizujFirmware, o->but_zamknij})
                 QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-            o->reject();
-            QTest::keyClick(o.get(), Qt::Key_Escape);
-            o->close();
-            QVERIFY(o->isVisible());
+            QVERIFY(wyjsciaOdrzucone(o.get()));
             QTest::mouseClick(o->but_przerwij, Qt::LeftButton);
             QVERIFY(o->przerwij);
         };

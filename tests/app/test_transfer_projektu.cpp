@@ -7,6 +7,7 @@
 // the settings.
 #include "sym_okna.h"
 #include "test_qt.h"
+#include "wyjscia_okna.h"
 
 #include "blokada_okna.h"
 #include "element_listy.h"
@@ -1063,11 +1064,7 @@ private slots:
                 QVERIFY(!w->cb_wysylkaPorownaj->isEnabled() && !w->cb_CzytajPorownaj->isEnabled());
                 for (const TKbProgress *r : w->progressArray)
                     QVERIFY(!r->FSwitch->isEnabled());
-                w->reject();
-                w->accept();
-                QTest::keyClick(w, Qt::Key_Escape);
-                w->close();
-                QVERIFY(w->isVisible());
+                QVERIFY(wyjsciaOdrzucone(w));
             };
             w->but_start->click();
             s->zegar.naPrzetworz = nullptr;

@@ -21,6 +21,7 @@
 #include "tekst_pdf.h"
 #include "wersja.h"
 #include "wydruk_pdf.h"
+#include "wyjscia_okna.h"
 #include "wymiana.h"
 
 #include <QComboBox>
@@ -508,10 +509,7 @@ private slots:
             QVERIFY(!o->but_ok->isEnabled());
             for (QAbstractButton *b : przyciski)
                 QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
-            o->reject();
-            QTest::keyClick(o.get(), Qt::Key_Escape);
-            o->close();
-            QVERIFY(o->isVisible());
+            QVERIFY(wyjsciaOdrzucone(o.get()));
         };
         o->but_odczyt->click();
         s->zegar.naPrzetworz = nullptr;
