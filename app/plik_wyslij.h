@@ -8,6 +8,7 @@
 
 #include "projekt.h"
 #include "ustawienia_polaczenia.h"
+#include "wysylanie_stron.h"
 
 #include <QDialog>
 
@@ -23,7 +24,7 @@ class TKbProgress;
 
 // Page numbers are 16 bits: the last page of a file (which may be the extra
 // page after a file that fills its pages) must be numbered 65535 at most.
-constexpr qint64 najwiekszyPlikAktualizacji = qint64(0x10000) * 512 - 1;
+constexpr qint64 najwiekszyPlikAktualizacji = qint64(0x10000) * rozmiarStrony - 1;
 
 // The pages of an update file: every page is the whole 512-byte buffer,
 // which is zeroed once before the first page and otherwise keeps what the
@@ -44,7 +45,7 @@ public:
 
 private:
     QFile &plik_;
-    QByteArray strona_ = QByteArray(512, '\0');
+    QByteArray strona_ = QByteArray(rozmiarStrony, '\0');
     uint16_t crc_ = 0xFFFF;
     qint64 przeczytano_ = 0;
     int nastepny_ = 0;

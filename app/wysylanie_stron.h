@@ -8,6 +8,7 @@
 #pragma once
 
 #include "klient_tcp.h"
+#include "kodek.h"
 #include "ustawienia_polaczenia.h"
 
 #include <QByteArray>
@@ -15,7 +16,7 @@
 #include <cstdint>
 #include <memory>
 
-constexpr int rozmiarStrony = 512;
+constexpr int rozmiarStrony = dlStronyAktualizacji;
 constexpr int probyLanStrony = 5;
 // Pause before the graphics commit [ms].
 constexpr int przerwaPrzedCrcGrafikiMs = 6000;
