@@ -11,6 +11,8 @@
 #include <QLinearGradient>
 #include <QMouseEvent>
 #include <QPainter>
+#include <QStyle>
+#include <QStyleOption>
 
 #include <algorithm>
 #include <exception>
@@ -56,7 +58,13 @@ TPrzelacznik::TPrzelacznik(QWidget *parent) : QAbstractButton(parent)
 void TPrzelacznik::paintEvent(QPaintEvent *)
 {
     QPainter p(this);
-    const QPixmap px = obrazek(isChecked() ? QStringLiteral("CHECK_TAK") : QStringLiteral("CHECK_NIE"));
+    QPixmap px = obrazek(isChecked() ? QStringLiteral("CHECK_TAK") : QStringLiteral("CHECK_NIE"));
+    // A tick that cannot be changed (during a transfer) is greyed.
+    if (!isEnabled()) {
+        QStyleOption o;
+        o.initFrom(this);
+        px = style()->generatedIconPixmap(QIcon::Disabled, px, &o);
+    }
     p.drawPixmap((width() - px.width()) / 2, (height() - px.height()) / 2, px);
 }
 

@@ -84,6 +84,19 @@ private slots:
         QCOMPARE(zmiany_, 3);
     }
 
+    // A tick that cannot be changed looks so, ticked or not.
+    void przelacznikWylaczonyWidac()
+    {
+        for (const bool zaznaczony : {false, true}) {
+            wiersz_->setChecked(zaznaczony);
+            wiersz_->FSwitch->setEnabled(true);
+            const QImage czynny = wiersz_->FSwitch->grab().toImage();
+            wiersz_->FSwitch->setEnabled(false);
+            const QImage wylaczony = wiersz_->FSwitch->grab().toImage();
+            QVERIFY2(czynny != wylaczony, zaznaczony ? "ticked" : "not ticked");
+        }
+    }
+
     void etykietaNieklikalnaPodczasTransmisji()
     {
         wiersz_->setChecked(true);
