@@ -16,6 +16,13 @@ TNazwa50char tekstNaNazwe50(const QString &tekst)
     return n;
 }
 
+QString jednostkiNaTekst(const char16_t *znaki, qsizetype ile)
+{
+    // Not QString::fromUtf16: it drops a leading U+FEFF and byte-swaps
+    // everything after a leading U+FFFE.
+    return QString(reinterpret_cast<const QChar *>(znaki), ile);
+}
+
 QString przytnij(const QString &tekst)
 {
     qsizetype a = 0, b = tekst.size();
@@ -33,7 +40,7 @@ QString doZera(const char16_t *znaki, int ile)
     int n = 0;
     while (n < ile && znaki[n] != 0)
         ++n;
-    return QString::fromUtf16(znaki, n);
+    return jednostkiNaTekst(znaki, n);
 }
 
 } // namespace

@@ -18,5 +18,7 @@ QString nazwaDoZera(const TNazwa50char &nazwa);
 QString nazwa50NaTekst(const TNazwa50char &nazwa);
 // The same for any array of 16-bit units.
 QString nazwaNaTekst(const char16_t *znaki, int ile);
+// The first `ile` units as they stand, a leading byte-order mark included.
+QString jednostkiNaTekst(const char16_t *znaki, qsizetype ile);
 // Trims code units <= U+0020 at both ends (not all Unicode white space).
 QString przytnij(const QString &tekst);

@@ -24,7 +24,7 @@ QString nazwaPrzycieta(const TNazwa50char &n, int ile)
 {
     char16_t z[50];
     std::memcpy(z, &n, sizeof z);
-    return przytnij(QString::fromUtf16(z, ile));
+    return przytnij(jednostkiNaTekst(z, ile));
 }
 
 bool nazwaBezOdstepow(const TNazwa50char &a, const TNazwa50char &b)

@@ -145,6 +145,8 @@ std::vector<QByteArray> ziarnaFuzz()
         QString(50, QChar(u'ł')),
         QString(QChar(0xD800)) + QStringLiteral("a") + QChar(0xDC00),
         QStringLiteral("kvor350X1,2,3"),
+        QString(QChar(0xFEFF)) + QStringLiteral("Pompa"),
+        QString(QChar(0xFFFE)) + QStringLiteral("Pompa"),
     };
     std::vector<QByteArray> z;
     for (const QString &t : teksty)

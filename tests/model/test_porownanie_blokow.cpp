@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <cstring>
 #include <functional>
 #include <memory>
@@ -117,6 +118,14 @@ TEST(PorownanieBlokow, KazdyWierszWidziSwojePola)
         {"AI name trailing blank", [](Projekty &x) { ogon(x.p->FWejsciaPomiarowe[5].nazwa, true); }, {}},
         {"AI name unit after its end", [](Projekty &x) { ogon(x.p->FWejsciaPomiarowe[5].nazwa, false); }, {2}},
         {"AI name", [](Projekty &x) { x.p->FWejsciaPomiarowe[5].nazwa.z[0] = u'Q'; }, {2}},
+        {"AI name with a leading byte-order mark",
+         [](Projekty &x) {
+             TNazwa50char n = x.p->FWejsciaPomiarowe[5].nazwa;
+             std::copy_backward(n.z, n.z + 49, n.z + 50);
+             n.z[0] = u'\uFEFF';
+             x.p->FWejsciaPomiarowe[5].nazwa = n;
+         },
+         {2}},
         {"DO128 power", [](Projekty &x) { x.p->przekazniki[127].moc += 1; }, {3}},
         {"DO1 definition 4 regulator", [](Projekty &x) { x.p->przekazniki[0].parametry[3].regulator += 1; }, {3}},
         {"DO1 nr, r4, gap, byte 19",
