@@ -422,6 +422,25 @@ void TFProjektRSIn::wierszPrzerwany(int wiersz)
     w->LabelSet(tabela_[wiersz].nazwa + QStringLiteral(": ") + tekstPrzerwania());
 }
 
+bool TFProjektRSIn::przerwanyPrzed(int wiersz, const std::array<bool, ileWierszyTransferu> &wybrane)
+{
+    for (int i = wiersz; i < ileWierszyTransferu; ++i)
+        if (wybrane[i]) {
+            wierszPrzerwany(i);
+            return true;
+        }
+    return false;
+}
+
+bool TFProjektRSIn::wysylaniePrzerwane(int wiersz, const std::array<bool, ileWierszyTransferu> &wybrane)
+{
+    if (!przerwanyPrzed(wiersz, wybrane))
+        return statusOk;
+    statusOk = false;
+    pokazInformacje(tekstPrzerwania());
+    return false;
+}
+
 bool TFProjektRSIn::wyslijProjekt()
 {
     pokazInfo(tr("Wysyłanie") + QStringLiteral("..."));
@@ -454,25 +473,21 @@ bool TFProjektRSIn::wyslijWiersze(const std::array<bool, ileWierszyTransferu> &w
         const TElementListy &w = tabela_[i];
         TKbProgress *wiersz = progressArray[i];
         statusOk = true;
+        // Stopped between rows or during the pause: no row begins.
         if (przerwij)
-            break;
+            return wysylaniePrzerwane(i, wybrane);
         if (wybrane[i]) {
             przerwaMs(przerwaPrzedBlokiemMs);
             if (przerwij)
-                break;
+                return wysylaniePrzerwane(i, wybrane);
             wyczyscWiersz(i);
             if (poprzedniWyslany) {
                 wiersz->transWait(przerwaMiedzyBlokamiMs, tr("Czekaj") + QStringLiteral("...."));
                 czekaNaPrzerwe = false;
             }
             poprzedniWyslany = false;
-            // Stopped during the pause: the row does not begin.
-            if (przerwij) {
-                statusOk = false;
-                wierszPrzerwany(i);
-                pokazInformacje(tekstPrzerwania());
-                return false;
-            }
+            if (przerwij)
+                return wysylaniePrzerwane(i, wybrane);
             wiersz->transStart(w.ilePozycji);
             statusOk = sprawdzBlokade();
             if (w.potw73)
@@ -569,8 +584,10 @@ void TFProjektRSIn::odbierzWiersze(const std::array<bool, ileWierszyTransferu> &
         const TSekcjaProjektu &s = sekcjeProjektu()[i];
         TKbProgress *wiersz = progressArray[i];
         bool ok = false, przerwany = false;
-        if (przerwij)
+        if (przerwij) {
+            przerwanyPrzed(i, wybrane);
             break;
+        }
         if (!wybrane[i])
             continue;
         wyczyscWiersz(i);

@@ -665,11 +665,11 @@ private slots:
         QVERIFY(surowe(o->projekt.projekt()) == surowe(nasz->p));
     }
 
-    // "Przerwij" between rows stops the run quietly, after the 7000 ms that
-    // follow a sent row, and no compare follows; during the items of a row
-    // being sent it fails the row, closes its session and says the user
-    // stopped it (not "Brak komunikacji"); during a read it ends the row
-    // unread.
+    // "Przerwij" between rows starts no further row: the next ticked row and
+    // the box say the user stopped it (not "Brak komunikacji"), the 7000 ms
+    // that follow a sent row stay, and no compare follows; during the items
+    // of a row being sent it fails the row, closes its session and says so
+    // too; during a read it ends the row unread.
     void przerwanie_data()
     {
         QTest::addColumn<int>("co");
@@ -677,11 +677,13 @@ private slots:
         QTest::addColumn<QStringList>("oczekiwane");
         QTest::addColumn<bool>("blad"); // the box of a row stopped by the user
         QTest::newRow("send, between rows")
-            << int(const_wyslij) << 0 << wszystkie("ukryty", {{7, "ok"}, {8, "-"}, {9, "-"}}) << false;
+            << int(const_wyslij) << 0 << wszystkie("ukryty", {{7, "ok"}, {8, "err"}, {9, "-"}}) << true;
         QTest::newRow("send, during the items")
             << int(const_wyslij) << 3 << wszystkie("ukryty", {{7, "err"}, {8, "-"}, {9, "-"}}) << true;
         QTest::newRow("compare, during the items")
             << int(const_odbierz) << 3 << wszystkie("ukryty", {{7, "err"}, {8, "-"}, {9, "-"}}) << false;
+        QTest::newRow("compare, between rows")
+            << int(const_odbierz) << 0 << wszystkie("ukryty", {{7, "ok="}, {8, "err"}, {9, "-"}}) << false;
     }
     void przerwanie()
     {
@@ -718,6 +720,11 @@ private slots:
             koniecCzas = s->zegar.teraz;
             s->zegar.naPrzetworz = nullptr;
             wynik = stany(*w);
+            // The failed row is the one the user stopped.
+            for (int i = 0; i < ileWierszyTransferu; ++i)
+                if (wynik.at(i) == QLatin1String("err"))
+                    QVERIFY2(w->progressArray[i]->FLabel->text().endsWith(QString(": Przerwano przez użytkownika")),
+                             qPrintable(w->progressArray[i]->FLabel->text()));
             QVERIFY(w->but_przerwij->isHidden());
             QVERIFY(w->but_zamknij->isEnabled());
         });
@@ -728,12 +735,13 @@ private slots:
             QVERIFY(!k.contains("H0A"));
             QVERIFY(!k.contains("I0E"));
             QVERIFY(!s->sterownik.stan().sesjaOtwarta);
-            if (!blad) {
+            if (poRamkach == 0) {
                 const qint64 poOstatniej = koniecCzas - czasRamki(size_t(k.size() - 1));
                 QVERIFY2(poOstatniej >= przerwaMiedzyBlokamiMs, qPrintable(QString::number(poOstatniej)));
             }
         } else {
-            QVERIFY(k.count("H0A") < 10);
+            if (poRamkach > 0)
+                QVERIFY(k.count("H0A") < 10);
             QVERIFY(!k.contains("H0E"));
             QVERIFY(surowe(o->projekt.projekt()) == surowe(nasz->p));
         }
