@@ -271,14 +271,15 @@ void TForm1::zbudujPolaczenie(QWidget *tlo)
     IntEditAdres = new TIntEdit(TS_rs);
     IntEditAdres->setObjectName(QStringLiteral("IntEditAdres"));
     IntEditAdres->setGeometry(12, 82, 130, 26);
-    IntEditAdres->setMaxValue(247);
+    IntEditAdres->setMaxValue(najwyzszyAdresRs);
     IntEditAdres->setIncrement(1);
     IntEditAdres->setValue(1);
     L_predkosc = etykieta(TS_rs, "L_predkosc", {12, 114, 240, 18});
     ComboBoxPredkosc = new QComboBox(TS_rs);
     ComboBoxPredkosc->setObjectName(QStringLiteral("ComboBoxPredkosc"));
     ComboBoxPredkosc->setGeometry(12, 134, 130, 26);
-    ComboBoxPredkosc->addItems({QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("115200")});
+    for (const int kod : kodyPredkosciOkna)
+        ComboBoxPredkosc->addItem(QString::number(predkoscZKodu(kod)));
     ComboBoxPredkosc->setCurrentIndex(2);
 
     TS_eth = new QWidget;
@@ -534,8 +535,7 @@ void TForm1::wezUstawieniaSterownika(TUstawieniaSterownika &u, bool bezSprawdzen
     u.lan.timeout = 700;
     u.adresRS = IntEditAdres->Value();
     u.ParametryTransmisji.port = ComboBoxPort->currentIndex();
-    const int predkosc = ComboBoxPredkosc->currentIndex();
-    u.ParametryTransmisji.predkosc = predkosc == 0 ? 6 : predkosc == 1 ? 8 : 12;
+    u.ParametryTransmisji.predkosc = kodPredkosciOkna(ComboBoxPredkosc->currentIndex());
     u.ParametryTransmisji.IlePowtorzen = 2;
     u.ParametryTransmisji.ReadTotalTimeoutConstant = 350;
     if (!bezSprawdzeniaBlokady)

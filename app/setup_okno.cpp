@@ -4,13 +4,14 @@
 #include "forma_haslo.h"
 #include "okno_glowne.h"
 #include "setup_transfer.h"
+#include "ustawienia_polaczenia.h"
 
 #include <QComboBox>
 
 void ustawNoweParametry(TForm1 &okno, int adres, int kodPredkosci)
 {
     okno.IntEditAdres->setValue(adres);
-    const int pozycja = kodPredkosci == 6 ? 0 : kodPredkosci == 8 ? 1 : kodPredkosci == 12 ? 2 : -1;
+    const int pozycja = pozycjaPredkosciOkna(kodPredkosci);
     if (pozycja >= 0)
         okno.ComboBoxPredkosc->setCurrentIndex(pozycja);
 }

@@ -8,7 +8,7 @@ class TForm1;
 class TFormHaslo;
 
 // The main window's address := adres; its speed list := the item of the
-// speed code (6 9600, 8 19200, 12 115200), other codes leave it.
+// speed code (kodyPredkosciOkna), other codes leave it.
 void ustawNoweParametry(TForm1 &okno, int adres, int kodPredkosci);
 
 // Installs both for as long as the main window lives.

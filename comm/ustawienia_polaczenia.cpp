@@ -10,3 +10,17 @@ int predkoscZKodu(int kod)
         return 0;
     return predkosci[size_t(kod)];
 }
+
+int kodPredkosciOkna(int pozycja)
+{
+    return pozycja >= 0 && pozycja < int(kodyPredkosciOkna.size()) ? kodyPredkosciOkna[size_t(pozycja)]
+                                                                   : kodyPredkosciOkna.back();
+}
+
+int pozycjaPredkosciOkna(int kod)
+{
+    for (size_t i = 0; i < kodyPredkosciOkna.size(); ++i)
+        if (kodyPredkosciOkna[i] == kod)
+            return int(i);
+    return -1;
+}

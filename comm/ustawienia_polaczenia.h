@@ -4,12 +4,14 @@
 
 #include <QString>
 
+#include <array>
+
 enum TConnectionType { tct_rs485 = 0, tct_ethernet = 1 };
 
 // Serial-link parameters.
 struct TParamTrans {
     int port = 0;                       // 0-based: 0 is "COM1"
-    int predkosc = 6;                   // baud code, index into kodyPredkosci
+    int predkosc = 6;                   // baud code (predkoscZKodu)
     int IlePowtorzen = 2;               // attempts of the facades that take them from here
     int ReadTotalTimeoutConstant = 350; // read time-out [ms] of those facades
 };
@@ -35,5 +37,14 @@ struct TUstawieniaSterownika {
 
 // Baud rate of a baud code (0 for a code outside the list).
 int predkoscZKodu(int kod);
+
+// The RS-485 links the main window can choose: bus addresses
+// 0..najwyzszyAdresRs and these baud codes, in the order of its speed list.
+constexpr int najwyzszyAdresRs = 247;
+constexpr std::array<int, 3> kodyPredkosciOkna = {6, 8, 12};
+// The baud code of an item of that list; the last for any other index.
+int kodPredkosciOkna(int pozycja);
+// The item of a baud code in that list; -1 when the list does not offer it.
+int pozycjaPredkosciOkna(int kod);
 // "COM" and port+1: the port's name in texts and settings keys.
 QString nazwaPortu(int port);

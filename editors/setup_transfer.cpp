@@ -14,8 +14,6 @@
 #include <QCoreApplication>
 #include <QStringList>
 
-#include <algorithm>
-#include <iterator>
 #include <optional>
 
 namespace {
@@ -25,10 +23,6 @@ namespace {
 constexpr int predkosciSetup[] = {9600, 19200, 38400, 57600, 115200};
 constexpr int kodyPredkosciSetup[] = {6, 8, 9, 11, 12};
 constexpr int ileWyborowPredkosci = 5;
-// What the main window can reach over RS-485: its address field holds
-// 0..247, its speed list offers 9600, 19200 and 115200 bit/s.
-constexpr int najwyzszyAdres = 247;
-constexpr int kodyOknaGlownego[] = {6, 8, 12};
 
 // Parameters of the table.
 constexpr int fAdres = 1;
@@ -125,8 +119,8 @@ bool laczeOsiagalne(const TFunkcjeKvor3 &setup)
 {
     const int adres = setup.F[fAdres];
     const int wybor = setup.F[fPredkosc];
-    if (adres < 0 || adres > najwyzszyAdres)
-        return odmowa(fAdres, adres, QStringLiteral("0 - %1").arg(najwyzszyAdres));
+    if (adres < 0 || adres > najwyzszyAdresRs)
+        return odmowa(fAdres, adres, QStringLiteral("0 - %1").arg(najwyzszyAdresRs));
     const int kod = kodPredkosci(wybor);
     if (kod == 0) {
         QStringList wybory;
@@ -134,7 +128,7 @@ bool laczeOsiagalne(const TFunkcjeKvor3 &setup)
             wybory << QStringLiteral("%1 (%2)").arg(QString::number(i), tekstWartosciSetup(fPredkosc, i));
         return odmowa(fPredkosc, wybor, wybory.join(QStringLiteral(", ")));
     }
-    if (std::find(std::begin(kodyOknaGlownego), std::end(kodyOknaGlownego), kod) != std::end(kodyOknaGlownego))
+    if (pozycjaPredkosciOkna(kod) >= 0)
         return true;
     pasekPostepu().hide();
     return pytanieOstrzezenie(

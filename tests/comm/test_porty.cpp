@@ -46,3 +46,13 @@ TEST(Porty, NazwyIPredkosci)
     EXPECT_EQ(predkoscZKodu(15), 0);
     EXPECT_EQ(predkoscZKodu(-1), 0);
 }
+
+// The main window's speed list: 9600, 19200, 115200 bit/s; an index outside
+// it is the last item, a code it does not offer has no item.
+TEST(Porty, PredkosciOknaGlownego)
+{
+    for (const auto &[pozycja, kod] : {std::pair{0, 6}, {1, 8}, {2, 12}, {-1, 12}, {3, 12}})
+        EXPECT_EQ(kodPredkosciOkna(pozycja), kod) << pozycja;
+    for (const auto &[kod, pozycja] : {std::pair{6, 0}, {8, 1}, {12, 2}, {9, -1}, {11, -1}, {0, -1}})
+        EXPECT_EQ(pozycjaPredkosciOkna(kod), pozycja) << kod;
+}
