@@ -35,6 +35,7 @@ public:
 
     int okna = 0, tla = 0;
     std::function<void(bool)> przy;
+    QPointer<QWidget> fokusPoZwolnieniu; // named by dajFokus()
 
     // Held: the state it gets back; nullopt when not held.
     std::optional<bool> poZwolnieniu(const QWidget *w) const
@@ -47,6 +48,7 @@ public:
 
     void zajmij()
     {
+        fokus_ = okno_->focusWidget();
         for (QWidget *w : okno_->findChildren<QWidget *>()) {
             if (!w->property(wlasciwoscWylaczanej).toBool() || w->window() != okno_)
                 continue;
@@ -68,6 +70,14 @@ public:
             // Disabled by the code meanwhile: it stays so.
             x.w->setEnabled(x.chciana && !x.w->testAttribute(Qt::WA_ForceDisabled));
         }
+        // The control named by dajFokus() takes the focus; otherwise the
+        // one that lost it as it was disabled gets it back.
+        const bool wskazany = fokusPoZwolnieniu;
+        QWidget *f = wskazany ? fokusPoZwolnieniu.data() : fokus_.data();
+        fokusPoZwolnieniu = nullptr;
+        fokus_ = nullptr;
+        if (f && f->isEnabled() && f->window() == okno_ && (wskazany || !okno_->focusWidget()))
+            f->setFocus(Qt::OtherFocusReason);
         if (przy)
             przy(false);
     }
@@ -103,6 +113,7 @@ private:
 
     QWidget *okno_;
     std::vector<Kontrolka> wylaczone_;
+    QPointer<QWidget> fokus_; // the window's focus when it was engaged
 };
 
 } // namespace
@@ -144,6 +155,15 @@ void wylaczanaPodczasOperacji(std::initializer_list<QWidget *> kontrolki, bool t
 }
 
 void przyOperacji(QWidget *okno, std::function<void(bool)> f) { StanOkna::wez(okno).przy = std::move(f); }
+
+void dajFokus(QWidget *kontrolka)
+{
+    if (!kontrolka)
+        return;
+    if (StanOkna *s = StanOkna::z(kontrolka->window()); s && s->okna > 0)
+        s->fokusPoZwolnieniu = kontrolka;
+    kontrolka->setFocus(Qt::OtherFocusReason);
+}
 
 bool wlaczona(const QWidget *kontrolka)
 {

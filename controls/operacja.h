@@ -8,6 +8,8 @@
 //   otherwise their state from before;
 // - the window's own way out asks trwaOperacja(okno) and refuses (done()
 //   of a dialog, closeEvent of the main window);
+// - the focus the window had goes back to it at the release, unless the
+//   code named another one with dajFokus();
 // - the window keeps its own input during an exchange, so its abort button
 //   works at the first click (controls/pasek_postepu.h);
 // - the automatic reading's tick is skipped (zajety()).
@@ -46,6 +48,10 @@ void wylaczanaPodczasOperacji(std::initializer_list<QWidget *> kontrolki, bool t
 // when its last ends: a window whose lock is more than disabled controls
 // (the main window's colours). Must not process events.
 void przyOperacji(QWidget *okno, std::function<void(bool trwa)> f);
+
+// Gives the control the focus: at once when it can take it, else (it is
+// held disabled) when the operations of its window end.
+void dajFokus(QWidget *kontrolka);
 
 // Enabled, or to be enabled when the operations of its window end: the
 // state the window's code gave a control held disabled.

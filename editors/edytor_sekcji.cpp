@@ -137,7 +137,8 @@ TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(par
         dol->addWidget(b);
     }
     uklad->addLayout(dol);
-    wylaczanaPodczasOperacji({but_ok, but_anuluj});
+    // The section's controls edit the record the operation reads or sends.
+    wylaczanaPodczasOperacji({obszar, but_ok, but_anuluj});
     connect(but_ok, &QPushButton::clicked, this, [this] { but_okClick(); });
     connect(but_anuluj, &QPushButton::clicked, this, [this] { but_anulujClick(); });
 }
