@@ -98,25 +98,26 @@ void pokazPostep(int pozycja, int maksimum, const QString &tekst)
 
 namespace {
 
-bool wejscie(QEvent::Type t)
+bool mysz(QEvent::Type t)
 {
     switch (t) {
     case QEvent::MouseButtonPress:
     case QEvent::MouseButtonRelease:
     case QEvent::MouseButtonDblClick:
-    case QEvent::KeyPress:
-    case QEvent::KeyRelease:
     case QEvent::Wheel:
     case QEvent::ContextMenu:
     case QEvent::TouchBegin:
     case QEvent::TouchUpdate:
     case QEvent::TouchEnd:
-    case QEvent::Shortcut:
         return true;
     default:
         return false;
     }
 }
+
+bool klawisz(QEvent::Type t) { return t == QEvent::KeyPress || t == QEvent::KeyRelease; }
+
+bool wejscie(QEvent::Type t) { return mysz(t) || klawisz(t) || t == QEvent::Shortcut; }
 
 // The window an input event is meant for; a shortcut goes to an action or
 // a shortcut object, whose window is that of the widget it belongs to.
@@ -138,11 +139,36 @@ bool zaslonieteModalnym(const QWidget *okno)
     return m != nullptr;
 }
 
+// The modal window `modalne` takes the input away from `okno`: every other
+// window when it is application-modal, the windows it stands over when it
+// is window-modal, never itself or a window of its own.
+bool blokuje(const QWidget *modalne, const QWidget *okno)
+{
+    for (const QWidget *w = okno; w; w = w->parentWidget())
+        if (w == modalne)
+            return false;
+    if (modalne->windowModality() == Qt::ApplicationModal)
+        return true;
+    for (const QWidget *w = modalne->parentWidget(); w; w = w->parentWidget())
+        if (w->window() == okno)
+            return true;
+    return false;
+}
+
 // Input meant for a window that takes none while an exchange or a
 // background operation runs is kept, in order, and handed on when they end:
-// nothing the user typed or clicked meanwhile is lost. The progress window,
-// the windows shown meanwhile (a box of the exchange) and a window whose own
-// operation runs take their input at once.
+// nothing the user typed or clicked meanwhile is lost, and it does what it
+// would have done had it come then. The progress window, the windows shown
+// meanwhile (a box of the exchange) and a window whose own operation runs
+// take their input at once.
+//
+// - A key goes to the widget that has its window's focus when it is handed
+//   on (a held Tab moves the focus before the keys after it arrive).
+// - A mouse event keeps its widget; one on a disabled widget does nothing,
+//   also when the widget is enabled before it would be handed on.
+// - A handed-on event that opens a modal window (a dialog, the progress
+//   window of an operation) takes away what came after it for the windows
+//   that one blocks: it would have met the modal window and been dropped.
 class FiltrWymiany : public QObject {
 public:
     explicit FiltrWymiany(QObject *rodzic) : QObject(rodzic)
@@ -163,6 +189,8 @@ protected:
             return false;
         const bool czeka = wejscieCzeka();
         auto *w = qobject_cast<QWidget *>(o);
+        if (e->type() == QEvent::Show && w && w->isWindow() && w->isModal() && wPrzekazaniu_)
+            porzucBlokowane(w);
         if (!czeka) {
             pokazaneWTrakcie_.clear();
         } else if (e->type() == QEvent::Show && w && w->isWindow()) {
@@ -179,7 +207,10 @@ protected:
             if (!wejscieCzeka() && !czekaDla(okno))
                 return false;
         }
-        kolejka_.push_back({o, okno, e->clone()});
+        // Handed on later it would act: a disabled widget takes no clicks.
+        if (mysz(e->type()) && w && !w->isEnabled())
+            return true;
+        kolejka_.push_back({o, okno, e->clone(), ++numer_});
         ponow_.start();
         return true;
     }
@@ -189,6 +220,7 @@ private:
         QPointer<QObject> cel;
         QPointer<QWidget> okno;
         QEvent *zdarzenie;
+        quint64 numer; // in the order of arrival
     };
 
     bool dozwolone(const QWidget *okno) const
@@ -228,9 +260,17 @@ private:
             const Czekajace teraz = c;
             kolejka_.erase(kolejka_.begin() + std::ptrdiff_t(i));
             QEvent *poprzednie = wPrzekazaniu_;
+            const quint64 poprzedniNumer = numerPrzekazywanego_;
             wPrzekazaniu_ = teraz.zdarzenie;
-            QCoreApplication::instance()->notify(teraz.cel, teraz.zdarzenie);
+            numerPrzekazywanego_ = teraz.numer;
+            QObject *cel = teraz.cel;
+            if (klawisz(teraz.zdarzenie->type())) {
+                QWidget *f = teraz.okno->focusWidget();
+                cel = f ? f : teraz.okno.data();
+            }
+            QCoreApplication::instance()->notify(cel, teraz.zdarzenie);
             wPrzekazaniu_ = poprzednie;
+            numerPrzekazywanego_ = poprzedniNumer;
             delete teraz.zdarzenie;
             // What the handed-on event did may have handed on more.
             i = 0;
@@ -240,9 +280,26 @@ private:
             ponow_.stop();
     }
 
+    // A modal window opened by the event being handed on: what came after
+    // that event for the windows it blocks is dropped.
+    void porzucBlokowane(const QWidget *modalne)
+    {
+        for (size_t i = 0; i < kolejka_.size();) {
+            Czekajace &c = kolejka_[i];
+            if (c.numer > numerPrzekazywanego_ && (!c.okno || blokuje(modalne, c.okno))) {
+                delete c.zdarzenie;
+                kolejka_.erase(kolejka_.begin() + std::ptrdiff_t(i));
+            } else {
+                ++i;
+            }
+        }
+    }
+
     std::vector<QPointer<QWidget>> pokazaneWTrakcie_;
     std::vector<Czekajace> kolejka_;
     QEvent *wPrzekazaniu_ = nullptr;
+    quint64 numer_ = 0;               // of the last event kept
+    quint64 numerPrzekazywanego_ = 0; // of the event being handed on
     QTimer ponow_;
 };
 

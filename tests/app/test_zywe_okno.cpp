@@ -4,6 +4,7 @@
 // keys meant for anything else wait until the exchange is over.
 #include "sym_okna.h"
 #include "test_qt.h"
+#include "wejscie_okna.h"
 
 #include "edycja_liczb.h"
 #include "okno_glowne.h"
@@ -12,7 +13,11 @@
 #include "zadane.h"
 
 #include <QCheckBox>
+#include <QComboBox>
+#include <QLineEdit>
 #include <QPushButton>
+#include <QSpinBox>
+#include <QTabWidget>
 #include <QTimer>
 #include <QToolButton>
 
@@ -103,33 +108,69 @@ private slots:
         QVERIFY(!pasekPostepu().isVisible());
     }
 
-    // "Automatycznie czytaj" with the controller silent: what is typed into
-    // the address box while the reading waits for its reply waits with it
-    // and then comes in whole.
+    // "Automatycznie czytaj" with the controller silent: a burst typed into
+    // the connection boxes while the reading waits for its reply, a Tab in
+    // the middle, gives the boxes what the same keys give with no reading.
+    void pisanieWTrakcieOdczytu_data()
+    {
+        QTest::addColumn<bool>("lan");
+        QTest::addColumn<bool>("odczyt");
+        QTest::newRow("RS-485, no reading") << false << false;
+        QTest::newRow("RS-485, during a reading") << false << true;
+        QTest::newRow("TCP/IP, no reading") << true << false;
+        QTest::newRow("TCP/IP, during a reading") << true << true;
+    }
     void pisanieWTrakcieOdczytu()
     {
+        QFETCH(bool, lan);
+        QFETCH(bool, odczyt);
         s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze);
         TForm1 o;
         o.listaUrzadzen = [] { return QStringList(); };
         o.naPierwszymPlanie = [] { return true; };
         o.show();
-        o.cb_automat->setChecked(true);
-        o.TimerStarterTimer();
-        o.IntEditAdres->clear();
-        int wpisan = 0;
-        s->zegar.naPrzetworz = [&] {
-            if (wpisan > 0 || !wymianaWToku())
-                return;
-            ++wpisan;
-            QTest::keyClicks(o.IntEditAdres, QStringLiteral("123"));
-            QVERIFY(o.IntEditAdres->text().isEmpty());
+        if (lan) {
+            QVERIFY(s->tcp.uruchomNaWolnymAdresie());
+            o.pg_transmisjaRodzaj->setCurrentWidget(o.TS_eth);
+            o.adresIp->setText(s->tcp.adres());
+            o.se_numerSeryjny->setValue(int(s->sterownik.stan().numerSeryjny));
+        }
+        const QString ip = o.adresIp->text();
+        const auto wpisz = [&] {
+            klik(lan ? static_cast<QWidget *>(o.se_numerSeryjny) : o.IntEditAdres);
+            klawisz(&o, Qt::Key_A, Qt::ControlModifier);
+            pisz(&o, lan ? QStringLiteral("111") : QStringLiteral("12"));
+            klawisz(&o, Qt::Key_Tab);
+            if (lan)
+                klawisz(&o, Qt::Key_A, Qt::ControlModifier);
+            pisz(&o, lan ? QStringLiteral("222") : QStringLiteral("9"));
         };
-        o.TimerAutomatTimer();
-        s->zegar.naPrzetworz = nullptr;
-        QCOMPARE(wpisan, 1);
-        QVERIFY(!s->pty.ramki().empty());
-        QTRY_COMPARE(o.IntEditAdres->text(), QStringLiteral("123"));
-        QCOMPARE(o.IntEditAdres->Value(), 123);
+        if (odczyt) {
+            o.cb_automat->setChecked(true);
+            o.TimerStarterTimer();
+            int wpisan = 0;
+            s->zegar.naPrzetworz = [&] {
+                if (wpisan > 0 || !wymianaWToku())
+                    return;
+                ++wpisan;
+                wpisz();
+                QCOMPARE(o.IntEditAdres->text(), QStringLiteral("1"));
+                QCOMPARE(o.adresIp->text(), ip);
+            };
+            o.TimerAutomatTimer();
+            s->zegar.naPrzetworz = nullptr;
+            QCOMPARE(wpisan, 1);
+            QVERIFY(!(lan ? s->tcp.ramki() : s->pty.ramki()).empty());
+        } else {
+            wpisz();
+        }
+        if (lan) {
+            QTRY_COMPARE(o.adresIp->text(), QStringLiteral("222"));
+            QCOMPARE(o.se_numerSeryjny->value(), 111);
+        } else {
+            QTRY_COMPARE(o.ComboBoxPredkosc->currentText(), QStringLiteral("9600"));
+            QCOMPARE(o.IntEditAdres->text(), QStringLiteral("12"));
+        }
     }
 };
 

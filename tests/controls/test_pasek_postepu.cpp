@@ -1,19 +1,26 @@
 #include "komunikaty_skrypt.h"
 #include "okna_komunikatow.h"
+#include "okno_modalne.h"
 #include "operacja.h"
 #include "pasek_postepu.h"
 #include "test_qt.h"
+#include "wejscie_okna.h"
 #include "wymiana.h"
 
 #include <QApplication>
 #include <QCloseEvent>
+#include <QComboBox>
+#include <QDialog>
 #include <QLabel>
 #include <QLineEdit>
 #include <QProgressBar>
 #include <QPushButton>
+#include <QTimer>
+#include <QVBoxLayout>
 #include <QtTest>
 
 #include <memory>
+#include <optional>
 
 // Counts how often a widget is shown.
 class LicznikPokazan : public QObject {
@@ -26,6 +33,17 @@ public:
         return false;
     }
 };
+
+// Input that comes with no exchange running first hands on everything
+// that waits: a key into a box of its own, arrived, shows that all of it
+// went.
+void przekazCzekajace()
+{
+    QLineEdit znacznik;
+    znacznik.show();
+    pisz(&znacznik, QStringLiteral("x"));
+    QCOMPARE(znacznik.text(), QStringLiteral("x"));
+}
 
 class TestPasekPostepu : public TestQt {
     Q_OBJECT
@@ -129,12 +147,13 @@ private slots:
         int klikniec = 0;
         connect(przycisk, &QPushButton::clicked, [&] { ++klikniec; });
         okno.show();
+        pole->setFocus();
         TpasekPostepu &p = pasekPostepu();
         {
             const TrwaWymiana trwa;
-            QTest::mouseClick(przycisk, Qt::LeftButton);
-            QTest::keyClicks(pole, QStringLiteral("ab"));
-            QTest::keyClick(przycisk, Qt::Key_Space);
+            pisz(&okno, QStringLiteral("ab"));
+            klik(przycisk);
+            klawisz(&okno, Qt::Key_Space); // the button has the focus now
             QCOMPARE(klikniec, 0);
             QVERIFY(pole->text().isEmpty());
 
@@ -151,11 +170,149 @@ private slots:
             QCOMPARE(odpowiedzi, 1);
         }
         p.hide();
-        QTest::keyClicks(pole, QStringLiteral("c"));
+        pole->setFocus();
+        pisz(&okno, QStringLiteral("c"));
         QCOMPARE(pole->text(), QStringLiteral("abc"));
         QCOMPARE(klikniec, 2); // the click and the space
-        QTest::mouseClick(przycisk, Qt::LeftButton);
+        klik(przycisk);
         QCOMPARE(klikniec, 3);
+    }
+
+    // Keys held back go to the focus of the moment they are handed on, so
+    // that a held Tab takes the keys after it to the next box: the same
+    // input gives the same boxes with an exchange running and without.
+    void klawiszePrzekazaneDoFokusu_data()
+    {
+        QTest::addColumn<bool>("wymiana");
+        QTest::newRow("no exchange") << false;
+        QTest::newRow("during an exchange") << true;
+    }
+    void klawiszePrzekazaneDoFokusu()
+    {
+        QFETCH(bool, wymiana);
+        wstrzymajWejsciePodczasWymiany();
+        QWidget okno;
+        auto *uklad = new QVBoxLayout(&okno);
+        auto *adres = new QLineEdit(QStringLiteral("1"));
+        auto *predkosc = new QComboBox;
+        predkosc->addItems({QStringLiteral("9600"), QStringLiteral("19200"), QStringLiteral("115200")});
+        predkosc->setCurrentIndex(2);
+        auto *numer = new QLineEdit(QStringLiteral("5"));
+        for (QWidget *w : std::initializer_list<QWidget *>{adres, predkosc, numer})
+            uklad->addWidget(w);
+        okno.show();
+        {
+            std::optional<TrwaWymiana> trwa;
+            if (wymiana)
+                trwa.emplace();
+            klik(adres);
+            klawisz(&okno, Qt::Key_A, Qt::ControlModifier);
+            pisz(&okno, QStringLiteral("12"));
+            klawisz(&okno, Qt::Key_Tab);
+            pisz(&okno, QStringLiteral("9"));
+            klawisz(&okno, Qt::Key_Tab);
+            klawisz(&okno, Qt::Key_A, Qt::ControlModifier);
+            pisz(&okno, QStringLiteral("333"));
+            if (wymiana)
+                QCOMPARE(adres->text(), QStringLiteral("1"));
+        }
+        przekazCzekajace();
+        QCOMPARE(numer->text(), QStringLiteral("333"));
+        QCOMPARE(adres->text(), QStringLiteral("12"));
+        QCOMPARE(predkosc->currentText(), QStringLiteral("9600"));
+        QCOMPARE(okno.focusWidget(), numer);
+    }
+
+    // A click on a control that was disabled when it came does nothing,
+    // also when the control is enabled before the click would be handed
+    // on; one on a control disabled meanwhile does nothing either.
+    void klikWylaczonej_data()
+    {
+        QTest::addColumn<bool>("przed"); // enabled when clicked
+        QTest::addColumn<bool>("po");    // enabled when the exchange ends
+        QTest::addColumn<int>("klikniec");
+        QTest::newRow("disabled, then enabled") << false << true << 0;
+        QTest::newRow("enabled, then disabled") << true << false << 0;
+        QTest::newRow("enabled throughout") << true << true << 1;
+    }
+    void klikWylaczonej()
+    {
+        QFETCH(bool, przed);
+        QFETCH(bool, po);
+        wstrzymajWejsciePodczasWymiany();
+        QWidget okno;
+        auto *przycisk = new QPushButton(QStringLiteral("Wykonaj aktualizację"), &okno);
+        int klikniec = 0;
+        connect(przycisk, &QPushButton::clicked, [&] { ++klikniec; });
+        okno.show();
+        przycisk->setEnabled(przed);
+        {
+            const TOperacja sprawdzenie(&okno, TOperacja::Rodzaj::Tla);
+            klik(przycisk);
+            przycisk->setEnabled(po);
+        }
+        przekazCzekajace();
+        QTEST(klikniec, "klikniec");
+    }
+
+    // A click handed on that opens a modal window takes away the clicks
+    // after it, which would have met that window: the dialog opens once,
+    // as it does for two clicks with no exchange running.
+    void drugiKlikPodOknemModalnym_data()
+    {
+        QTest::addColumn<bool>("wymiana");
+        QTest::newRow("no exchange") << false;
+        QTest::newRow("during an exchange") << true;
+    }
+    void drugiKlikPodOknemModalnym()
+    {
+        QFETCH(bool, wymiana);
+        wstrzymajWejsciePodczasWymiany();
+        QWidget okno, inne;
+        auto *otworz = new QPushButton(QStringLiteral("Otwórz"), &okno);
+        auto *obok = new QPushButton(QStringLiteral("Obok"), &inne);
+        int otwarc = 0, obokKlikniec = 0;
+        QPointer<QDialog> dialog;
+        connect(otworz, &QPushButton::clicked, [&] {
+            ++otwarc;
+            QDialog d(&okno);
+            dialog = &d;
+            d.exec();
+        });
+        connect(obok, &QPushButton::clicked, [&] { ++obokKlikniec; });
+        okno.show();
+        inne.show();
+        inne.move(400, 0);
+        // Every dialog is closed as soon as it is up; with no exchange the
+        // clicks after the one that opened it meet it.
+        QTimer zamykacz;
+        zamykacz.setInterval(10);
+        connect(&zamykacz, &QTimer::timeout, [&] {
+            auto *d = qobject_cast<QDialog *>(QApplication::activeModalWidget());
+            if (!d)
+                return;
+            if (!wymiana && otwarc == 1) {
+                klik(otworz);
+                klik(obok);
+            }
+            d->reject();
+        });
+        zamykacz.start();
+        if (wymiana) {
+            const TrwaWymiana trwa;
+            klik(otworz);
+            klik(otworz);
+            klik(obok);
+        } else {
+            klik(otworz);
+        }
+        przekazCzekajace();
+        QVERIFY(!dialog);
+        QCOMPARE(otwarc, 1);
+        QCOMPARE(obokKlikniec, 0);
+        // The window works as before afterwards.
+        klik(otworz);
+        QCOMPARE(otwarc, 2);
     }
 
     // A window whose own operation runs takes its input during an
