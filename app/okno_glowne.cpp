@@ -329,6 +329,11 @@ void TForm1::zbudujPolaczenie(QWidget *tlo)
 
     podlacz(Aol_Test, [this] { Aol_TestClick(); });
 
+    // The connection an operation of the window uses takes no input while it
+    // runs (keys typed right after a section button's click, while its lock
+    // check waits for the controller).
+    wylaczanaPodczasOperacji({pg_transmisjaRodzaj});
+
     const auto zmiana = [this] { wykonajBezpiecznie([this] { ComboBoxPortChange(); }); };
     connect(pg_transmisjaRodzaj, &QTabWidget::currentChanged, this, zmiana);
     connect(ComboBoxPort, &QComboBox::currentIndexChanged, this, zmiana);

@@ -8,10 +8,15 @@
 
 #include "edycja_liczb.h"
 #include "okno_glowne.h"
+#include "okno_modalne.h"
+#include "operacja.h"
 #include "pasek_postepu.h"
+#include "przycisk_plaski.h"
+#include "sekcje.h"
 #include "wymiana.h"
 #include "zadane.h"
 
+#include <QApplication>
 #include <QCheckBox>
 #include <QComboBox>
 #include <QLineEdit>
@@ -171,6 +176,77 @@ private slots:
             QTRY_COMPARE(o.ComboBoxPredkosc->currentText(), QStringLiteral("9600"));
             QCOMPARE(o.IntEditAdres->text(), QStringLiteral("12"));
         }
+    }
+
+    // Keys typed right after a click on "Zadane", while the lock check
+    // before the editor waits for the controller (or the click itself
+    // waits for a reading), never reach the connection boxes: the address
+    // stays, and so do the readings' bus address and the box's focus.
+    void klawiszePoKliknieciuSekcji_data()
+    {
+        QTest::addColumn<bool>("odczyt");       // the click comes during a reading
+        QTest::addColumn<bool>("wTrakcieKlik"); // the keys come with the click
+        QTest::newRow("no reading") << false << false;
+        QTest::newRow("reading, keys with the click") << true << true;
+        QTest::newRow("reading, keys during the lock check") << true << false;
+    }
+    void klawiszePoKliknieciuSekcji()
+    {
+        QFETCH(bool, odczyt);
+        QFETCH(bool, wTrakcieKlik);
+        // The controller answers each request after 40 ms: the click meets
+        // a reading on the wire.
+        s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::Wolno, 40}, PlanUsterek::zawsze);
+        TForm1 o;
+        o.listaUrzadzen = [] { return QStringList(); };
+        o.naPierwszymPlanie = [] { return true; };
+        podlaczSekcje(o);
+        o.show();
+        klik(o.IntEditAdres);
+        QCOMPARE(o.focusWidget(), o.IntEditAdres);
+        int edytorow = 0;
+        gdyOknoModalne<TFormZadane>([&](TFormZadane *z) {
+            ++edytorow;
+            QCOMPARE(o.IntEditAdres->text(), QStringLiteral("1"));
+            z->but_anuluj->click();
+        });
+        bool kliknieto = false, wpisano = false;
+        s->zegar.naPrzetworz = [&] {
+            if (odczyt && !kliknieto && wymianaWToku() && !oknoOperacji(&o)) {
+                kliknieto = true;
+                klik(o.AOL_zadane);
+                if (wTrakcieKlik) {
+                    wpisano = true;
+                    pisz(&o, QStringLiteral("99"));
+                }
+            }
+            if (!wpisano && oknoOperacji(&o) && !QApplication::activeModalWidget()) {
+                wpisano = true;
+                pisz(&o, QStringLiteral("99"));
+            }
+        };
+        if (odczyt) {
+            o.cb_automat->setChecked(true);
+            o.TimerStarterTimer();
+            o.TimerAutomatTimer();
+            QVERIFY(kliknieto);
+            QTRY_COMPARE(edytorow, 1);
+        } else {
+            klik(o.AOL_zadane);
+            QCOMPARE(edytorow, 1);
+        }
+        s->zegar.naPrzetworz = nullptr;
+        QVERIFY(wpisano);
+        QTRY_VERIFY(!trwaOperacja(&o));
+        QCOMPARE(o.IntEditAdres->text(), QStringLiteral("1"));
+        QCOMPARE(o.focusWidget(), o.IntEditAdres);
+        // The next reading goes to bus address 1.
+        s->pty.wyczyscRamki();
+        o.cb_automat->setChecked(true);
+        o.TimerStarterTimer();
+        o.TimerAutomatTimer();
+        QVERIFY(!s->pty.ramki().empty());
+        QCOMPARE(int(uint8_t(s->pty.ramki().back().at(0))), 1);
     }
 };
 
