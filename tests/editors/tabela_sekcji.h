@@ -186,8 +186,8 @@ protected:
     }
 
     // ---- Busy ----
-    // During a slow read the window's tool buttons, OK and "Anuluj" are
-    // disabled and every way out is refused; afterwards the buttons are as
+    // During a slow read the window's tool buttons, OK, "Anuluj" and the
+    // controls of its data are disabled and every way out is refused; afterwards the buttons are as
     // they were and OK shows the change.
     void zajeteOkno()
     {
@@ -210,6 +210,10 @@ protected:
                 for (QAbstractButton *b : przyciski)
                     if (b->isVisible())
                         QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
+                // Nor does any control of the section's data.
+                for (QWidget *w : o->obszar->findChildren<QWidget *>())
+                    if (w->isVisibleTo(o))
+                        QVERIFY2(!w->isEnabled(), qPrintable(w->objectName()));
                 for (int sposob = 0; sposob < 3; ++sposob)
                     wyjdz(o, sposob);
                 o->accept();
