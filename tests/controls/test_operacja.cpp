@@ -5,6 +5,7 @@
 #include "wymiana.h"
 
 #include <QDialog>
+#include <QLineEdit>
 #include <QPushButton>
 #include <QtTest>
 
@@ -80,6 +81,44 @@ private slots:
         QVERIFY(b->isEnabled());
         QCOMPARE(blokady, QList<bool>({true, false}));
         QTRY_VERIFY(zdarzenie);
+    }
+
+    // A box that loses the focus as its operation disables it gets it back
+    // at the release; dajFokus() meanwhile names another one, which gets it
+    // then (and at once where it can take it).
+    void fokusPoOperacji()
+    {
+        QWidget okno;
+        auto *dane = new QWidget(&okno);
+        auto *pierwsze = new QLineEdit(dane);
+        auto *drugie = new QLineEdit(dane);
+        auto *poza = new QLineEdit(&okno);
+        drugie->move(0, 30);
+        poza->move(0, 60);
+        wylaczanaPodczasOperacji({dane});
+        okno.show();
+        pierwsze->setFocus();
+        QCOMPARE(okno.focusWidget(), pierwsze);
+        {
+            const TOperacja operacja(&okno);
+            QVERIFY(!pierwsze->isEnabled());
+            QVERIFY(okno.focusWidget() != pierwsze);
+        }
+        QCOMPARE(okno.focusWidget(), pierwsze);
+        {
+            const TOperacja operacja(&okno);
+            dajFokus(drugie);
+            QVERIFY(okno.focusWidget() != drugie);
+        }
+        QCOMPARE(okno.focusWidget(), drugie);
+        dajFokus(poza);
+        QCOMPARE(okno.focusWidget(), poza);
+        {
+            const TOperacja operacja(&okno);
+            dajFokus(poza); // not held: at once
+            QCOMPARE(okno.focusWidget(), poza);
+        }
+        QCOMPARE(okno.focusWidget(), poza);
     }
 
     // A background operation disables nothing and does not let its window's
