@@ -7,6 +7,7 @@
 // fields of an alarm held as vxt_alarm_konfiguracja_t.
 #pragma once
 
+#include "edycja_czasu.h"
 #include "enumeracje.h"
 #include "pola_sekcji.h"
 #include "rekordy_projekt.h"
@@ -23,7 +24,6 @@ class QComboBox;
 class QGroupBox;
 class QLabel;
 class QTabWidget;
-class TMin99SecEdit;
 class TFloatEdit;
 class TPrzekazniki32;
 
@@ -80,7 +80,8 @@ QString tytulStanuWyjsc();
 // (seconds, mm:ss), "_max" and "_min" (tenths, -200.0 .. 999.9, typed
 // values truncated) and "_przekazniki" (outputs 1..32). A list showing no
 // item keeps the stored code. None is a grid column; each is titled
-// "<alarm>: <field>".
+// "<alarm>: <field>". A record window binds the delay box through
+// powiazanieOpoznienia.
 template <class R>
 std::vector<TPole<R>> polaAlarmu(const QString &prefiks, std::function<QString()> tytulAlarmu,
                                  vxt_alarm_konfiguracja_t R::*alarm)
@@ -107,7 +108,9 @@ std::vector<TPole<R>> polaAlarmu(const QString &prefiks, std::function<QString()
     };
     auto status = pole([](const A &a) { return a.status; }, [](A &a, qint64 v) { a.status = uint8_t(v); });
     auto logika = pole([](const A &a) { return a.logika; }, [](A &a, qint64 v) { a.logika = uint8_t(v); });
-    auto opoznienie = pole([](const A &a) { return a.opoznienie; }, [](A &a, qint64 v) { a.opoznienie = int16_t(v); });
+    // The delay's two bytes are unsigned seconds (0..65535).
+    auto opoznienie = pole([](const A &a) { return uint16_t(a.opoznienie); },
+                           [](A &a, qint64 v) { a.opoznienie = int16_t(uint16_t(v)); });
     auto max = pole([](const A &a) { return a.warunek2; }, [](A &a, qint64 v) { a.warunek2 = int16_t(v); });
     auto min = pole([](const A &a) { return a.warunek1; }, [](A &a, qint64 v) { a.warunek1 = int16_t(v); });
 
@@ -162,4 +165,38 @@ TPanelAlarmu::Pola polaPaneluAlarmu(const TPolaSekcji<R> &pola, const QString &p
         p.min = pola[prefiks + QStringLiteral("_min")];
     }
     return p;
+}
+
+// A record window's binding of an alarm's delay box to the delay field
+// `pole` of its record (TEdytorRekordu::powiaz with `pokaz` and
+// `przyjmij`). The box shows the stored seconds (6000 and more as 99:59);
+// its seconds go into the record only once the box was changed after the
+// record was last shown in it (typed into, or set by the window, as a
+// reset does). A delay the box cannot show keeps its stored bytes through
+// every other edit, a send, a save and a print.
+struct TPowiazanieOpoznienia {
+    std::function<void()> pokaz, przyjmij;
+};
+TPowiazanieOpoznienia powiazanieOpoznienia(TMin99SecEdit *k, std::function<qint64()> zapisane,
+                                           std::function<void(qint64)> zapisz);
+
+// The binder dodajZakladkeAlarmu takes in a record window over the fields
+// `pola` of its record: each control goes to its field through
+// powiaz(k, pole), the delay box through powiaz(k, pokaz, przyjmij) of
+// powiazanieOpoznienia. `powiaz` forwards to the window's own:
+// [this](QWidget *k, auto &&...a) { powiaz(k, a...); }.
+template <class R, class Powiaz>
+std::function<void(QWidget *, const QString &)> powiazaniaAlarmu(const TPolaSekcji<R> &pola, R &rekord, Powiaz powiaz)
+{
+    return [p = &pola, r = &rekord, powiaz](QWidget *k, const QString &nazwa) {
+        const TPole<R> &pole = (*p)[nazwa];
+        auto *t = qobject_cast<TMin99SecEdit *>(k);
+        if (!t) {
+            powiaz(k, pole);
+            return;
+        }
+        const TPowiazanieOpoznienia o = powiazanieOpoznienia(
+            t, [pole, r] { return pole.wartosc(*r); }, [pole, r](qint64 v) { pole.zEdycji(*r, v); });
+        powiaz(k, o.pokaz, o.przyjmij);
+    };
 }

@@ -201,21 +201,25 @@ void TflistawejscPom::memAlarmyListaTworz(TZbiorRaportu &memAlarmy) const
 {
     memAlarmy.wyczysc();
     const QStringList logiki = listaOperacjaStanu();
+    const TPolaSekcji<TWejscieAnalogowe> &pola = polaSekcji();
     for (int nr = 1; nr <= ileWejsc; ++nr) {
         const TWejscieAnalogowe &w = wejsciaAI[nr - 1];
         const struct {
             const char *nazwa;
+            const char *prefiks;
             vxt_alarm_konfiguracja_t a;
             bool progi;
         } alarmy[] = {
-            {QT_TRANSLATE_NOOP("TflistawejscPom", "Alarm Min/Max"), w.alarm_bezwzgledny, true},
-            {QT_TRANSLATE_NOOP("TflistawejscPom", "Alarm Brak czujnika"), w.alarm_brak_czujnika, false},
-            {QT_TRANSLATE_NOOP("TflistawejscPom", "Alarm względny"), w.alarm_wzgledny, true},
+            {QT_TRANSLATE_NOOP("TflistawejscPom", "Alarm Min/Max"), "almm", w.alarm_bezwzgledny, true},
+            {QT_TRANSLATE_NOOP("TflistawejscPom", "Alarm Brak czujnika"), "albrak", w.alarm_brak_czujnika, false},
+            {QT_TRANSLATE_NOOP("TflistawejscPom", "Alarm względny"), "alwzg", w.alarm_wzgledny, true},
         };
         for (int k = 0; k < (maAlarmWzgledny(nr) ? 3 : 2); ++k) {
             const vxt_alarm_konfiguracja_t &a = alarmy[k].a;
+            const QString opoznienie =
+                pola[QString::fromLatin1(alarmy[k].prefiks) + QStringLiteral("_opoznienie")].tekstW(w, {nr, jezykId});
             memAlarmy.dodajWiersz({QString::number(nr), QString::number(k + 1), tr(alarmy[k].nazwa),
-                                   tekstStatusu(a.status), tekstListy(logiki, a.logika), tekstCzasu(a.opoznienie),
+                                   tekstStatusu(a.status), tekstListy(logiki, a.logika), opoznienie,
                                    alarmy[k].progi ? tekstDziesiatych(a.warunek1) : QString(),
                                    alarmy[k].progi ? tekstDziesiatych(a.warunek2) : QString()});
         }
@@ -340,10 +344,11 @@ TFEditWejsciePom::TFEditWejsciePom(QWidget *parent) : TEdytorRekordu(Odczyt | Wy
     PageControl1 = new QTabWidget(obszar);
     PageControl1->setObjectName(QStringLiteral("PageControl1"));
     uklad->addWidget(PageControl1, 1);
+    const auto powiazPole = powiazaniaAlarmu(pola, rekord, [this](QWidget *k, auto &&...a) { powiaz(k, a...); });
     const auto zakladka = [&](const char *nazwaZakladki, TPanelAlarmu::Pola p, const char *nazwa) {
         p.poOpoznieniu = QStringLiteral(" [mm:ss]");
         return dodajZakladkeAlarmu(PageControl1, QString::fromLatin1(nazwaZakladki), p, QString::fromLatin1(nazwa),
-                                   jezykId, [&](QWidget *k, const QString &pole) { powiaz(k, pola[pole]); });
+                                   jezykId, powiazPole);
     };
     alarmMinMax = zakladka("TS_AlarmMinMax", polaPaneluAlarmu(pola, QStringLiteral("almm"), true), "alarmMinMax");
     alarmBrak = zakladka("TS_AlarmBrak", polaPaneluAlarmu(pola, QStringLiteral("albrak"), false), "alarmBrak");

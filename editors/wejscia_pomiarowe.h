@@ -81,8 +81,10 @@ public:
 
     void WypiszDane() override;
     // The controls into the record. The relative alarm's lower threshold,
-    // which no control shows, keeps its stored value, and an input without
-    // a relative alarm keeps that alarm as it was.
+    // which no control shows, keeps its stored value, an alarm delay whose
+    // box was not changed since the record was shown keeps its own
+    // (powiazanieOpoznienia), and an input without a relative alarm keeps
+    // that alarm as it was.
     void AktualizujDanePoEdycji() override;
 
 protected:

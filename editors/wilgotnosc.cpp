@@ -118,8 +118,9 @@ TfustawWilg::TfustawWilg(QWidget *parent) : TEdytorRekordu(Odczyt | Wyslanie | D
     TPanelAlarmu::Pola p = polaPaneluAlarmu(pola, QStringLiteral("alarm"), true);
     p.poOpoznieniu = QStringLiteral(" [mm:ss]:");
     p.poGranicy = QStringLiteral(":");
-    alarm = dodajZakladkeAlarmu(PageControl1, QStringLiteral("TS_alarm"), p, QStringLiteral("alarm"), jezykId,
-                                [&](QWidget *k, const QString &pole) { powiaz(k, pola[pole]); });
+    const auto powiazPole = powiazaniaAlarmu(pola, rekord, [this](QWidget *k, auto &&...a) { powiaz(k, a...); });
+    alarm =
+        dodajZakladkeAlarmu(PageControl1, QStringLiteral("TS_alarm"), p, QStringLiteral("alarm"), jezykId, powiazPole);
     zmianaTrybu();
 }
 

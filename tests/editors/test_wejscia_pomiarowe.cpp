@@ -35,6 +35,7 @@
 #include <QToolButton>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstring>
 
 using R = RodzajKomunikatu;
@@ -100,6 +101,24 @@ void wejscieWZakresie(W &w)
                 a.przekazniki[j] = uint8_t((j + k) % 5);
         });
 }
+
+// The three alarms of an input, their delay boxes, and the offsets of their
+// delays in the bytes sent (input block, relative-alarm block).
+A W::*const alarmyWejscia[] = {&W::alarm_bezwzgledny, &W::alarm_brak_czujnika, &W::alarm_wzgledny};
+const char *const polaOpoznien[] = {"dt_alarmMinMaxOpoznienie", "dt_alarmBrakOpoznienie", "dt_alarmWzglednyOpoznienie"};
+
+// The delays of the three alarms, as unsigned seconds.
+QList<int> opoznienia(const W &w)
+{
+    QList<int> d;
+    for (A W::*alarm : alarmyWejscia) {
+        const A a = w.*alarm;
+        d << int(uint16_t(a.opoznienie));
+    }
+    return d;
+}
+
+int slowo(const QByteArray &b, int p) { return int(uint8_t(b.at(p))) | int(uint8_t(b.at(p + 1))) << 8; }
 
 } // namespace
 
@@ -626,6 +645,156 @@ private slots:
                 QVERIFY2(od >= 0, qPrintable(nazwyAlarmow[k]));
                 QCOMPARE(stanyPrzekaznikowPdf(tekst, od), stany(nr, k + 1));
             }
+        }
+    }
+
+    // A delay of each alarm of input 1 as a file or a controller holds it
+    // (0..65535 s): what its box shows (6000 and more as 99:59), and the
+    // bytes that every way out of the editor hands on while only another
+    // field was edited: OK, a send, a save, OK after a read or an open,
+    // the list's edit with its entry; the list's report prints the stored
+    // delay's minutes (at most 99) and seconds. Typed into with keys, even
+    // with the text it showed, the box's value is stored.
+    void opoznienie_data()
+    {
+        QTest::addColumn<int>("alarm");
+        QTest::addColumn<int>("sekundy");
+        QTest::addColumn<QString>("akcja");
+        const char *const alarmy[] = {"Min/Max", "Brak czujnika", "względny"};
+        for (int alarm = 0; alarm < 3; ++alarm)
+            for (const int sekundy : {0, 59, 5999, 6000, 32767, 32768, 65535})
+                for (const char *akcja : {"OK", "wysłanie", "zapis", "odczyt", "otwarcie", "lista", "raport",
+                                          "klawisze", "te same klawisze"})
+                    QTest::addRow("%s, %d s, %s", alarmy[alarm], sekundy, akcja)
+                        << alarm << sekundy << QString::fromUtf8(akcja);
+    }
+    void opoznienie()
+    {
+        QFETCH(int, alarm);
+        QFETCH(int, sekundy);
+        QFETCH(QString, akcja);
+        const QString pokazane = sekundy == 0 ? "00:00" : sekundy == 59 ? "00:59" : "99:59";
+        auto k = std::make_unique<TKopiaRobocza<W>>();
+        wejscieWZakresie(k->r);
+        zmienAlarm(k->r, alarmyWejscia[alarm], [&](A &a) { a.opoznienie = int16_t(uint16_t(sekundy)); });
+        const QByteArray zapisane = surowe(k->r);
+        // Another field edited: P1 (the current-input scaling is shown).
+        auto ocz = std::make_unique<TKopiaRobocza<W>>();
+        kopiujRekord(ocz->r, k->r);
+        ocz->r.p1 = 15;
+        const auto edytujInne = [](TFEditWejsciePom &e) { e.fe_p1->setText("1,5"); };
+        const auto pudelko = [&](TFEditWejsciePom &e) {
+            auto *t = e.findChild<TMin99SecEdit *>(polaOpoznien[alarm]);
+            return t ? t->text() : QString("no box");
+        };
+        QTemporaryDir katalog;
+        WyborPlikuSkrypt wybor;
+
+        if (akcja == "OK") {
+            auto e = edytor(1, k->r);
+            QCOMPARE(pudelko(*e), pokazane);
+            edytujInne(*e);
+            e->but_ok->click();
+            QCOMPARE(surowe(e->rekord), surowe(ocz->r));
+        } else if (akcja == "wysłanie") {
+            auto e = edytor(1, k->r);
+            edytujInne(*e);
+            s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
+            e->but_wyslij->click();
+            QVERIFY(s->komunikaty.pusty());
+            const auto blok = s->dane('I', subWejscia), wzgledny = s->dane('I', subAlarmu);
+            QCOMPARE(int(blok.size()), 1);
+            QCOMPARE(int(wzgledny.size()), 1);
+            QCOMPARE((QList<int>{slowo(blok[0], 44), slowo(blok[0], 180), slowo(wzgledny[0], 4)}), opoznienia(k->r));
+            QCOMPARE(int(s->bloki.projekt()->FWejsciaPomiarowe[0].p1), 15);
+            QCOMPARE(surowe(e->rekord), surowe(ocz->r));
+        } else if (akcja == "zapis") {
+            auto e = edytor(1, k->r);
+            edytujInne(*e);
+            wybor.odpowiedzi = {katalog.filePath("we.k3ai1")};
+            e->but_zapisz->click();
+            QFile f(katalog.filePath("we.k3ai1"));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), surowe(ocz->r));
+        } else if (akcja == "odczyt" || akcja == "otwarcie") {
+            auto e = edytor(1, stary->p.FWejsciaPomiarowe[0]);
+            if (akcja == "odczyt") {
+                s->bloki.zmien([&](TProjektVXTNew &p, TProjektDodatkiMycie &) { p.FWejsciaPomiarowe[0] = k->r; });
+                e->but_odczyt->click();
+                // What the wire carries, as read.
+                QCOMPARE(opoznienia(e->rekord), opoznienia(k->r));
+                kopiujRekord(ocz->r, e->rekord);
+                ocz->r.p1 = 15;
+            } else {
+                QFile f(katalog.filePath("we.k3ai1"));
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(zapisane);
+                f.close();
+                wybor.odpowiedzi = {f.fileName()};
+                e->but_otworz->click();
+                QCOMPARE(surowe(e->rekord), zapisane);
+            }
+            QCOMPARE(pudelko(*e), pokazane);
+            edytujInne(*e);
+            e->but_ok->click();
+            QCOMPARE(surowe(e->rekord), surowe(ocz->r));
+        } else if (akcja == "lista") {
+            auto z = std::make_unique<Projekt>();
+            kopiujRekord(z->p.FWejsciaPomiarowe, stary->p.FWejsciaPomiarowe);
+            z->p.FWejsciaPomiarowe[0] = k->r;
+            auto po = std::make_unique<Projekt>();
+            kopiujRekord(po->p.FWejsciaPomiarowe, z->p.FWejsciaPomiarowe);
+            po->p.FWejsciaPomiarowe[0].p1 = 15;
+            QString widziane;
+            QByteArray naLiscie;
+            gdyOknoModalne<TflistawejscPom>([&](TflistawejscPom *o) {
+                o->przejdzDo(1);
+                gdyOknoModalne<TFEditWejsciePom>([&](TFEditWejsciePom *e) {
+                    widziane = pudelko(*e);
+                    edytujInne(*e);
+                    e->but_ok->click();
+                });
+                QTest::keyClick(o->DBGrid1, Qt::Key_Return);
+                naLiscie = surowe(o->wejsciaAI[0]);
+                o->but_ok->click();
+            });
+            QVERIFY(edytujWejsciaPomiarowe(z->p.FWejsciaPomiarowe, 1045));
+            QCOMPARE(widziane, pokazane);
+            QCOMPARE(naLiscie, surowe(ocz->r));
+            QCOMPARE(QByteArray(reinterpret_cast<const char *>(z->p.FWejsciaPomiarowe), sizeof(TWejsciaPomiarowe)),
+                     QByteArray(reinterpret_cast<const char *>(po->p.FWejsciaPomiarowe), sizeof(TWejsciaPomiarowe)));
+        } else if (akcja == "raport") {
+            stary->p.FWejsciaPomiarowe[0] = k->r;
+            auto o = okno();
+            TZbiorRaportu memAlarmy("memAlarmy", {"nr", "alarm", "alNazwa", "alStatus_str", "alLogika_str",
+                                                  "alOpoznienie_str", "almin_str", "almax_str"});
+            o->memAlarmyListaTworz(memAlarmy);
+            // Whole minutes capped at 99, and the seconds.
+            const QHash<int, QString> wydruk{{0, "00:00"},     {59, "00:59"},    {5999, "99:59"}, {6000, "99:00"},
+                                             {32767, "99:07"}, {32768, "99:08"}, {65535, "99:15"}};
+            QCOMPARE(memAlarmy.wiersze.at(alarm).at(1), QString::number(alarm + 1));
+            QCOMPARE(memAlarmy.wiersze.at(alarm).at(5), wydruk.value(sekundy));
+        } else {
+            // Keys into the box with the focus: "12:34", or the digits it showed.
+            auto e = edytor(1, k->r);
+            e->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(e.get()));
+            e->PageControl1->setCurrentIndex(alarm);
+            auto *t = e->findChild<TMin99SecEdit *>(polaOpoznien[alarm]);
+            QVERIFY(t);
+            t->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), t);
+            t->setCursorPosition(0);
+            const bool teSame = akcja == "te same klawisze";
+            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
+            QCOMPARE(t->text(), teSame ? pokazane : QString("12:34"));
+            if (!teSame)
+                QVERIFY(e->but_ok->isEnabled());
+            e->modyfikacja();
+            e->but_ok->click();
+            zmienAlarm(k->r, alarmyWejscia[alarm],
+                       [&](A &a) { a.opoznienie = int16_t(teSame ? std::min(sekundy, 5999) : 754); });
+            QCOMPARE(surowe(e->rekord), surowe(k->r));
         }
     }
 

@@ -25,6 +25,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstring>
 
 using R = RodzajKomunikatu;
@@ -264,6 +265,100 @@ private slots:
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(a.przekazniki), 32), QByteArray(32, '\0'));
         QCOMPARE(QByteArray(reinterpret_cast<const char *>(a.przekazniki + 32), 96),
                  QByteArray(reinterpret_cast<const char *>(b.przekazniki + 32), 96));
+    }
+
+    // The alarm delay as a controller holds it (0..65535 s): what its box
+    // shows (6000 and more as 99:59), and the bytes OK after another
+    // field's edit, a send, a print and OK after a read hand on. "Czyść"
+    // sets it to 0; typed into with keys, even with the text it showed,
+    // the box's value is stored.
+    void opoznienie_data()
+    {
+        QTest::addColumn<int>("sekundy");
+        QTest::addColumn<QString>("akcja");
+        for (const int sekundy : {0, 59, 5999, 6000, 32767, 32768, 65535})
+            for (const char *akcja : {"OK", "wysłanie", "druk", "odczyt", "Czyść", "klawisze", "te same klawisze"})
+                QTest::addRow("%d s, %s", sekundy, akcja) << sekundy << QString::fromUtf8(akcja);
+    }
+    void opoznienie()
+    {
+        QFETCH(int, sekundy);
+        QFETCH(QString, akcja);
+        const QString pokazane = sekundy == 0 ? "00:00" : sekundy == 59 ? "00:59" : "99:59";
+        W w = wZakresie();
+        A a = w.alarm;
+        a.opoznienie = int16_t(uint16_t(sekundy));
+        w.alarm = a;
+        // Another field edited: the upper setpoint limit.
+        W ocz = w;
+        ocz.max_zadana = 77;
+        const auto edytujInne = [](TfustawWilg &o) { o.ie_zMax->setText("77"); };
+        const auto opoznienie = [](const W &r) {
+            const A x = r.alarm;
+            return int(uint16_t(x.opoznienie));
+        };
+
+        if (akcja == "OK") {
+            auto o = okno(w);
+            QCOMPARE(o->alarm->dt_opoznienie->text(), pokazane);
+            edytujInne(*o);
+            o->but_ok->click();
+            QCOMPARE(surowe(o->rekord), surowe(ocz));
+        } else if (akcja == "wysłanie") {
+            auto o = okno(w);
+            s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
+            o->but_wyslij->click();
+            QVERIFY(s->komunikaty.pusty());
+            const auto blok = s->dane('I', mapaWilgotnosci().podkomenda);
+            QCOMPARE(int(blok.size()), 1);
+            QCOMPARE(int(uint8_t(blok[0].at(8))) | int(uint8_t(blok[0].at(9))) << 8, sekundy);
+            QCOMPARE(surowe(o->rekord), surowe(w));
+        } else if (akcja == "druk") {
+            QTemporaryDir katalog;
+            WydrukDoPdf wydruk(katalog.path());
+            auto o = okno(w);
+            edytujInne(*o);
+            o->but_drukuj->click();
+            QCOMPARE(int(wydruk.pliki.size()), 1);
+            QCOMPARE(surowe(o->rekord), surowe(ocz));
+        } else if (akcja == "odczyt") {
+            s->bloki.zmien([&](TProjektVXTNew &p, TProjektDodatkiMycie &) { p.wilgotnosc = w; });
+            auto o = okno(sym->p.wilgotnosc);
+            o->but_odczyt->click();
+            QCOMPARE(opoznienie(o->rekord), sekundy);
+            QCOMPARE(o->alarm->dt_opoznienie->text(), pokazane);
+            ocz = o->rekord;
+            ocz.max_zadana = 77;
+            edytujInne(*o);
+            o->but_ok->click();
+            QCOMPARE(surowe(o->rekord), surowe(ocz));
+        } else if (akcja == "Czyść") {
+            auto o = okno(w);
+            s->komunikaty.oczekuj(R::Pytanie, "Potwierdzasz wyzerowanie danych dla bieżącego okna?", 1);
+            o->sb_cls->click();
+            QCOMPARE(o->alarm->dt_opoznienie->text(), QString("00:00"));
+            o->but_ok->click();
+            QCOMPARE(opoznienie(o->rekord), 0);
+        } else {
+            // Keys into the box with the focus: "12:34", or the digits it showed.
+            auto o = okno(w);
+            o->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(o.get()));
+            TMin99SecEdit *t = o->alarm->dt_opoznienie;
+            t->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), t);
+            t->setCursorPosition(0);
+            const bool teSame = akcja == "te same klawisze";
+            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
+            QCOMPARE(t->text(), teSame ? pokazane : QString("12:34"));
+            if (!teSame)
+                QVERIFY(o->but_ok->isEnabled());
+            o->modyfikacja();
+            o->but_ok->click();
+            a.opoznienie = int16_t(teSame ? std::min(sekundy, 5999) : 754);
+            w.alarm = a;
+            QCOMPARE(surowe(o->rekord), surowe(w));
+        }
     }
 
     // The report takes the controls into the record without making OK
