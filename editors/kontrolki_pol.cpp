@@ -14,12 +14,6 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-bool dziesietne(TRodzajPola r) { return r == TRodzajPola::Dziesiate || r == TRodzajPola::DziesiateObciete; }
-
-} // namespace
-
 QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId)
 {
     switch (opis.rodzaj) {
@@ -94,13 +88,14 @@ void ustawWartoscKontrolki(QWidget *k, const TOpisPola &, const QVariant &v)
     } else if (auto *f = qobject_cast<TFloatEdit *>(k)) {
         f->setValue(v.toDouble());
     } else if (auto *n = qobject_cast<TIntEdit *>(k)) {
-        n->setValue(int(v.toLongLong()));
+        n->setValue(
+            int(std::clamp<qint64>(v.toLongLong(), std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
     } else if (auto *e = qobject_cast<QLineEdit *>(k)) {
         e->setText(v.toString());
     }
 }
 
-QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis)
+QVariant wartoscKontrolki(QWidget *k, const TOpisPola &)
 {
     if (auto *p = qobject_cast<TPrzelacznikiWyjsc *>(k))
         return p->stany();
@@ -108,8 +103,9 @@ QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis)
         return c->currentIndex() < 0 ? QVariant() : QVariant(qint64(c->currentIndex()));
     if (auto *t = qobject_cast<TMin99SecEdit *>(k))
         return qint64(t->timesek());
+    // A double also for a whole-number field: the field converts it.
     if (auto *f = qobject_cast<TFloatEdit *>(k))
-        return dziesietne(opis.rodzaj) ? QVariant(f->Value()) : QVariant(qint64(f->Value()));
+        return f->Value();
     if (auto *n = qobject_cast<TIntEdit *>(k))
         return qint64(n->Value());
     if (auto *e = qobject_cast<QLineEdit *>(k))

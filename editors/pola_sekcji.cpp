@@ -5,6 +5,25 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+namespace {
+
+bool dziesietne(TRodzajPola r) { return r == TRodzajPola::Dziesiate || r == TRodzajPola::DziesiateObciete; }
+
+// A whole double (not NaN) as a 64-bit number; beyond the range its
+// nearest end.
+qint64 calkowita64(double w)
+{
+    constexpr double granica = 9223372036854775808.0; // 2^63
+    if (w >= granica)
+        return std::numeric_limits<qint64>::max();
+    if (w < -granica)
+        return std::numeric_limits<qint64>::min();
+    return qint64(w);
+}
+
+} // namespace
 
 QString TOpisPola::tytulTekstu() const
 {
@@ -21,7 +40,7 @@ qint64 dziesiate(double v, bool obcinaj)
     const double polowki = std::nearbyint(x * 2) / 2;
     if (std::abs(x - polowki) < 1e-7)
         x = polowki;
-    return qint64(obcinaj ? std::trunc(x) : std::nearbyint(x));
+    return calkowita64(obcinaj ? std::trunc(x) : std::nearbyint(x));
 }
 
 QString tekstCzasu(qint64 v)
@@ -71,7 +90,7 @@ QString tekstWartosci(const TOpisPola &opis, qint64 v, int jezykId)
 
 QVariant wartoscDoEdycji(const TOpisPola &opis, qint64 v)
 {
-    if (opis.rodzaj == TRodzajPola::Dziesiate || opis.rodzaj == TRodzajPola::DziesiateObciete)
+    if (dziesietne(opis.rodzaj))
         return double(v) / 10;
     return v;
 }
@@ -79,10 +98,16 @@ QVariant wartoscDoEdycji(const TOpisPola &opis, qint64 v)
 qint64 wartoscZEdycji(const TOpisPola &opis, const QVariant &v)
 {
     qint64 w;
-    if (opis.rodzaj == TRodzajPola::Dziesiate || opis.rodzaj == TRodzajPola::DziesiateObciete)
+    if (dziesietne(opis.rodzaj)) {
         w = dziesiate(v.toDouble(), opis.rodzaj == TRodzajPola::DziesiateObciete);
-    else
+    } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float) {
+        // Not through QVariant, whose conversion of a double beyond 64 bits
+        // is undefined.
+        const double d = v.toDouble();
+        w = std::isnan(d) ? 0 : calkowita64(std::trunc(d));
+    } else {
         w = v.toLongLong();
+    }
     if (opis.min < opis.max && opis.rodzaj != TRodzajPola::Maska && (w < opis.min || w > opis.max)) {
         if (!opis.zeroPozaZakresem)
             return std::clamp(w, opis.min, opis.max);
@@ -94,8 +119,7 @@ qint64 wartoscZEdycji(const TOpisPola &opis, const QVariant &v)
 
 QString tekstZakresuPola(const TOpisPola &opis)
 {
-    const bool dziesietne = opis.rodzaj == TRodzajPola::Dziesiate || opis.rodzaj == TRodzajPola::DziesiateObciete;
-    const qint64 max = dziesietne ? qint64(std::nearbyint(double(opis.max) / 10)) : opis.max;
+    const qint64 max = dziesietne(opis.rodzaj) ? qint64(std::nearbyint(double(opis.max) / 10)) : opis.max;
     return QCoreApplication::translate("TPole", " Nieprawidłowy zakres parametru !") + QLatin1Char(' ') +
            QString::number(max);
 }

@@ -91,7 +91,8 @@ struct TOpisPola {
 
 // Tenths of a typed number: x 10 rounded to the nearest, halves to even, or
 // truncated toward zero. A product within 1e-7 of a whole or half number
-// counts as that number (2.3 x 10 is 23, 1.15 x 10 is 11.5).
+// counts as that number (2.3 x 10 is 23, 1.15 x 10 is 11.5); one beyond the
+// 64-bit range gives the range's nearest end, one that is not finite 0.
 qint64 dziesiate(double v, bool obcinaj);
 // "mm:ss" of seconds, or "hh:mm" of minutes: the first part capped at 99.
 QString tekstCzasu(qint64 v);

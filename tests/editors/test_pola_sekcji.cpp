@@ -21,6 +21,8 @@
 #include <QToolButton>
 #include <QtTest>
 
+#include <limits>
+
 namespace {
 
 #pragma pack(push, 1)
@@ -93,7 +95,8 @@ class TestPolaSekcji : public TestQt {
 
 private slots:
     // Typed numbers to tenths: rounded halves to even, or truncated; a
-    // binary product near a whole or half number counts as that number.
+    // binary product near a whole or half number counts as that number; a
+    // product beyond 64 bits is the range's nearest end.
     void dziesiateZLiczby_data()
     {
         QTest::addColumn<double>("v");
@@ -107,6 +110,11 @@ private slots:
         QTest::newRow("2.35 truncated") << 2.35 << true << qint64(23);
         QTest::newRow("-2.39 truncated toward zero") << -2.39 << true << qint64(-23);
         QTest::newRow("1000") << 1000.0 << false << qint64(10000);
+        const qint64 max = std::numeric_limits<qint64>::max(), min = std::numeric_limits<qint64>::min();
+        QTest::newRow("19 digits") << 9999999999999999999.0 << false << max;
+        QTest::newRow("-19 digits, truncated") << -9999999999999999999.0 << true << min;
+        QTest::newRow("largest double") << std::numeric_limits<double>::max() << true << max;
+        QTest::newRow("smallest double") << -std::numeric_limits<double>::max() << false << min;
     }
     void dziesiateZLiczby()
     {
