@@ -23,6 +23,26 @@ qint64 calkowita64(double w)
     return qint64(w);
 }
 
+// The stored units of an editor's value; nullopt when it holds no number.
+// A double is never converted to a whole number by QVariant, whose
+// conversion of a value beyond 64 bits is undefined.
+std::optional<qint64> liczbaZEdycji(const TOpisPola &opis, const QVariant &v)
+{
+    const bool obcinaj = opis.rodzaj == TRodzajPola::DziesiateObciete;
+    bool ok = false;
+    const int typ = v.typeId();
+    if (typ != QMetaType::Double && typ != QMetaType::Float) {
+        const qint64 w = v.toLongLong(&ok);
+        if (ok)
+            return dziesietne(opis.rodzaj) ? dziesiate(double(w), obcinaj) : w;
+    }
+    // A double, or a text of more digits than 64 bits hold.
+    const double d = v.toDouble(&ok);
+    if (!ok || !std::isfinite(d))
+        return std::nullopt;
+    return dziesietne(opis.rodzaj) ? dziesiate(d, obcinaj) : calkowita64(std::trunc(d));
+}
+
 } // namespace
 
 QString TOpisPola::tytulTekstu() const
@@ -95,26 +115,17 @@ QVariant wartoscDoEdycji(const TOpisPola &opis, qint64 v)
     return v;
 }
 
-qint64 wartoscZEdycji(const TOpisPola &opis, const QVariant &v)
+std::optional<qint64> wartoscZEdycji(const TOpisPola &opis, const QVariant &v)
 {
-    qint64 w;
-    if (dziesietne(opis.rodzaj)) {
-        w = dziesiate(v.toDouble(), opis.rodzaj == TRodzajPola::DziesiateObciete);
-    } else if (v.typeId() == QMetaType::Double || v.typeId() == QMetaType::Float) {
-        // Not through QVariant, whose conversion of a double beyond 64 bits
-        // is undefined.
-        const double d = v.toDouble();
-        w = std::isnan(d) ? 0 : calkowita64(std::trunc(d));
-    } else {
-        w = v.toLongLong();
-    }
-    if (opis.min < opis.max && opis.rodzaj != TRodzajPola::Maska && (w < opis.min || w > opis.max)) {
-        if (!opis.zeroPozaZakresem)
-            return std::clamp(w, opis.min, opis.max);
+    const std::optional<qint64> w = liczbaZEdycji(opis, v);
+    const bool zakres = opis.min < opis.max && opis.rodzaj != TRodzajPola::Maska;
+    if (w && (!zakres || (*w >= opis.min && *w <= opis.max)))
+        return w;
+    if (opis.zeroPozaZakresem) {
         pokazKomunikat(tekstZakresuPola(opis));
-        return 0;
+        return std::nullopt;
     }
-    return w;
+    return zakres ? std::clamp(w.value_or(0), opis.min, opis.max) : w.value_or(0);
 }
 
 QString tekstZakresuPola(const TOpisPola &opis)
