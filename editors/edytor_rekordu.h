@@ -4,7 +4,9 @@
 // is the window's own copy, handed back by the entry function only when
 // the user confirmed (edytujKopie); its controls are bound to the record's
 // fields: WypiszDane shows the record in them, AktualizujDanePoEdycji takes
-// them back into it (at OK, before a send and before a save).
+// them back into it. An action takes them through przyjmijDane (OK, a send,
+// a save, a print, a section's own actions): a value its field refuses with
+// the range message ends the action there.
 //
 // Every change of a bound control's value, also one shown from a read or a
 // file, enables OK; the entry function disables it again once the record
@@ -14,6 +16,7 @@
 #include "edytor_sekcji.h"
 #include "kontrolki_pol.h"
 #include "lista_rozwijana.h"
+#include "operacja.h"
 #include "pola_sekcji.h"
 #include "tabela_pamieci.h"
 
@@ -21,6 +24,7 @@
 #include <QGridLayout>
 #include <QGroupBox>
 #include <QLabel>
+#include <QPointer>
 #include <QTableView>
 
 #include <memory>
@@ -51,10 +55,27 @@ public:
             p.przyjmij();
     }
 
+    // The controls into the record as an action takes them: false when a
+    // field refused its control's value (the range message was shown, the
+    // field kept its stored value); that control keeps what was typed and
+    // gets the focus (when the window's operation ends, if one runs), and
+    // the action sends, saves and stores nothing.
+    bool przyjmijDane()
+    {
+        odrzucona_ = nullptr;
+        AktualizujDanePoEdycji();
+        QWidget *k = odrzucona_;
+        odrzucona_ = nullptr;
+        if (!k)
+            return true;
+        dajFokus(k);
+        return false;
+    }
+
     void but_okClick() override
     {
-        AktualizujDanePoEdycji();
-        TEdytorSekcji::but_okClick();
+        if (przyjmijDane())
+            TEdytorSekcji::but_okClick();
     }
     void pokazDane() override { WypiszDane(); }
 
@@ -63,8 +84,16 @@ protected:
     // into it is no change.
     void wydrukuj() override
     {
-        AktualizujDanePoEdycji();
-        TEdytorSekcji::wydrukuj();
+        if (przyjmijDane())
+            TEdytorSekcji::wydrukuj();
+    }
+
+    // A control whose value its field refused during AktualizujDanePoEdycji
+    // (the first one counts): a section's own take-over reports it here.
+    void odrzucono(QWidget *k)
+    {
+        if (!odrzucona_)
+            odrzucona_ = k;
     }
 
     // The items of the field lists and the grids' titles follow the
@@ -144,10 +173,10 @@ protected:
         powiaz(
             k, [this, k, pole] { ustawWartoscKontrolki(k, pole, pole.doEdycji(rekord, miejsce())); },
             [this, k, pole] {
-                pole.zEdycji(rekord, wartoscKontrolki(k, pole));
-                // A value refused with the range message is stored as 0,
-                // and the control shows what was stored.
-                if (pole.zeroPozaZakresem)
+                if (!pole.zEdycji(rekord, wartoscKontrolki(k, pole)))
+                    odrzucono(k);
+                // A box without a range of its own shows what was stored.
+                else if (pole.zeroPozaZakresem)
                     ustawWartoscKontrolki(k, pole, pole.doEdycji(rekord, miejsce()));
             });
     }
@@ -226,8 +255,8 @@ protected:
     }
     void but_wyslijClick() override
     {
-        AktualizujDanePoEdycji();
-        wyslijJeden([this] { return wyslijRekord(rekord); }, ileWysylania);
+        if (przyjmijDane())
+            wyslijJeden([this] { return wyslijRekord(rekord); }, ileWysylania);
     }
     void but_otworzClick() override
     {
@@ -241,8 +270,8 @@ protected:
     }
     void but_zapiszClick() override
     {
-        AktualizujDanePoEdycji();
-        zapiszPlik(rekord, rozszerzenie);
+        if (przyjmijDane())
+            zapiszPlik(rekord, rozszerzenie);
     }
 
 private:
@@ -253,4 +282,5 @@ private:
     std::vector<std::pair<QComboBox *, std::function<QStringList(int)>>> listy_;
     std::vector<TTabelaPamieci *> siatki_;
     QGridLayout *uklad_ = nullptr;
+    QPointer<QWidget> odrzucona_;
 };

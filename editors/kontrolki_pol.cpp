@@ -1,7 +1,7 @@
 #include "kontrolki_pol.h"
 
 #include "edycja_czasu.h"
-#include "edycja_liczb.h"
+#include "nazwy.h"
 #include "pole_nazwy.h"
 #include "przekazniki32.h"
 #include "przekazniki_projektu.h"
@@ -14,20 +14,22 @@
 #include <algorithm>
 #include <limits>
 
-namespace {
-
-bool dziesietne(TRodzajPola r) { return r == TRodzajPola::Dziesiate || r == TRodzajPola::DziesiateObciete; }
-
-} // namespace
+void TEdycjaSprawdzana::popraw()
+{
+    bool liczba = false;
+    przytnij(text()).toInt(&liczba, 10);
+    if (liczba)
+        TIntEdit::popraw();
+}
 
 QWidget *utworzKontrolke(const TOpisPola &opis, QWidget *rodzic, int jezykId)
 {
     switch (opis.rodzaj) {
     case TRodzajPola::Calkowita: {
-        auto *e = new TIntEdit(rodzic);
         // Out of range is the field's to handle: the box keeps what was typed.
         if (opis.zeroPozaZakresem)
-            return e;
+            return new TEdycjaSprawdzana(rodzic);
+        auto *e = new TIntEdit(rodzic);
         const auto doInt = [](qint64 v) {
             return int(std::clamp<qint64>(v, std::numeric_limits<int>::min(), std::numeric_limits<int>::max()));
         };
@@ -93,8 +95,12 @@ void ustawWartoscKontrolki(QWidget *k, const TOpisPola &, const QVariant &v)
         t->setTimesek(int(std::clamp<qint64>(v.toLongLong(), 0, std::numeric_limits<int>::max())));
     } else if (auto *f = qobject_cast<TFloatEdit *>(k)) {
         f->setValue(v.toDouble());
+    } else if (auto *s = qobject_cast<TEdycjaSprawdzana *>(k)) {
+        // A stored value beyond 32 bits (a file's) shows as it is.
+        s->setText(QString::number(v.toLongLong()));
     } else if (auto *n = qobject_cast<TIntEdit *>(k)) {
-        n->setValue(int(v.toLongLong()));
+        n->setValue(
+            int(std::clamp<qint64>(v.toLongLong(), std::numeric_limits<int>::min(), std::numeric_limits<int>::max())));
     } else if (auto *e = qobject_cast<QLineEdit *>(k)) {
         e->setText(v.toString());
     }
@@ -108,10 +114,22 @@ QVariant wartoscKontrolki(QWidget *k, const TOpisPola &opis)
         return c->currentIndex() < 0 ? QVariant() : QVariant(qint64(c->currentIndex()));
     if (auto *t = qobject_cast<TMin99SecEdit *>(k))
         return qint64(t->timesek());
-    if (auto *f = qobject_cast<TFloatEdit *>(k))
-        return dziesietne(opis.rodzaj) ? QVariant(f->Value()) : QVariant(qint64(f->Value()));
-    if (auto *n = qobject_cast<TIntEdit *>(k))
-        return qint64(n->Value());
+    // A checked field's box: a text that is no number it can read goes to
+    // the field as it is; whole numbers are read in 64 bits.
+    const bool sprawdzane = opis.zeroPozaZakresem;
+    if (auto *f = qobject_cast<TFloatEdit *>(k)) {
+        double v = 0;
+        if (sprawdzane && !f->text().isEmpty() && !TFloatEdit::liczbaZTekstu(f->text(), v))
+            return f->text();
+        return f->Value();
+    }
+    if (auto *n = qobject_cast<TIntEdit *>(k)) {
+        if (!sprawdzane || n->text().isEmpty())
+            return qint64(n->Value());
+        bool ok = false;
+        const qint64 v = przytnij(n->text()).toLongLong(&ok, 10);
+        return ok ? QVariant(v) : QVariant(n->text());
+    }
     if (auto *e = qobject_cast<QLineEdit *>(k))
         return e->text();
     return {};

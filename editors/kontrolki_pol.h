@@ -10,9 +10,12 @@
 //
 // Values travel as wartoscDoEdycji gives them: tenths as a double of
 // units, list codes, seconds or minutes as numbers, names as text, relay
-// states as bytes.
+// states as bytes. The box of a field that checks its own range
+// (zeroPozaZakresem) hands over a text it cannot read as a number as that
+// text, which the field refuses with the range message.
 #pragma once
 
+#include "edycja_liczb.h"
 #include "pola_sekcji.h"
 
 #include <QLabel>
@@ -20,6 +23,18 @@
 #include <QStyledItemDelegate>
 
 #include <functional>
+
+// The box of a whole-number field that checks its own range: no range of
+// its own, and leaving it keeps a text that is no 32-bit number ("1-2",
+// "99999999999") for the field to refuse, instead of its default 0.
+class TEdycjaSprawdzana : public TIntEdit {
+    Q_OBJECT
+public:
+    using TIntEdit::TIntEdit;
+
+protected:
+    void popraw() override;
+};
 
 // The control for the field, or nullptr for kinds without one of their own
 // (computed texts, masks: the section binds its own).

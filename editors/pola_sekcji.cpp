@@ -5,6 +5,45 @@
 
 #include <algorithm>
 #include <cmath>
+#include <limits>
+
+namespace {
+
+bool dziesietne(TRodzajPola r) { return r == TRodzajPola::Dziesiate || r == TRodzajPola::DziesiateObciete; }
+
+// A whole double (not NaN) as a 64-bit number; beyond the range its
+// nearest end.
+qint64 calkowita64(double w)
+{
+    constexpr double granica = 9223372036854775808.0; // 2^63
+    if (w >= granica)
+        return std::numeric_limits<qint64>::max();
+    if (w < -granica)
+        return std::numeric_limits<qint64>::min();
+    return qint64(w);
+}
+
+// The stored units of an editor's value; nullopt when it holds no number.
+// A double is never converted to a whole number by QVariant, whose
+// conversion of a value beyond 64 bits is undefined.
+std::optional<qint64> liczbaZEdycji(const TOpisPola &opis, const QVariant &v)
+{
+    const bool obcinaj = opis.rodzaj == TRodzajPola::DziesiateObciete;
+    bool ok = false;
+    const int typ = v.typeId();
+    if (typ != QMetaType::Double && typ != QMetaType::Float) {
+        const qint64 w = v.toLongLong(&ok);
+        if (ok)
+            return dziesietne(opis.rodzaj) ? dziesiate(double(w), obcinaj) : w;
+    }
+    // A double, or a text of more digits than 64 bits hold.
+    const double d = v.toDouble(&ok);
+    if (!ok || !std::isfinite(d))
+        return std::nullopt;
+    return dziesietne(opis.rodzaj) ? dziesiate(d, obcinaj) : calkowita64(std::trunc(d));
+}
+
+} // namespace
 
 QString TOpisPola::tytulTekstu() const
 {
@@ -21,7 +60,7 @@ qint64 dziesiate(double v, bool obcinaj)
     const double polowki = std::nearbyint(x * 2) / 2;
     if (std::abs(x - polowki) < 1e-7)
         x = polowki;
-    return qint64(obcinaj ? std::trunc(x) : std::nearbyint(x));
+    return calkowita64(obcinaj ? std::trunc(x) : std::nearbyint(x));
 }
 
 QString tekstCzasu(qint64 v)
@@ -71,31 +110,27 @@ QString tekstWartosci(const TOpisPola &opis, qint64 v, int jezykId)
 
 QVariant wartoscDoEdycji(const TOpisPola &opis, qint64 v)
 {
-    if (opis.rodzaj == TRodzajPola::Dziesiate || opis.rodzaj == TRodzajPola::DziesiateObciete)
+    if (dziesietne(opis.rodzaj))
         return double(v) / 10;
     return v;
 }
 
-qint64 wartoscZEdycji(const TOpisPola &opis, const QVariant &v)
+std::optional<qint64> wartoscZEdycji(const TOpisPola &opis, const QVariant &v)
 {
-    qint64 w;
-    if (opis.rodzaj == TRodzajPola::Dziesiate || opis.rodzaj == TRodzajPola::DziesiateObciete)
-        w = dziesiate(v.toDouble(), opis.rodzaj == TRodzajPola::DziesiateObciete);
-    else
-        w = v.toLongLong();
-    if (opis.min < opis.max && opis.rodzaj != TRodzajPola::Maska && (w < opis.min || w > opis.max)) {
-        if (!opis.zeroPozaZakresem)
-            return std::clamp(w, opis.min, opis.max);
+    const std::optional<qint64> w = liczbaZEdycji(opis, v);
+    const bool zakres = opis.min < opis.max && opis.rodzaj != TRodzajPola::Maska;
+    if (w && (!zakres || (*w >= opis.min && *w <= opis.max)))
+        return w;
+    if (opis.zeroPozaZakresem) {
         pokazKomunikat(tekstZakresuPola(opis));
-        return 0;
+        return std::nullopt;
     }
-    return w;
+    return zakres ? std::clamp(w.value_or(0), opis.min, opis.max) : w.value_or(0);
 }
 
 QString tekstZakresuPola(const TOpisPola &opis)
 {
-    const bool dziesietne = opis.rodzaj == TRodzajPola::Dziesiate || opis.rodzaj == TRodzajPola::DziesiateObciete;
-    const qint64 max = dziesietne ? qint64(std::nearbyint(double(opis.max) / 10)) : opis.max;
+    const qint64 max = dziesietne(opis.rodzaj) ? qint64(std::nearbyint(double(opis.max) / 10)) : opis.max;
     return QCoreApplication::translate("TPole", " Nieprawidłowy zakres parametru !") + QLatin1Char(' ') +
            QString::number(max);
 }

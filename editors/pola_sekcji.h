@@ -58,8 +58,10 @@ struct TOpisPola {
     std::optional<QString> pozaLista;              // Lista: text of a code without an item
     QString wzorBitu = QStringLiteral("%1");       // Maska: text of set bit n (1-based)
     bool edytowalne = false;                       // edited in its grid cell
-    // A typed value outside min..max: the range message with the maximum,
-    // and 0 is stored (otherwise the value is clamped into the range).
+    // A typed value outside min..max, or a typed text that is no number:
+    // the range message with the maximum, and the field refuses the value
+    // (a grid cell then stores 0; a record window's action ends). Otherwise
+    // the value is clamped into the range.
     bool zeroPozaZakresem = false;
 
     // Grid column and report column.
@@ -91,7 +93,8 @@ struct TOpisPola {
 
 // Tenths of a typed number: x 10 rounded to the nearest, halves to even, or
 // truncated toward zero. A product within 1e-7 of a whole or half number
-// counts as that number (2.3 x 10 is 23, 1.15 x 10 is 11.5).
+// counts as that number (2.3 x 10 is 23, 1.15 x 10 is 11.5); one beyond the
+// 64-bit range gives the range's nearest end, one that is not finite 0.
 qint64 dziesiate(double v, bool obcinaj);
 // "mm:ss" of seconds, or "hh:mm" of minutes: the first part capped at 99.
 QString tekstCzasu(qint64 v);
@@ -103,8 +106,12 @@ QString tekstWartosci(const TOpisPola &opis, qint64 v, int jezykId);
 // everything else as the number itself.
 QVariant wartoscDoEdycji(const TOpisPola &opis, qint64 v);
 // An editor's value stored: tenths rounded or truncated, clamped into the
-// field's range, or 0 after the range message (zeroPozaZakresem).
-qint64 wartoscZEdycji(const TOpisPola &opis, const QVariant &v);
+// field's range; a checked field (zeroPozaZakresem) shows the range
+// message instead and refuses the value (nullopt). The value is a number
+// (tenths as a double of units) or, from a checked field's box, a text the
+// box cannot read: digits beyond 64 bits are out of range, any other text
+// is no number (refused by a checked field, 0 clamped by the others).
+std::optional<qint64> wartoscZEdycji(const TOpisPola &opis, const QVariant &v);
 // " Nieprawidłowy zakres parametru ! " and the field's maximum in the
 // units it is typed in (tenths rounded to a whole number).
 QString tekstZakresuPola(const TOpisPola &opis);
@@ -276,17 +283,24 @@ struct TPole : TOpisPola {
     }
     bool zapisywalne() const { return ustawWartosc || ustawTekst || ustawStany; }
     // An editor's value into the record (bounds and the tenths rule
-    // applied); an invalid value (no item chosen) leaves the record alone.
-    void zEdycji(R &r, const QVariant &v) const
+    // applied). False when the field refused it with the range message
+    // (zeroPozaZakresem): the record keeps its value. An invalid value (no
+    // item chosen) leaves the record alone and is no refusal.
+    bool zEdycji(R &r, const QVariant &v) const
     {
         if (!v.isValid())
-            return;
-        if (ustawWartosc)
-            ustawWartosc(r, wartoscZEdycji(*this, v));
-        else if (ustawTekst)
+            return true;
+        if (ustawWartosc) {
+            const std::optional<qint64> w = wartoscZEdycji(*this, v);
+            if (!w)
+                return false;
+            ustawWartosc(r, *w);
+        } else if (ustawTekst) {
             ustawTekst(r, v.toString());
-        else if (ustawStany)
+        } else if (ustawStany) {
             ustawStany(r, v.toByteArray());
+        }
+        return true;
     }
 };
 

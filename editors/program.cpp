@@ -320,8 +320,7 @@ bool TFProgramMycia::wyslijRekord(const TProgram &p) { return wyslijProgram(p, F
 
 void TFProgramMycia::but_wyslijClick()
 {
-    AktualizujDanePoEdycji();
-    if (!wyslijJeden([this] { return wyslijRekord(rekord); }, 1, QString(), false))
+    if (!przyjmijDane() || !wyslijJeden([this] { return wyslijRekord(rekord); }, 1, QString(), false))
         return;
     WypiszDane();
     modyfikacja();
@@ -329,7 +328,8 @@ void TFProgramMycia::but_wyslijClick()
 
 void TFProgramMycia::but_porownajClick()
 {
-    AktualizujDanePoEdycji();
+    if (!przyjmijDane())
+        return;
     auto sterownik = kopiaRobocza(rekord);
     porownajZeSterownikiem([&] { return czytajJeden([&] { return czytajRekord(sterownik->r); }, [] {}); },
                            [&] { return porownajProgram(mycie(), rekord, sterownik->r); },

@@ -330,16 +330,15 @@ void TPanelDefinicji::WypiszDefinicje(const TDefinicjaPrzekaznika &d)
     pokazuje_ = false;
 }
 
-void TPanelDefinicji::AktualizujDefinicje(TDefinicjaPrzekaznika &d) const
+QWidget *TPanelDefinicji::AktualizujDefinicje(TDefinicjaPrzekaznika &d) const
 {
     d.tryb = typCzasowy();
     d.regulator = regulator();
+    QWidget *odrzucona = nullptr;
     for (const Wiazanie &w : wiazania_) {
-        if (auto *s = qobject_cast<QSpinBox *>(w.k)) {
-            w.pole->zEdycji(d, qint64(s->value()));
-            continue;
-        }
-        w.pole->zEdycji(d, wartoscKontrolki(w.k, *w.pole));
+        const auto *s = qobject_cast<QSpinBox *>(w.k);
+        if (!w.pole->zEdycji(d, s ? QVariant(qint64(s->value())) : wartoscKontrolki(w.k, *w.pole)) && !odrzucona)
+            odrzucona = w.k;
     }
     const auto kanal = [this](const QComboBox *c, uint8_t &bajt) {
         const int i = c->currentIndex();
@@ -351,6 +350,7 @@ void TPanelDefinicji::AktualizujDefinicje(TDefinicjaPrzekaznika &d) const
     kanal(co_pid_kanalPomiarowy, pid);
     d.hist_pomiarowy = hist;
     d.pid.pomiarowy = pid;
+    return odrzucona;
 }
 
 void TPanelDefinicji::pokazTypCzasowy(int v)

@@ -59,8 +59,10 @@ public:
     // The definition into the controls; no change is reported.
     void WypiszDefinicje(const TDefinicjaPrzekaznika &d);
     // The controls into the definition. A list showing no item leaves its
-    // byte as it is.
-    void AktualizujDefinicje(TDefinicjaPrzekaznika &d) const;
+    // byte as it is. Returns the first control whose value its field
+    // refused with the range message (its byte left as it is), else
+    // nullptr.
+    QWidget *AktualizujDefinicje(TDefinicjaPrzekaznika &d) const;
     // The time mode's picture, text and colour, and which of Ta, Tb and the
     // trigger mode are shown.
     void pokazTypCzasowy(int v);

@@ -146,13 +146,19 @@ void TFEditParPrzek::AktualizujDanePoEdycji()
     if (Definicja < 1 || Definicja > 4)
         return;
     TDefinicjaPrzekaznika d = rekord.parametry[Definicja - 1];
-    panel->AktualizujDefinicje(d);
+    if (QWidget *k = panel->AktualizujDefinicje(d))
+        odrzucono(k);
     rekord.parametry[Definicja - 1] = d;
 }
 
 void TFEditParPrzek::TabSet1Change(int NewTab)
 {
-    AktualizujDanePoEdycji();
+    if (!przyjmijDane()) {
+        // The definition being edited stays on its tab.
+        const QSignalBlocker cicho(TabSet1);
+        TabSet1->setCurrentIndex(Definicja - 1);
+        return;
+    }
     WypiszDefinicje(NewTab + 1);
 }
 
@@ -190,8 +196,8 @@ void TFEditParPrzek::sb_gdzieClick() { pokazUzycieWyjscia(przekaznikNr, Definicj
 
 void TFEditParPrzek::but_wyslijClick()
 {
-    AktualizujDanePoEdycji();
-    wyslijJeden([this] { return wyslijRekord(rekord); }, 1, QString(), false);
+    if (przyjmijDane())
+        wyslijJeden([this] { return wyslijRekord(rekord); }, 1, QString(), false);
 }
 
 bool edytujPrzekaznik(const TPrzekaznikiArray &lista, TPrzekaznik &przekaznik, int jezykId)

@@ -6,9 +6,10 @@
 // of another output of the list and shows where the output is used.
 //
 // The definition shown reaches the record at a tab change, at OK, before
-// a send and before a save; a read, a file and a copy replace the record
-// and show it again. Only the user's edits enable OK: showing another
-// definition on a tab change does not.
+// a send and before a save; a value refused by its range check ends that
+// action (a tab change stays on the definition being edited). A read, a
+// file and a copy replace the record and show it again. Only the user's
+// edits enable OK: showing another definition on a tab change does not.
 #pragma once
 
 #include "edytor_rekordu.h"
@@ -48,6 +49,7 @@ public:
     void ustawNumer(int nr);
     // Definition d into the controls.
     void WypiszDefinicje(int d);
+    // The shown definition into the record, then definition NewTab + 1.
     void TabSet1Change(int NewTab);
     // The shown definition (DEF tab + 1) and the general fields.
     void WypiszDane() override;

@@ -45,7 +45,7 @@ public:
         // whether it is computed from other fields (a filter leaves it out).
         RolaPola,
         RolaObliczone,
-        // Of a cell: a value out of range is stored as 0 (zeroPozaZakresem).
+        // Of a cell: its field checks its own range (zeroPozaZakresem).
         RolaZeroPoza,
     };
 
@@ -105,6 +105,8 @@ private:
 QList<TKolumnaRaportu> kolumnyRaportu(const TTabelaPamieci &t);
 
 // The fields of a table over records R; pozycja(nr) is item nr's record.
+// A cell whose field refused the typed value with the range message stores
+// 0, which the grid then shows.
 template <class R>
 std::vector<TKolumnaTabeli> kolumnyTabeli(const TPolaSekcji<R> &pola, std::function<R &(int nr)> pozycja)
 {
@@ -115,7 +117,11 @@ std::vector<TKolumnaTabeli> kolumnyTabeli(const TPolaSekcji<R> &pola, std::funct
         c.tekst = [p, pozycja](int w, const TMiejscePola &m) { return p.tekstW(pozycja(w + 1), m); };
         c.doEdycji = [p, pozycja](int w, const TMiejscePola &m) { return p.doEdycji(pozycja(w + 1), m); };
         if (p.zapisywalne())
-            c.zEdycji = [p, pozycja](int w, const QVariant &v) { p.zEdycji(pozycja(w + 1), v); };
+            c.zEdycji = [p, pozycja](int w, const QVariant &v) {
+                R &r = pozycja(w + 1);
+                if (!p.zEdycji(r, v) && p.ustawWartosc)
+                    p.ustawWartosc(r, 0);
+            };
         k.push_back(std::move(c));
     }
     return k;

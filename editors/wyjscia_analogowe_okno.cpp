@@ -211,8 +211,10 @@ void TFkonfigwyjsc::AktualizujDanePoEdycji()
     poprawZakresy();
     for (TFloatEdit *e : findChildren<TFloatEdit *>())
         popraw(e);
+    // The power's box keeps what was typed for its field's range check.
     for (TIntEdit *e : findChildren<TIntEdit *>())
-        popraw(e);
+        if (!qobject_cast<TEdycjaSprawdzana *>(e))
+            popraw(e);
     TEdytorRekordu::AktualizujDanePoEdycji();
 }
 

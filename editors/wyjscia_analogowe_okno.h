@@ -44,7 +44,8 @@ public:
     // The groups of the chosen mode.
     void co_trybChange();
     // The value edits corrected as when they are left (the range rule
-    // included), then the controls into the record.
+    // included), then the controls into the record; a power outside
+    // 0..65535 is refused (przyjmijDane).
     void AktualizujDanePoEdycji() override;
     void pokazDane() override;
 

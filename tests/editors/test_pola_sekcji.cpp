@@ -1,16 +1,30 @@
 // Fields as data: the kinds' texts and storing rules, the compare rows of
 // a field table (also with a compare's own names, texts and joined rows),
 // the list table over a section copy (live cells, the report's fields, a
-// proxy model between the table and the grid) and the in-cell editors.
+// proxy model between the table and the grid), the in-cell editors and
+// every typed text through the boxes of every section's numeric fields.
 #include "komunikaty_skrypt.h"
 #include "test_qt.h"
 
+#include "dodatki.h"
 #include "edycja_liczb.h"
 #include "edytor_listy.h"
 #include "kontrolki_pol.h"
+#include "kroki.h"
 #include "pola_sekcji.h"
+#include "program.h"
+#include "programy.h"
+#include "przekazniki.h"
+#include "przekazniki_definicja.h"
 #include "raport.h"
+#include "setup.h"
 #include "tabela_pamieci.h"
+#include "tryby_specjalne.h"
+#include "wejscia_cyfrowe.h"
+#include "wejscia_pomiarowe.h"
+#include "wilgotnosc.h"
+#include "wyjscia_analogowe.h"
+#include "zadane.h"
 
 #include <QComboBox>
 #include <QFile>
@@ -20,6 +34,8 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 #include <QtTest>
+
+#include <limits>
 
 namespace {
 
@@ -86,6 +102,87 @@ protected:
     }
 };
 
+// Every box the message service is asked to show, answered at once.
+class ZapisKomunikatow final : public IKomunikaty {
+public:
+    ZapisKomunikatow() { ustawKomunikaty(this); }
+    ~ZapisKomunikatow() override { ustawKomunikaty(nullptr); }
+    int pokaz(RodzajKomunikatu, const QString &tekst) override
+    {
+        pokazane << tekst;
+        return 0;
+    }
+    QStringList pokazane;
+};
+
+// A text typed into the box of field p, as the user types it; the box's
+// value taken into a record whose field holds `przed` while the box has the
+// focus (as an action or a grid cell takes it), and again after leaving it
+// (the box corrects its text then). The first outcome: the stored value,
+// or nullopt when the field refused it with the range message (the record
+// then keeps `przed`). A failed check is added to `blad`.
+template <class R>
+std::optional<qint64> wpiszWPole(const TPole<R> &p, const QString &tekst, QWidget &okno, QWidget &inny, QString &blad)
+{
+    const auto rekord = std::make_unique<TKopiaRobocza<R>>();
+    std::memset(&rekord->r, 0, sizeof(R));
+    const qint64 przed = p.min < p.max ? p.min : 0;
+    std::unique_ptr<QWidget> k(utworzKontrolke(p, &okno, 1045));
+    auto *e = qobject_cast<QLineEdit *>(k.get());
+    if (!e)
+        return przed;
+    const auto przyjmij = [&]() -> std::optional<qint64> {
+        p.ustawWartosc(rekord->r, przed);
+        ZapisKomunikatow komunikaty;
+        const bool przyjete = p.zEdycji(rekord->r, wartoscKontrolki(e, p));
+        const qint64 w = p.wartosc(rekord->r);
+        const QString pole = p.nazwa + QStringLiteral(" (") + e->text() + QStringLiteral("): ");
+        if (!przyjete) {
+            if (komunikaty.pokazane != QStringList{tekstZakresuPola(p)})
+                blad += pole + QStringLiteral("refused without its one message; ");
+            if (w != przed)
+                blad += pole + QStringLiteral("refused, yet the record changed; ");
+            return std::nullopt;
+        }
+        if (!komunikaty.pokazane.isEmpty())
+            blad += pole + QStringLiteral("a message, yet taken; ");
+        if (p.min < p.max && p.rodzaj != TRodzajPola::Maska && (w < p.min || w > p.max))
+            blad += pole + QStringLiteral("stored %1 outside its range; ").arg(w);
+        return w;
+    };
+    ustawWartoscKontrolki(e, p, p.doEdycji(rekord->r, {1, 1045}));
+    e->show();
+    e->setFocus();
+    e->selectAll();
+    QTest::keyClick(e, Qt::Key_Delete);
+    QTest::keyClicks(e, tekst);
+    const std::optional<qint64> w = przyjmij();
+    inny.setFocus();
+    przyjmij();
+    return w;
+}
+
+// Every numeric field of a table (a box of its own for its kind): `tekst`
+// typed into it and taken.
+template <class R>
+int wpiszWPola(const TPolaSekcji<R> &pola, const QString &tekst, QWidget &okno, QWidget &inny, QString &blad)
+{
+    using K = TRodzajPola;
+    int ile = 0;
+    for (const TPole<R> &p : pola.pola) {
+        const bool liczbowe = p.rodzaj == K::Calkowita || p.rodzaj == K::Dziesiate || p.rodzaj == K::DziesiateObciete ||
+                              p.rodzaj == K::MinutySekundy || p.rodzaj == K::GodzinyMinuty;
+        if (!liczbowe || !p.ustawWartosc || !p.wartosc)
+            continue;
+        wpiszWPole(p, tekst, okno, inny, blad);
+        ++ile;
+    }
+    return ile;
+}
+
+// The outcome's text in the tables below: the stored value or "refused".
+QString wynikWpisania(const std::optional<qint64> &w) { return w ? QString::number(*w) : QStringLiteral("refused"); }
+
 } // namespace
 
 class TestPolaSekcji : public TestQt {
@@ -93,7 +190,8 @@ class TestPolaSekcji : public TestQt {
 
 private slots:
     // Typed numbers to tenths: rounded halves to even, or truncated; a
-    // binary product near a whole or half number counts as that number.
+    // binary product near a whole or half number counts as that number; a
+    // product beyond 64 bits is the range's nearest end.
     void dziesiateZLiczby_data()
     {
         QTest::addColumn<double>("v");
@@ -107,6 +205,11 @@ private slots:
         QTest::newRow("2.35 truncated") << 2.35 << true << qint64(23);
         QTest::newRow("-2.39 truncated toward zero") << -2.39 << true << qint64(-23);
         QTest::newRow("1000") << 1000.0 << false << qint64(10000);
+        const qint64 max = std::numeric_limits<qint64>::max(), min = std::numeric_limits<qint64>::min();
+        QTest::newRow("19 digits") << 9999999999999999999.0 << false << max;
+        QTest::newRow("-19 digits, truncated") << -9999999999999999999.0 << true << min;
+        QTest::newRow("largest double") << std::numeric_limits<double>::max() << true << max;
+        QTest::newRow("smallest double") << -std::numeric_limits<double>::max() << false << min;
     }
     void dziesiateZLiczby()
     {
@@ -354,6 +457,82 @@ private slots:
         delegat.setModelData(e, &filtr, i);
         QTEST(i.data().toString(), "pokazane");
         QCOMPARE(edycje.count(), 1);
+    }
+
+    // Any typed text, huge digit strings, signs and separators included,
+    // gives a checked field (the digital output's power, a program row's
+    // addition) its value or the range message, which refuses it; every
+    // other numeric field of every section stores a value within its
+    // range. The sanitizer tree runs this for undefined conversions.
+    void wpisaneLiczby_data()
+    {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<QString>("calkowita"); // the power 0..65535
+        QTest::addColumn<QString>("dziesiate"); // the addition -99.9..200.0, in tenths
+        const QString r = QStringLiteral("refused");
+        QTest::newRow("empty") << ""
+                               << "0"
+                               << "0";
+        QTest::newRow("0") << "0"
+                           << "0"
+                           << "0";
+        QTest::newRow("a sign alone") << "-" << r << r;
+        QTest::newRow("plus alone") << "+" << r << r;
+        QTest::newRow("two signs") << "--5" << r << r;
+        QTest::newRow("sign inside") << "1-2" << r << r;
+        QTest::newRow("decimal comma") << "12,5"
+                                       << "125"
+                                       << "125";
+        QTest::newRow("two commas") << "1,2,3"
+                                    << "123" << r;
+        QTest::newRow("comma alone") << ","
+                                     << "0" << r;
+        QTest::newRow("letters and blanks dropped") << " 1e5 "
+                                                    << "15"
+                                                    << "150";
+        QTest::newRow("leading zeros") << "0000000000000000000000123"
+                                       << "123"
+                                       << "1230";
+        QTest::newRow("+007") << "+007"
+                              << "7"
+                              << "70";
+        QTest::newRow("-1") << "-1" << r << "-10";
+        QTest::newRow("16-bit maximum") << "65535"
+                                        << "65535" << r;
+        QTest::newRow("65536") << "65536" << r << r;
+        QTest::newRow("11 digits") << "99999999999" << r << r;
+        QTest::newRow("19 digits") << "9999999999999999999" << r << r;
+        QTest::newRow("64-bit minimum") << "-9223372036854775808" << r << r;
+        QTest::newRow("26 digits") << "-99999999999999999999999999" << r << r;
+        QTest::newRow("400 digits") << QString(400, QLatin1Char('9')) << r << r;
+    }
+    void wpisaneLiczby()
+    {
+        QFETCH(QString, tekst);
+        QWidget okno;
+        auto *inny = new QLineEdit(&okno);
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        QString blad;
+        QTEST(wynikWpisania(wpiszWPole(polaPrzekaznikow()["moc"], tekst, okno, *inny, blad)), "calkowita");
+        const TPolaSekcji<TCyklProgramu> cykl = polaCyklu([] { return false; });
+        QTEST(wynikWpisania(wpiszWPole(cykl["d1"], tekst, okno, *inny, blad)), "dziesiate");
+        int ile = wpiszWPola(cykl, tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaProby(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaDodatkow(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaKrokow(false), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaProgramow(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaPrzekaznikow(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaDefinicji(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaSetup(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaTrybowSpecjalnych(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaWejscCyfrowych(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaWejscPomiarowych(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaWilgotnosci(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaWyjscAnalogowych(), tekst, okno, *inny, blad);
+        ile += wpiszWPola(polaZadanych(), tekst, okno, *inny, blad);
+        QVERIFY2(blad.isEmpty(), qPrintable(blad));
+        QVERIFY(ile > 50);
     }
 
     // A one-byte name (Windows-1250) with its length byte: read up to the

@@ -227,8 +227,9 @@ private slots:
         QCOMPARE(bajty(p), przed);
     }
 
-    // Typed values: outside the column's range the message with the
-    // column's maximum and 0 stored; tenths x 10 rounded halves to even.
+    // Typed values: outside the column's range (also beyond 32 or 64 bits)
+    // or no number, the message with the column's maximum and 0 stored;
+    // tenths x 10 rounded halves to even; an empty cell is 0.
     void zakresy_data()
     {
         QTest::addColumn<int>("kolumna");
@@ -266,6 +267,20 @@ private slots:
                                         << "-99,9";
         QTest::newRow("addition -100") << int(kD1) << "-100" << 0 << "200"
                                        << "0,0";
+        QTest::newRow("minutes 99999999999") << int(kMinut) << "99999999999" << 0 << "59"
+                                             << "0";
+        QTest::newRow("chamber 20 digits") << int(kTempKomory) << "-99999999999999999999" << 0 << "900"
+                                           << "0";
+        QTest::newRow("hours 1-2") << int(kGodzin) << "1-2" << 0 << "99"
+                                   << "0";
+        QTest::newRow("hours empty") << int(kGodzin) << "" << 0 << ""
+                                     << "0";
+        QTest::newRow("delta 19 digits") << int(kDelta) << "9999999999999999999" << 0 << "90"
+                                         << "0,0";
+        QTest::newRow("addition 26 digits") << int(kD1) << "-99999999999999999999999999" << 0 << "200"
+                                            << "0,0";
+        QTest::newRow("addition 1,2,3") << int(kD8) << "1,2,3" << 0 << "200"
+                                        << "0,0";
     }
     void zakresy()
     {

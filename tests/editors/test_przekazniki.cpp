@@ -630,8 +630,8 @@ private slots:
 
     // The name: a loaded 50-unit name is shown up to its first zero unit
     // (trimmed) and stored as shown; typing stops at 15 characters; a
-    // negative power is refused with the range message and stored as 0,
-    // not wrapped into the unsigned field.
+    // negative power is refused with the range message, not wrapped into
+    // the unsigned field: the record keeps its power.
     void nazwaIMoc()
     {
         TPrzekaznik &p = pc->projekt.przekazniki[0];
@@ -652,9 +652,10 @@ private slots:
         QCOMPARE(o->ie_moc->MinValue(), 0);
         wpisz(o->ie_moc, "-25");
         s->komunikaty.oczekuj(R::Komunikat, " Nieprawidłowy zakres parametru ! 65535");
-        o->AktualizujDanePoEdycji();
+        QVERIFY(!o->przyjmijDane());
         QVERIFY(s->komunikaty.pusty());
-        QCOMPARE(o->rekord.moc, 0u);
+        QCOMPARE(o->rekord.moc, p.moc);
+        QCOMPARE(o->ie_moc->text(), QString("-25"));
     }
 
     // "Kopiuj ustawienia": output 5's record in output 7's window; the
