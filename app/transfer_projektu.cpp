@@ -368,6 +368,10 @@ void TFProjektRSIn::but_startClick()
         const NaKoniec naKoniec([this] { ukryjInfo(); });
         start();
     }
+    // Every run the user stopped ends saying so, read, compare or send,
+    // wherever the press came.
+    if (przerwano)
+        pokazInformacje(tekstPrzerwania());
     if (AutomatOdbierania.automat) {
         przerwaMs(przerwaAutomatuMs);
         AutomatOdbierania.status = wszystkieZakonczoneOk();
@@ -434,11 +438,9 @@ bool TFProjektRSIn::przerwanyPrzed(int wiersz, const std::array<bool, ileWierszy
 
 bool TFProjektRSIn::wysylaniePrzerwane(int wiersz, const std::array<bool, ileWierszyTransferu> &wybrane)
 {
-    if (!przerwanyPrzed(wiersz, wybrane))
-        return statusOk;
-    statusOk = false;
-    pokazInformacje(tekstPrzerwania());
-    return false;
+    if (przerwanyPrzed(wiersz, wybrane))
+        statusOk = false;
+    return statusOk;
 }
 
 bool TFProjektRSIn::wyslijProjekt()
@@ -530,9 +532,7 @@ bool TFProjektRSIn::wyslijPozycjeBloku(int wiersz)
             // session, and the row says who stopped it.
             const bool zamknieta = !w.potw73 || zamknijSesjeSekcji(DaneSterownika);
             wierszPrzerwany(wiersz);
-            if (zamknieta)
-                pokazInformacje(tekstPrzerwania());
-            else
+            if (!zamknieta)
                 pokazBrakKomunikacji();
             return false;
         }

@@ -140,7 +140,7 @@ private:
     // Stopped before `wiersz` began: the first ticked row from it on says
     // so; false when none was left.
     bool przerwanyPrzed(int wiersz, const std::array<bool, ileWierszyTransferu> &wybrane);
-    // The same for a send, with the box; false when a row was left.
+    // The same for a send; false when a row was left.
     bool wysylaniePrzerwane(int wiersz, const std::array<bool, ileWierszyTransferu> &wybrane);
     bool wyslijPozycjeBloku(int wiersz);
     void bladBloku(int wiersz, bool pokazKomunikat);

@@ -70,7 +70,7 @@ void TPrzelacznik::paintEvent(QPaintEvent *)
 
 TKbProgress::TKbProgress(QWidget *AOwner, const QString &A_caption, int A_left, int A_top, TZmiana A_OnchangedProc,
                          Wyrownanie a_align)
-    : QFrame(AOwner), FModyfikacja(std::move(A_OnchangedProc))
+    : QFrame(AOwner), FModyfikacja(std::move(A_OnchangedProc)), podpis_(A_caption)
 {
     setObjectName(QStringLiteral("TKbProgress"));
     setMinimumSize(szerokoscMinimalna, 40);
@@ -158,30 +158,60 @@ void TKbProgress::resizeEvent(QResizeEvent *e)
 {
     QFrame::resizeEvent(e);
     ulozPasek();
+    ulozEtykiete();
 }
 
 void TKbProgress::ustawEtykiete(int lewo, int gora, int punkty, bool gruba)
 {
-    QFont f = font();
-    f.setPointSize(punkty);
-    f.setBold(gruba);
-    FLabel->setFont(f);
-    FLabel->move(lewo, gora);
-    FLabel->adjustSize();
+    lewoEtykiety_ = lewo;
+    goraEtykiety_ = gora;
+    punktyEtykiety_ = punkty;
+    grubaEtykieta_ = gruba;
+    ulozEtykiete();
 }
 
-void TKbProgress::zmiescPrzedWynikiem()
+void TKbProgress::ulozEtykiete()
 {
     constexpr int najmniejszyPunkt = 7;
-    const int miejsce = FImageResult->x() - FLabel->x() - 2;
-    QFont f = FLabel->font();
-    while (f.pointSize() > najmniejszyPunkt && QFontMetrics(f).horizontalAdvance(FLabel->text()) > miejsce)
-        f.setPointSize(f.pointSize() - 1);
-    if (f != FLabel->font()) {
-        FLabel->setFont(f);
-        FLabel->adjustSize();
-        FLabel->move(FLabel->x(), (height() - FLabel->height()) / 2);
+    constexpr int odstep = 2;
+    const int prawo = FImageResult->isHidden() ? width() : FImageResult->x();
+    const int dol = FProgressBar->isHidden() ? height() : FProgressBar->y();
+    const QRect miejsce(0, 0, std::max(prawo - odstep - lewoEtykiety_, 1), dol);
+    const QRect miejsceDwoch = miejsce.adjusted(0, 0, 0, -2 * odstep);
+    QFont f = font();
+    f.setBold(grubaEtykieta_);
+    QString tekst = podpis_;
+    int flagi = Qt::AlignLeft | Qt::AlignVCenter;
+    QRect zajete;
+    int punkty = punktyEtykiety_;
+    for (; punkty >= najmniejszyPunkt; --punkty) {
+        f.setPointSize(punkty);
+        const QFontMetrics fm(f);
+        zajete = fm.boundingRect(miejsce, flagi, tekst);
+        if (zajete.width() <= miejsce.width())
+            break;
+        zajete = fm.boundingRect(miejsceDwoch, flagi | Qt::TextWordWrap, tekst);
+        if (miejsceDwoch.contains(zajete)) {
+            flagi |= Qt::TextWordWrap;
+            break;
+        }
     }
+    if (punkty < najmniejszyPunkt) {
+        punkty = najmniejszyPunkt;
+        f.setPointSize(punkty);
+        const QFontMetrics fm(f);
+        tekst = fm.elidedText(podpis_, Qt::ElideRight, miejsce.width());
+        zajete = fm.boundingRect(miejsce, flagi, tekst);
+    }
+    const bool zawijany = flagi & Qt::TextWordWrap;
+    FLabel->setFont(f);
+    FLabel->setWordWrap(zawijany);
+    FLabel->setText(tekst);
+    FLabel->setToolTip(tekst == podpis_ ? QString() : podpis_);
+    // At the state's size on one line the caption keeps its place; else it
+    // is centred in its room.
+    const int gora = punkty == punktyEtykiety_ && !zawijany ? goraEtykiety_ : std::max((dol - zajete.height()) / 2, 0);
+    FLabel->setGeometry(lewoEtykiety_, gora, zawijany ? miejsce.width() : zajete.width(), zajete.height());
 }
 
 bool TKbProgress::eventFilter(QObject *o, QEvent *e)
@@ -198,14 +228,12 @@ bool TKbProgress::eventFilter(QObject *o, QEvent *e)
 
 void TKbProgress::przelaczono(bool wlaczony)
 {
-    QFont f = FLabel->font();
-    f.setBold(wlaczony);
-    FLabel->setFont(f);
-    FLabel->adjustSize();
     if (!wlaczony) {
         FImageResult->hide();
         FImageVerify->hide();
     }
+    grubaEtykieta_ = wlaczony;
+    ulozEtykiete();
     if (!FModyfikacja)
         return;
     try {
@@ -225,12 +253,12 @@ void TKbProgress::init()
 {
     etykietaKlikalna_ = true;
     FLabel->setCursor(Qt::PointingHandCursor);
-    ustawEtykiete(40, 10, 11, false);
-    FSwitch->setChecked(false);
-    FSwitch->show();
     FImageResult->hide();
     FImageVerify->hide();
     FProgressBar->hide();
+    ustawEtykiete(40, 10, 11, false);
+    FSwitch->setChecked(false);
+    FSwitch->show();
     isEnded = false;
     przerwaMs(FWaitAfter);
 }
@@ -238,7 +266,7 @@ void TKbProgress::init()
 void TKbProgress::transWait(int A_milis, const QString &A_text)
 {
     const bool switchWidoczny = !FSwitch->isHidden();
-    const QString tekst = FLabel->text();
+    const QString tekst = podpis_;
     FSwitch->hide();
     LabelSet(A_text);
     przerwaMs(A_milis);
@@ -256,8 +284,8 @@ void TKbProgress::transStart(int A_max)
     FProgressBar->setMaksimum(A_max);
     FProgressBar->setPozycja(0);
     FSwitch->hide();
-    ustawEtykiete(4, 2, 10, FLabel->font().bold());
     FProgressBar->show();
+    ustawEtykiete(4, 2, 10, grubaEtykieta_);
     przerwaMs(FWaitAfter);
 }
 
@@ -270,8 +298,6 @@ void TKbProgress::transStep(int A_pos)
 void TKbProgress::transEnd(bool A_ok, int A_weryfikacja)
 {
     FFinalStatusOk = A_ok;
-    ustawEtykiete(40, 10, 12, true);
-    zmiescPrzedWynikiem();
     FImageResult->setPixmap(obrazek(A_ok ? QStringLiteral("TRANS_OK") : QStringLiteral("TRANS_ERROR")));
     FImageResult->show();
     if (A_weryfikacja >= 0) {
@@ -279,14 +305,15 @@ void TKbProgress::transEnd(bool A_ok, int A_weryfikacja)
         FImageVerify->show();
     }
     FProgressBar->hide();
+    ustawEtykiete(40, 10, 12, true);
     isEnded = true;
     przerwaMs(FWaitAfter);
 }
 
 void TKbProgress::LabelSet(const QString &A_str)
 {
-    FLabel->setText(A_str);
-    FLabel->adjustSize();
+    podpis_ = A_str;
+    ulozEtykiete();
     FLabel->repaint();
 }
 

@@ -90,14 +90,21 @@ protected:
 
 private:
     void przelaczono(bool wlaczony);
+    // The caption's place and font in the row's present state.
     void ustawEtykiete(int lewo, int gora, int punkty, bool gruba);
-    // A caption too long for the room before the result picture gets a
-    // smaller font (down to 7 pt).
-    void zmiescPrzedWynikiem();
+    // Lays the caption out in its room, from its left edge to the shown
+    // result picture (or the row's edge) and above the shown bar: at the
+    // largest size from the state's down to 7 pt that takes it on one line,
+    // else on two; when none does, shortened at 7 pt with the whole caption
+    // in its tooltip.
+    void ulozEtykiete();
     void podpowiedzi();
     void ulozPasek();
 
     TZmiana FModyfikacja;
+    QString podpis_; // the caption, whole
+    int lewoEtykiety_ = 40, goraEtykiety_ = 10, punktyEtykiety_ = 11;
+    bool grubaEtykieta_ = false;
     bool FFinalStatusOk = false;
     bool etykietaKlikalna_ = true;
     int wysokoscPaska_ = 20;

@@ -14,6 +14,7 @@
 #include "kopia_ustawien.h"
 #include "menu_projektu.h"
 #include "obrazki.h"
+#include "podpis_wiersza.h"
 #include "porownanie_blokow.h"
 #include "projekt.h"
 #include "sekcje.h"
@@ -665,85 +666,133 @@ private slots:
         QVERIFY(surowe(o->projekt.projekt()) == surowe(nasz->p));
     }
 
-    // "Przerwij" between rows starts no further row: the next ticked row and
-    // the box say the user stopped it (not "Brak komunikacji"), the 7000 ms
-    // that follow a sent row stay, and no compare follows; during the items
-    // of a row being sent it fails the row, closes its session and says so
-    // too; during a read it ends the row unread.
+    // "Przerwij" in every kind of run, during an item, between rows or
+    // after the last row, ends the run with the box saying the user stopped
+    // it (not "Brak komunikacji"): a send, a read, a compare-only read and
+    // the compare after a send. During an item it fails the row (a send
+    // closes its session); between rows the next ticked row says so; after
+    // the last row nothing more is done (a send then compares nothing). The
+    // row that says so can be read whole; the 7000 ms after a sent row stay;
+    // no row after the stopped one goes over the wire.
     void przerwanie_data()
     {
         QTest::addColumn<int>("co");
-        QTest::addColumn<int>("poRamkach"); // frames of row 7's items before the click; 0: after the row
+        QTest::addColumn<bool>("porownaj");   // "Tylko porównaj" or "Porównaj po wysłaniu"
+        QTest::addColumn<QString>("faza");    // what the run says while the click comes
+        QTest::addColumn<int>("wiersz");      // the row the click follows
+        QTest::addColumn<int>("poPozycjach"); // after this many of its items; 0: once it ended ...
+        QTest::addColumn<int>("poKoncuMs");   // ... and this long after
         QTest::addColumn<QStringList>("oczekiwane");
-        QTest::addColumn<bool>("blad"); // the box of a row stopped by the user
-        QTest::newRow("send, between rows")
-            << int(const_wyslij) << 0 << wszystkie("ukryty", {{7, "ok"}, {8, "err"}, {9, "-"}}) << true;
-        QTest::newRow("send, during the items")
-            << int(const_wyslij) << 3 << wszystkie("ukryty", {{7, "err"}, {8, "-"}, {9, "-"}}) << true;
-        QTest::newRow("compare, during the items")
-            << int(const_odbierz) << 3 << wszystkie("ukryty", {{7, "err"}, {8, "-"}, {9, "-"}}) << false;
+        const QString wysylanie = "Wysyłanie...", czytanie = "Czytanie...", porownanie = "Porównanie...";
+        const auto wiersze = [](const char *a, const char *b, const char *c) {
+            return wszystkie("ukryty", {{4, a}, {5, b}, {7, c}});
+        };
+        const int wyslij = const_wyslij, odbierz = const_odbierz;
+        QTest::newRow("send, in an item") << wyslij << true << wysylanie << 4 << 2 << 0 << wiersze("err", "-", "-");
+        QTest::newRow("send, between rows") << wyslij << true << wysylanie << 4 << 0 << 0 << wiersze("ok", "err", "-");
+        QTest::newRow("send, in the final pause")
+            << wyslij << true << wysylanie << 7 << 0 << 1000 << wiersze("ok", "ok", "ok");
+        QTest::newRow("read, in an item") << odbierz << false << czytanie << 4 << 2 << 0 << wiersze("err", "-", "-");
+        QTest::newRow("read, between rows") << odbierz << false << czytanie << 4 << 0 << 0 << wiersze("ok", "err", "-");
+        QTest::newRow("read, after the last row")
+            << odbierz << false << czytanie << 7 << 0 << 0 << wiersze("ok", "ok", "ok");
+        QTest::newRow("compare, in an item")
+            << odbierz << true << porownanie << 4 << 2 << 0 << wiersze("err", "-", "-");
         QTest::newRow("compare, between rows")
-            << int(const_odbierz) << 0 << wszystkie("ukryty", {{7, "ok="}, {8, "err"}, {9, "-"}}) << false;
+            << odbierz << true << porownanie << 4 << 0 << 0 << wiersze("ok=", "err", "-");
+        QTest::newRow("compare, after the last row")
+            << odbierz << true << porownanie << 7 << 0 << 0 << wiersze("ok=", "ok=", "ok=");
+        QTest::newRow("compare after send, in an item")
+            << wyslij << true << porownanie << 4 << 2 << 0 << wiersze("err", "ok", "ok");
+        QTest::newRow("compare after send, between rows")
+            << wyslij << true << porownanie << 4 << 0 << 0 << wiersze("ok=", "err", "ok");
+        QTest::newRow("compare after send, after the last row")
+            << wyslij << true << porownanie << 7 << 0 << 0 << wiersze("ok=", "ok=", "ok=");
     }
     void przerwanie()
     {
         QFETCH(int, co);
-        QFETCH(int, poRamkach);
+        QFETCH(bool, porownaj);
+        QFETCH(QString, faza);
+        QFETCH(int, wiersz);
+        QFETCH(int, poPozycjach);
+        QFETCH(int, poKoncuMs);
         QFETCH(QStringList, oczekiwane);
-        QFETCH(bool, blad);
         const auto nasz = naszProjekt(71);
         zaladuj(*s, *nasz);
-        const bool wysylka = co == const_wyslij;
-        if (wysylka)
+        if (co == const_wyslij)
             s->komunikaty.oczekuj(R::Pytanie, pytanieWysylki(), 1);
-        if (blad)
-            s->komunikaty.oczekuj(R::Informacja, "Przerwano przez użytkownika");
+        s->komunikaty.oczekuj(R::Informacja, "Przerwano przez użytkownika");
         QStringList wynik;
         qint64 koniecCzas = 0;
+        bool klik = false;
         zMenu(TOdbierzWyslij(co), [&](TFProjektRSIn *w) {
-            zaznacz(w, {7, 8, 9});
-            w->cb_CzytajPorownaj->setChecked(true);
+            zaznacz(w, {4, 5, 7});
+            (co == const_wyslij ? w->cb_wysylkaPorownaj : w->cb_CzytajPorownaj)->setChecked(porownaj);
             wyczyscRamki();
-            bool klik = false;
-            const QString pozycja = wysylka ? "I0A" : "H0A";
+            chwile.clear();
+            const TKbProgress *r = w->progressArray[wiersz - 1];
+            bool wToku = false; // the row has run in this part of the run
+            qint64 koniecWiersza = -1;
             s->zegar.naPrzetworz = [&] {
                 chwile.emplace_back(s->zegar.teraz, ramki().size());
-                const bool teraz = poRamkach == 0 ? w->progressArray[6]->isEnded : kody().count(pozycja) >= poRamkach;
-                if (teraz && !klik) {
-                    klik = true;
-                    QVERIFY(w->but_przerwij->isVisible() && w->but_przerwij->isEnabled());
-                    w->but_przerwij->click();
-                    QVERIFY(!w->but_przerwij->isEnabled());
+                if (klik || w->l_info->text() != faza)
+                    return;
+                wToku = wToku || !r->FProgressBar->isHidden();
+                if (!wToku)
+                    return;
+                if (poPozycjach > 0) {
+                    if (r->FProgressBar->isHidden() || r->FProgressBar->pozycja() < poPozycjach)
+                        return;
+                } else {
+                    if (koniecWiersza < 0 && r->isEnded)
+                        koniecWiersza = s->zegar.teraz;
+                    if (koniecWiersza < 0 || s->zegar.teraz < koniecWiersza + poKoncuMs)
+                        return;
                 }
+                klik = true;
+                QVERIFY(w->but_przerwij->isVisible() && w->but_przerwij->isEnabled());
+                QTest::mouseClick(w->but_przerwij, Qt::LeftButton);
+                QVERIFY(!w->but_przerwij->isEnabled());
             };
             w->but_start->click();
             koniecCzas = s->zegar.teraz;
             s->zegar.naPrzetworz = nullptr;
             wynik = stany(*w);
-            // The failed row is the one the user stopped.
-            for (int i = 0; i < ileWierszyTransferu; ++i)
-                if (wynik.at(i) == QLatin1String("err"))
-                    QVERIFY2(w->progressArray[i]->FLabel->text().endsWith(QString(": Przerwano przez użytkownika")),
-                             qPrintable(w->progressArray[i]->FLabel->text()));
+            // An ended row can be read whole, the stopped one saying so.
+            for (int i = 0; i < ileWierszyTransferu; ++i) {
+                if (w->progressArray[i]->isHidden() || !w->progressArray[i]->isEnded)
+                    continue;
+                const QString podpis =
+                    tabelaTransferu()[i].nazwa +
+                    (wynik.at(i) == QLatin1String("err") ? QString(": Przerwano przez użytkownika") : QString());
+                const QString blad = podpisNieczytelny(w->progressArray[i], podpis);
+                QVERIFY2(blad.isEmpty(), qPrintable(QString("row %1: %2").arg(i + 1).arg(blad)));
+            }
             QVERIFY(w->but_przerwij->isHidden());
             QVERIFY(w->but_zamknij->isEnabled());
         });
+        QVERIFY(klik);
+        QVERIFY(s->komunikaty.pusty());
         QCOMPARE(wynik, oczekiwane);
         const QStringList k = kody();
+        const bool wysylka = faza == QStringLiteral("Wysyłanie...");
+        // Row 7 (the setpoints) goes only when the click followed it.
+        QCOMPARE(int(k.count(wysylka ? "I0A" : "H0A")), wiersz == 7 ? 10 : 0);
+        QVERIFY(!s->sterownik.stan().sesjaOtwarta);
         if (wysylka) {
-            // No compare after an abort; the pause after the sent row stays.
-            QVERIFY(!k.contains("H0A"));
-            QVERIFY(!k.contains("I0E"));
-            QVERIFY(!s->sterownik.stan().sesjaOtwarta);
-            if (poRamkach == 0) {
+            // No compare after an abort of the send; the pause after a sent
+            // row stays.
+            for (const QString &kod : k)
+                QVERIFY2(!kod.startsWith('H'), qPrintable(kod));
+            if (poPozycjach == 0) {
                 const qint64 poOstatniej = koniecCzas - czasRamki(size_t(k.size() - 1));
                 QVERIFY2(poOstatniej >= przerwaMiedzyBlokamiMs, qPrintable(QString::number(poOstatniej)));
             }
-        } else {
-            if (poRamkach > 0)
-                QVERIFY(k.count("H0A") < 10);
-            QVERIFY(!k.contains("H0E"));
+        }
+        if (porownaj || co == const_wyslij) {
             QVERIFY(surowe(o->projekt.projekt()) == surowe(nasz->p));
+            QVERIFY(surowe(o->projekt.mycie()) == surowe(nasz->m));
         }
     }
 

@@ -1,6 +1,7 @@
 #include "element_listy.h"
 #include "komunikaty_skrypt.h"
 #include "obrazki.h"
+#include "podpis_wiersza.h"
 #include "test_qt.h"
 
 #include <QGroupBox>
@@ -159,21 +160,64 @@ private slots:
         QVERIFY(wiersz_->checked());
     }
 
-    // An ended row's caption ends before the result picture: a long one
-    // takes a smaller font, a short one keeps 12 pt.
-    void dlugiPodpisPrzedWynikiem()
+    // A caption is read whole in every state of the row, set before the
+    // state or after it: it ends before a shown picture and above the bar,
+    // at a smaller size or on two lines when it must; only a caption that
+    // fits in no way is shortened, with the whole of it in the tooltip.
+    void podpisCzytelny_data()
     {
-        wiersz_->LabelSet(QStringLiteral("[DO] Цифровые выходы, очень длинное название"));
-        wiersz_->transStart(1);
-        wiersz_->transEnd(true, 0);
-        QVERIFY(wiersz_->FLabel->font().pointSize() < 12);
-        QVERIFY(wiersz_->FLabel->font().bold());
-        const QFontMetrics fm(wiersz_->FLabel->font());
-        const bool miesci = wiersz_->FLabel->font().pointSize() == 7 ||
-                            40 + fm.horizontalAdvance(wiersz_->FLabel->text()) < wiersz_->FImageResult->x();
-        QVERIFY(miesci);
+        QTest::addColumn<QString>("podpis");
+        QTest::addColumn<QString>("stan"); // "wybor", "transmisja", "blad", "porownanie"
+        QTest::addColumn<bool>("skrocony");
+        const QString przerwanyPl = QStringLiteral("[AO] WYjścia analogowe: Przerwano przez użytkownika");
+        const QString jednoSlowo =
+            QStringLiteral("Programy_mycia_sterownika_na_linii_produkcyjnej_numer_siedem_hali_zachodniej_zakladu");
+        QTest::newRow("short, ended") << QStringLiteral("Setup") << "blad" << false;
+        QTest::newRow("stopped, pl, ended") << przerwanyPl << "blad" << false;
+        QTest::newRow("stopped, pl, compared") << przerwanyPl << "porownanie" << false;
+        QTest::newRow("stopped, pl, ticked") << przerwanyPl << "wybor" << false;
+        QTest::newRow("stopped, en, ended")
+            << QStringLiteral("[AO] Analog outputs: Stopped by the user") << "blad" << false;
+        QTest::newRow("stopped, ru, ended")
+            << QStringLiteral("[AO] Аналоговые выходы: Прервано пользователем") << "blad" << false;
+        QTest::newRow("long name, ru, ended")
+            << QStringLiteral("[DO] Цифровые выходы, очень длинное название") << "porownanie" << false;
+        QTest::newRow("one long word, ended") << jednoSlowo << "blad" << true;
+        QTest::newRow("one long word, sending") << jednoSlowo << "transmisja" << true;
+    }
+    void podpisCzytelny()
+    {
+        QFETCH(QString, podpis);
+        QFETCH(QString, stan);
+        QFETCH(bool, skrocony);
+        const auto wejdz = [&] {
+            wiersz_->init();
+            wiersz_->setChecked(true);
+            if (stan == QLatin1String("wybor"))
+                return;
+            wiersz_->transStart(3);
+            if (stan != QLatin1String("transmisja"))
+                wiersz_->transEnd(stan == QLatin1String("porownanie"), stan == QLatin1String("porownanie") ? 1 : -1);
+        };
+        for (const bool poStanie : {false, true}) {
+            const char *kiedy = poStanie ? "set after the state" : "set before the state";
+            if (poStanie) {
+                wiersz_->LabelSet(QStringLiteral("Setup"));
+                wejdz();
+                wiersz_->LabelSet(podpis);
+            } else {
+                wiersz_->LabelSet(podpis);
+                wejdz();
+            }
+            const QString blad = podpisNieczytelny(wiersz_, podpis);
+            QVERIFY2(blad.isEmpty(), qPrintable(blad + QStringLiteral(", ") + QLatin1String(kiedy)));
+            QVERIFY2(wiersz_->FLabel->toolTip().isEmpty() != skrocony, kiedy);
+            QCOMPARE(wiersz_->FLabel->font().bold(), true);
+        }
+        // The caption stays whole for the next state.
         wiersz_->init();
-        QCOMPARE(wiersz_->FLabel->font().pointSize(), 11);
+        QVERIFY(podpisNieczytelny(wiersz_, podpis).isEmpty());
+        QCOMPARE(wiersz_->FLabel->toolTip().isEmpty(), wiersz_->FLabel->text() == podpis);
     }
 
     void initPrzywracaWybor()
