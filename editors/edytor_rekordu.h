@@ -62,6 +62,8 @@ public:
     // the action sends, saves and stores nothing.
     bool przyjmijDane()
     {
+        if (!zatwierdzKomorke())
+            return false;
         odrzucona_ = nullptr;
         AktualizujDanePoEdycji();
         QWidget *k = odrzucona_;

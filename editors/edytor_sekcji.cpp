@@ -14,6 +14,7 @@
 #include "wybor_pliku.h"
 #include "zegar.h"
 
+#include <QAbstractItemView>
 #include <QApplication>
 #include <QDir>
 #include <QEvent>
@@ -131,6 +132,10 @@ TEdytorSekcji::TEdytorSekcji(Przyciski przyciski, QWidget *parent) : QDialog(par
     but_anuluj = new QPushButton(this);
     but_anuluj->setObjectName(QStringLiteral("but_anuluj"));
     but_ok->setEnabled(false);
+    // A click leaves the focus where it is: a cell still being edited goes
+    // in when OK takes the values (zatwierdzKomorke), not as the press
+    // takes its focus, so a value refused there ends the OK.
+    but_ok->setFocusPolicy(Qt::TabFocus);
     for (QPushButton *b : {but_ok, but_anuluj}) {
         // Enter belongs to the section's controls (a grid edits its row).
         b->setAutoDefault(false);
@@ -280,9 +285,25 @@ void TEdytorSekcji::done(int r)
 
 bool TEdytorSekcji::wTrakcie() const { return trwaOperacja(this); }
 
+bool TEdytorSekcji::zatwierdzKomorke()
+{
+    QWidget *edytor = focusWidget();
+    for (QWidget *w = edytor ? edytor->parentWidget() : nullptr; w && w != this; edytor = w, w = w->parentWidget()) {
+        auto *v = qobject_cast<QAbstractItemView *>(w->parentWidget());
+        if (!v || w != v->viewport())
+            continue;
+        const quint64 przed = odmowyZakresu();
+        QAbstractItemDelegate *d = v->itemDelegateForIndex(v->currentIndex());
+        emit d->commitData(edytor);
+        emit d->closeEditor(edytor, QAbstractItemDelegate::NoHint);
+        return odmowyZakresu() == przed;
+    }
+    return true;
+}
+
 void TEdytorSekcji::wykonaj(const std::function<void()> &polecenie)
 {
-    if (wTrakcie())
+    if (wTrakcie() || !zatwierdzKomorke())
         return;
     QString blad;
     {

@@ -192,8 +192,16 @@ protected:
     virtual void but_drukujClick();
     virtual void sb_clsClick() {}
 
-    // Runs a command of the window as its operation: the tool buttons, OK
-    // and "Anuluj" are disabled and every way out is refused while it runs
+    // An edit still open in a cell of one of the window's grids goes into
+    // its table as on leaving the cell (where a refused value becomes 0);
+    // false when its field refused the value: the action that wanted the
+    // window's values ends, the technician sees the 0 first.
+    bool zatwierdzKomorke();
+
+    // Runs a command of the window as its operation, after an edit still
+    // open in a grid cell went in (a value refused there ends it at once):
+    // the tool buttons, OK and "Anuluj" are disabled and every way out is
+    // refused while it runs
     // (its loops process messages; a second command is not started
     // meanwhile), the progress window is hidden at its end in every case,
     // and an error that escapes it is reported.

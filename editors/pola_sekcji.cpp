@@ -115,6 +115,12 @@ QVariant wartoscDoEdycji(const TOpisPola &opis, qint64 v)
     return v;
 }
 
+namespace {
+quint64 odmowy = 0;
+} // namespace
+
+quint64 odmowyZakresu() { return odmowy; }
+
 std::optional<qint64> wartoscZEdycji(const TOpisPola &opis, const QVariant &v)
 {
     const std::optional<qint64> w = liczbaZEdycji(opis, v);
@@ -122,6 +128,7 @@ std::optional<qint64> wartoscZEdycji(const TOpisPola &opis, const QVariant &v)
     if (w && (!zakres || (*w >= opis.min && *w <= opis.max)))
         return w;
     if (opis.zeroPozaZakresem) {
+        ++odmowy;
         pokazKomunikat(tekstZakresuPola(opis));
         return std::nullopt;
     }

@@ -112,6 +112,9 @@ QVariant wartoscDoEdycji(const TOpisPola &opis, qint64 v);
 // box cannot read: digits beyond 64 bits are out of range, any other text
 // is no number (refused by a checked field, 0 clamped by the others).
 std::optional<qint64> wartoscZEdycji(const TOpisPola &opis, const QVariant &v);
+// How many values wartoscZEdycji has refused so far in the run: what a
+// step took was refused when the count grew during it.
+quint64 odmowyZakresu();
 // " Nieprawidłowy zakres parametru ! " and the field's maximum in the
 // units it is typed in (tenths rounded to a whole number).
 QString tekstZakresuPola(const TOpisPola &opis);

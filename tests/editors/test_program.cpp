@@ -5,6 +5,7 @@
 // the entry function.
 #include "sym_edytora.h"
 #include "test_qt.h"
+#include "wejscie_okna.h"
 
 #include "edycja_liczb.h"
 #include "porownaj.h"
@@ -299,6 +300,56 @@ private slots:
         QTEST(int(wartosc(*o, 9, i)), "zapisane");
         QTEST(komorka(*o, 9, kolumna), "pokazane");
         QVERIFY(o->but_ok->isEnabled());
+    }
+
+    // A cell still being edited when an action takes the window's values
+    // goes in first, as on leaving the cell: a value its field refuses
+    // shows the message and becomes 0 there, and the action ends, so that
+    // the technician sees the 0 before anything is sent, saved or stored.
+    void otwartaKomorka_data()
+    {
+        QTest::addColumn<int>("akcja"); // 0 send, 1 save, 2 OK
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<bool>("odmowa");
+        const char *akcje[] = {"send", "save", "OK"};
+        for (int a = 0; a < 3; ++a) {
+            QTest::addRow("%s, delta 95,0", akcje[a]) << a << "95,0" << true;
+            QTest::addRow("%s, delta 50,0", akcje[a]) << a << "50,0" << false;
+        }
+    }
+    void otwartaKomorka()
+    {
+        QFETCH(int, akcja);
+        QFETCH(QString, tekst);
+        QFETCH(bool, odmowa);
+        QTemporaryDir katalog;
+        WyborPlikuSkrypt wybor;
+        const QString plik = katalog.filePath(QStringLiteral("p.k3pog"));
+        wybor.odpowiedzi = {plik};
+        auto o = oknoP03();
+        o->activateWindow();
+        QVERIFY(QTest::qWaitForWindowActive(o.get()));
+        o->but_ok->setEnabled(true);
+        const QModelIndex i = o->tabela->index(9, kDelta);
+        o->StringGridSetup->setCurrentIndex(i);
+        o->StringGridSetup->edit(i);
+        auto *e = qobject_cast<QLineEdit *>(o->StringGridSetup->indexWidget(i));
+        QVERIFY(e);
+        e->setFocus();
+        e->setText(tekst);
+        if (odmowa)
+            s->komunikaty.oczekuj(R::Komunikat, zakres + "90");
+        QAbstractButton *b = akcja == 0   ? static_cast<QAbstractButton *>(o->but_wyslij)
+                             : akcja == 1 ? static_cast<QAbstractButton *>(o->but_zapisz)
+                                          : o->but_ok;
+        klik(b);
+        QVERIFY(s->komunikaty.pusty());
+        QVERIFY(!o->StringGridSetup->indexWidget(i));
+        QCOMPARE(int(wartosc(*o, 9, wcDelta)), odmowa ? 0 : 500);
+        QCOMPARE(komorka(*o, 9, kDelta), odmowa ? QStringLiteral("0,0") : QStringLiteral("50,0"));
+        QCOMPARE(s->ramki('I', 0x0F) > 0, akcja == 0 && !odmowa);
+        QCOMPARE(QFile::exists(plik), akcja == 1 && !odmowa);
+        QCOMPARE(o->isVisible(), akcja != 2 || odmowa);
     }
 
     // Esc leaves a cell editor storing what was typed, as Enter does.
