@@ -1,12 +1,13 @@
 // Field rules that several sections share, each tested once over a table of
 // the windows and readers that use it: the alarm delay box of the measuring
-// inputs, the digital inputs and the humidity; the power of the digital and
-// the analog outputs, a 16-bit field on the wire; names that end at their
-// first zero.
+// inputs, the digital inputs, the humidity and the alarm outputs; the power
+// of the digital and the analog outputs, a 16-bit field on the wire; names
+// that end at their first zero.
 #include "komunikaty_skrypt.h"
 #include "okno_rekordu.h"
 #include "test_qt.h"
 
+#include "alarmy_do.h"
 #include "kodek.h"
 #include "nazwy.h"
 #include "pomocnicze.h"
@@ -98,6 +99,11 @@ const std::vector<Opoznienie> &opoznienia()
              return r.alarm_opoznienieL + 256 * r.alarm_opoznienieH;
          }},
         opoznienieAlarmu<TfustawWilg>("humidity", "dt_alarmOpoznienie", &Tkvor350wilgotnosc::alarm),
+        {"DO alarm F1", "dt_alarmOpoznienie",
+         [](int sekundy) {
+             return oknoZera<TFormDO_Alarmy>([&](TAlarmyF1F4Array &a) { a[0].opoznienie = int16_t(sekundy); });
+         },
+         [](TEdytorSekcji &o) { return int(rekordOkna<TFormDO_Alarmy>(o)[0].opoznienie); }},
     };
     return t;
 }
