@@ -25,8 +25,7 @@ public:
     QGroupBox *gb_status;
     QComboBox *co_alarmStatus; // the alarm-reaction list
     QLabel *L_opoznienie;
-    // The delay's two bytes as unsigned seconds, up to 99:59; 6000 s and
-    // more show 99:59.
+    // The delay, two bytes of unsigned seconds; 6000 s and more show 99:59.
     TMin99SecEdit *dt_alarmOpoznienie;
 
     // Configuration n (1..4) into the controls; showing it is no change.

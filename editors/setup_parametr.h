@@ -61,9 +61,9 @@ public:
     void przygotujEdytor();
     void WypiszDane() override { przygotujEdytor(); }
     // The shown editor's value, corrected into its range, into the record;
-    // a drop-down list with no item chosen keeps the stored value, and so
-    // does the minutes:seconds box until it is changed (a value it cannot
-    // show: negative, 6000 s and more).
+    // a drop-down list with no item chosen keeps the stored value, and the
+    // minutes:seconds box gives its value only once it was changed (a
+    // stored value it cannot show, negative or 6000 s and more, is kept).
     void AktualizujDanePoEdycji() override;
 
 protected:
