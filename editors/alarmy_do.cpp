@@ -72,6 +72,10 @@ TFormDO_Alarmy::TFormDO_Alarmy(QWidget *parent)
     };
     connect(co_alarmStatus, &QComboBox::activated, this, zmiana);
     connect(dt_alarmOpoznienie, &TMin99SecEdit::zmiana, this, zmiana);
+    // The delay's two bytes are unsigned seconds.
+    opoznienie_ = powiazanieOpoznienia(
+        dt_alarmOpoznienie, [this] { return qint64(uint16_t(alarmy[alarmNumer - 1].opoznienie)); },
+        [this](qint64 v) { alarmy[alarmNumer - 1].opoznienie = int16_t(uint16_t(v)); });
     wypiszDane(1);
 }
 
@@ -97,7 +101,7 @@ void TFormDO_Alarmy::wypiszDane(int n)
     wypisywanie_ = true;
     const int status = alarmy[n - 1].status;
     co_alarmStatus->setCurrentIndex(status < co_alarmStatus->count() ? status : -1);
-    dt_alarmOpoznienie->setTimesek(alarmy[n - 1].opoznienie);
+    opoznienie_.pokaz();
     wypisywanie_ = false;
 }
 
@@ -107,10 +111,9 @@ void TFormDO_Alarmy::AktualizujDanePoEdycji()
 {
     if (alarmNumer < 1 || alarmNumer > ileAlarmowDO)
         return;
-    vxt_alarm_konfiguracja_t &a = alarmy[alarmNumer - 1];
     if (co_alarmStatus->currentIndex() >= 0)
-        a.status = uint8_t(co_alarmStatus->currentIndex());
-    a.opoznienie = int16_t(dt_alarmOpoznienie->timesek());
+        alarmy[alarmNumer - 1].status = uint8_t(co_alarmStatus->currentIndex());
+    opoznienie_.przyjmij();
 }
 
 void TFormDO_Alarmy::TabSet1Change(int indeks)

@@ -4,6 +4,7 @@
 #pragma once
 
 #include "edytor_rekordu.h"
+#include "powiazanie_czasu.h"
 #include "rekordy_projekt.h"
 
 class QComboBox;
@@ -24,15 +25,17 @@ public:
     QGroupBox *gb_status;
     QComboBox *co_alarmStatus; // the alarm-reaction list
     QLabel *L_opoznienie;
-    TMin99SecEdit *dt_alarmOpoznienie; // up to 99:59
+    // The delay, two bytes of unsigned seconds; 6000 s and more show 99:59.
+    TMin99SecEdit *dt_alarmOpoznienie;
 
     // Configuration n (1..4) into the controls; showing it is no change.
     void wypiszDane(int n);
     // The configuration of the current tab.
     void WypiszDane() override;
     // The controls into configuration alarmNumer: the reaction (a list
-    // showing no item keeps the stored byte) and the delay in seconds.
-    // The other fields are carried as they are.
+    // showing no item keeps the stored byte) and the delay in seconds,
+    // once its box was changed since the configuration was shown
+    // (powiazanieOpoznienia). The other fields are carried as they are.
     void AktualizujDanePoEdycji() override;
 
 protected:
@@ -49,6 +52,7 @@ private:
     void TabSet1Change(int indeks);
 
     bool wypisywanie_ = false;
+    TPowiazanieOpoznienia opoznienie_; // of configuration alarmNumer
 };
 
 // True when the user confirmed a change; only then are the four

@@ -40,13 +40,15 @@ TfUstawieniaMycia::TfUstawieniaMycia(QWidget *parent)
     ukladCzasu->addStretch();
     uklad->addLayout(ukladCzasu);
     // The box reads minutes as its seconds: hh:mm in place of mm:ss.
+    czas_ = powiazanieOpoznienia(
+        hm, [this] { return qint64(rekord.czaDoMycia); }, [this](qint64 v) { rekord.czaDoMycia = uint16_t(v); });
     powiaz(
         hm,
         [this] {
-            hm->setTimesek(rekord.czaDoMycia);
+            czas_.pokaz();
             hm->setCursorPosition(10);
         },
-        [this] { rekord.czaDoMycia = uint16_t(hm->timesek()); });
+        czas_.przyjmij);
 
     przekazniki = new TPrzekazniki32(obszar);
     przekazniki->setObjectName(QStringLiteral("przekazniki"));
@@ -90,7 +92,7 @@ void TfUstawieniaMycia::sb_clsClick()
 {
     if (!potwierdzCzyszczenie())
         return;
-    hm->setTimesek(0);
+    czas_.ustaw(0);
     przekazniki->cls();
     modyfikacja();
 }

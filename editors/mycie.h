@@ -5,6 +5,7 @@
 #pragma once
 
 #include "edytor_rekordu.h"
+#include "powiazanie_czasu.h"
 #include "rekordy_projekt.h"
 
 class QLabel;
@@ -23,7 +24,8 @@ public:
 
     QLabel *L_czas;
     // `czaDoMycia` in minutes, shown as hh:mm through the box's seconds:
-    // 00:00 .. 99:59; 6000 minutes and more show 99:59.
+    // 00:00 .. 99:59; 6000 minutes and more show 99:59 and are kept until
+    // the box is changed (powiazanieOpoznienia).
     TMin99SecEdit *hm;
     // Outputs 1..32 on or off; an output is counted when it is on.
     TPrzekazniki32 *przekazniki;
@@ -46,6 +48,9 @@ protected:
     void zbudujRaport(TRaport &raport) override;
     QList<std::pair<const char *, QString>> tekstyRaportu() const override;
     void wypelnijRaport(TRaport &raport) override;
+
+private:
+    TPowiazanieOpoznienia czas_; // hm
 };
 
 // True when the user confirmed a change; only then does the record hold

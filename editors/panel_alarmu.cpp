@@ -13,8 +13,6 @@
 #include <QTabWidget>
 #include <QVBoxLayout>
 
-#include <memory>
-
 TPanelAlarmu::TPanelAlarmu(const Pola &pola, const QString &nazwa, int jezykId, QWidget *parent)
     : QWidget(parent), pola_(pola)
 {
@@ -106,21 +104,4 @@ QString tytulStanuWyjsc()
 {
     return QLatin1Char(' ') + QCoreApplication::translate("TPanelAlarmu", "Stan wyjść przekaźnikowych") +
            QLatin1Char(' ');
-}
-
-TPowiazanieOpoznienia powiazanieOpoznienia(TMin99SecEdit *k, std::function<qint64()> zapisane,
-                                           std::function<void(qint64)> zapisz)
-{
-    auto zmienione = std::make_shared<bool>(false);
-    // zmiana comes with every key typed into the box, also one that leaves
-    // its text as it was, and with every new text set by the window.
-    QObject::connect(k, &TMin99SecEdit::zmiana, k, [zmienione] { *zmienione = true; });
-    return {[k, zapisane, zmienione] {
-                k->setTimesek(int(zapisane()));
-                *zmienione = false;
-            },
-            [k, zapisz, zmienione] {
-                if (*zmienione)
-                    zapisz(k->timesek());
-            }};
 }

@@ -10,6 +10,7 @@
 #include "edycja_czasu.h"
 #include "enumeracje.h"
 #include "pola_sekcji.h"
+#include "powiazanie_czasu.h"
 #include "rekordy_projekt.h"
 
 #include <QByteArray>
@@ -166,19 +167,6 @@ TPanelAlarmu::Pola polaPaneluAlarmu(const TPolaSekcji<R> &pola, const QString &p
     }
     return p;
 }
-
-// A record window's binding of an alarm's delay box to the delay field
-// `pole` of its record (TEdytorRekordu::powiaz with `pokaz` and
-// `przyjmij`). The box shows the stored seconds (6000 and more as 99:59);
-// its seconds go into the record only once the box was changed after the
-// record was last shown in it (typed into, or set by the window, as a
-// reset does). A delay the box cannot show keeps its stored bytes through
-// every other edit, a send, a save and a print.
-struct TPowiazanieOpoznienia {
-    std::function<void()> pokaz, przyjmij;
-};
-TPowiazanieOpoznienia powiazanieOpoznienia(TMin99SecEdit *k, std::function<qint64()> zapisane,
-                                           std::function<void(qint64)> zapisz);
 
 // The binder dodajZakladkeAlarmu takes in a record window over the fields
 // `pola` of its record: each control goes to its field through

@@ -152,6 +152,8 @@ TFEdycjaParametru::TFEdycjaParametru(QWidget *parent) : TEdytorRekordu(Przyciski
     ComboBox1->setObjectName(QStringLiteral("ComboBox1"));
     min99 = new TMin99SecEdit(obszar);
     min99->setObjectName(QStringLiteral("min99"));
+    czas_ = powiazanieOpoznienia(
+        min99, [this] { return qint64(rekord); }, [this](qint64 v) { rekord = int32_t(v); });
     L_zakres = new QLabel(obszar);
     L_zakres->setObjectName(QStringLiteral("L_zakres"));
 
@@ -212,7 +214,7 @@ void TFEdycjaParametru::przygotujEdytor()
         break;
     }
     case TEdytorParametru::MinutySekundy:
-        min99->setTimesek(rekord);
+        czas_.pokaz();
         pokazany = min99;
         break;
     case TEdytorParametru::Lista:
@@ -237,7 +239,7 @@ void TFEdycjaParametru::AktualizujDanePoEdycji()
         rekord = int32_t(std::clamp<qint64>(dziesiate(FloatEdit1->Value(), false), std::numeric_limits<int32_t>::min(),
                                             std::numeric_limits<int32_t>::max()));
     } else if (!min99->isHidden()) {
-        rekord = min99->timesek();
+        czas_.przyjmij();
     } else if (ComboBox1->currentIndex() >= 0) {
         rekord = ComboBox1->currentIndex();
     }

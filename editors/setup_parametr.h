@@ -7,6 +7,7 @@
 #pragma once
 
 #include "edytor_rekordu.h"
+#include "powiazanie_czasu.h"
 
 #include <cstdint>
 
@@ -60,7 +61,9 @@ public:
     void przygotujEdytor();
     void WypiszDane() override { przygotujEdytor(); }
     // The shown editor's value, corrected into its range, into the record;
-    // a drop-down list with no item chosen keeps the stored value.
+    // a drop-down list with no item chosen keeps the stored value, and the
+    // minutes:seconds box gives its value only once it was changed (a
+    // stored value it cannot show, negative or 6000 s and more, is kept).
     void AktualizujDanePoEdycji() override;
 
 protected:
@@ -70,6 +73,8 @@ protected:
 private:
     // The list's items: the parameter's value texts.
     QStringList pozycjeListy() const;
+
+    TPowiazanieOpoznienia czas_; // min99
 };
 
 // True when closed with "Zapisz"; only then is `wartosc` replaced. With

@@ -85,20 +85,22 @@ TFEdycjastanSpec::TFEdycjastanSpec(QWidget *parent)
     czas->addWidget(ie_czasWylaczenia, 0, 0);
     czas->addWidget(cb_nieskonczonosc, 0, 1);
     czas->addWidget(Min99SecEdit1, 1, 0);
+    czasGodzin_ = powiazanieOpoznienia(
+        Min99SecEdit1, [this] { return qint64(rekord.czas_wyl); }, [this](qint64 v) { rekord.czas_wyl = int32_t(v); });
     powiaz(
         Min99SecEdit1,
         [this] {
-            const int32_t c = rekord.czas_wyl;
             if (czasWGodzinach()) {
-                Min99SecEdit1->setTimesek(c);
+                czasGodzin_.pokaz();
                 return;
             }
+            const int32_t c = rekord.czas_wyl;
             cb_nieskonczonosc->setChecked(c < 0);
             ie_czasWylaczenia->setValue(c);
         },
         [this] {
             if (czasWGodzinach())
-                rekord.czas_wyl = Min99SecEdit1->timesek();
+                czasGodzin_.przyjmij();
             else
                 rekord.czas_wyl =
                     cb_nieskonczonosc->isChecked() ? -1 : ie_czasWylaczenia->ClampValue(ie_czasWylaczenia->Value());
@@ -192,7 +194,7 @@ void TFEdycjastanSpec::sb_clsClick()
 {
     if (!potwierdzCzyszczenie())
         return;
-    Min99SecEdit1->setTimesek(0);
+    czasGodzin_.ustaw(0);
     cb_nieskonczonosc->setChecked(false);
     ie_czasWylaczenia->setValue(0);
     co_logika->setCurrentIndex(0);

@@ -6,6 +6,7 @@
 #pragma once
 
 #include "edytor_rekordu.h"
+#include "powiazanie_czasu.h"
 #include "rekordy_projekt.h"
 
 class QCheckBox;
@@ -34,7 +35,9 @@ public:
     TIntEdit *ie_czasWylaczenia;
     QCheckBox *cb_nieskonczonosc;
     // Power loss: hours and minutes, stored as minutes, up to 99:59; a
-    // negative duration shows 00:00.
+    // negative duration shows 00:00, 6000 minutes and more 99:59, and
+    // such a duration is kept until the box is changed
+    // (powiazanieOpoznienia).
     TMin99SecEdit *Min99SecEdit1;
     QComboBox *co_logika, *co_tryb;
     TPrzekazniki32 *przekazniki;
@@ -57,6 +60,8 @@ private:
     bool czasWGodzinach() const;
     // The box's value kept within -1..999, with the warning box.
     void ograniczCzas();
+
+    TPowiazanieOpoznienia czasGodzin_; // Min99SecEdit1
 };
 
 // Mode tryb.nr_funkcji (list index 0..13) labelled `etykieta`; wyjscia is a

@@ -244,8 +244,9 @@ TfeditWejscieCyfrowe::TfeditWejscieCyfrowe(QWidget *parent)
     p.logika = pola[QStringLiteral("al_przekaznik")];
     p.opoznienie = pola[QStringLiteral("dt_opoznienie")];
     p.przekazniki = pola[QStringLiteral("wyjscia_przypisane")];
-    alarm = dodajZakladkeAlarmu(PageControl1, QStringLiteral("TS_alarm"), p, QStringLiteral("alarm"), jezykId,
-                                [&](QWidget *k, const QString &pole) { powiaz(k, pola[pole]); });
+    const auto powiazPole = powiazaniaAlarmu(pola, rekord, [this](QWidget *k, auto &&...a) { powiaz(k, a...); });
+    alarm =
+        dodajZakladkeAlarmu(PageControl1, QStringLiteral("TS_alarm"), p, QStringLiteral("alarm"), jezykId, powiazPole);
 }
 
 QString TfeditWejscieCyfrowe::tytul() const { return tr("[DI] WEjście cyfrowe"); }

@@ -21,10 +21,11 @@ constexpr int ileWejscCyfrowych = 24;
 // The fields of a digital input. The list's: "di" ("DI<card>.<input> : "),
 // "Nazwa" (the one-byte name, 16 characters typed, also written to the
 // UTF-16 name), "logika_str", "al_status_str" (empty when the alarm is
-// off), "al_przekazniik_str", "dt_opoznienie" (the alarm's delay, mm:ss).
-// The editor's: "logika", "zasilanie", "al_status", "al_przekaznik" (lists
-// that keep a stored code without an item) and "wyjscia_przypisane"
-// (outputs 1..32).
+// off), "al_przekazniik_str", "dt_opoznienie" (the alarm's delay, two
+// bytes of unsigned seconds, mm:ss). The editor's: "logika", "zasilanie",
+// "al_status", "al_przekaznik" (lists that keep a stored code without an
+// item) and "wyjscia_przypisane" (outputs 1..32). The editor writes the
+// delay back only once its box was changed (powiazanieOpoznienia).
 const TPolaSekcji<Tkvor350wejscieDwustanowe> &polaWejscCyfrowych();
 
 class TFListaWejscCyfrowych : public TListaSekcji<TWejsciaCyfrowe> {

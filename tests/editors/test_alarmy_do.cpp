@@ -1,9 +1,9 @@
 // The alarm-output window offscreen against the simulator: what it has of
 // its own (the shared behaviour of one-record windows is tested in
 // test_rekordy_wspolne): its look and texts, the tabs taking the controls
-// in, delays and reactions shown and taken back, the send taking the edit
-// of the current tab, "Anuluj" during the send, clearing, the ".k3doa"
-// file, TCP/IP.
+// in, delays and reactions shown and taken back (a delay the box cannot
+// show kept until it is edited), the send taking the edit of the current
+// tab, "Anuluj" during the send, clearing, the ".k3doa" file, TCP/IP.
 #include "okno_rekordu.h"
 #include "sym_edytora.h"
 #include "test_qt.h"
@@ -22,6 +22,7 @@
 #include <QToolButton>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstring>
 
 using R = RodzajKomunikatu;
@@ -43,6 +44,8 @@ void stare(TAlarmyF1F4Array &a)
 }
 
 QByteArray bajty(const TAlarmyF1F4Array &a) { return QByteArray(reinterpret_cast<const char *>(&a), sizeof a); }
+
+int slowo(const QByteArray &b, int p) { return int(uint8_t(b.at(p))) | int(uint8_t(b.at(p + 1))) << 8; }
 
 // Types a duration into the box as a user does.
 void wpiszCzas(TMin99SecEdit *e, const QString &cyfry)
@@ -160,8 +163,9 @@ private slots:
     }
 
     // What a stored delay and reaction show, and what the controls give
-    // back: a negative delay shows 00:00, a delay beyond 99:59 shows 99:59;
-    // a reaction without an item shows none and keeps its byte.
+    // back after an edit on another tab: the delay's two bytes are unsigned
+    // seconds, 6000 and more show 99:59 and are kept; a reaction without an
+    // item shows none and keeps its byte.
     void wyswietlanie_data()
     {
         QTest::addColumn<int>("opoznienie");
@@ -169,13 +173,13 @@ private slots:
         QTest::addColumn<QString>("tekst");
         QTest::addColumn<int>("pozycja");
         QTest::addColumn<int>("poEdycji");
-        QTest::newRow("negative") << -5 << 0 << "00:00" << 0 << 0;
-        QTest::newRow("most negative") << -32768 << 1 << "00:00" << 1 << 0;
+        QTest::newRow("65531 s") << -5 << 0 << "99:59" << 0 << -5;
+        QTest::newRow("32768 s") << -32768 << 1 << "99:59" << 1 << -32768;
         QTest::newRow("zero") << 0 << 2 << "00:00" << 2 << 0;
         QTest::newRow("59 s") << 59 << 0 << "00:59" << 0 << 59;
         QTest::newRow("90 s") << 90 << 1 << "01:30" << 1 << 90;
         QTest::newRow("99:59") << 5999 << 2 << "99:59" << 2 << 5999;
-        QTest::newRow("beyond 99:59") << 7000 << 0 << "99:59" << 0 << 5999;
+        QTest::newRow("beyond 99:59") << 7000 << 0 << "99:59" << 0 << 7000;
         QTest::newRow("reaction without an item") << 61 << 3 << "01:01" << -1 << 61;
         QTest::newRow("reaction 255") << 61 << 255 << "01:01" << -1 << 61;
     }
@@ -201,6 +205,118 @@ private slots:
         QCOMPARE(int(a[3].opoznienie), poEdycji);
         QCOMPARE(int(a[3].status), status);
         QCOMPARE(int(a[0].opoznienie), 5);
+    }
+
+    // F2's delay as a file or a controller holds it (0..65535 s): what its
+    // box shows (6000 and more as 99:59), and the bytes that every way out
+    // of the window hands on while only a reaction was edited: OK, a tab
+    // change, a send, a save, OK after a read or an open. Typed into with
+    // keys, even with the text it showed, the box's value is stored.
+    void opoznienie_data()
+    {
+        QTest::addColumn<int>("sekundy");
+        QTest::addColumn<QString>("akcja");
+        for (const int sekundy : {0, 59, 5999, 6000, 32767, 32768, 65535})
+            for (const char *akcja :
+                 {"OK", "zakładka", "wysłanie", "zapis", "odczyt", "otwarcie", "klawisze", "te same klawisze"})
+                QTest::addRow("%d s, %s", sekundy, akcja) << sekundy << QString::fromUtf8(akcja);
+    }
+    void opoznienie()
+    {
+        QFETCH(int, sekundy);
+        QFETCH(QString, akcja);
+        const QString pokazane = sekundy == 0 ? "00:00" : sekundy == 59 ? "00:59" : "99:59";
+        TAlarmyF1F4Array a;
+        stare(a);
+        a[1].opoznienie = int16_t(uint16_t(sekundy));
+        a[1].status = 0;
+        // Another field edited: F2's reaction, one item down.
+        TAlarmyF1F4Array ocz;
+        kopiujRekord(ocz, a);
+        ocz[1].status = 1;
+        const auto edytujInne = [](TFormDO_Alarmy &o) {
+            QTest::keyClick(o.co_alarmStatus, Qt::Key_Down);
+            QVERIFY(o.but_ok->isEnabled());
+        };
+        const auto opoznienieF2 = [](const TAlarmyF1F4Array &x) { return int(uint16_t(x[1].opoznienie)); };
+        QTemporaryDir katalog;
+        WyborPlikuSkrypt wybor;
+        const QString plik = katalog.filePath("alarmy.k3doa");
+
+        if (akcja == "klawisze" || akcja == "te same klawisze") {
+            // Keys into the box with the focus: "12:34", or the digits it showed.
+            auto o = oknoRekordu<TFormDO_Alarmy>(a);
+            o->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(o.get()));
+            o->TabSet1->setCurrentIndex(1);
+            TMin99SecEdit *t = o->dt_alarmOpoznienie;
+            t->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), t);
+            t->setCursorPosition(0);
+            const bool teSame = akcja == "te same klawisze";
+            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
+            QCOMPARE(t->text(), teSame ? pokazane : QString("12:34"));
+            if (!teSame)
+                QVERIFY(o->but_ok->isEnabled());
+            o->modyfikacja();
+            o->but_ok->click();
+            a[1].opoznienie = int16_t(teSame ? std::min(sekundy, 5999) : 754);
+            QCOMPARE(bajty(o->alarmy), bajty(a));
+            return;
+        }
+        if (akcja == "odczyt" || akcja == "otwarcie") {
+            auto o = okno();
+            o->TabSet1->setCurrentIndex(1);
+            if (akcja == "odczyt") {
+                s->bloki.zmien(
+                    [&](TProjektVXTNew &p, TProjektDodatkiMycie &) { kopiujRekord(p.przekaznikiAlarmF1F4, a); });
+                o->but_odczyt->click();
+                // What the wire carries, as read.
+                QCOMPARE(opoznienieF2(o->alarmy), sekundy);
+                kopiujRekord(ocz, o->alarmy);
+                ocz[1].status = 1;
+            } else {
+                QFile f(plik);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(bajty(a));
+                f.close();
+                wybor.odpowiedzi = {plik};
+                o->but_otworz->click();
+                QCOMPARE(bajty(o->alarmy), bajty(a));
+            }
+            QCOMPARE(o->dt_alarmOpoznienie->text(), pokazane);
+            edytujInne(*o);
+            o->but_ok->click();
+            QCOMPARE(bajty(o->alarmy), bajty(ocz));
+            return;
+        }
+        auto o = oknoRekordu<TFormDO_Alarmy>(a);
+        o->TabSet1->setCurrentIndex(1);
+        QCOMPARE(o->dt_alarmOpoznienie->text(), pokazane);
+        edytujInne(*o);
+        if (akcja == "OK") {
+            o->but_ok->click();
+        } else if (akcja == "zakładka") {
+            o->TabSet1->setCurrentIndex(2);
+            o->TabSet1->setCurrentIndex(1);
+            QCOMPARE(o->dt_alarmOpoznienie->text(), pokazane);
+            o->TabSet1->setCurrentIndex(0);
+        } else if (akcja == "wysłanie") {
+            s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
+            o->but_wyslij->click();
+            QVERIFY(s->komunikaty.pusty());
+            const auto bloki = s->dane('I', 0x10);
+            QCOMPARE(int(bloki.size()), 4);
+            QCOMPARE(slowo(bloki[1], 4), sekundy);
+            QCOMPARE(opoznienieF2(s->bloki.projekt()->przekaznikiAlarmF1F4), sekundy);
+        } else {
+            wybor.odpowiedzi = {plik};
+            o->but_zapisz->click();
+            QFile f(plik);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), bajty(ocz));
+        }
+        QCOMPARE(bajty(o->alarmy), bajty(ocz));
     }
 
     // The send takes the edit of the tab shown, with no tab change, and

@@ -1,6 +1,7 @@
 // The washing-settings window offscreen against the simulator: the time to
-// washing as hh:mm, the relays on or off, files ".k3washset", read and send
-// over either transport, clearing, and the report.
+// washing as hh:mm (a time the box cannot show kept until it is edited),
+// the relays on or off, files ".k3washset", read and send over either
+// transport, clearing, and the report.
 #include "sym_edytora.h"
 #include "test_qt.h"
 
@@ -22,6 +23,7 @@
 #include <QToolButton>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstring>
 
 using R = RodzajKomunikatu;
@@ -77,7 +79,7 @@ private slots:
     void initTestCase() { QApplication::setApplicationName("Setup kVOR 350"); }
 
     // Minutes shown as hh:mm up to 99:59; 6000 and more show 99:59 and
-    // are stored back as 5999.
+    // are kept while the box is not edited.
     void czas_data()
     {
         QTest::addColumn<int>("minuty");
@@ -86,8 +88,8 @@ private slots:
         QTest::newRow("zero") << 0 << "00:00" << 0;
         QTest::newRow("90") << 90 << "01:30" << 90;
         QTest::newRow("largest") << 5999 << "99:59" << 5999;
-        QTest::newRow("6000") << 6000 << "99:59" << 5999;
-        QTest::newRow("65535") << 65535 << "99:59" << 5999;
+        QTest::newRow("6000") << 6000 << "99:59" << 6000;
+        QTest::newRow("65535") << 65535 << "99:59" << 65535;
     }
     void czas()
     {
@@ -122,6 +124,115 @@ private slots:
         QVERIFY(o->but_ok->isEnabled());
         o->but_ok->click();
         QCOMPARE(int(o->rekord.czaDoMycia), 125);
+    }
+
+    // The time as a file or a controller holds it (0..65535 minutes): what
+    // its box shows (6000 and more as 99:59), and the record that every way
+    // out of the window hands on while only a relay was switched: OK, a
+    // send, a save, a print, OK after a read or an open. "Czyść" sets it to
+    // 0; typed into with keys, even with the text it showed, the box's
+    // value is stored.
+    void czasNiepokazany_data()
+    {
+        QTest::addColumn<int>("minuty");
+        QTest::addColumn<QString>("akcja");
+        for (const int minuty : {0, 59, 5999, 6000, 32767, 32768, 65535})
+            for (const char *akcja :
+                 {"OK", "wysłanie", "zapis", "druk", "odczyt", "otwarcie", "Czyść", "klawisze", "te same klawisze"})
+                QTest::addRow("%d min, %s", minuty, akcja) << minuty << QString::fromUtf8(akcja);
+    }
+    void czasNiepokazany()
+    {
+        QFETCH(int, minuty);
+        QFETCH(QString, akcja);
+        const QString pokazane = minuty == 0 ? "00:00" : minuty == 59 ? "00:59" : "99:59";
+        M m = wZakresie();
+        m.czaDoMycia = uint16_t(minuty);
+        // Another field edited: output 5 switched.
+        M ocz = m;
+        const auto edytujInne = [&ocz](TfUstawieniaMycia &o) {
+            ocz.przekazniki[4] = o.rekord.przekazniki[4] ? 0 : 1;
+            o.przekazniki->FSwitchArray[4]->click();
+            QVERIFY(o.but_ok->isEnabled());
+        };
+        QTemporaryDir katalog;
+        WyborPlikuSkrypt wybor;
+        const QString plik = katalog.filePath("m.k3washset");
+
+        if (akcja == "odczyt" || akcja == "otwarcie") {
+            auto o = okno(wZakresie());
+            if (akcja == "odczyt") {
+                s->bloki.zmien([&](TProjektVXTNew &, M &naSterowniku) { naSterowniku.czaDoMycia = uint16_t(minuty); });
+                o->but_odczyt->click();
+                QCOMPARE(int(o->rekord.czaDoMycia), minuty);
+                ocz = o->rekord;
+            } else {
+                QFile f(plik);
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(surowe(m));
+                f.close();
+                wybor.odpowiedzi = {plik};
+                o->but_otworz->click();
+                QCOMPARE(surowe(o->rekord), surowe(m));
+            }
+            QCOMPARE(o->hm->text(), pokazane);
+            edytujInne(*o);
+            o->but_ok->click();
+            QCOMPARE(surowe(o->rekord), surowe(ocz));
+            return;
+        }
+        auto o = okno(m);
+        QCOMPARE(o->hm->text(), pokazane);
+        if (akcja == "OK") {
+            edytujInne(*o);
+            o->but_ok->click();
+        } else if (akcja == "wysłanie") {
+            edytujInne(*o);
+            s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
+            o->but_wyslij->click();
+            QVERIFY(s->komunikaty.pusty());
+            QCOMPARE(int(s->bloki.mycie().czaDoMycia), minuty);
+        } else if (akcja == "zapis") {
+            edytujInne(*o);
+            wybor.odpowiedzi = {plik};
+            o->but_zapisz->click();
+            QFile f(plik);
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), surowe(ocz));
+        } else if (akcja == "druk") {
+            WydrukDoPdf wydruk(katalog.path());
+            edytujInne(*o);
+            o->but_drukuj->click();
+            QCOMPARE(int(wydruk.pliki.size()), 1);
+            const QString czas = QStringLiteral("Czas do mycia [hh:mm]: %1:%2")
+                                     .arg(minuty / 60)
+                                     .arg(minuty % 60, 2, 10, QLatin1Char('0'));
+            const QString tekst = tekstPdf(wydruk.pliki.at(0)).simplified();
+            QVERIFY2(tekst.contains(czas), qPrintable(czas + " in:\n" + tekst));
+        } else if (akcja == "Czyść") {
+            s->komunikaty.oczekuj(R::Pytanie, "Potwierdzasz wyzerowanie danych dla bieżącego okna?", 1);
+            o->sb_cls->click();
+            QCOMPARE(o->hm->text(), QString("00:00"));
+            o->but_ok->click();
+            ocz.czaDoMycia = 0;
+            std::memset(ocz.przekazniki, 0, 32);
+        } else {
+            // Keys into the box with the focus: "12:34", or the digits it showed.
+            o->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(o.get()));
+            o->hm->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), o->hm);
+            o->hm->setCursorPosition(0);
+            const bool teSame = akcja == "te same klawisze";
+            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
+            QCOMPARE(o->hm->text(), teSame ? pokazane : QString("12:34"));
+            if (!teSame)
+                QVERIFY(o->but_ok->isEnabled());
+            o->modyfikacja();
+            o->but_ok->click();
+            ocz.czaDoMycia = uint16_t(teSame ? std::min(minuty, 5999) : 754);
+        }
+        QCOMPARE(surowe(o->rekord), surowe(ocz));
     }
 
     // Outputs 1..32 on or off by a click, without a definition; any
@@ -159,8 +270,8 @@ private slots:
 
     // ".k3washset": 932 bytes loaded and saved byte for byte; the load
     // makes OK available by itself, also when the time shown stays the
-    // same. Values the window cannot show are stored as it shows them,
-    // every other byte as loaded.
+    // same. Relay values above 1 are stored as 1, a time the box cannot
+    // show and every other byte as loaded.
     void plik_data()
     {
         QTest::addColumn<bool>("poza");
@@ -178,7 +289,7 @@ private slots:
         M zapisany = m;
         if (poza) {
             m.czaDoMycia = 6100;
-            zapisany.czaDoMycia = 5999;
+            zapisany.czaDoMycia = 6100;
             m.przekazniki[3] = 9;
             zapisany.przekazniki[3] = 1;
         }
@@ -321,11 +432,10 @@ private slots:
         for (int n = 0; n < 32; ++n)
             m.przekazniki[n] = n == 6 || n == 20 ? 1 : 0;
         auto o = okno(m);
-        {
-            const QSignalBlocker cicho(o->hm);
-            o->hm->setText("02:05");
-            o->hm->MaskEditChange();
-        }
+        // An edit of the box, then OK off again: the print must not make it
+        // available by itself.
+        o->hm->setText("02:05");
+        o->but_ok->setEnabled(false);
         o->but_drukuj->click();
         QCOMPARE(int(o->rekord.czaDoMycia), 125);
         QVERIFY(!o->but_ok->isEnabled());

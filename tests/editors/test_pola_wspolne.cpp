@@ -1,12 +1,13 @@
 // Field rules that several sections share, each tested once over a table of
 // the windows and readers that use it: the alarm delay box of the measuring
-// inputs, the digital inputs and the humidity; the power of the digital and
-// the analog outputs, a 16-bit field on the wire; names that end at their
-// first zero.
+// inputs, the digital inputs, the humidity and the alarm outputs; the power
+// of the digital and the analog outputs, a 16-bit field on the wire; names
+// that end at their first zero.
 #include "komunikaty_skrypt.h"
 #include "okno_rekordu.h"
 #include "test_qt.h"
 
+#include "alarmy_do.h"
 #include "kodek.h"
 #include "nazwy.h"
 #include "pomocnicze.h"
@@ -58,8 +59,6 @@ struct Opoznienie {
     std::function<std::unique_ptr<TEdytorSekcji>(int sekundy)> okno;
     // The delay in the window's record.
     std::function<int(TEdytorSekcji &)> zapisane;
-    // A stored delay the box cannot show is kept until the box is edited.
-    bool zachowuje = true;
 };
 
 // The delay of alarm `alarm` of records of window Okno.
@@ -98,9 +97,13 @@ const std::vector<Opoznienie> &opoznienia()
          [](TEdytorSekcji &o) {
              const D &r = rekordOkna<TfeditWejscieCyfrowe>(o);
              return r.alarm_opoznienieL + 256 * r.alarm_opoznienieH;
-         },
-         false},
+         }},
         opoznienieAlarmu<TfustawWilg>("humidity", "dt_alarmOpoznienie", &Tkvor350wilgotnosc::alarm),
+        {"DO alarm F1", "dt_alarmOpoznienie",
+         [](int sekundy) {
+             return oknoZera<TFormDO_Alarmy>([&](TAlarmyF1F4Array &a) { a[0].opoznienie = int16_t(sekundy); });
+         },
+         [](TEdytorSekcji &o) { return int(rekordOkna<TFormDO_Alarmy>(o)[0].opoznienie); }},
     };
     return t;
 }
@@ -302,8 +305,7 @@ protected:
 private slots:
     // The alarm delay is the alarm outputs' minutes:seconds box: seconds
     // above 59 are shown and stored as 59, a stored 6000 s or more is shown
-    // as 99:59; OK without an edit of the box keeps it (the digital inputs
-    // store it back as 5999 s).
+    // as 99:59; OK without an edit of the box keeps it.
     void opoznienieAlarmu_data()
     {
         QTest::addColumn<int>("uzytkownik");
@@ -313,13 +315,12 @@ private slots:
         QTest::addColumn<int>("zapisane");
         for (size_t i = 0; i < opoznienia().size(); ++i) {
             const char *n = opoznienia()[i].nazwa;
-            const bool zachowuje = opoznienia()[i].zachowuje;
             QTest::addRow("%s: 02:75 typed", n) << int(i) << 0 << "02:75"
                                                 << "02:59" << 179;
             QTest::addRow("%s: 7000 s stored", n) << int(i) << 7000 << ""
-                                                  << "99:59" << (zachowuje ? 7000 : 5999);
+                                                  << "99:59" << 7000;
             QTest::addRow("%s: 6000 s stored", n) << int(i) << 6000 << ""
-                                                  << "99:59" << (zachowuje ? 6000 : 5999);
+                                                  << "99:59" << 6000;
             QTest::addRow("%s: 125 s stored", n) << int(i) << 125 << ""
                                                  << "02:05" << 125;
         }

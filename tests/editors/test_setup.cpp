@@ -1,9 +1,9 @@
 // The SETUP window and the editor of one parameter, offscreen against the
 // simulator: every parameter's editor and range, the values typed and
-// stored, the rows that cannot be edited (in every language), F15 bounded
-// by F14, F47's question, read, send and compare over both transports,
-// the defaults, ".k3set" files, the close question, the filter and the
-// printed list.
+// stored (a minutes:seconds value the box cannot show kept), the rows that
+// cannot be edited (in every language), F15 bounded by F14, F47's
+// question, read, send and compare over both transports, the defaults,
+// ".k3set" files, the close question, the filter and the printed list.
 #include "sym_edytora.h"
 #include "test_qt.h"
 
@@ -40,6 +40,7 @@
 #include <QToolButton>
 #include <QTranslator>
 
+#include <algorithm>
 #include <cstring>
 
 using R = RodzajKomunikatu;
@@ -284,6 +285,54 @@ private slots:
         });
         QVERIFY(edytujParametr(n, false, 0, 0, v, 1045));
         QCOMPARE(int(v), zapisana);
+    }
+
+    // F3 as a file or a controller holds it (signed seconds): what its
+    // minutes:seconds box shows (6000 and more as 99:59, a negative value
+    // as 00:00), and what "Zapisz" hands back without an edit, alone and
+    // from the SETUP window's row. Typed into with keys, even with the
+    // text it showed, the box's value is stored.
+    void czasNiepokazany_data()
+    {
+        QTest::addColumn<int>("sekundy");
+        QTest::addColumn<QString>("akcja");
+        for (const int sekundy : {0, 59, 5999, 6000, 32767, 32768, 65535, -1})
+            for (const char *akcja : {"Zapisz", "wiersz", "klawisze", "te same klawisze"})
+                QTest::addRow("%d s, %s", sekundy, akcja) << sekundy << QString::fromUtf8(akcja);
+    }
+    void czasNiepokazany()
+    {
+        QFETCH(int, sekundy);
+        QFETCH(QString, akcja);
+        const QString pokazane = sekundy <= 0 ? "00:00" : sekundy == 59 ? "00:59" : "99:59";
+        const bool klawisze = akcja == "klawisze" || akcja == "te same klawisze";
+        const bool teSame = akcja == "te same klawisze";
+        const auto edycja = [&](TFEdycjaParametru *e) {
+            QCOMPARE(e->min99->text(), pokazane);
+            if (klawisze) {
+                // Keys into the box with the focus: "12:34", or the digits it showed.
+                QVERIFY(QTest::qWaitForWindowActive(e));
+                QTRY_COMPARE(QApplication::focusWidget(), e->min99);
+                e->min99->setCursorPosition(0);
+                QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
+                QCOMPARE(e->min99->text(), teSame ? pokazane : QString("12:34"));
+            }
+            e->but_ok->click();
+        };
+        const int zapisane = !klawisze ? sekundy : teSame ? std::clamp(sekundy, 0, 5999) : 754;
+        if (akcja == "wiersz") {
+            TFunkcjeKvor3 t = stary();
+            t.F[3] = sekundy;
+            auto o = okno(t);
+            edytujWiersz(*o, 3, edycja);
+            QCOMPARE(int(o->setup.F[3]), zapisane);
+            QVERIFY(o->but_ok->isEnabled());
+            return;
+        }
+        int32_t v = sekundy;
+        gdyOknoModalne<TFEdycjaParametru>(edycja);
+        QVERIFY(edytujParametr(3, false, 0, 0, v, 1045));
+        QCOMPARE(int(v), zapisane);
     }
 
     // Typing stops at the parameter's number of characters.

@@ -4,7 +4,8 @@
 // their durations, the list order against the controller's mode numbers on
 // the wire and the renaming after a read, a send-all with a failed mode,
 // OK after "Anuluj" answered No, the 14 modes through files, printing with
-// the relay band, and the editor's controls per mode, its duration rules,
+// the relay band, and the editor's controls per mode, its duration rules
+// (a power-loss duration the box cannot show kept until it is edited),
 // transfers, clearing and files.
 #include "sym_edytora.h"
 #include "test_qt.h"
@@ -35,6 +36,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstring>
 #include <random>
 
@@ -100,6 +102,11 @@ QByteArray czytajPlik(const QString &plik)
     QFile f(plik);
     return f.open(QIODevice::ReadOnly) ? f.readAll() : QByteArray();
 }
+
+int slowo(const QByteArray &b, int p) { return int(uint8_t(b.at(p))) | int(uint8_t(b.at(p + 1))) << 8; }
+
+// What the hours:minutes box shows of a stored power-loss duration.
+QString godzinyMinuty(int minuty) { return minuty <= 0 ? "00:00" : minuty == 59 ? "00:59" : "99:59"; }
 
 } // namespace
 
@@ -595,6 +602,110 @@ private slots:
         QVERIFY(edytujTrybSpecjalny(k, nazwaFunkcjiSpecjalnej(indeks + 1, true), projekt->przekazniki, 1045));
         QTEST(int(k.czas_wyl), "czas");
         QCOMPARE(bajty(k).mid(4, 100), QByteArray(reinterpret_cast<const char *>(&nazwa), 100));
+    }
+
+    // Power loss's duration as a file or a controller holds it (minutes,
+    // the block carries 16 bits with a sign): what its box shows (6000 and
+    // more as 99:59, a negative one as 00:00), and the record that every
+    // way out of the editor hands on while only the relay logic was
+    // edited: OK, a send, a save, OK after a read or an open. "Czyść" sets
+    // it to 0; typed into with keys, even with the text it showed, the
+    // box's value is stored.
+    void czasZanikuZasilania_data()
+    {
+        QTest::addColumn<int>("minuty");
+        QTest::addColumn<QString>("akcja");
+        for (const int minuty : {0, 59, 5999, 6000, 32767, 32768, 65535, -1})
+            for (const char *akcja :
+                 {"OK", "wysłanie", "zapis", "odczyt", "otwarcie", "Czyść", "klawisze", "te same klawisze"})
+                QTest::addRow("%d min, %s", minuty, akcja) << minuty << QString::fromUtf8(akcja);
+    }
+    void czasZanikuZasilania()
+    {
+        QFETCH(int, minuty);
+        QFETCH(QString, akcja);
+        auto t = stare();
+        TFunkcjaSpec k = t->t[2];
+        k.czas_wyl = minuty;
+        // Another field edited: the relay logic.
+        TFunkcjaSpec ocz = k;
+        ocz.logika = 0;
+        const auto edytor = [&](const TFunkcjaSpec &r) {
+            return oknoJakZWejscia<TFEdycjastanSpec>(
+                r, [&](TFEdycjastanSpec &e) { e.ustawTryb(2, "FPf", projekt->przekazniki); });
+        };
+        const auto edytujInne = [](TFEdycjastanSpec &e) { e.co_logika->setCurrentIndex(0); };
+        QTemporaryDir katalog;
+        WyborPlikuSkrypt wybor;
+        const QString plik = katalog.filePath("t.k3spec1");
+
+        if (akcja == "odczyt" || akcja == "otwarcie") {
+            auto e = edytor(t->t[2]);
+            if (akcja == "odczyt") {
+                s->bloki.zmien([&](TProjektVXTNew &p, TProjektDodatkiMycie &) { p.FunkcjeSpec[12] = k; });
+                e->but_odczyt->click();
+                // What the wire carries, as read.
+                QCOMPARE(int(e->TabAlarm.czas_wyl), int(int16_t(uint16_t(minuty))));
+                ocz = e->TabAlarm;
+                ocz.logika = 0;
+            } else {
+                zapiszPlik(plik, bajty(k));
+                wybor.odpowiedzi = {plik};
+                e->but_otworz->click();
+                QCOMPARE(bajty(e->TabAlarm), bajty(k));
+            }
+            QCOMPARE(e->Min99SecEdit1->text(), godzinyMinuty(e->TabAlarm.czas_wyl));
+            edytujInne(*e);
+            e->but_ok->click();
+            QCOMPARE(bajty(e->TabAlarm), bajty(ocz));
+            return;
+        }
+        auto e = edytor(k);
+        QCOMPARE(e->Min99SecEdit1->text(), godzinyMinuty(minuty));
+        if (akcja == "OK") {
+            edytujInne(*e);
+            e->but_ok->click();
+        } else if (akcja == "wysłanie") {
+            edytujInne(*e);
+            s->komunikaty.oczekuj(R::Informacja, wyslane);
+            e->but_wyslij->click();
+            QVERIFY(s->komunikaty.pusty());
+            const auto bloki = s->dane('I', 0x03);
+            QCOMPARE(int(bloki.size()), 1);
+            QCOMPARE(int(uint8_t(bloki[0].at(0))), 12);
+            QCOMPARE(slowo(bloki[0], 36), int(uint16_t(minuty)));
+        } else if (akcja == "zapis") {
+            edytujInne(*e);
+            wybor.odpowiedzi = {plik};
+            e->but_zapisz->click();
+            QCOMPARE(czytajPlik(plik), bajty(ocz));
+        } else if (akcja == "Czyść") {
+            s->komunikaty.oczekuj(R::Pytanie, "Potwierdzasz wyzerowanie danych dla bieżącego okna?", 1);
+            e->sb_cls->click();
+            QCOMPARE(e->Min99SecEdit1->text(), QString("00:00"));
+            e->but_ok->click();
+            QCOMPARE(int(e->TabAlarm.czas_wyl), 0);
+            return;
+        } else {
+            // Keys into the box with the focus: "12:34", or the digits it showed.
+            e->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(e.get()));
+            TMin99SecEdit *b = e->Min99SecEdit1;
+            b->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), b);
+            b->setCursorPosition(0);
+            const bool teSame = akcja == "te same klawisze";
+            const QString pokazane = godzinyMinuty(minuty);
+            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
+            QCOMPARE(b->text(), teSame ? pokazane : QString("12:34"));
+            if (!teSame)
+                QVERIFY(e->but_ok->isEnabled());
+            e->modyfikacja();
+            e->but_ok->click();
+            ocz = k;
+            ocz.czas_wyl = teSame ? std::clamp(minuty, 0, 5999) : 754;
+        }
+        QCOMPARE(bajty(e->TabAlarm), bajty(ocz));
     }
 
     // Power loss alone: read as mode 12 and renamed, sent as mode 12 in a

@@ -3,7 +3,8 @@
 // test_sekcje_wspolne): the numbering DI1.1..DI1.8, DI2.1..DI2.16 and the
 // card and input on the wire, the list's texts and looks, a read-all that
 // ends early, the one-byte name, out-of-range data, clearing, the
-// editor's files and reads, and the report.
+// editor's files and reads, the alarm delay the box cannot show, and the
+// report.
 #include "sym_edytora.h"
 #include "test_qt.h"
 
@@ -29,6 +30,7 @@
 #include <QTemporaryDir>
 #include <QToolButton>
 
+#include <algorithm>
 #include <cstring>
 
 using R = RodzajKomunikatu;
@@ -71,6 +73,16 @@ void wZakresie(TWejsciaCyfrowe &wejscia)
         w.alarm_opoznienieH = uint8_t(sekundy / 256);
     }
 }
+
+// The alarm delay's two bytes as unsigned seconds.
+int sekundyOpoznienia(const W &w) { return w.alarm_opoznienieL + 256 * w.alarm_opoznienieH; }
+void ustawOpoznienie(W &w, int sekundy)
+{
+    w.alarm_opoznienieL = uint8_t(sekundy & 0xFF);
+    w.alarm_opoznienieH = uint8_t(sekundy >> 8);
+}
+
+int slowo(const QByteArray &b, int p) { return int(uint8_t(b.at(p))) | int(uint8_t(b.at(p + 1))) << 8; }
 
 } // namespace
 
@@ -419,6 +431,126 @@ private slots:
         o->but_zapisz->click();
         QCOMPARE(wybor.filtry.last(), QString("Kvor350|*.k3di"));
         QCOMPARE(QFileInfo(lista).size(), qint64(7360));
+    }
+
+    // The alarm delay as a file or a controller holds it (0..65535 s): what
+    // its box shows (6000 and more as 99:59), and the bytes that every way
+    // out of the editor hands on while only another field was edited: OK,
+    // a send, a save, OK after a read or an open, the list's edit with its
+    // entry. Typed into with keys, even with the text it showed, the box's
+    // value is stored.
+    void opoznienie_data()
+    {
+        QTest::addColumn<int>("sekundy");
+        QTest::addColumn<QString>("akcja");
+        for (const int sekundy : {0, 59, 5999, 6000, 32767, 32768, 65535})
+            for (const char *akcja :
+                 {"OK", "wysłanie", "zapis", "odczyt", "otwarcie", "lista", "klawisze", "te same klawisze"})
+                QTest::addRow("%d s, %s", sekundy, akcja) << sekundy << QString::fromUtf8(akcja);
+    }
+    void opoznienie()
+    {
+        QFETCH(int, sekundy);
+        QFETCH(QString, akcja);
+        const QString pokazane = sekundy == 0 ? "00:00" : sekundy == 59 ? "00:59" : "99:59";
+        W w = stary->p.WejsciaCyfrowe[0];
+        ustawKarteWejscie(w, 1);
+        ustawOpoznienie(w, sekundy);
+        // Another field edited: the input's logic.
+        const uint8_t logika = uint8_t(1 - w.logika);
+        W ocz = w;
+        ocz.logika = logika;
+        const auto edytujInne = [logika](TfeditWejscieCyfrowe &e) { e.co_logika->setCurrentIndex(logika); };
+        QTemporaryDir katalog;
+        WyborPlikuSkrypt wybor;
+
+        if (akcja == "OK") {
+            auto e = edytor(1, w);
+            QCOMPARE(e->alarm->dt_opoznienie->text(), pokazane);
+            edytujInne(*e);
+            e->but_ok->click();
+            QCOMPARE(surowe(e->rekord), surowe(ocz));
+        } else if (akcja == "wysłanie") {
+            auto e = edytor(1, w);
+            edytujInne(*e);
+            s->komunikaty.oczekuj(R::Informacja, "Ustawienia wysłane do sterownika ");
+            e->but_wyslij->click();
+            QVERIFY(s->komunikaty.pusty());
+            const auto blok = s->dane('I', subWejscia);
+            QCOMPARE(int(blok.size()), 1);
+            QCOMPARE(slowo(blok[0], 40), sekundy);
+            QCOMPARE(int(s->bloki.projekt()->WejsciaCyfrowe[0].logika), int(logika));
+            QCOMPARE(surowe(e->rekord), surowe(ocz));
+        } else if (akcja == "zapis") {
+            auto e = edytor(1, w);
+            edytujInne(*e);
+            wybor.odpowiedzi = {katalog.filePath("we.k3di1")};
+            e->but_zapisz->click();
+            QFile f(katalog.filePath("we.k3di1"));
+            QVERIFY(f.open(QIODevice::ReadOnly));
+            QCOMPARE(f.readAll(), surowe(ocz));
+        } else if (akcja == "odczyt" || akcja == "otwarcie") {
+            auto e = edytor(1, stary->p.WejsciaCyfrowe[1]);
+            if (akcja == "odczyt") {
+                s->bloki.zmien([&](TProjektVXTNew &p, TProjektDodatkiMycie &) { p.WejsciaCyfrowe[0] = w; });
+                e->but_odczyt->click();
+                // What the wire carries, as read.
+                QCOMPARE(sekundyOpoznienia(e->rekord), sekundy);
+                ocz = e->rekord;
+                ocz.logika = logika;
+            } else {
+                QFile f(katalog.filePath("we.k3di1"));
+                QVERIFY(f.open(QIODevice::WriteOnly));
+                f.write(surowe(w));
+                f.close();
+                wybor.odpowiedzi = {f.fileName()};
+                e->but_otworz->click();
+                QCOMPARE(surowe(e->rekord), surowe(w));
+            }
+            QCOMPARE(e->alarm->dt_opoznienie->text(), pokazane);
+            edytujInne(*e);
+            e->but_ok->click();
+            QCOMPARE(surowe(e->rekord), surowe(ocz));
+        } else if (akcja == "lista") {
+            auto z = std::make_unique<Projekt>();
+            kopiujRekord(z->p.WejsciaCyfrowe, stary->p.WejsciaCyfrowe);
+            z->p.WejsciaCyfrowe[0] = w;
+            QString widziane;
+            QByteArray naLiscie;
+            gdyOknoModalne<TFListaWejscCyfrowych>([&](TFListaWejscCyfrowych *o) {
+                o->przejdzDo(1);
+                gdyOknoModalne<TfeditWejscieCyfrowe>([&](TfeditWejscieCyfrowe *e) {
+                    widziane = e->alarm->dt_opoznienie->text();
+                    edytujInne(*e);
+                    e->but_ok->click();
+                });
+                QTest::keyClick(o->DBGrid1, Qt::Key_Return);
+                naLiscie = surowe(o->wejscia[0]);
+                o->but_ok->click();
+            });
+            QVERIFY(edytujWejsciaCyfrowe(z->p.WejsciaCyfrowe, 1045));
+            QCOMPARE(widziane, pokazane);
+            QCOMPARE(naLiscie, surowe(ocz));
+            QCOMPARE(surowe(z->p.WejsciaCyfrowe[0]), surowe(ocz));
+        } else {
+            // Keys into the box with the focus: "12:34", or the digits it showed.
+            auto e = edytor(1, w);
+            e->activateWindow();
+            QVERIFY(QTest::qWaitForWindowActive(e.get()));
+            TMin99SecEdit *t = e->alarm->dt_opoznienie;
+            t->setFocus();
+            QTRY_COMPARE(QApplication::focusWidget(), t);
+            t->setCursorPosition(0);
+            const bool teSame = akcja == "te same klawisze";
+            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
+            QCOMPARE(t->text(), teSame ? pokazane : QString("12:34"));
+            if (!teSame)
+                QVERIFY(e->but_ok->isEnabled());
+            e->modyfikacja();
+            e->but_ok->click();
+            ustawOpoznienie(w, teSame ? std::min(sekundy, 5999) : 754);
+            QCOMPARE(surowe(e->rekord), surowe(w));
+        }
     }
 
     // The report: per input its line and the relay states of its alarm.
