@@ -7,6 +7,7 @@
 #include "okno_rekordu.h"
 #include "sym_edytora.h"
 #include "test_qt.h"
+#include "wpisz_czas.h"
 
 #include "alarmy_do.h"
 #include "edycja_czasu.h"
@@ -246,20 +247,10 @@ private slots:
         if (akcja == "klawisze" || akcja == "te same klawisze") {
             // Keys into the box with the focus: "12:34", or the digits it showed.
             auto o = oknoRekordu<TFormDO_Alarmy>(a);
-            o->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(o.get()));
             o->TabSet1->setCurrentIndex(1);
             TMin99SecEdit *t = o->dt_alarmOpoznienie;
-            t->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), t);
-            t->setCursorPosition(0);
             const bool teSame = akcja == "te same klawisze";
-            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
-            QCOMPARE(t->text(), teSame ? pokazane : QString("12:34"));
-            if (!teSame)
-                QVERIFY(o->but_ok->isEnabled());
-            o->modyfikacja();
-            o->but_ok->click();
+            wpiszCzasIOk(*o, t, pokazane, teSame);
             a[1].opoznienie = int16_t(teSame ? std::min(sekundy, 5999) : 754);
             QCOMPARE(bajty(o->alarmy), bajty(a));
             return;

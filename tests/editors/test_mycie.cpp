@@ -4,6 +4,7 @@
 // transport, clearing, and the report.
 #include "sym_edytora.h"
 #include "test_qt.h"
+#include "wpisz_czas.h"
 
 #include "dane_sterownika.h"
 #include "edycja_czasu.h"
@@ -218,18 +219,8 @@ private slots:
             std::memset(ocz.przekazniki, 0, 32);
         } else {
             // Keys into the box with the focus: "12:34", or the digits it showed.
-            o->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(o.get()));
-            o->hm->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), o->hm);
-            o->hm->setCursorPosition(0);
             const bool teSame = akcja == "te same klawisze";
-            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
-            QCOMPARE(o->hm->text(), teSame ? pokazane : QString("12:34"));
-            if (!teSame)
-                QVERIFY(o->but_ok->isEnabled());
-            o->modyfikacja();
-            o->but_ok->click();
+            wpiszCzasIOk(*o, o->hm, pokazane, teSame);
             ocz.czaDoMycia = uint16_t(teSame ? std::min(minuty, 5999) : 754);
         }
         QCOMPARE(surowe(o->rekord), surowe(ocz));

@@ -9,6 +9,7 @@
 // transfers, clearing and files.
 #include "sym_edytora.h"
 #include "test_qt.h"
+#include "wpisz_czas.h"
 
 #include "edycja_czasu.h"
 #include "edycja_liczb.h"
@@ -688,20 +689,10 @@ private slots:
             return;
         } else {
             // Keys into the box with the focus: "12:34", or the digits it showed.
-            e->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(e.get()));
             TMin99SecEdit *b = e->Min99SecEdit1;
-            b->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), b);
-            b->setCursorPosition(0);
-            const bool teSame = akcja == "te same klawisze";
             const QString pokazane = godzinyMinuty(minuty);
-            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
-            QCOMPARE(b->text(), teSame ? pokazane : QString("12:34"));
-            if (!teSame)
-                QVERIFY(e->but_ok->isEnabled());
-            e->modyfikacja();
-            e->but_ok->click();
+            const bool teSame = akcja == "te same klawisze";
+            wpiszCzasIOk(*e, b, pokazane, teSame);
             ocz = k;
             ocz.czas_wyl = teSame ? std::clamp(minuty, 0, 5999) : 754;
         }

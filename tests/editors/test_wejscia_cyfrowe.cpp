@@ -7,6 +7,7 @@
 // report.
 #include "sym_edytora.h"
 #include "test_qt.h"
+#include "wpisz_czas.h"
 
 #include "edycja_czasu.h"
 #include "edytor_sekcji.h"
@@ -535,19 +536,9 @@ private slots:
         } else {
             // Keys into the box with the focus: "12:34", or the digits it showed.
             auto e = edytor(1, w);
-            e->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(e.get()));
             TMin99SecEdit *t = e->alarm->dt_opoznienie;
-            t->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), t);
-            t->setCursorPosition(0);
             const bool teSame = akcja == "te same klawisze";
-            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
-            QCOMPARE(t->text(), teSame ? pokazane : QString("12:34"));
-            if (!teSame)
-                QVERIFY(e->but_ok->isEnabled());
-            e->modyfikacja();
-            e->but_ok->click();
+            wpiszCzasIOk(*e, t, pokazane, teSame);
             ustawOpoznienie(w, teSame ? std::min(sekundy, 5999) : 754);
             QCOMPARE(surowe(e->rekord), surowe(w));
         }

@@ -7,6 +7,7 @@
 // reads and files, and the report.
 #include "sym_edytora.h"
 #include "test_qt.h"
+#include "wpisz_czas.h"
 
 #include "edycja_czasu.h"
 #include "edycja_liczb.h"
@@ -777,21 +778,11 @@ private slots:
         } else {
             // Keys into the box with the focus: "12:34", or the digits it showed.
             auto e = edytor(1, k->r);
-            e->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(e.get()));
             e->PageControl1->setCurrentIndex(alarm);
             auto *t = e->findChild<TMin99SecEdit *>(polaOpoznien[alarm]);
             QVERIFY(t);
-            t->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), t);
-            t->setCursorPosition(0);
             const bool teSame = akcja == "te same klawisze";
-            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
-            QCOMPARE(t->text(), teSame ? pokazane : QString("12:34"));
-            if (!teSame)
-                QVERIFY(e->but_ok->isEnabled());
-            e->modyfikacja();
-            e->but_ok->click();
+            wpiszCzasIOk(*e, t, pokazane, teSame);
             zmienAlarm(k->r, alarmyWejscia[alarm],
                        [&](A &a) { a.opoznienie = int16_t(teSame ? std::min(sekundy, 5999) : 754); });
             QCOMPARE(surowe(e->rekord), surowe(k->r));

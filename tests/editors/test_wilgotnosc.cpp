@@ -3,6 +3,7 @@
 // clearing, and the report.
 #include "sym_edytora.h"
 #include "test_qt.h"
+#include "wpisz_czas.h"
 
 #include "edycja_czasu.h"
 #include "edycja_liczb.h"
@@ -342,19 +343,9 @@ private slots:
         } else {
             // Keys into the box with the focus: "12:34", or the digits it showed.
             auto o = okno(w);
-            o->activateWindow();
-            QVERIFY(QTest::qWaitForWindowActive(o.get()));
             TMin99SecEdit *t = o->alarm->dt_opoznienie;
-            t->setFocus();
-            QTRY_COMPARE(QApplication::focusWidget(), t);
-            t->setCursorPosition(0);
             const bool teSame = akcja == "te same klawisze";
-            QTest::keyClicks(QApplication::focusWidget(), teSame ? QString(pokazane).remove(':') : QString("1234"));
-            QCOMPARE(t->text(), teSame ? pokazane : QString("12:34"));
-            if (!teSame)
-                QVERIFY(o->but_ok->isEnabled());
-            o->modyfikacja();
-            o->but_ok->click();
+            wpiszCzasIOk(*o, t, pokazane, teSame);
             a.opoznienie = int16_t(teSame ? std::min(sekundy, 5999) : 754);
             w.alarm = a;
             QCOMPARE(surowe(o->rekord), surowe(w));
