@@ -41,14 +41,14 @@ export UBSAN_OPTIONS=print_stacktrace=1
 cele_fuzz=(kodek rs485 tcp ini pliki teksty)
 
 # fuzz_uruchom <target> <corpus folder> <libFuzzer options>...: its log goes
-# to build-asan/fuzz/fuzz_<target>.log, the input of a finding to
-# build-asan/fuzz/fuzz_<target>-crash-<hash> (or -leak-, -timeout-, -oom-).
+# to build-asan/fuzz/fuzz_<target>.log, the input of a finding to the
+# targets' own place for it, build-asan/fuzz/fuzz_<target>-crash-<hash> (or
+# -leak-, -timeout-, -oom-).
 fuzz_uruchom() {
   local c=$1 korpus=$2; shift 2
   local log=build-asan/fuzz/fuzz_$c.log
   mkdir -p "$korpus" build-asan/fuzz
-  if ! build-asan/bin/fuzz_"$c" "$@" -timeout=25 -print_final_stats=1 \
-         -artifact_prefix=build-asan/fuzz/fuzz_"$c"- "$korpus" >"$log" 2>&1; then
+  if ! build-asan/bin/fuzz_"$c" "$@" -timeout=25 -print_final_stats=1 "$korpus" >"$log" 2>&1; then
     tail -n 40 "$log"
     echo "fuzz_$c: finding, its input is in build-asan/fuzz" >&2
     return 1

@@ -462,36 +462,48 @@ private slots:
         odblokowane(*o);
     }
 
-    // During a slow page stream the window's buttons but "Anuluj" are
-    // disabled and every way out is refused; one real click on "Anuluj"
-    // during an exchange stops the stream after the page in flight, with
-    // no commit; afterwards the buttons are back.
+    // During a slow page stream of either update the window's buttons but
+    // "Anuluj" are disabled and every way out is refused; one real click on
+    // "Anuluj" during an exchange stops the stream after the page in
+    // flight, with no commit; afterwards the buttons are back.
+    void anulujJednymKliknieciem_data()
+    {
+        QTest::addColumn<bool>("grafiki");
+        QTest::newRow("firmware") << false;
+        QTest::newRow("graphics") << true;
+    }
     void anulujJednymKliknieciem()
     {
+        QFETCH(bool, grafiki);
+        const uint8_t strona = grafiki ? stronaGrafiki : stronaFirmware;
         wstrzymajWejsciePodczasWymiany();
-        auto o = okno(TFormPlikWyslij::firmware, plik(losowe(5000, 11)));
-        s->usterki.dodaj('J', stronaFirmware, {RodzajUsterki::Wolno, 30}, PlanUsterek::zawsze);
+        auto o = okno(grafiki ? TFormPlikWyslij::grafika : TFormPlikWyslij::firmware, plik(losowe(5000, 11)));
+        QPushButton *aktualizuj = grafiki ? o->but_aktualizujGrafike : o->but_aktualizujFirmware;
+        s->usterki.dodaj('J', strona, {RodzajUsterki::Wolno, 30}, PlanUsterek::zawsze);
         int klikniec = 0;
         s->zegar.naPrzetworz = [&] {
-            if (klikniec > 0 || !wymianaWToku() || s->ramki('J', stronaFirmware) != 2)
+            if (klikniec > 0 || !wymianaWToku() || s->ramki('J', strona) != 2)
                 return;
             ++klikniec;
-            for (QPushButton *b : {o->but_wybierz, o->but_aktualizujFirmware, o->but_zamknij})
+            for (QPushButton *b : {o->but_wybierz, aktualizuj, o->but_zamknij})
                 QVERIFY2(!b->isEnabled(), qPrintable(b->objectName()));
             QVERIFY(wyjsciaOdrzucone(o.get()));
             QTest::mouseClick(o->but_przerwij, Qt::LeftButton);
             QVERIFY(o->przerwij);
         };
-        pytaniaFirmware();
+        if (grafiki)
+            s->komunikaty.oczekuj(R::Pytanie, pytaniePewien, 1);
+        else
+            pytaniaFirmware();
         s->komunikaty.oczekuj(R::Ostrzezenie, "Przerwano aktualizację.");
-        o->but_aktualizujFirmware->click();
+        aktualizuj->click();
         s->zegar.naPrzetworz = nullptr;
         QCOMPARE(klikniec, 1);
         QVERIFY(s->komunikaty.pusty());
-        QCOMPARE(s->ramki('J', stronaFirmware), 2);
-        QCOMPARE(s->ramki('J', koniecFirmware), 0);
+        QCOMPARE(s->ramki('J', strona), 2);
+        QCOMPARE(s->ramki('J', koniecFirmware) + s->ramki('J', koniecGrafiki), 0);
         odblokowane(*o);
-        QVERIFY(o->but_aktualizujFirmware->isEnabled());
+        QVERIFY(aktualizuj->isEnabled());
         o->reject();
         QVERIFY(!o->isVisible());
     }

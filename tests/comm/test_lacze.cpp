@@ -11,7 +11,9 @@
 #include <QElapsedTimer>
 #include <QFile>
 #include <QFileInfo>
+#include <QSerialPort>
 
+#include <sys/ioctl.h>
 #include <sys/stat.h>
 
 #include <climits>
@@ -348,6 +350,28 @@ TEST_F(LaczeSym, PortWracaPoZniknieciuUrzadzenia)
     EXPECT_EQ(lacze->CzytajNumerSeryjnyKVOR350(1, trans, n), 0);
     EXPECT_EQ(n, 123456);
     EXPECT_EQ(port->otwarcia, 2);
+}
+
+// A serial port's lock file is named after the path it opens. A pty's
+// number goes to the next pty at once, even while a port that had it still
+// holds its lock (it removes the lock just after closing the device): a
+// lock on the simulator's own number, held by a live process, leaves the
+// simulator's port free; a second opener of that port still finds it busy.
+TEST_F(LaczeSym, BlokadaNumeruPtyNieZajmujePortu)
+{
+    const QString numer = QFileInfo(pty.sciezka()).canonicalFilePath();
+    ASSERT_TRUE(numer.startsWith(QLatin1String("/dev/pts/"))) << numer.toStdString();
+    QSerialPort obcy;
+    obcy.setPortName(numer);
+    ASSERT_TRUE(obcy.open(QIODevice::ReadWrite)) << obcy.errorString().toStdString();
+    ::ioctl(int(obcy.handle()), TIOCNXCL); // its lock file only, not the device's exclusive mode
+
+    QString powod;
+    PortQt pierwszy;
+    EXPECT_TRUE(pierwszy.otworz(pty.sciezka(), 115200, &powod)) << powod.toStdString();
+    PortQt drugi;
+    EXPECT_FALSE(drugi.otworz(pty.sciezka(), 115200, &powod));
+    EXPECT_EQ(powod, QStringLiteral("port jest zajęty przez inny program"));
 }
 
 TEST_F(LaczeSym, KierunekRecznyNaPty)

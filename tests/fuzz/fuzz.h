@@ -24,7 +24,9 @@
 //   libFuzzer's own main; a corpus folder that is still empty first gets
 //   the seed inputs. The test run starts each target on an empty folder
 //   with -seed=1, so a finding reproduces; fuzz_<name> file... replays
-//   inputs, e.g. the one of a finding that -artifact_prefix named.
+//   inputs, e.g. the one of a finding, which goes where -artifact_prefix
+//   says, by default to <build tree>/fuzz/fuzz_<name>-crash-<hash> (or
+//   -leak-, -timeout-, -oom-).
 // - otherwise (GCC, where ctest runs fuzz_<name>_ziarna): the seeded driver
 //   of sterownik.cpp:
 //     fuzz_<name> -t 3            seeds, then mutated inputs for 3 s
@@ -32,7 +34,8 @@
 //     fuzz_<name> plik...         replays inputs, e.g. a finding's file
 //     fuzz_<name> -z katalog      writes the seed inputs into a folder
 //   Input k of seed s is the same on every run, so a finding reproduces; it
-//   is also written to fuzz-<name>-<s>-<k>.bin (in the folder of -w).
+//   is also written to <build tree>/fuzz/fuzz_<name>-<s>-<k>.bin (or into
+//   the folder of -w).
 //
 // Adding a section:
 // - its block: a row in the table of fuzz_kodek.cpp (block description,

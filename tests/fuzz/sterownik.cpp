@@ -2,7 +2,8 @@
 // seed inputs, then inputs mutated from them by a generator with a fixed
 // seed, for a number of inputs or seconds. Input k of seed s is the same on
 // every run; an input that crashes, trips a sanitizer, fails a property or
-// hangs is written to a file that replays it.
+// hangs is written to a file that replays it, in the build tree's fuzz
+// folder unless -w names another.
 #include "fuzz.h"
 
 #include <QDir>
@@ -43,7 +44,7 @@ const char *nazwaCelu = "fuzz";
 const uint8_t *biezaceDane = nullptr;
 size_t biezacyRozmiar = 0;
 long long biezacyNumer = -1;
-char prefiksPliku[4096]; // "<folder>/fuzz-<name>-<seed>-"
+char prefiksPliku[4096]; // "<folder>/<target>-<seed>-"
 
 void pisz(const char *s) { (void)!write(2, s, std::strlen(s)); }
 
@@ -73,7 +74,8 @@ void zapiszBiezace(const char *powod)
     std::strcat(sciezka, cyfry(biezacyNumer, numer));
     std::strcat(sciezka, ".bin");
     const int fd = open(sciezka, O_WRONLY | O_CREAT | O_TRUNC, 0644);
-    if (fd >= 0) {
+    const bool zapisany = fd >= 0;
+    if (zapisany) {
         size_t zapisano = 0;
         while (zapisano < biezacyRozmiar) {
             const ssize_t n = write(fd, biezaceDane + zapisano, biezacyRozmiar - zapisano);
@@ -89,11 +91,15 @@ void zapiszBiezace(const char *powod)
     pisz(powod);
     pisz(" at input ");
     pisz(numer);
-    pisz("\n     written to ");
-    pisz(sciezka);
-    pisz("\n     replay: ");
-    pisz(nazwaCelu);
-    pisz(" ");
+    if (zapisany) {
+        pisz("\n     written to ");
+        pisz(sciezka);
+        pisz("\n     replay: ");
+        pisz(nazwaCelu);
+        pisz(" ");
+    } else {
+        pisz("\n     cannot write ");
+    }
     pisz(sciezka);
     pisz("\n");
     biezacyNumer = -1;
@@ -303,7 +309,7 @@ int main(int argc, char **argv)
     long long ile = 0;
     uint64_t ziarno = 1;
     qsizetype maks = 0;
-    QString wyniki = QStringLiteral(".");
+    QString wyniki = QStringLiteral(KVOR_WYNIKI_FUZZ);
     QString doZiaren;
     QStringList korpusy, pliki;
     for (int i = 1; i < argc; ++i) {
@@ -334,6 +340,7 @@ int main(int argc, char **argv)
     }
     przygotujFuzz();
     nazwaCelu = argv[0];
+    QDir().mkpath(wyniki);
     const QByteArray prefiks = QFile::encodeName(QDir(wyniki).filePath(
         QStringLiteral("%1-%2-").arg(QFileInfo(QString::fromLocal8Bit(argv[0])).fileName()).arg(ziarno)));
     std::snprintf(prefiksPliku, sizeof prefiksPliku, "%s", prefiks.constData());

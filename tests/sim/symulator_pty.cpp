@@ -1,5 +1,8 @@
 #include "symulator_pty.h"
 
+#include <QDir>
+#include <QFile>
+
 #include <fcntl.h>
 #include <poll.h>
 #include <sys/eventfd.h>
@@ -48,10 +51,15 @@ bool SymulatorPty::uruchom(QString *blad)
     const char *nazwa = ptsname(master_);
     if (!nazwa)
         return nie("ptsname");
-    sciezka_ = QString::fromLocal8Bit(nazwa);
     slave_ = ::open(nazwa, O_RDWR | O_NOCTTY);
     if (slave_ < 0)
         return nie("open slave");
+    katalog_ = std::make_unique<QTemporaryDir>(QDir::tempPath() + QStringLiteral("/kvor-pty-XXXXXX"));
+    if (!katalog_->isValid())
+        return nie("temporary folder");
+    sciezka_ = katalog_->filePath(QStringLiteral("tty"));
+    if (::symlink(nazwa, QFile::encodeName(sciezka_).constData()) != 0)
+        return nie("symlink");
     surowy(slave_);
     surowy(master_);
     fcntl(master_, F_SETFL, fcntl(master_, F_GETFL) | O_NONBLOCK);
@@ -65,6 +73,8 @@ bool SymulatorPty::uruchom(QString *blad)
 
 void SymulatorPty::zatrzymaj()
 {
+    // The path first: from now on nothing opens the pty anew.
+    katalog_.reset();
     zatrzymany_ = true;
     if (stop_ >= 0) {
         const uint64_t jeden = 1;
