@@ -5,6 +5,7 @@
 // every way an update can stop.
 #include "../editors/sym_edytora.h"
 #include "test_qt.h"
+#include "wejscie_okna.h"
 
 #include "crc.h"
 #include "element_listy.h"
@@ -205,6 +206,38 @@ private slots:
         QCOMPARE(klikniec, 1);
         QTRY_VERIFY(!o->isVisible());
         QVERIFY(!o->Timer1->isActive());
+    }
+
+    // A click on "Wykonaj aktualizację" while it is greyed during the
+    // timer's check does nothing, also when the check that answers then
+    // enables it: no firmware question follows.
+    void klikSzaregoPrzycisku()
+    {
+        wstrzymajWejsciePodczasWymiany();
+        s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::BrakOdpowiedzi}, PlanUsterek::zawsze);
+        s->komunikaty.oczekuj(R::Blad, "Brak komunikacji").oczekuj(R::Ostrzezenie, brakPolaczenia);
+        auto o = okno(TFormPlikWyslij::firmware, plik("x"));
+        QVERIFY(s->komunikaty.pusty());
+        QVERIFY(!o->but_aktualizujFirmware->isEnabled());
+        s->usterki.wyczysc();
+        s->usterki.dodaj(PlanUsterek::kazde, {RodzajUsterki::Wolno, 40}, 2);
+        int klikniec = 0;
+        s->zegar.naPrzetworz = [&] {
+            if (klikniec > 0 || !wymianaWToku())
+                return;
+            ++klikniec;
+            QVERIFY(!o->but_aktualizujFirmware->isEnabled());
+            klik(o->but_aktualizujFirmware);
+        };
+        o->Timer1Timer();
+        s->zegar.naPrzetworz = nullptr;
+        QCOMPARE(klikniec, 1);
+        QCOMPARE(o->stage, TFormPlikWyslij::ms_checkedController);
+        QVERIFY(o->but_aktualizujFirmware->isEnabled());
+        // Whatever waited is handed on by the next input.
+        klik(o->l_sterownik);
+        QCOMPARE(int(s->komunikaty.pokazane.size()), 2);
+        QVERIFY(o->isVisible());
     }
 
     // A silent controller is reported once; the timer's retries are silent
