@@ -9,6 +9,8 @@
 
 namespace {
 
+quint64 odmowy = 0; // values wartoscZEdycji refused
+
 bool dziesietne(TRodzajPola r) { return r == TRodzajPola::Dziesiate || r == TRodzajPola::DziesiateObciete; }
 
 // A whole double (not NaN) as a 64-bit number; beyond the range its
@@ -114,10 +116,6 @@ QVariant wartoscDoEdycji(const TOpisPola &opis, qint64 v)
         return double(v) / 10;
     return v;
 }
-
-namespace {
-quint64 odmowy = 0;
-} // namespace
 
 quint64 odmowyZakresu() { return odmowy; }
 
