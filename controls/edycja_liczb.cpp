@@ -9,6 +9,39 @@
 #include <algorithm>
 #include <cmath>
 #include <limits>
+#include <optional>
+
+namespace {
+
+// The sign of a number in form, whatever its size: digits with an optional
+// sign in front and, where `kropka` is given, at most one decimal separator
+// among them. 1 or -1 when a digit before the separator is not 0 (a number
+// that no conversion can hold lies beyond the type's ends), 0 when all of
+// them are (a number that small is 0), and nothing for any other text.
+std::optional<int> znakLiczby(const QString &t, QChar kropka = QChar())
+{
+    qsizetype i = 0;
+    int znak = 1;
+    if (i < t.size() && (t[i] == u'+' || t[i] == u'-'))
+        znak = t[i++] == u'-' ? -1 : 1;
+    bool cyfra = false, niezero = false, poKropce = false;
+    for (; i < t.size(); ++i) {
+        const QChar c = t[i];
+        if (c >= u'0' && c <= u'9') {
+            cyfra = true;
+            niezero = niezero || (c != u'0' && !poKropce);
+        } else if (!kropka.isNull() && c == kropka && !poKropce) {
+            poKropce = true;
+        } else {
+            return std::nullopt;
+        }
+    }
+    if (!cyfra)
+        return std::nullopt;
+    return niezero ? znak : 0;
+}
+
+} // namespace
 
 EdycjaLiczby::EdycjaLiczby(QWidget *parent) : QLineEdit(parent)
 {
@@ -113,9 +146,16 @@ int TIntEdit::Value() const
     const QString t = text();
     if (t.isEmpty())
         return FDefaultValue;
+    const QString p = przytnij(t);
     bool ok = false;
-    const int v = przytnij(t).toInt(&ok, 10);
-    return ok ? v : FDefaultValue;
+    const int v = p.toInt(&ok, 10);
+    if (ok)
+        return v;
+    // Digits beyond 32 bits: the nearest end.
+    const std::optional<int> znak = znakLiczby(p);
+    if (!znak)
+        return FDefaultValue;
+    return *znak < 0 ? std::numeric_limits<int>::min() : std::numeric_limits<int>::max();
 }
 
 void TIntEdit::setValue(int v) { setText(QString::number(ClampValue(v))); }
@@ -140,11 +180,19 @@ bool TFloatEdit::liczbaZTekstu(const QString &t, double &v)
 {
     QLocale l;
     l.setNumberOptions(QLocale::RejectGroupSeparator);
+    const QString p = przytnij(t);
     bool ok = false;
-    const double w = l.toDouble(przytnij(t), &ok);
-    if (!ok || !std::isfinite(w))
+    const double w = l.toDouble(p, &ok);
+    if (ok && std::isfinite(w)) {
+        v = w;
+        return true;
+    }
+    // Beyond the largest double, or too small for the smallest.
+    const QString kropka = l.decimalPoint();
+    const std::optional<int> znak = znakLiczby(p, kropka.size() == 1 ? kropka.front() : QChar());
+    if (!znak)
         return false;
-    v = w;
+    v = *znak * std::numeric_limits<double>::max();
     return true;
 }
 

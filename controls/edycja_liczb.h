@@ -6,7 +6,10 @@
 // number and corrects the text when the focus leaves it.
 //
 // A text that is not a number (a lone "-", "1-2", pasted text) reads as
-// DefaultValue; leaving the box then writes that value into the text.
+// DefaultValue; leaving the box then writes that value into the text. A
+// number beyond the type's range, however many digits it has, reads as the
+// type's nearest end, which the range rule then takes to MinValue or
+// MaxValue.
 //
 // Connect to zmiana() rather than textChanged(): for TFloatPrecEdit it is
 // raised once per change, after the text was cut to its precision.
@@ -47,6 +50,8 @@ public:
 
     // The number in the text; DefaultValue when it is empty or no number.
     virtual T Value() const = 0;
+    // Value after the range rule: what leaving the box would show.
+    T wartoscWZakresie() const { return ClampValue(Value()); }
     // Writes the value after the range rule.
     virtual void setValue(T v) = 0;
 
@@ -101,7 +106,8 @@ public:
     // The number in the locale's form: up to 15 significant digits, no
     // trailing zeros, no group separators.
     static QString tekstLiczby(double v);
-    // The text as a number in the locale's form; false when it is none.
+    // The text as a number in the locale's form, beyond the largest double
+    // the nearest end of the doubles; false when it is none.
     static bool liczbaZTekstu(const QString &t, double &v);
 
 protected:

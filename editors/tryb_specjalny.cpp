@@ -102,8 +102,7 @@ TFEdycjastanSpec::TFEdycjastanSpec(QWidget *parent)
             if (czasWGodzinach())
                 czasGodzin_.przyjmij();
             else
-                rekord.czas_wyl =
-                    cb_nieskonczonosc->isChecked() ? -1 : ie_czasWylaczenia->ClampValue(ie_czasWylaczenia->Value());
+                rekord.czas_wyl = cb_nieskonczonosc->isChecked() ? -1 : ie_czasWylaczenia->wartoscWZakresie();
         });
     connect(ie_czasWylaczenia, &TIntEdit::zmiana, this, [this] {
         ograniczCzas();

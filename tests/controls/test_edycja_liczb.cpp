@@ -150,7 +150,6 @@ private slots:
         QTest::newRow("1-2") << "1-2";
         QTest::newRow("pasted") << "dwanaście";
         QTest::newRow("two separators") << "1,2,3";
-        QTest::newRow("too big for 32 bits") << "99999999999";
         QTest::newRow("inf") << "inf";
         QTest::newRow("nan") << "nan";
     }
@@ -170,12 +169,61 @@ private slots:
         f.setMaxValue(100);
         f.setDefaultValue(4.5);
         f.setText(tekst);
-        if (tekst != "99999999999") {
-            QCOMPARE(f.Value(), 4.5);
-            QCOMPARE(f.text(), tekst); // left alone while typing
-            opusc(f);
-            QCOMPARE(f.text(), QString("4,5"));
-        }
+        QCOMPARE(f.Value(), 4.5);
+        QCOMPARE(f.text(), tekst); // left alone while typing
+        opusc(f);
+        QCOMPARE(f.text(), QString("4,5"));
+    }
+
+    // A number of any length is a number: beyond the type it reads as the
+    // type's nearest end, which the range takes to its nearest bound, with
+    // the range off the type's end; a tiny one is 0. Never the default.
+    void liczbaPozaTypem_data()
+    {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<int>("calkowita");       // range off
+        QTest::addColumn<int>("calkowitaZakres"); // range -50..100
+        QTest::addColumn<double>("ulamek");       // range off
+        QTest::addColumn<double>("ulamekZakres"); // range -50..100
+        const int imax = INT_MAX, imin = INT_MIN;
+        const double dmax = std::numeric_limits<double>::max();
+        QTest::newRow("150") << "150" << 150 << 100 << 150.0 << 100.0;
+        QTest::newRow("2^31") << "2147483648" << imax << 100 << 2147483648.0 << 100.0;
+        QTest::newRow("-2^31") << "-2147483648" << imin << -50 << -2147483648.0 << -50.0;
+        QTest::newRow("-2^31-1") << "-2147483649" << imin << -50 << -2147483649.0 << -50.0;
+        QTest::newRow("11 digits") << "99999999999" << imax << 100 << 99999999999.0 << 100.0;
+        QTest::newRow("40 digits, +") << "+" + QString(40, '9') << imax << 100 << 1e40 << 100.0;
+        QTest::newRow("40 digits, -") << "-" + QString(40, '9') << imin << -50 << -1e40 << -50.0;
+        QTest::newRow("400 digits") << QString(400, '9') << imax << 100 << dmax << 100.0;
+        // No whole number for TIntEdit: its default.
+        QTest::newRow("-400 digits, decimals") << "-" + QString(400, '9') + ",25" << 7 << 7 << -dmax << -50.0;
+        QTest::newRow("leading zeros") << QString(400, '0') + "7" << 7 << 7 << 7.0 << 7.0;
+        QTest::newRow("too small for a double") << "-0," + QString(400, '0') + "1" << 7 << 7 << 0.0 << 0.0;
+    }
+    void liczbaPozaTypem()
+    {
+        QFETCH(QString, tekst);
+        QFETCH(double, ulamek);
+        const auto sprawdz = [&](auto &e, auto oczekiwana, auto wZakresie) {
+            e.setDefaultValue(7);
+            e.setText(tekst);
+            QCOMPARE(e.Value(), oczekiwana);
+            e.setMaxValue(100);
+            e.setMinValue(-50);
+            e.setText(tekst);
+            QCOMPARE(e.wartoscWZakresie(), wZakresie);
+            opusc(e);
+            QCOMPARE(e.Value(), wZakresie);
+        };
+        TIntEdit i;
+        QFETCH(int, calkowita);
+        QFETCH(int, calkowitaZakres);
+        sprawdz(i, calkowita, calkowitaZakres);
+        QFETCH(double, ulamekZakres);
+        TFloatEdit f;
+        sprawdz(f, ulamek, ulamekZakres);
+        TFloatPrecEdit p;
+        sprawdz(p, ulamek, ulamekZakres);
     }
 
     void precyzjaTnieNaCyfrach_data()

@@ -29,6 +29,7 @@
 #include <QComboBox>
 #include <QFile>
 #include <QPushButton>
+#include <QRegularExpression>
 #include <QSortFilterProxyModel>
 #include <QTableView>
 #include <QTemporaryDir>
@@ -115,6 +116,22 @@ public:
     QStringList pokazane;
 };
 
+// The number a box's text says, whatever its length: digits with an
+// optional sign and at most one decimal comma; nullopt for any other text.
+std::optional<long double> liczbaWTekscie(const QString &t)
+{
+    static const QRegularExpression liczba(QStringLiteral("^[+-]?(\\d*),?(\\d*)$"));
+    const QRegularExpressionMatch m = liczba.match(t);
+    if (!m.hasMatch() || m.capturedLength(1) + m.capturedLength(2) == 0)
+        return std::nullopt;
+    long double v = 0, waga = 1;
+    for (QChar c : m.captured(1))
+        v = v * 10 + (c.unicode() - u'0');
+    for (QChar c : m.captured(2))
+        v += (c.unicode() - u'0') * (waga /= 10);
+    return t.startsWith(u'-') ? -v : v;
+}
+
 // A text typed into the box of field p, as the user types it; the box's
 // value taken into a record whose field holds `przed` while the box has the
 // focus (as an action or a grid cell takes it), and again after leaving it
@@ -126,7 +143,9 @@ std::optional<qint64> wpiszWPole(const TPole<R> &p, const QString &tekst, QWidge
 {
     const auto rekord = std::make_unique<TKopiaRobocza<R>>();
     std::memset(&rekord->r, 0, sizeof(R));
-    const qint64 przed = p.min < p.max ? p.min : 0;
+    const bool zakres = p.min < p.max && p.rodzaj != TRodzajPola::Maska;
+    const bool dziesietne = p.rodzaj == TRodzajPola::Dziesiate || p.rodzaj == TRodzajPola::DziesiateObciete;
+    const qint64 przed = zakres ? p.min : 0;
     std::unique_ptr<QWidget> k(utworzKontrolke(p, &okno, 1045));
     auto *e = qobject_cast<QLineEdit *>(k.get());
     if (!e)
@@ -146,8 +165,16 @@ std::optional<qint64> wpiszWPole(const TPole<R> &p, const QString &tekst, QWidge
         }
         if (!komunikaty.pokazane.isEmpty())
             blad += pole + QStringLiteral("a message, yet taken; ");
-        if (p.min < p.max && p.rodzaj != TRodzajPola::Maska && (w < p.min || w > p.max))
+        if (!zakres)
+            return w;
+        if (w < p.min || w > p.max)
             blad += pole + QStringLiteral("stored %1 outside its range; ").arg(w);
+        // A number beyond the range, however long, takes its nearest end.
+        const std::optional<long double> typed = liczbaWTekscie(e->text());
+        const long double jednostki = typed ? *typed * (dziesietne ? 10 : 1) : 0;
+        const qint64 koniec = jednostki > p.max ? p.max : jednostki < p.min ? p.min : w;
+        if (typed && w != koniec)
+            blad += pole + QStringLiteral("stored %1, not its range's end %2; ").arg(w).arg(koniec);
         return w;
     };
     ustawWartoscKontrolki(e, p, p.doEdycji(rekord->r, {1, 1045}));
@@ -463,7 +490,7 @@ private slots:
     // gives a checked field (the digital output's power, a program row's
     // addition) its value or the range message, which refuses it; every
     // other numeric field of every section stores a value within its
-    // range. The sanitizer tree runs this for undefined conversions.
+    // range, a number beyond it the range's nearest end. The sanitizer tree runs this for undefined conversions.
     void wpisaneLiczby_data()
     {
         QTest::addColumn<QString>("tekst");
@@ -500,7 +527,10 @@ private slots:
         QTest::newRow("16-bit maximum") << "65535"
                                         << "65535" << r;
         QTest::newRow("65536") << "65536" << r << r;
+        QTest::newRow("2^31") << "2147483648" << r << r;
+        QTest::newRow("-2^31") << "-2147483648" << r << r;
         QTest::newRow("11 digits") << "99999999999" << r << r;
+        QTest::newRow("40 digits") << QString(40, QLatin1Char('9')) << r << r;
         QTest::newRow("19 digits") << "9999999999999999999" << r << r;
         QTest::newRow("64-bit minimum") << "-9223372036854775808" << r << r;
         QTest::newRow("26 digits") << "-99999999999999999999999999" << r << r;
