@@ -538,7 +538,7 @@ void TForm1::wezUstawieniaSterownika(TUstawieniaSterownika &u, bool bezSprawdzen
     u.lan.LAN_IP = adresIp->text().left(15);
     u.lan.count = 3;
     u.lan.timeout = 700;
-    u.adresRS = IntEditAdres->Value();
+    u.adresRS = IntEditAdres->wartoscWZakresie();
     u.ParametryTransmisji.port = ComboBoxPort->currentIndex();
     u.ParametryTransmisji.predkosc = kodPredkosciOkna(ComboBoxPredkosc->currentIndex());
     u.ParametryTransmisji.IlePowtorzen = 2;
@@ -716,7 +716,7 @@ bool TForm1::FormClose()
     u.autoRead = cb_automat->isChecked();
     u.port = ComboBoxPort->currentIndex();
     u.predkosc = ComboBoxPredkosc->currentIndex();
-    u.adres = IntEditAdres->Value();
+    u.adres = IntEditAdres->wartoscWZakresie();
     u.ip = adresIp->text();
     u.numerSeryjny = se_numerSeryjny->value();
     u.rodzaj = pg_transmisjaRodzaj->currentIndex();

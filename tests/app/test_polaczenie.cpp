@@ -19,6 +19,7 @@
 #include "symulator_pty.h"
 #include "symulator_tcp.h"
 #include "test_qt.h"
+#include "wejscie_okna.h"
 #include "wymiana.h"
 
 #include <QComboBox>
@@ -192,6 +193,35 @@ private slots:
         QVERIFY(u.Busy);
         QCOMPARE(u.EthernetPassword, QString("x"));
         QVERIFY(pty->ramki().empty());
+    }
+
+    // The bus address typed and not yet left goes as the box will show it
+    // once left: a number beyond its range, however long, as that end.
+    void adresWpisany_data()
+    {
+        QTest::addColumn<QString>("tekst");
+        QTest::addColumn<int>("adres");
+        QTest::newRow("12") << "12" << 12;
+        QTest::newRow("300") << "300" << 247;
+        QTest::newRow("11 digits") << "99999999999" << 247;
+        QTest::newRow("below 32 bits") << "-2147483649" << 0;
+    }
+    void adresWpisany()
+    {
+        QFETCH(QString, tekst);
+        auto o = okno();
+        QVERIFY(QTest::qWaitForWindowActive(o.get()));
+        o->pg_transmisjaRodzaj->setCurrentIndex(0);
+        klik(o->IntEditAdres);
+        QTRY_COMPARE(o->focusWidget(), o->IntEditAdres);
+        klawisz(o.get(), Qt::Key_A, Qt::ControlModifier);
+        pisz(o.get(), tekst);
+        QCOMPARE(o->IntEditAdres->text(), tekst);
+        TUstawieniaSterownika u;
+        o->wezUstawieniaSterownika(u, true);
+        QTEST(u.adresRS, "adres");
+        klawisz(o.get(), Qt::Key_Tab);
+        QCOMPARE(o->IntEditAdres->text(), QString::number(u.adresRS));
     }
 
     // Each "COM<n>" shows the device it opens: a settings key first, then
