@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QEvent>
+#include <QInputEvent>
 #include <QLabel>
 #include <QPointer>
 #include <QProgressBar>
@@ -169,6 +170,9 @@ bool blokuje(const QWidget *modalne, const QWidget *okno)
 // - A handed-on event that opens a modal window (a dialog, the progress
 //   window of an operation) takes away what came after it for the windows
 //   that one blocks: it would have met the modal window and been dropped.
+// - What Qt passes on from a handed-on event to the parents of a widget
+//   that ignores it (a press on a label) goes straight to them, before the
+//   input that came after it.
 class FiltrWymiany : public QObject {
 public:
     explicit FiltrWymiany(QObject *rodzic) : QObject(rodzic)
@@ -185,7 +189,7 @@ public:
 protected:
     bool eventFilter(QObject *o, QEvent *e) override
     {
-        if (e == wPrzekazaniu_)
+        if (e == wPrzekazaniu_ || przekazanaRodzicowi(o, e))
             return false;
         const bool czeka = wejscieCzeka();
         auto *w = qobject_cast<QWidget *>(o);
@@ -230,6 +234,20 @@ private:
         const auto to = [okno](const QPointer<QWidget> &p) { return p == okno; };
         return std::any_of(pokazaneWTrakcie_.begin(), pokazaneWTrakcie_.end(), to);
     }
+    // A mouse, wheel or context-menu event that the widget it is handed on
+    // to ignores goes on to its parents, each time as a new event: a part
+    // of the one being handed on, not input of its own.
+    bool przekazanaRodzicowi(const QObject *o, const QEvent *e) const
+    {
+        if (!wPrzekazaniu_ || e->type() != wPrzekazaniu_->type() || !o->isWidgetType())
+            return false;
+        const auto *cel = qobject_cast<const QWidget *>(celPrzekazywanego_);
+        if (!cel || !static_cast<const QWidget *>(o)->isAncestorOf(cel))
+            return false;
+        const auto *a = dynamic_cast<const QInputEvent *>(e);
+        const auto *b = dynamic_cast<const QInputEvent *>(wPrzekazaniu_);
+        return a && b && a->timestamp() == b->timestamp();
+    }
     bool czekaDla(const QWidget *okno) const
     {
         return std::any_of(kolejka_.begin(), kolejka_.end(), [okno](const Czekajace &c) { return c.okno == okno; });
@@ -261,16 +279,19 @@ private:
             kolejka_.erase(kolejka_.begin() + std::ptrdiff_t(i));
             QEvent *poprzednie = wPrzekazaniu_;
             const quint64 poprzedniNumer = numerPrzekazywanego_;
-            wPrzekazaniu_ = teraz.zdarzenie;
-            numerPrzekazywanego_ = teraz.numer;
+            QObject *poprzedniCel = celPrzekazywanego_;
             QObject *cel = teraz.cel;
             if (klawisz(teraz.zdarzenie->type())) {
                 QWidget *f = teraz.okno->focusWidget();
                 cel = f ? f : teraz.okno.data();
             }
+            wPrzekazaniu_ = teraz.zdarzenie;
+            numerPrzekazywanego_ = teraz.numer;
+            celPrzekazywanego_ = cel;
             QCoreApplication::instance()->notify(cel, teraz.zdarzenie);
             wPrzekazaniu_ = poprzednie;
             numerPrzekazywanego_ = poprzedniNumer;
+            celPrzekazywanego_ = poprzedniCel;
             delete teraz.zdarzenie;
             // What the handed-on event did may have handed on more.
             i = 0;
@@ -298,8 +319,9 @@ private:
     std::vector<QPointer<QWidget>> pokazaneWTrakcie_;
     std::vector<Czekajace> kolejka_;
     QEvent *wPrzekazaniu_ = nullptr;
-    quint64 numer_ = 0;               // of the last event kept
-    quint64 numerPrzekazywanego_ = 0; // of the event being handed on
+    QPointer<QObject> celPrzekazywanego_; // the receiver it is handed on to
+    quint64 numer_ = 0;                   // of the last event kept
+    quint64 numerPrzekazywanego_ = 0;     // of the event being handed on
     QTimer ponow_;
 };
 

@@ -34,6 +34,19 @@ public:
     }
 };
 
+// A widget that acts on a press and a release, as a composite control
+// does, and takes keys: what reaches it, in order.
+class Naciskany : public QWidget {
+public:
+    QStringList zdarzenia;
+
+protected:
+    void mousePressEvent(QMouseEvent *) override { zdarzenia << QStringLiteral("press"); }
+    void mouseReleaseEvent(QMouseEvent *) override { zdarzenia << QStringLiteral("release"); }
+    void contextMenuEvent(QContextMenuEvent *) override { zdarzenia << QStringLiteral("menu"); }
+    void keyPressEvent(QKeyEvent *e) override { zdarzenia << QStringLiteral("key ") + e->text(); }
+};
+
 // Input that comes with no exchange running first hands on everything
 // that waits: a key into a box of its own, arrived, shows that all of it
 // went.
@@ -313,6 +326,48 @@ private slots:
         // The window works as before afterwards.
         klik(otworz);
         QCOMPARE(otwarc, 2);
+    }
+
+    // What a widget ignores Qt passes on to its parent as a new event; one
+    // passed on from input being handed on goes straight to the parent, in
+    // its place among the rest: a click, a right click (its context menu)
+    // and a key for a label over a parent that acts on them reach the
+    // parent in the order they came, with an exchange running as without.
+    void przekazaneRodzicowi_data()
+    {
+        QTest::addColumn<bool>("wymiana");
+        QTest::newRow("no exchange") << false;
+        QTest::newRow("during an exchange") << true;
+    }
+    void przekazaneRodzicowi()
+    {
+        QFETCH(bool, wymiana);
+        wstrzymajWejsciePodczasWymiany();
+        QWidget okno;
+        auto *rodzic = new Naciskany;
+        rodzic->setFocusPolicy(Qt::StrongFocus);
+        rodzic->setMinimumSize(200, 80);
+        auto *etykieta = new QLabel(QStringLiteral("Wyjście 1"), rodzic);
+        etykieta->setGeometry(10, 10, 120, 40);
+        auto *uklad = new QVBoxLayout(&okno);
+        uklad->addWidget(rodzic);
+        okno.show();
+        QVERIFY(QTest::qWaitForWindowActive(&okno));
+        rodzic->setFocus();
+        const QPoint punkt = etykieta->mapTo(&okno, etykieta->rect().center());
+        {
+            std::optional<TrwaWymiana> trwa;
+            if (wymiana)
+                trwa.emplace();
+            QTest::mousePress(oknoSystemu(etykieta), Qt::LeftButton, {}, punkt);
+            QTest::mouseRelease(oknoSystemu(etykieta), Qt::LeftButton, {}, punkt);
+            QTest::mouseClick(oknoSystemu(etykieta), Qt::RightButton, {}, punkt);
+            pisz(&okno, QStringLiteral("a"));
+            if (wymiana)
+                QVERIFY(rodzic->zdarzenia.isEmpty());
+        }
+        przekazCzekajace();
+        QCOMPARE(rodzic->zdarzenia, QStringList({"press", "release", "press", "menu", "release", "key a"}));
     }
 
     // A window whose own operation runs takes its input during an
