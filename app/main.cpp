@@ -1,5 +1,6 @@
 #include "blokada_okna.h"
 #include "forma_haslo.h"
+#include "klawiatura_okien.h"
 #include "komunikacja.h"
 #include "lan.h"
 #include "menu_projektu.h"
@@ -20,6 +21,7 @@ int main(int argc, char *argv[])
     przygotujProces();
     QApplication app(argc, argv);
     wstrzymajWejsciePodczasWymiany();
+    klawiaturaOkien();
     pilnujOkienNaEkranie();
     // Qt has taken its own options out of the command line by now.
     const QStringList argumenty = QCoreApplication::arguments().mid(1);

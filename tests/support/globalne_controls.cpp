@@ -1,10 +1,14 @@
-// The report output and the one progress window.
+// The report output and the one progress window; the keys of every
+// window's buttons and grids, as the program's main installs them.
 #include "stan_globalny.h"
 
+#include "klawiatura_okien.h"
 #include "pasek_postepu.h"
 #include "raport.h"
 
 #include <QApplication>
+
+Q_COREAPP_STARTUP_FUNCTION(klawiaturaOkien)
 
 namespace {
 
