@@ -15,6 +15,7 @@
 #include "test_qt.h"
 
 #include "edytor_sekcji.h"
+#include "wejscie_okna.h"
 #include "wymiana.h"
 
 #include <QFile>
@@ -183,6 +184,44 @@ protected:
         QCOMPARE(dane, tak ? przed : x.poOdczycie(przed, x.naSterowniku(*s)));
         QVERIFY(s->komunikaty.pusty());
         QVERIFY(!pasekPostepu().isVisible());
+    }
+
+    // ---- The keyboard ----
+    // Rows: OK, "Anuluj".
+    void daneKlawiatury()
+    {
+        dodajSekcje();
+        QTest::addColumn<bool>("ok");
+        wierszeSekcji("Tab to OK, Return", [](QTestData &d) { d << true; });
+        wierszeSekcji("Tab to Anuluj, Return", [](QTestData &d) { d << false; });
+    }
+    // After a read the window is finished from the keyboard alone: Tab
+    // (Ctrl+Tab out of a grid) from where the focus is to OK, which hands
+    // the read data back on Return, or to "Anuluj", which asks and drops
+    // them.
+    void klawiaturaDoKonca()
+    {
+        const S &x = sekcja();
+        QFETCH(bool, ok);
+        QByteArray dane = stare(x);
+        const QByteArray przed = dane;
+        bool zamkniete = false;
+        gdyOknoModalne<TEdytorSekcji>([&](TEdytorSekcji *o) {
+            QVERIFY(QTest::qWaitForWindowActive(o));
+            o->but_odczyt->click();
+            QVERIFY(o->but_ok->isEnabled());
+            QVERIFY(dojdzKlawiszami(o, ok ? o->but_ok : o->but_anuluj));
+            if (!ok)
+                s->komunikaty.oczekuj(RodzajKomunikatu::Pytanie,
+                                      QStringLiteral("Uwaga: Zmiany nie zostały zapisane. Kontynuować?"), 1);
+            klawisz(o, Qt::Key_Return);
+            QTRY_VERIFY(!o->isVisible());
+            zamkniete = true;
+        });
+        QCOMPARE(x.edytuj(dane, 1045), ok);
+        QVERIFY(zamkniete);
+        QVERIFY(s->komunikaty.pusty());
+        QCOMPARE(dane, ok ? x.poOdczycie(przed, x.naSterowniku(*s)) : przed);
     }
 
     // ---- Busy ----

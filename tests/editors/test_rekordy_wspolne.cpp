@@ -226,6 +226,8 @@ private slots:
     void bezZmianBezPytania() { bezZmian(); }
     void zmianyZPytaniem_data() { danePoOdczycie(); }
     void zmianyZPytaniem() { poOdczycie(); }
+    void klawiatura_data() { daneKlawiatury(); }
+    void klawiatura() { klawiaturaDoKonca(); }
     void zajete_data() { tylkoSekcje("slow read"); }
     void zajete() { zajeteOkno(); }
 
