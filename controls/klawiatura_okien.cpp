@@ -77,6 +77,10 @@ protected:
         if (!v)
             return false;
         const bool dalej = k->key() == Qt::Key_Tab && !(m & Qt::ShiftModifier);
+        // A cell being edited goes in first: what it changes (OK enabled by
+        // the edit) counts for where the focus goes.
+        if (o != v)
+            v->setFocus(Qt::OtherFocusReason);
         if (QWidget *w = obok(v, dalej))
             w->setFocus(dalej ? Qt::TabFocusReason : Qt::BacktabFocusReason);
         return true;

@@ -92,7 +92,8 @@ private slots:
 
     // A grid keeps Tab for its cells; Ctrl+Tab and Ctrl+Shift+Tab leave it
     // for the controls before and after it, skipping what cannot take the
-    // focus; a cell being edited goes in as when it is left.
+    // focus; a cell being edited goes in first, so that a button its edit
+    // enables takes the focus.
     void wyjscieZSiatki_data()
     {
         QTest::addColumn<bool>("edycja");  // a cell editor is open
@@ -117,9 +118,12 @@ private slots:
         auto *siatka = new QTableView;
         QStandardItemModel model(3, 3);
         siatka->setModel(&model);
+        // Disabled until an edit, as a record window's OK is.
         auto *ok = new QPushButton(QStringLiteral("OK"));
         ok->setAutoDefault(false);
         ok->setFocusPolicy(Qt::TabFocus);
+        ok->setEnabled(!edycja);
+        connect(&model, &QStandardItemModel::dataChanged, ok, [ok] { ok->setEnabled(true); });
         for (QWidget *w : std::initializer_list<QWidget *>{nazwa, wylaczone, siatka, ok})
             uklad->addWidget(w);
         okno.show();

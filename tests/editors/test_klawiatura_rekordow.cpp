@@ -107,10 +107,14 @@ const std::vector<Okno> &okna()
             return wynik;
         };
     };
+    // Ctrl+Tab then takes the focus out of the grid to OK, which the edit
+    // enabled, the cell left open going in first.
     const auto godziny = [](bool zostaw) {
         return [zostaw](TEdytorSekcji &o) {
             auto &p = static_cast<TFProgramMycia &>(o);
             wpiszWKomorce(p, p.StringGridSetup, QStringLiteral("5"), zostaw);
+            klawisz(&o, Qt::Key_Tab, Qt::ControlModifier);
+            QCOMPARE(o.focusWidget(), o.but_ok);
         };
     };
     static const std::vector<Okno> t = {
