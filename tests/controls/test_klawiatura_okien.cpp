@@ -10,7 +10,7 @@
 #include "pasek_postepu.h"
 #include "test_qt.h"
 #include "wejscie_okna.h"
-#include "wymiana.h"
+#include "wymiana_wiersza.h"
 
 #include <QCheckBox>
 #include <QDialog>
@@ -21,7 +21,6 @@
 #include <QVBoxLayout>
 #include <QtTest>
 
-#include <optional>
 
 class TestKlawiaturaOkien : public TestQt {
     Q_OBJECT
@@ -155,12 +154,7 @@ private slots:
 
     // A Return held back during an exchange presses, when handed on, the
     // button that has the focus then: the same as with no exchange.
-    void enterWstrzymany_data()
-    {
-        QTest::addColumn<bool>("wymiana");
-        QTest::newRow("no exchange") << false;
-        QTest::newRow("during an exchange") << true;
-    }
+    void enterWstrzymany_data() { wierszeWymiany(); }
     void enterWstrzymany()
     {
         QFETCH(bool, wymiana);
@@ -177,9 +171,7 @@ private slots:
         QVERIFY(QTest::qWaitForWindowActive(&okno));
         pole->setFocus();
         {
-            std::optional<TrwaWymiana> trwa;
-            if (wymiana)
-                trwa.emplace();
+            const WymianaWiersza trwa(wymiana);
             klawisz_(&okno, Qt::Key_Tab);
             klawisz_(&okno, Qt::Key_Return);
             if (wymiana)

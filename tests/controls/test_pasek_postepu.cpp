@@ -5,7 +5,7 @@
 #include "pasek_postepu.h"
 #include "test_qt.h"
 #include "wejscie_okna.h"
-#include "wymiana.h"
+#include "wymiana_wiersza.h"
 
 #include <QApplication>
 #include <QCloseEvent>
@@ -20,7 +20,6 @@
 #include <QtTest>
 
 #include <memory>
-#include <optional>
 
 // Counts how often a widget is shown.
 class LicznikPokazan : public QObject {
@@ -194,12 +193,7 @@ private slots:
     // Keys held back go to the focus of the moment they are handed on, so
     // that a held Tab takes the keys after it to the next box: the same
     // input gives the same boxes with an exchange running and without.
-    void klawiszePrzekazaneDoFokusu_data()
-    {
-        QTest::addColumn<bool>("wymiana");
-        QTest::newRow("no exchange") << false;
-        QTest::newRow("during an exchange") << true;
-    }
+    void klawiszePrzekazaneDoFokusu_data() { wierszeWymiany(); }
     void klawiszePrzekazaneDoFokusu()
     {
         QFETCH(bool, wymiana);
@@ -215,9 +209,7 @@ private slots:
             uklad->addWidget(w);
         okno.show();
         {
-            std::optional<TrwaWymiana> trwa;
-            if (wymiana)
-                trwa.emplace();
+            const WymianaWiersza trwa(wymiana);
             klik(adres);
             klawisz(&okno, Qt::Key_A, Qt::ControlModifier);
             pisz(&okno, QStringLiteral("12"));
@@ -271,12 +263,7 @@ private slots:
     // A click handed on that opens a modal window takes away the clicks
     // after it, which would have met that window: the dialog opens once,
     // as it does for two clicks with no exchange running.
-    void drugiKlikPodOknemModalnym_data()
-    {
-        QTest::addColumn<bool>("wymiana");
-        QTest::newRow("no exchange") << false;
-        QTest::newRow("during an exchange") << true;
-    }
+    void drugiKlikPodOknemModalnym_data() { wierszeWymiany(); }
     void drugiKlikPodOknemModalnym()
     {
         QFETCH(bool, wymiana);
@@ -333,12 +320,7 @@ private slots:
     // its place among the rest: a click, a right click (its context menu)
     // and a key for a label over a parent that acts on them reach the
     // parent in the order they came, with an exchange running as without.
-    void przekazaneRodzicowi_data()
-    {
-        QTest::addColumn<bool>("wymiana");
-        QTest::newRow("no exchange") << false;
-        QTest::newRow("during an exchange") << true;
-    }
+    void przekazaneRodzicowi_data() { wierszeWymiany(); }
     void przekazaneRodzicowi()
     {
         QFETCH(bool, wymiana);
@@ -356,9 +338,7 @@ private slots:
         rodzic->setFocus();
         const QPoint punkt = etykieta->mapTo(&okno, etykieta->rect().center());
         {
-            std::optional<TrwaWymiana> trwa;
-            if (wymiana)
-                trwa.emplace();
+            const WymianaWiersza trwa(wymiana);
             QTest::mousePress(oknoSystemu(etykieta), Qt::LeftButton, {}, punkt);
             QTest::mouseRelease(oknoSystemu(etykieta), Qt::LeftButton, {}, punkt);
             QTest::mouseClick(oknoSystemu(etykieta), Qt::RightButton, {}, punkt);
