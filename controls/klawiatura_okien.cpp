@@ -7,7 +7,6 @@
 #include <QCheckBox>
 #include <QEvent>
 #include <QKeyEvent>
-#include <QPointer>
 #include <QPushButton>
 #include <QRadioButton>
 
