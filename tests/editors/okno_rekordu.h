@@ -3,6 +3,7 @@
 #pragma once
 
 #include "edytor_rekordu.h"
+#include "okno_modalne.h"
 
 #include <QPushButton>
 
@@ -21,4 +22,13 @@ std::unique_ptr<Okno> oknoRekordu(const typename Okno::Rekord &rekord, bool poka
     if (pokaz)
         o->show();
     return o;
+}
+
+// The entry function `otworz` run while `wOknie` acts on its window of type
+// Okno once that is up as the modal window: what the entry function says.
+template <class Okno, class F>
+bool przezWejscie(const std::function<void(TEdytorSekcji &)> &wOknie, F otworz)
+{
+    gdyOknoModalne<Okno>([&](Okno *o) { wOknie(*o); });
+    return otworz();
 }

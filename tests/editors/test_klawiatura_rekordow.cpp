@@ -10,14 +10,13 @@
 #include "wejscie_okna.h"
 
 #include "edytor_sekcji.h"
-#include "okno_modalne.h"
+#include "okno_rekordu.h"
 #include "program.h"
 #include "programy_transfer.h"
 #include "przekazniki_edytor.h"
 #include "tabela_pamieci.h"
 #include "wejscia_pomiarowe.h"
 
-#include <QAbstractItemView>
 #include <QLineEdit>
 #include <QPushButton>
 #include <QTableView>
@@ -29,23 +28,12 @@ using R = RodzajKomunikatu;
 
 namespace {
 
-// The grid the widget lies in, or none.
-QAbstractItemView *wSiatce(QWidget *w)
-{
-    for (; w; w = w->parentWidget())
-        if (auto *v = qobject_cast<QAbstractItemView *>(w))
-            return v;
-    return nullptr;
-}
-
 // Types a number into the third cell of the grid's first row, from the
 // keyboard: Tab to the grid, Ctrl+Home, Right twice, Return opens the
 // cell; with `zostaw` the cell is left open.
 void wpiszWKomorce(QWidget &okno, QTableView *siatka, const QString &tekst, bool zostaw)
 {
-    for (int i = 0; i < 20 && okno.focusWidget() != siatka; ++i)
-        klawisz(&okno, Qt::Key_Tab);
-    QCOMPARE(okno.focusWidget(), siatka);
+    QVERIFY(dojdzKlawiszami(&okno, siatka));
     klawisz(&okno, Qt::Key_Home, Qt::ControlModifier);
     klawisz(&okno, Qt::Key_Right);
     klawisz(&okno, Qt::Key_Right);
@@ -67,13 +55,6 @@ struct Okno {
     std::function<bool(const std::function<void(TEdytorSekcji &)> &wOknie, bool &zmienione)> edytuj;
     std::function<void(TEdytorSekcji &)> edycja;
 };
-
-template <class O, class F>
-bool wOknie(const std::function<void(TEdytorSekcji &)> &f, F otworz)
-{
-    gdyOknoModalne<O>([&](O *o) { f(*o); });
-    return otworz();
-}
 
 void wpiszNazwe(TEdytorSekcji &o)
 {
@@ -101,7 +82,8 @@ const std::vector<Okno> &okna()
         return [nr](const std::function<void(TEdytorSekcji &)> &f, bool &zmienione) {
             auto p = std::make_unique<TKopiaRobocza<TProgram>>();
             std::memset(&p->r, 0, sizeof p->r);
-            const bool wynik = wOknie<TFProgramMycia>(f, [&] { return edytujProgram(p->r, nr, 1045, programy->r); });
+            const bool wynik =
+                przezWejscie<TFProgramMycia>(f, [&] { return edytujProgram(p->r, nr, 1045, programy->r); });
             const TCyklProgramu w = p->r.cykle[0];
             zmienione = w.v[wcGodzin] == 5;
             return wynik;
@@ -122,7 +104,8 @@ const std::vector<Okno> &okna()
          [](const auto &f, bool &zmienione) {
              TPrzekaznik p{};
              p.nr = 1;
-             const bool wynik = wOknie<TFEditParPrzek>(f, [&] { return edytujPrzekaznik(przekazniki->r, p, 1045); });
+             const bool wynik =
+                 przezWejscie<TFEditParPrzek>(f, [&] { return edytujPrzekaznik(przekazniki->r, p, 1045); });
              const TNazwa50char n = p.nazwa;
              zmienione = nazwa50NaTekst(n).endsWith(u'x');
              return wynik;
@@ -132,7 +115,7 @@ const std::vector<Okno> &okna()
          [](const auto &f, bool &zmienione) {
              TWejscieAnalogowe w{};
              const bool wynik =
-                 wOknie<TFEditWejsciePom>(f, [&] { return edytujWejsciePomiarowe(1, w, przekazniki->r, 1045); });
+                 przezWejscie<TFEditWejsciePom>(f, [&] { return edytujWejsciePomiarowe(1, w, przekazniki->r, 1045); });
              const TNazwa50char n = w.nazwa;
              zmienione = nazwa50NaTekst(n).endsWith(u'x');
              return wynik;
@@ -206,9 +189,7 @@ private slots:
         gdyOknoModalne<TFProgramMycia>([&](TFProgramMycia *o) {
             QVERIFY(QTest::qWaitForWindowActive(o));
             QTableView *siatka = o->StringGridSetup;
-            for (int i = 0; i < 20 && o->focusWidget() != siatka; ++i)
-                klawisz(o, Qt::Key_Tab);
-            QCOMPARE(o->focusWidget(), siatka);
+            QVERIFY(dojdzKlawiszami(o, siatka));
             klawisz(o, Qt::Key_Tab, Qt::ControlModifier | Qt::ShiftModifier);
             QWidget *przed = o->focusWidget();
             QVERIFY(przed && !wSiatce(przed));

@@ -9,7 +9,7 @@
 
 #include "edytor_sekcji.h"
 #include "krok.h"
-#include "okno_modalne.h"
+#include "okno_rekordu.h"
 #include "przekazniki_edytor.h"
 #include "wejscia_pomiarowe.h"
 #include "wilgotnosc.h"
@@ -41,13 +41,6 @@ struct Pole {
     std::function<bool(const std::function<void(TEdytorSekcji &)> &wOknie, qint64 &wartosc)> edytuj;
 };
 
-template <class Okno, class F>
-bool wOknie(const std::function<void(TEdytorSekcji &)> &f, F otworz)
-{
-    gdyOknoModalne<Okno>([&](Okno *o) { f(*o); });
-    return otworz();
-}
-
 const std::vector<Pole> &pola()
 {
     static const auto przekazniki = [] {
@@ -60,7 +53,7 @@ const std::vector<Pole> &pola()
          [](const auto &f, qint64 &v) {
              Tkvor350wilgotnosc w{};
              w.max_zadana = przed;
-             const bool wynik = wOknie<TfustawWilg>(f, [&] { return edytujWilgotnosc(w, przekazniki->r, 1045); });
+             const bool wynik = przezWejscie<TfustawWilg>(f, [&] { return edytujWilgotnosc(w, przekazniki->r, 1045); });
              v = w.max_zadana;
              return wynik;
          }},
@@ -69,7 +62,7 @@ const std::vector<Pole> &pola()
              TKrok k{};
              k.zadane4[0] = przed;
              const bool wynik =
-                 wOknie<TFStanPrzekaznikow>(f, [&] { return edytujKrok(k, przekazniki->r, 1045, 0, false); });
+                 przezWejscie<TFStanPrzekaznikow>(f, [&] { return edytujKrok(k, przekazniki->r, 1045, 0, false); });
              v = k.zadane4[0];
              return wynik;
          }},
@@ -77,7 +70,7 @@ const std::vector<Pole> &pola()
          [](const auto &f, qint64 &v) {
              TKvor350zadana z{};
              z.wartosc = przed;
-             const bool wynik = wOknie<Tfzadane>(f, [&] { return edytujZadana(QStringLiteral("Z1"), z, 1045); });
+             const bool wynik = przezWejscie<Tfzadane>(f, [&] { return edytujZadana(QStringLiteral("Z1"), z, 1045); });
              v = z.wartosc;
              return wynik;
          }},
@@ -86,7 +79,7 @@ const std::vector<Pole> &pola()
              TWejscieAnalogowe w{};
              w.offset = przed;
              const bool wynik =
-                 wOknie<TFEditWejsciePom>(f, [&] { return edytujWejsciePomiarowe(1, w, przekazniki->r, 1045); });
+                 przezWejscie<TFEditWejsciePom>(f, [&] { return edytujWejsciePomiarowe(1, w, przekazniki->r, 1045); });
              v = w.offset;
              return wynik;
          }},
@@ -95,7 +88,8 @@ const std::vector<Pole> &pola()
              TPrzekaznik p{};
              p.nr = 1;
              p.moc = przed;
-             const bool wynik = wOknie<TFEditParPrzek>(f, [&] { return edytujPrzekaznik(przekazniki->r, p, 1045); });
+             const bool wynik =
+                 przezWejscie<TFEditParPrzek>(f, [&] { return edytujPrzekaznik(przekazniki->r, p, 1045); });
              v = p.moc;
              return wynik;
          }},
@@ -104,8 +98,8 @@ const std::vector<Pole> &pola()
              TWyjscieAnalogowe a{};
              a.output_type = 1; // the output's parameters, the power among them, are shown
              a.moc = przed;
-             const bool wynik =
-                 wOknie<TFkonfigwyjsc>(f, [&] { return edytujWyjscieAnalogowe(a, QStringLiteral("AO1.1"), 1045); });
+             const bool wynik = przezWejscie<TFkonfigwyjsc>(
+                 f, [&] { return edytujWyjscieAnalogowe(a, QStringLiteral("AO1.1"), 1045); });
              v = a.moc;
              return wynik;
          }},

@@ -35,17 +35,20 @@ inline void pisz(QWidget *okno, const QString &tekst)
         QTest::keyClick(oknoSystemu(okno), c.toLatin1());
 }
 
+// The grid the widget is or lies in (a cell editor), or none.
+inline QAbstractItemView *wSiatce(QWidget *w)
+{
+    for (; w; w = w->parentWidget())
+        if (auto *v = qobject_cast<QAbstractItemView *>(w))
+            return v;
+    return nullptr;
+}
+
 // Moves the focus of the control's window with the keys a keyboard user
 // has until `cel` has it: Tab, or Ctrl+Tab in a grid (which keeps Tab for
 // its cells). False when it never gets there.
 inline bool dojdzKlawiszami(QWidget *okno, QWidget *cel)
 {
-    const auto wSiatce = [](QWidget *w) {
-        for (; w; w = w->parentWidget())
-            if (qobject_cast<QAbstractItemView *>(w))
-                return true;
-        return false;
-    };
     QWidget *o = okno->window();
     for (int i = 0; i < 80 && o->focusWidget() != cel; ++i)
         klawisz(o, Qt::Key_Tab, wSiatce(o->focusWidget()) ? Qt::ControlModifier : Qt::NoModifier);
